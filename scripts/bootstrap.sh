@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Installs, idempotently, everything the build and the tests need on Debian 12:
+# the MinGW-w64 i686 cross compilers, Wine (32-bit) with Xvfb, CMake and Ninja,
+# GoogleTest's sources, zlib for MinGW and the libpng source package.
+# Runs as root, or through sudo when it is available.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/.." && pwd)
+SUDO=""
+if [ "$(id -u)" != 0 ]; then
+    if command -v sudo >/dev/null; then SUDO="sudo"; else
+        echo "bootstrap: root or sudo is needed to install packages" >&2; exit 1
+    fi
+fi
+
+packages=(
+    mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+    wine wine32:i386 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
+    libz-mingw-w64-dev dpkg-dev python3 make
+)
+
+missing=()
+have_i386=$(dpkg --print-foreign-architectures | grep -c '^i386$' || true)
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+need_src=0
+[ -f "$top/third_party/libpng-src/png.h" ] || need_src=1
+
+# A deb-src entry of the same suite, so 'apt-get source' finds libpng1.6.
+if [ "$need_src" = 1 ] && ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ \
+        && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+    $SUDO tee /etc/apt/sources.list.d/qivnotes-src.sources >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+    updated=0
+fi
+
+if [ "${#missing[@]}" -gt 0 ] || [ "$have_i386" = 0 ] || [ "$need_src" = 1 ]; then
+    [ "$have_i386" = 0 ] && $SUDO dpkg --add-architecture i386
+    $SUDO apt-get update -qq
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "bootstrap: installing ${missing[*]}"
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+fi
+
+# The posix thread model, for std::thread and friends.
+for tool in gcc g++; do
+    alt=/usr/bin/i686-w64-mingw32-$tool-posix
+    [ -x "$alt" ] && $SUDO update-alternatives --set i686-w64-mingw32-$tool "$alt" >/dev/null 2>&1 || true
+done
+
+if [ "$need_src" = 1 ]; then
+    work=$(mktemp -d)
+    (cd "$work" && apt-get source -qq --download-only libpng1.6 >/dev/null 2>&1 \
+        && dpkg-source -x --skip-patches libpng1.6_*.dsc src >/dev/null 2>&1 || \
+        (cd "$work" && apt-get source -qq libpng1.6 >/dev/null && mv libpng1.6-*/ src))
+    mkdir -p "$top/third_party"
+    rm -rf "$top/third_party/libpng-src"
+    mv "$work/src" "$top/third_party/libpng-src"
+    rm -rf "$work"
+fi
+echo "bootstrap: ready"
