@@ -14,4 +14,7 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$top" -B "$build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
 fi
-cmake --build "$build" -j "$(nproc)"
+# QIV_TARGETS narrows the build (default: everything); QIV_JOBS its parallelism.
+targets=()
+for t in ${QIV_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build" -j "${QIV_JOBS:-$(nproc)}" "${targets[@]}"
