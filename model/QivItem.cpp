@@ -1,0 +1,158 @@
+// Construction, ownership and linking of the tree's nodes.
+#include "model/QivItem.h"
+
+#include "framework/core/Archive.h"
+#include "framework/core/Exceptions.h"
+#include "model/CardGraph.h"
+
+#include <new>
+#include <string.h>
+
+IMPLEMENT_SERIAL(C_QivItem, CObject, 0)
+IMPLEMENT_SERIAL(C_QivCategory, C_QivItem, 0)
+IMPLEMENT_SERIAL(C_QivEntry, C_QivItem, 0)
+
+const char QIV_ROOT_IDENTIFIER[] = "qelt2004plivenstakor";
+
+C_QivItem::C_QivItem()
+    : C_QivItem("")
+{
+}
+
+C_QivItem::C_QivItem(LPCSTR lpszTitle)
+    : m_hTreeItem(nullptr), m_strTitle(lpszTitle), m_pNext(nullptr),
+      m_crBackground(::GetSysColor(COLOR_WINDOW)), m_lstAttachments(10)
+{
+}
+
+C_QivItem::~C_QivItem() = default;
+
+void C_QivItem::Serialize(CArchive& ar)
+{
+    QivSerializeRecord(ar, this);
+}
+
+int C_QivItem::GetImageIndex()
+{
+    return m_lstAttachments.IsEmpty() ? 4 : 6;
+}
+
+C_QivCategory::C_QivCategory()
+    : C_QivCategory("")
+{
+}
+
+C_QivCategory::C_QivCategory(LPCSTR lpszTitle)
+    : C_QivItem(lpszTitle), m_pFirstChild(nullptr), m_dwExpanded(0)
+{
+}
+
+C_QivCategory::~C_QivCategory()
+{
+    DeleteAllChildren();
+}
+
+void C_QivCategory::Serialize(CArchive& ar)
+{
+    QivSerializeRecord(ar, this);
+}
+
+int C_QivCategory::GetImageIndex()
+{
+    int nChildren = 0;
+    for (C_QivItem* p = m_pFirstChild; p && nChildren < 3; p = p->m_pNext)
+        ++nChildren;
+    return nChildren;
+}
+
+void C_QivCategory::InsertChild(C_QivItem* pItem, C_QivItem* pAfter)
+{
+    ASSERT(pItem);
+    if (!m_pFirstChild) {
+        m_pFirstChild = pItem;
+    } else if (!pAfter) {
+        pItem->m_pNext = m_pFirstChild;
+        m_pFirstChild = pItem;
+    } else {
+        pItem->m_pNext = pAfter->m_pNext;
+        pAfter->m_pNext = pItem;
+    }
+}
+
+BOOL C_QivCategory::DeleteChild(C_QivItem* pItem)
+{
+    if (!pItem || !m_pFirstChild)
+        return FALSE;
+    if (m_pFirstChild == pItem) {
+        m_pFirstChild = pItem->m_pNext;
+    } else {
+        C_QivItem* pPrev = m_pFirstChild;
+        while (pPrev->m_pNext && pPrev->m_pNext != pItem)
+            pPrev = pPrev->m_pNext;
+        if (!pPrev->m_pNext)
+            return FALSE;
+        pPrev->m_pNext = pItem->m_pNext;
+    }
+    pItem->m_pNext = nullptr;
+    delete pItem;
+    return TRUE;
+}
+
+// Deletes the nodes below through one work list threaded through their own
+// next links: a category's children are spliced in before it is deleted, so
+// neither long chains nor deep trees need a stack.
+void C_QivCategory::DeleteAllChildren()
+{
+    C_QivItem* pPending = m_pFirstChild;
+    m_pFirstChild = nullptr;
+    while (pPending) {
+        C_QivItem* pItem = pPending;
+        pPending = pItem->m_pNext;
+        if (pItem->IsKindOf(RUNTIME_CLASS(C_QivCategory))) {
+            C_QivCategory* pCategory = static_cast<C_QivCategory*>(pItem);
+            if (C_QivItem* pChild = pCategory->m_pFirstChild) {
+                C_QivItem* pLast = pChild;
+                while (pLast->m_pNext)
+                    pLast = pLast->m_pNext;
+                pLast->m_pNext = pPending;
+                pPending = pChild;
+                pCategory->m_pFirstChild = nullptr;
+            }
+        }
+        delete pItem;
+    }
+}
+
+C_QivEntry::C_QivEntry()
+    : C_QivEntry("")
+{
+}
+
+C_QivEntry::C_QivEntry(LPCSTR lpszTitle)
+    : C_QivItem(lpszTitle), m_pText(nullptr), m_nTextLength(0)
+{
+}
+
+C_QivEntry::~C_QivEntry()
+{
+    delete[] m_pText;
+}
+
+void C_QivEntry::Serialize(CArchive& ar)
+{
+    QivSerializeRecord(ar, this);
+}
+
+void C_QivEntry::SetText(const void* pBytes, DWORD nLength)
+{
+    BYTE* pNew = nullptr;
+    if (nLength > 0) {
+        pNew = new (std::nothrow) BYTE[nLength];
+        if (!pNew)
+            AfxThrowMemoryException();
+        memcpy(pNew, pBytes, nLength);
+    }
+    delete[] m_pText;
+    m_pText = pNew;
+    m_nTextLength = nLength;
+}
