@@ -34,7 +34,7 @@ public:
 
     // The version of the card-file layout an archive follows unless told
     // otherwise (low byte major, high byte minor: 2.10).
-    static const WORD wCurrentFormatVersion = 0x0A02;
+    static constexpr WORD wCurrentFormatVersion = 0x0A02;
 
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
     // Flushes a storing archive that was neither closed nor aborted, unless
