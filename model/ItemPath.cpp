@@ -63,7 +63,7 @@ public:
     }
 
 private:
-    static const size_t nRootIdentifier = static_cast<size_t>(-1);
+    static constexpr size_t nRootIdentifier = static_cast<size_t>(-1);
 
     BOOL IsRootIdentifier() const { return m_prefix == QIV_ROOT_IDENTIFIER; }
 
