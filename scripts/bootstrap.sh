@@ -17,7 +17,7 @@ fi
 packages=(
     mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine32:i386 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
-    libz-mingw-w64-dev dpkg-dev python3 make
+    libz-mingw-w64-dev dpkg-dev python3 make chromium
 )
 
 missing=()

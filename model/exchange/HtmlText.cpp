@@ -1,0 +1,186 @@
+// The page text is built in a std::string and handed over once; runs of
+// characters that need no escape are copied in one step.
+#include "model/exchange/HtmlText.h"
+
+#include "model/exchange/RtfReader.h"
+
+#include <string.h>
+
+#include <string>
+
+namespace {
+
+bool StartsNoCase(const char* p, size_t n, const char* prefix)
+{
+    size_t len = strlen(prefix);
+    if (n < len)
+        return false;
+    for (size_t i = 0; i < len; ++i) {
+        char c = p[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+bool EndsLink(char c)
+{
+    return c == ' ' || c == ';' || c == ',' || c == ')' || c == '\n';
+}
+
+bool EndsAddress(char c)
+{
+    return c == ' ' || c == '\n';
+}
+
+// The entity of a character that needs one, else null.
+const char* EntityOf(unsigned char c)
+{
+    switch (c) {
+    case '"': return "&quot;";
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case 0xC4: return "&Auml;";
+    case 0xD6: return "&Ouml;";
+    case 0xDC: return "&Uuml;";
+    case 0xDF: return "&szlig;";
+    case 0xE4: return "&auml;";
+    case 0xF6: return "&ouml;";
+    case 0xFC: return "&uuml;";
+    default: return nullptr;
+    }
+}
+
+// Characters that the plain copy loop must stop at.
+struct StopBytes
+{
+    bool is[256] = {};
+    StopBytes()
+    {
+        for (int c = 0; c < 256; ++c)
+            is[c] = EntityOf(static_cast<unsigned char>(c)) != nullptr;
+        is['\n'] = is[' '] = is['@'] = true;
+        is['h'] = is['H'] = is['w'] = is['W'] = true;
+    }
+};
+const StopBytes kStop;
+
+std::string PlainToHtml(const char* s, size_t n)
+{
+    std::string out;
+    out.reserve(n + n / 8);
+    // Where the current word began, in the text and in the output: a mail
+    // address replaces everything of its word that was already written.
+    size_t wordText = 0;
+    size_t wordOut = 0;
+    size_t i = 0;
+    while (i < n) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if (!kStop.is[c]) {
+            size_t run = i;
+            do
+                ++i;
+            while (i < n && !kStop.is[static_cast<unsigned char>(s[i])]);
+            out.append(s + run, i - run);
+            continue;
+        }
+        bool web = StartsNoCase(s + i, n - i, "www.");
+        if (web || StartsNoCase(s + i, n - i, "http://")) {
+            size_t end = i;
+            while (end < n && !EndsLink(s[end]))
+                ++end;
+            out += "<A HREF=\"";
+            if (web)
+                out += "http://";
+            out.append(s + i, end - i);
+            out += "\">";
+            out.append(s + i, end - i);
+            out += "</A>";
+            i = end;
+            continue;
+        }
+        if (c == '@') {
+            size_t end = i + 1;
+            while (end < n && !EndsAddress(s[end]))
+                ++end;
+            std::string address(s + wordText, end - wordText);
+            out.resize(wordOut);
+            out += "<A HREF=\"mailto:";
+            out += address;
+            out += "\">";
+            out += address;
+            out += "</A>";
+            // The space or line feed after the address belongs to the link.
+            i = end < n ? end + 1 : end;
+            wordText = i;
+            wordOut = out.size();
+            continue;
+        }
+        if (c == '\n')
+            out += "<BR>\n";
+        else if (const char* entity = EntityOf(c))
+            out += entity;
+        else
+            out += static_cast<char>(c);
+        ++i;
+        if (c == '\n' || c == ' ') {
+            wordText = i;
+            wordOut = out.size();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+CString ConvertTextToHtml(LPCSTR pchText, int nLength)
+{
+    if (!pchText || nLength <= 0)
+        return CString();
+    CString plain;
+    const char* text;
+    size_t length;
+    if (IsRichText(pchText, nLength)) {
+        ConvertRtfToText(pchText, nLength, plain);
+        text = plain.GetString();
+        length = plain.GetLength();
+    } else {
+        const void* nul = memchr(pchText, 0, nLength);
+        text = pchText;
+        length = nul ? static_cast<const char*>(nul) - pchText : nLength;
+    }
+    std::string html = PlainToHtml(text, length);
+    return CString(html.data(), static_cast<int>(html.size()));
+}
+
+CString ConvertTextToHtml(const CString& strText)
+{
+    return ConvertTextToHtml(strText.GetString(), strText.GetLength());
+}
+
+CString EscapeScriptString(const CString& strText)
+{
+    std::string out;
+    const char* s = strText.GetString();
+    int n = strText.GetLength();
+    out.reserve(n + 16);
+    for (int i = 0; i < n; ++i) {
+        char c = s[i];
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\0': out += "\\x00"; break;
+        case '/':
+            // "</" would end the script element around the line.
+            out += (i > 0 && s[i - 1] == '<') ? "\\/" : "/";
+            break;
+        default: out += c; break;
+        }
+    }
+    return CString(out.data(), static_cast<int>(out.size()));
+}
