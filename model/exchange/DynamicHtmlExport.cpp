@@ -69,9 +69,8 @@ void WriteTreeLine(CStdioFile& file, C_QivItem* pItem, int nCounter, int nParent
     Put(file, line);
 }
 
-// Copies one support file into the folder, which the first copy creates.
-// Paths of any length: the shell's copy where it can take them, else the
-// long-path form of the plain file functions.
+// Copies one support file into the folder. Paths of any length: the shell's
+// copy where it can take them, else the long-path form of the file functions.
 void CopySupportFile(const CString& strSource, const CString& strFolder)
 {
     CString target = strFolder + "\\" + QivPathFileName(strSource);
@@ -90,13 +89,12 @@ void CopySupportFile(const CString& strSource, const CString& strFolder)
         return;
     }
     std::wstring longSource = L"\\\\?\\" + AfxAnsiToWide(strSource);
-    std::wstring longFolder = L"\\\\?\\" + AfxAnsiToWide(strFolder);
     std::wstring longTarget = L"\\\\?\\" + AfxAnsiToWide(target);
-    ::CreateDirectoryW(longFolder.c_str(), nullptr);
     ::CopyFileW(longSource.c_str(), longTarget.c_str(), FALSE);
 }
 
-// The folder for the data page, whether or not any support file came.
+// Made before the first copy: a single file copied to a folder that does not
+// exist yet would take the folder's name as a file.
 void MakeFolder(const CString& strFolder)
 {
     if (strFolder.GetLength() < MAX_PATH)
@@ -157,9 +155,9 @@ void QivExportDynamicHtml(C_QivCategory* pCategory, LPCSTR lpszPath, LPCSTR lpsz
         }
     }
 
+    MakeFolder(supportFolder);
     for (const char* name : QIV_DHTML_SUPPORT_FILES)
         CopySupportFile(programFolder + name, supportFolder);
-    MakeFolder(supportFolder);
 
     CStdioFile data(supportFolder + "\\data.htm",
                     CFile::modeCreate | CFile::modeWrite | CFile::typeText);
