@@ -101,6 +101,14 @@ BOOL CFileFind::GetLastWriteTime(FILETIME& timeStamp) const
     return GetLastWriteTime(&timeStamp);
 }
 
+BOOL CFileFind::GetLastWriteTime(CTime& refTime) const
+{
+    if (!m_bHaveFound)
+        return FALSE;
+    refTime = CTime(m_found.ftLastWriteTime);
+    return TRUE;
+}
+
 BOOL CFileFind::IsDirectory() const
 {
     return m_bHaveFound && (m_found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

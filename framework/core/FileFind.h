@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/core/String.h"
+#include "framework/core/Time.h"
 
 class CFileFind
 {
@@ -26,6 +27,7 @@ public:
     ULONGLONG GetLength() const;
     BOOL GetLastWriteTime(FILETIME* pTimeStamp) const;
     BOOL GetLastWriteTime(FILETIME& timeStamp) const;
+    BOOL GetLastWriteTime(CTime& refTime) const;
     BOOL IsDirectory() const;
     // The "." and ".." entries of a directory.
     BOOL IsDots() const;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <map>
 #include <string>
 
@@ -57,6 +58,9 @@ TEST_F(FileFindTest, WalksEveryMatchWithItsDetails)
             FILETIME written = {};
             EXPECT_TRUE(finder.GetLastWriteTime(&written));
             EXPECT_NE(written.dwHighDateTime, 0u);
+            CTime when;
+            EXPECT_TRUE(finder.GetLastWriteTime(when));
+            EXPECT_LE(abs(static_cast<long>((CTime::GetCurrentTime() - when).GetTotalSeconds())), 3600L);
         }
     }
     EXPECT_EQ(seen, (std::map<std::string, std::string>{
