@@ -130,7 +130,7 @@ protected:                                                   \
     { return GetThisMessageMap(); }                                   \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                   \
     {                                                                 \
-        using ThisClass = theClass;                                   \
+        using ThisClass [[maybe_unused]] = theClass;                  \
         using TheBaseClass = baseClass;                               \
         static const AFX_MSGMAP_ENTRY s_entries[] = {
 

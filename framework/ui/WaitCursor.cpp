@@ -1,5 +1,8 @@
 #include "framework/ui/WaitCursor.h"
 
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/WinApp.h"
+
 namespace {
 
 // Belongs to the user-interface thread, the only one that shows cursors.
@@ -32,5 +35,8 @@ void AFXAPI AfxDoWaitCursorDefault(int nCode)
 
 void AFXAPI AfxDoWaitCursor(int nCode)
 {
-    AfxDoWaitCursorDefault(nCode);
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->DoWaitCursor(nCode);
+    else
+        AfxDoWaitCursorDefault(nCode);
 }

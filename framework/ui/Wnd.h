@@ -76,7 +76,8 @@ public:
     // The permanent CWnd of hWnd on this thread, else null.
     static CWnd* FromHandlePermanent(HWND hWnd);
     static void DeleteTempMap();
-    // Makes this the permanent CWnd of hWnd without subclassing it.
+    // Makes this the permanent CWnd of hWnd without subclassing it (FALSE
+    // when hWnd already has one).
     BOOL Attach(HWND hWndNew);
     HWND Detach();
 
@@ -114,6 +115,9 @@ public:
     // window procedures themselves record their message here).
     static MSG* GetCurrentMessage();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Offers pMsg to PreTranslateMessage of each permanent CWnd from
+    // pMsg->hwnd up through its parents, up to hWndStop; TRUE when one took it.
+    static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -259,10 +263,14 @@ public:
     virtual void DoDataExchange(CDataExchange* pDX);
 
 protected:
-    // The procedure that Default and DefWindowProc call: the class's own,
-    // or the one this CWnd replaced.
+    // The procedure that Default and DefWindowProc call: the one this CWnd
+    // replaced when it subclassed the window (null: ::DefWindowProc).
     WNDPROC m_pfnSuper = nullptr;
-    virtual WNDPROC* GetSuperWndProcAddr();
+
+    enum { WF_TOOLTIPS = 0x0001 };
+    DWORD m_nFlags = 0;
+    // Shows the tooltip of the tool under the mouse (EnableToolTips).
+    void FilterToolTipMessage(MSG* pMsg);
 
     // Default handlers: each passes the message on to Default().
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
@@ -342,6 +350,7 @@ private:
     friend struct CWndHandleTraits;
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
+    friend LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     // Forgets the handle once the window is gone, then PostNcDestroy.
     void FinishNcDestroy();
 };

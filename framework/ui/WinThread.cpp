@@ -1,0 +1,168 @@
+#include "framework/ui/WinThread.h"
+
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/HandleMap.h"
+#include "framework/ui/ThreadState.h"
+#include "framework/ui/Wnd.h"
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+
+CWinThread::CWinThread()
+{
+    m_nThreadID = ::GetCurrentThreadId();
+    // The first thread object of a thread is its own (the application
+    // object on the main thread).
+    if (AfxGetThreadObject() == nullptr)
+        AfxSetThread(this);
+}
+
+CWinThread::~CWinThread()
+{
+    if (AfxGetThreadObject() == this)
+        AfxSetThread(nullptr);
+}
+
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinThread::ExitInstance()
+{
+    return static_cast<int>(m_msgCur.wParam);
+}
+
+int CWinThread::Run()
+{
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    for (;;)
+    {
+        while (bIdle && !::PeekMessageA(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            if (!OnIdle(lIdleCount++))
+                bIdle = FALSE;
+        }
+        do
+        {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(&m_msgCur))
+            {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    BOOL bGot = ::GetMessageA(&m_msgCur, nullptr, 0, 0);
+    if (bGot == 0)
+        return FALSE;   // WM_QUIT
+    if (bGot == -1)
+        return TRUE;
+    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur))
+    {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessageA(&m_msgCur);
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->hwnd == nullptr)
+        return FALSE;
+    CWnd* pMainWnd = GetMainWnd();
+    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+        return TRUE;
+    // A window outside the main window's family (a modeless window of its
+    // own) still gets the main window's accelerators.
+    if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr)
+    {
+        CWnd* pWnd = CWnd::FromHandle(pMsg->hwnd);
+        CWnd* pTop = pWnd != nullptr ? pWnd->GetTopLevelParent() : nullptr;
+        if (pTop == nullptr || pTop->m_hWnd != pMainWnd->m_hWnd)
+            return pMainWnd->PreTranslateMessage(pMsg);
+    }
+    return FALSE;
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount <= 0)
+    {
+        CWnd* pMainWnd = GetMainWnd();
+        if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible())
+        {
+            AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+            pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        }
+        return TRUE;
+    }
+    if (lCount == 1)
+        AfxDeleteTempMaps();
+    return FALSE;
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
+    {
+        if (pState->m_nMsgLast == pMsg->message && pState->m_ptCursorLast.x == pMsg->pt.x
+            && pState->m_ptCursorLast.y == pMsg->pt.y)
+            return FALSE;
+        pState->m_ptCursorLast = pMsg->pt;
+        pState->m_nMsgLast = pMsg->message;
+        return TRUE;
+    }
+    // WM_PAINT and the caret blink timer (0x0118) come without anything
+    // having changed.
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
+}
+
+CWnd* CWinThread::GetMainWnd()
+{
+    return m_pMainWnd;
+}
+
+BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
+{
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != nullptr)
+        return pThread->PreTranslateMessage(pMsg);
+    return CWnd::WalkPreTranslateTree(nullptr, pMsg);
+}
+
+BOOL AFXAPI AfxPumpMessage()
+{
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != nullptr)
+        return pThread->PumpMessage();
+    MSG msg;
+    if (!::GetMessageA(&msg, nullptr, 0, 0))
+        return FALSE;
+    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+void AFXAPI AfxIdleUpdateNow()
+{
+    CWinThread* pThread = AfxGetThread();
+    if (pThread == nullptr)
+    {
+        AfxDeleteTempMaps();
+        return;
+    }
+    // An OnIdle that always wants more must not hold the caller forever.
+    for (LONG lCount = 0; lCount < 16 && pThread->OnIdle(lCount); ++lCount)
+    {
+    }
+}
