@@ -86,9 +86,24 @@ public:
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
+// The offset of a data member inside T, from a member pointer (offsetof is
+// not defined for classes that are not standard-layout, as command targets
+// with nested COM objects are). Only an address is formed, nothing is read.
+template <class T, class M>
+size_t AfxMemberOffset(M T::*pMember)
+{
+    alignas(T) static unsigned char s_probe[sizeof(T)];
+    T* pProbe = reinterpret_cast<T*>(s_probe);
+    return static_cast<size_t>(reinterpret_cast<unsigned char*>(&(pProbe->*pMember)) - s_probe);
+}
+
+// An interface-table entry for the nested object m_x<localClass>.
+#define INTERFACE_PART(theClass, iid, localClass) \
+    { &iid, AfxMemberOffset(&theClass::m_x##localClass) }
+
 // Reaches the owner from a nested interface object declared as member
 // m_x<localClass> of theClass: pThis.
-#define METHOD_PROLOGUE(theClass, localClass) \
-    theClass* pThis = reinterpret_cast<theClass*>( \
-        reinterpret_cast<BYTE*>(this) - offsetof(theClass, m_x##localClass)); \
+#define METHOD_PROLOGUE(theClass, localClass)                                 \
+    theClass* pThis = reinterpret_cast<theClass*>(                            \
+        reinterpret_cast<BYTE*>(this) - AfxMemberOffset(&theClass::m_x##localClass)); \
     (void)pThis;

@@ -101,10 +101,6 @@ HWND CWnd::Detach()
     return hWnd;
 }
 
-void CWnd::DoDataExchange(CDataExchange*)
-{
-}
-
 CWnd* AFXAPI AfxWrapWnd(HWND hWnd)
 {
     return CWnd::FromHandle(hWnd);

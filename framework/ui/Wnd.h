@@ -257,8 +257,8 @@ public:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     // Moves data between the controls and the members through
-    // DoDataExchange; FALSE when a field fails validation. Its body lives
-    // beside CDataExchange.
+    // DoDataExchange; FALSE when a field fails validation. Both bodies live
+    // beside CDataExchange (DataExchange.cpp).
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
 
