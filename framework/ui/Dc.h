@@ -191,6 +191,10 @@ public:
     static CBrush* GetHalftoneBrush();
 };
 
+// The scoped DCs of a window. Each saves the DC's state when it takes the DC
+// and restores it before giving the DC back, so nothing selected into it
+// outlives the scope (a window with its own DC keeps its state otherwise).
+
 // The DC of a WM_PAINT: BeginPaint on construction, EndPaint on destruction.
 class CPaintDC : public CDC
 {
@@ -203,9 +207,11 @@ public:
 
 protected:
     HWND m_hWnd;
+    int m_nSavedDC = 0;
 };
 
-// The client-area DC of a window (GetDC / ReleaseDC).
+// The client-area DC of a window (GetDC / ReleaseDC); a null window gives
+// the screen.
 class CClientDC : public CDC
 {
     DECLARE_DYNAMIC(CClientDC)
@@ -215,6 +221,7 @@ public:
 
 protected:
     HWND m_hWnd;
+    int m_nSavedDC = 0;
 };
 
 // The DC of a whole window, frame included (GetWindowDC / ReleaseDC); a null
@@ -228,4 +235,5 @@ public:
 
 protected:
     HWND m_hWnd;
+    int m_nSavedDC = 0;
 };

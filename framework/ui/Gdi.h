@@ -7,6 +7,7 @@
 
 #include "framework/core/Object.h"
 
+class CBitmap;
 class CDC;
 
 class CGdiObject : public CObject
@@ -66,7 +67,7 @@ public:
     BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
     // An 8 x 8 monochrome bitmap paints with the DC's text and background
     // colours; the brush keeps its own copy of the pattern.
-    BOOL CreatePatternBrush(class CBitmap* pBitmap);
+    BOOL CreatePatternBrush(CBitmap* pBitmap);
     // A system colour brush belongs to the system: it is wrapped, not owned.
     BOOL CreateSysColorBrush(int nIndex);
     int GetLogBrush(LOGBRUSH* pLogBrush) const;

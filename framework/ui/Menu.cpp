@@ -156,7 +156,11 @@ UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
 int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const
 {
     ASSERT(::IsMenu(m_hMenu));
-    return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    int nLength = ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    // A cut text is not always terminated by the system: terminate it here.
+    if (lpString != nullptr && nMaxCount > 0)
+        lpString[nLength < nMaxCount ? nLength : nMaxCount - 1] = '\0';
+    return nLength;
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const

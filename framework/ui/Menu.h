@@ -51,6 +51,7 @@ public:
     // 0 for a separator, (UINT)-1 for a sub-menu or a bad position.
     UINT GetMenuItemID(int nPos) const;
     UINT GetMenuState(UINT nID, UINT nFlags) const;
+    // The text cut to nMaxCount - 1 characters, always terminated.
     int GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const;
     // Texts of any length.
     int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;

@@ -1,6 +1,7 @@
 #include "framework/ui/Dc.h"
 
 #include "framework/ui/HandleMap.h"
+#include "framework/ui/Wnd.h"
 
 #include <gtest/gtest.h>
 
@@ -609,4 +610,72 @@ TEST(DcTest, DeviceContextsAreOwnedOrBorrowed)
     EXPECT_NE(CDC::FromHandle(hDetached), &detached);
     AfxDeleteTempMaps();
     EXPECT_TRUE(::DeleteDC(hDetached));
+}
+
+// A window class with its own DC keeps the DC's state between GetDC calls:
+// the scoped DCs must hand it back as they found it.
+TEST(DcTest, ScopedWindowDCsGiveTheirDCBackUnchanged)
+{
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = hInst;
+    wc.lpszClassName = "QivDcTestOwnDC";
+    ASSERT_NE(::RegisterClassA(&wc), 0);
+    HWND hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr,
+                                  hInst, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
+    ::ValidateRect(hWnd, nullptr);
+    CWnd* pWnd = CWnd::FromHandle(hWnd);
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, "Tahoma"));
+
+    auto expectPristine = [hWnd, &font](const char* what) {
+        HDC hDC = ::GetDC(hWnd);
+        EXPECT_NE(::GetCurrentObject(hDC, OBJ_FONT), font.m_hObject) << what;
+        EXPECT_EQ(::GetTextColor(hDC), clrBlack) << what;
+        ::ReleaseDC(hWnd, hDC);
+    };
+
+    {
+        CClientDC dc(pWnd);
+        ASSERT_NE(dc.m_hDC, nullptr);
+        EXPECT_EQ(CDC::FromHandle(dc), &dc);
+        dc.SelectObject(&font);
+        dc.SetTextColor(clrRed);
+    }
+    expectPristine("client DC");
+
+    ::InvalidateRect(hWnd, CRect(5, 5, 20, 10), FALSE);
+    {
+        CPaintDC dc(pWnd);
+        ASSERT_NE(dc.m_hDC, nullptr);
+        EXPECT_EQ(CRect(dc.m_ps.rcPaint), CRect(5, 5, 20, 10));
+        dc.SelectObject(&font);
+        dc.SetTextColor(clrRed);
+    }
+    EXPECT_FALSE(::GetUpdateRect(hWnd, nullptr, FALSE));   // EndPaint validated it
+    expectPristine("paint DC");
+
+    {
+        CWindowDC dc(pWnd);
+        ASSERT_NE(dc.m_hDC, nullptr);
+        dc.SelectObject(&font);
+        dc.SetTextColor(clrRed);
+    }
+    expectPristine("window DC");
+
+    // No window: the screen.
+    {
+        CWindowDC windowScreen(nullptr);
+        CClientDC clientScreen(nullptr);
+        EXPECT_EQ(windowScreen.GetDeviceCaps(HORZRES), ::GetSystemMetrics(SM_CXSCREEN));
+        EXPECT_EQ(clientScreen.GetDeviceCaps(VERTRES), ::GetSystemMetrics(SM_CYSCREEN));
+    }
+
+    ::DestroyWindow(hWnd);
+    ::UnregisterClassA(wc.lpszClassName, hInst);
+    AfxDeleteTempMaps();
 }
