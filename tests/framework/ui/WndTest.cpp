@@ -410,7 +410,8 @@ public:
 TEST_F(WndTest, ToolTipsForChildWindows)
 {
     CToolTipParent parent;
-    ASSERT_TRUE(parent.CreateEx(0, TestWndClass(), "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+    ASSERT_TRUE(parent.CreateEx(0, TestWndClass(), "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    parent.ShowWindow(SW_SHOWNA);
     CWnd child;
     ASSERT_TRUE(child.Create(TestWndClass(), "", WS_VISIBLE, CRect(20, 20, 60, 40), &parent, 77));
 
