@@ -191,6 +191,25 @@ TEST_F(IdleTest, OneIdlePassUpdatesMenuItemsAndDescendants)
     EXPECT_FALSE(MenuState(ID_RENAMED) & MF_GRAYED);
 }
 
+TEST_F(IdleTest, CommandUiOnAControlWindow)
+{
+    CWnd check;
+    ASSERT_TRUE(check.Create("BUTTON", "Alt", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 80, 20), &m_main, 9));
+    CCmdUI state;
+    state.m_pOther = &check;
+    state.m_nID = 9;
+    state.SetCheck(1);
+    EXPECT_EQ(BST_CHECKED, check.SendMessage(BM_GETCHECK));
+    state.SetText("Neu");
+    CString strText;
+    check.GetWindowText(strText);
+    EXPECT_STREQ("Neu", strText);
+    state.Enable(FALSE);
+    EXPECT_FALSE(check.IsWindowEnabled());
+    EXPECT_TRUE(state.m_bEnableChanged);
+    check.DestroyWindow();
+}
+
 TEST_F(IdleTest, HiddenMainWindowIsNotUpdated)
 {
     m_main.ShowWindow(SW_HIDE);

@@ -235,6 +235,9 @@ TEST_F(WndTest, RelativesAndDescendants)
     EXPECT_EQ(nullptr, m_parent.GetDescendantWindow(20, TRUE));   // only a temporary exists
     EXPECT_EQ(&child, m_parent.GetDescendantWindow(10, TRUE));
 
+    const CWnd* pNone = nullptr;
+    EXPECT_EQ(nullptr, pNone->GetSafeHwnd());   // programs ask null pointers too
+
     CWnd* pGrand = CWnd::FromHandle(hGrandChild);
     EXPECT_EQ(&m_parent, pGrand->GetTopLevelParent());
     EXPECT_EQ(&m_parent, pGrand->GetParentOwner());
