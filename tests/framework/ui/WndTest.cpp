@@ -197,8 +197,29 @@ TEST_F(WndTest, DestructionFromEitherSide)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
+class CFailingCreateWnd : public CWnd
+{
+public:
+    int m_nPostNcDestroy = 0;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
+    void PostNcDestroy() override { ++m_nPostNcDestroy; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFailingCreateWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
 TEST_F(WndTest, CreationThatFailsLeavesTheObjectToItsCaller)
 {
+    // The window existed and went again: PostNcDestroy ran once.
+    CFailingCreateWnd failing;
+    EXPECT_FALSE(failing.CreateEx(0, TestWndClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(nullptr, failing.m_hWnd);
+    EXPECT_EQ(1, failing.m_nPostNcDestroy);
+
     CWnd wnd;
     EXPECT_FALSE(wnd.CreateEx(0, "NoSuchClassAnywhere", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
