@@ -2,31 +2,20 @@
 // objects, coordinates and modes.
 #include "framework/ui/Dc.h"
 
-#include "framework/ui/HandleMap.h"
-
-namespace {
-
-struct CDCHandleTraits
-{
-    static CDC* NewTemporary(HDC h)
-    {
-        CDC* p = new CDC;
-        p->m_hDC = p->m_hAttribDC = h;
-        return p;
-    }
-
-    static void DeleteTemporary(CDC* p)
-    {
-        p->m_hDC = p->m_hAttribDC = nullptr;   // borrowed: not ours to delete
-        delete p;
-    }
-};
-
-using CDCHandleMap = CHandleMap<HDC, CDC, CDCHandleTraits>;
-
-} // namespace
-
 IMPLEMENT_DYNCREATE(CDC, CObject)
+
+CDC* CDCHandleTraits::NewTemporary(HDC hDC)
+{
+    CDC* pDC = new CDC;
+    pDC->m_hDC = pDC->m_hAttribDC = hDC;
+    return pDC;
+}
+
+void CDCHandleTraits::DeleteTemporary(CDC* pDC)
+{
+    pDC->m_hDC = pDC->m_hAttribDC = nullptr;   // borrowed: not ours to delete
+    delete pDC;
+}
 
 CDC::~CDC()
 {

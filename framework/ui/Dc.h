@@ -9,7 +9,16 @@
 #include "framework/core/String.h"
 #include "framework/ui/Gdi.h"
 
+class CDC;
 class CWnd;
+
+// How the device-context handle map makes and lets go of temporary wrappers.
+struct CDCHandleTraits
+{
+    static CDC* NewTemporary(HDC hDC);
+    static void DeleteTemporary(CDC* pDC);
+};
+using CDCHandleMap = CHandleMap<HDC, CDC, CDCHandleTraits>;
 
 class CDC : public CObject
 {

@@ -6,41 +6,11 @@
 #include "framework/ui/Gdi.h"
 
 #include "framework/ui/Dc.h"
-#include "framework/ui/HandleMap.h"
 
 #include <stdlib.h>
 #include <string.h>
 
 namespace {
-
-struct CGdiHandleTraits
-{
-    static CGdiObject* NewTemporary(HGDIOBJ h)
-    {
-        CGdiObject* p = nullptr;
-        switch (::GetObjectType(h))
-        {
-        case OBJ_PEN:
-        case OBJ_EXTPEN: p = new CPen; break;
-        case OBJ_BRUSH: p = new CBrush; break;
-        case OBJ_FONT: p = new CFont; break;
-        case OBJ_BITMAP: p = new CBitmap; break;
-        case OBJ_REGION: p = new CRgn; break;
-        case OBJ_PAL: p = new CPalette; break;
-        default: p = new CGdiObject; break;
-        }
-        p->m_hObject = h;
-        return p;
-    }
-
-    static void DeleteTemporary(CGdiObject* p)
-    {
-        p->m_hObject = nullptr;   // borrowed: the destructor must not delete it
-        delete p;
-    }
-};
-
-using CGdiHandleMap = CHandleMap<HGDIOBJ, CGdiObject, CGdiHandleTraits>;
 
 // The typed FromHandle calls: the wrapper is of the asked class unless an
 // owner of another class attached the handle.
@@ -58,6 +28,30 @@ IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNCREATE(CPen, CGdiObject)
 IMPLEMENT_DYNCREATE(CBrush, CGdiObject)
 IMPLEMENT_DYNCREATE(CFont, CGdiObject)
+
+CGdiObject* CGdiHandleTraits::NewTemporary(HGDIOBJ hObject)
+{
+    CGdiObject* pObject = nullptr;
+    switch (::GetObjectType(hObject))
+    {
+    case OBJ_PEN:
+    case OBJ_EXTPEN: pObject = new CPen; break;
+    case OBJ_BRUSH: pObject = new CBrush; break;
+    case OBJ_FONT: pObject = new CFont; break;
+    case OBJ_BITMAP: pObject = new CBitmap; break;
+    case OBJ_REGION: pObject = new CRgn; break;
+    case OBJ_PAL: pObject = new CPalette; break;
+    default: pObject = new CGdiObject; break;
+    }
+    pObject->m_hObject = hObject;
+    return pObject;
+}
+
+void CGdiHandleTraits::DeleteTemporary(CGdiObject* pObject)
+{
+    pObject->m_hObject = nullptr;   // borrowed: the destructor must not delete it
+    delete pObject;
+}
 
 CGdiObject::~CGdiObject()
 {

@@ -6,9 +6,20 @@
 #pragma once
 
 #include "framework/core/Object.h"
+#include "framework/ui/HandleMap.h"
 
 class CBitmap;
 class CDC;
+class CGdiObject;
+
+// How the drawing-object handle map makes and lets go of temporary wrappers
+// (one map for every kind of drawing object).
+struct CGdiHandleTraits
+{
+    static CGdiObject* NewTemporary(HGDIOBJ hObject);
+    static void DeleteTemporary(CGdiObject* pObject);
+};
+using CGdiHandleMap = CHandleMap<HGDIOBJ, CGdiObject, CGdiHandleTraits>;
 
 class CGdiObject : public CObject
 {

@@ -1,28 +1,9 @@
 #include "framework/ui/Menu.h"
 
 #include "framework/core/Module.h"
-#include "framework/ui/HandleMap.h"
 #include "framework/ui/Wnd.h"
 
 namespace {
-
-struct CMenuHandleTraits
-{
-    static CMenu* NewTemporary(HMENU h)
-    {
-        CMenu* p = new CMenu;
-        p->m_hMenu = h;
-        return p;
-    }
-
-    static void DeleteTemporary(CMenu* p)
-    {
-        p->m_hMenu = nullptr;   // borrowed: not ours to destroy
-        delete p;
-    }
-};
-
-using CMenuHandleMap = CHandleMap<HMENU, CMenu, CMenuHandleTraits>;
 
 // The popup shown by TrackPopupMenu on this thread; WM_MEASUREITEM does not
 // say which menu it is about.
@@ -31,6 +12,19 @@ thread_local HMENU t_hTrackingMenu = nullptr;
 } // namespace
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
+
+CMenu* CMenuHandleTraits::NewTemporary(HMENU hMenu)
+{
+    CMenu* pMenu = new CMenu;
+    pMenu->m_hMenu = hMenu;
+    return pMenu;
+}
+
+void CMenuHandleTraits::DeleteTemporary(CMenu* pMenu)
+{
+    pMenu->m_hMenu = nullptr;   // borrowed: not ours to destroy
+    delete pMenu;
+}
 
 CMenu::~CMenu()
 {

@@ -9,7 +9,16 @@
 #include "framework/core/String.h"
 #include "framework/ui/Gdi.h"
 
+class CMenu;
 class CWnd;
+
+// How the menu handle map makes and lets go of temporary wrappers.
+struct CMenuHandleTraits
+{
+    static CMenu* NewTemporary(HMENU hMenu);
+    static void DeleteTemporary(CMenu* pMenu);
+};
+using CMenuHandleMap = CHandleMap<HMENU, CMenu, CMenuHandleTraits>;
 
 class CMenu : public CObject
 {

@@ -2,6 +2,8 @@
 
 #include "framework/ui/Dc.h"
 #include "framework/ui/HandleMap.h"
+#include "framework/ui/Menu.h"
+#include "framework/ui/WinThread.h"
 #include "framework/ui/GdiTestRes.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +115,42 @@ TEST(GdiTest, FromHandleGivesTheOwnerElseABorrowingWrapperOfTheRightKind)
     AfxDeleteTempMaps();
     EXPECT_NE(::GetObjectType(hFont), 0u);
     ::DeleteObject(hFont);
+}
+
+// Temporary wrappers of drawing objects, DCs and menus live until the
+// thread's idle processing; owners are not touched by it.
+TEST(GdiTest, TheIdlePassFreesTheTemporaryWrappersOfEveryFamily)
+{
+    AfxIdleUpdateNow();
+    CGdiHandleMap& gdiMap = CGdiHandleMap::ForThread();
+    CDCHandleMap& dcMap = CDCHandleMap::ForThread();
+    CMenuHandleMap& menuMap = CMenuHandleMap::ForThread();
+    const size_t nGdiOwners = gdiMap.GetPermanentCount();
+
+    CBrush owner;
+    ASSERT_TRUE(owner.CreateSolidBrush(RGB(1, 1, 1)));
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HMENU hMenu = ::CreatePopupMenu();
+    CPen::FromHandle(static_cast<HPEN>(::GetStockObject(BLACK_PEN)));
+    CFont::FromHandle(static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
+    CBrush::FromHandle(owner);   // the owner: no temporary
+    CDC::FromHandle(hDC);
+    CMenu::FromHandle(hMenu);
+    EXPECT_EQ(gdiMap.GetTemporaryCount(), 2u);
+    EXPECT_EQ(gdiMap.GetPermanentCount(), nGdiOwners + 1);
+    EXPECT_EQ(dcMap.GetTemporaryCount(), 1u);
+    EXPECT_EQ(menuMap.GetTemporaryCount(), 1u);
+
+    AfxIdleUpdateNow();
+    EXPECT_EQ(gdiMap.GetTemporaryCount(), 0u);
+    EXPECT_EQ(dcMap.GetTemporaryCount(), 0u);
+    EXPECT_EQ(menuMap.GetTemporaryCount(), 0u);
+    EXPECT_EQ(gdiMap.GetPermanentCount(), nGdiOwners + 1);
+    EXPECT_EQ(CBrush::FromHandle(owner), &owner);
+    EXPECT_EQ(::GetObjectType(hDC), static_cast<DWORD>(OBJ_MEMDC));
+    EXPECT_TRUE(::IsMenu(hMenu));
+    ::DeleteDC(hDC);
+    ::DestroyMenu(hMenu);
 }
 
 // The point size is converted with the DC's resolution and mapping mode.
