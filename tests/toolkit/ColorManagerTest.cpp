@@ -1,7 +1,8 @@
 // The colour table is checked against values computed by colortable.py, an
 // implementation of the same rules written apart from the C++ code, for two
-// fixed sets of system colours (installed with SetSysColors and restored
-// afterwards) and in low-colour mode.
+// fixed sets of system colours and in low-colour mode. The sets reach the
+// colour manager through its system-colour hook: SetSysColors would change
+// the colours of every other test program running in the same session.
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/WinThemeWrapper.h"
 #include "framework/core/String.h"
@@ -69,38 +70,29 @@ const ExpectedTable s_classicLowColorTable = {
      {0xF7F8F9, 0xCCD3D7}, {0xE9ECEE, 0xC4CCD0}, {0xF6F7F8, 0xE8EBED}},
 };
 
-// Fixes the system colours for one test and puts the prefix's back after it.
+const COLORREF* s_pInstalled = nullptr;
+
+COLORREF InstalledSysColor(int nIndex)
+{
+    return s_pInstalled[nIndex];
+}
+
+// Fixes the system colours the colour manager sees for one test.
 class ColorManagerTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        for (int i = 0; i < cSysColors; ++i)
-            m_saved[i] = ::GetSysColor(i);
-    }
-
     void TearDown() override
     {
         CXTPColorManager::SetLowColorOverride(-1);
         CXTPColorManager::SetThemeNameSource(nullptr);
-        Install(m_saved);
+        CXTPColorManager::SetSysColorHook(nullptr);
         RefreshSystemColors();
     }
 
     static void Install(const COLORREF* pColors)
     {
-        INT elements[cSysColors];
-        COLORREF values[cSysColors];
-        int n = 0;
-        for (int i = 0; i < cSysColors; ++i)
-        {
-            if (i == 25)   // not a system colour
-                continue;
-            elements[n] = i;
-            values[n] = pColors[i];
-            ++n;
-        }
-        ASSERT_TRUE(::SetSysColors(n, elements, values));
+        s_pInstalled = pColors;
+        CXTPColorManager::SetSysColorHook(InstalledSysColor);
     }
 
     // Entry 57 follows the visual style's tree-view border when one is active.
@@ -120,9 +112,7 @@ protected:
         for (int i = 0; i < XTP_COLOR_TABLE_SIZE; ++i)
         {
             COLORREF clrExpected = expected.entries[i];
-            if (i == 25)
-                clrExpected = ::GetSysColor(25);
-            else if (i == 57 && !bLowColor)
+            if (i == 57 && !bLowColor)
                 clrExpected = ExpectedEntry57(clrExpected);
             EXPECT_EQ(clrExpected, manager.ResolveColor(i)) << "entry " << i;
         }
@@ -134,8 +124,6 @@ protected:
             EXPECT_EQ(0.5f, grc.fGradientFactor) << "gradient " << i;
         }
     }
-
-    COLORREF m_saved[cSysColors];
 };
 
 TEST_F(ColorManagerTest, TableFollowsClassicSystemColours)

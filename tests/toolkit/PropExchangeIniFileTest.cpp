@@ -17,11 +17,14 @@
 
 namespace {
 
+// One file per test program: several may run at once.
 CString TempIniPath(LPCSTR pszName)
 {
     char szPath[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, szPath);
-    return CString(szPath) + pszName;
+    CString strPath;
+    strPath.Format("%s%lu-%s", szPath, ::GetCurrentProcessId(), pszName);
+    return strPath;
 }
 
 CString RawText(LPCSTR pszFile, LPCSTR pszSection, LPCSTR pszKey)

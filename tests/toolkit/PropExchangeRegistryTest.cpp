@@ -32,20 +32,26 @@ IMPLEMENT_SERIAL(CTestCounter, CObject, 1)
 
 namespace {
 
-const char szTestKey[] = "Software\\QivnotesTests\\PropExchange";
+// One key per test program: several may run at once in the same session.
+CString TestKey()
+{
+    CString strKey;
+    strKey.Format("Software\\QivnotesTests\\PropExchange-%lu", ::GetCurrentProcessId());
+    return strKey;
+}
 
 class PropExchangeRegistryTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, szTestKey);
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyA(HKEY_CURRENT_USER, szTestKey, &m_hRoot));
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, TestKey());
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyA(HKEY_CURRENT_USER, TestKey(), &m_hRoot));
     }
     void TearDown() override
     {
         ::RegCloseKey(m_hRoot);
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, szTestKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, TestKey());
     }
 
     struct RawValue
@@ -339,7 +345,7 @@ TEST_F(PropExchangeRegistryTest, ClearingAnEmptyPathNeverDeletesTheRoot)
     EXPECT_EQ(Dword(1), Raw("", "Wichtig").data);
     EXPECT_EQ(Dword(2), Raw("Teil", "Wert").data);
     HKEY hKey = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, ::RegOpenKeyA(HKEY_CURRENT_USER, szTestKey, &hKey));
+    EXPECT_EQ(ERROR_SUCCESS, ::RegOpenKeyA(HKEY_CURRENT_USER, TestKey(), &hKey));
     ::RegCloseKey(hKey);
 }
 

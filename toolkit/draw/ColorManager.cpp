@@ -16,6 +16,7 @@ const COLORREF clrUnset = static_cast<COLORREF>(-1);
 const int cchThemeName = 260;
 
 int s_nLowColorOverride = -1;
+CXTPColorManager::SysColorHook s_pfnSysColorHook = nullptr;
 CXTPColorManager::ThemeNameSource s_pfnThemeNameSource = nullptr;
 
 BOOL ReadThemeNames(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor)
@@ -132,6 +133,11 @@ BOOL CXTPColorManager::IsLowColor(CDC* pDC)
     return nBitsPerPixel >= 1 && nBitsPerPixel <= 8;
 }
 
+void CXTPColorManager::SetSysColorHook(SysColorHook pfnHook)
+{
+    s_pfnSysColorHook = pfnHook;
+}
+
 void CXTPColorManager::SetLowColorOverride(int nLowColor)
 {
     s_nLowColorOverride = nLowColor;
@@ -183,7 +189,7 @@ void CXTPColorManager::RefreshColors()
 
     m_arrStandardColor[0] = 0;
     for (int i = 1; i <= 29; ++i)
-        m_arrStandardColor[i] = ::GetSysColor(i);
+        m_arrStandardColor[i] = s_pfnSysColorHook ? s_pfnSysColorHook(i) : ::GetSysColor(i);
 
     SetClassicDefaults();
     if (bLowColor)

@@ -61,6 +61,11 @@ public:
     // The XP scheme for a visual style's file and colour names (any case).
     static int SchemeFromThemeNames(LPCWSTR pszThemeFile, LPCWSTR pszColorName);
 
+    // The source of system colours 1 to 29: GetSysColor unless a hook is
+    // installed (null removes it). Colours are read again at the next refresh.
+    using SysColorHook = COLORREF (*)(int nIndex);
+    static void SetSysColorHook(SysColorHook pfnHook);
+
     // Test seams: stand-ins for what the display reports, so the low-colour
     // and XP-scheme paths can run where the display cannot produce them.
     // nLowColor -1 asks the device again.
