@@ -11,7 +11,7 @@ namespace qivtest {
 
 Bytes WriteCardFile(C_QivCategory* pRoot)
 {
-    CMemFile file;
+    CMemFile file(1024 * 1024);
     {
         CArchive ar(&file, CArchive::store);
         QivWriteCardFile(ar, pRoot);

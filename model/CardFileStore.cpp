@@ -1,0 +1,197 @@
+#include "model/CardFileStore.h"
+
+#include "framework/core/Archive.h"
+#include "framework/core/OleStreamFile.h"
+#include "model/CardFile.h"
+#include "model/QivItem.h"
+#include "model/ShellServices.h"
+
+#include <richedit.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Releases a COM interface when it goes out of scope.
+template <class T>
+class CReleaseOnExit
+{
+public:
+    CReleaseOnExit() = default;
+    ~CReleaseOnExit() { if (m_p) m_p->Release(); }
+    CReleaseOnExit(const CReleaseOnExit&) = delete;
+    CReleaseOnExit& operator=(const CReleaseOnExit&) = delete;
+    T** operator&() { return &m_p; }
+    T* Get() const { return m_p; }
+
+private:
+    T* m_p = nullptr;
+};
+
+const UINT nArchiveBuffer = 4096;
+
+struct RootDeleter
+{
+    void operator()(C_QivCategory* pRoot) const { QivDeleteRoot(pRoot); }
+};
+using RootPtr = std::unique_ptr<C_QivCategory, RootDeleter>;
+
+RootPtr ReadFrom(CFile& file)
+{
+    CArchive ar(&file, CArchive::load, nArchiveBuffer);
+    RootPtr root(QivReadCardFile(ar));
+    ar.Close();
+    return root;
+}
+
+// A name for the temporary file in the card file's folder that is not
+// taken yet, short so it fits wherever the card file's own name does.
+CString TemporaryPathBeside(LPCSTR lpszPath)
+{
+    CString strPath = lpszPath;
+    int nSlash = std::max(strPath.ReverseFind('\\'), strPath.ReverseFind('/'));
+    CString strFolder = strPath.Left(nSlash + 1);
+    static UINT s_nCounter = 0;
+    for (UINT nTry = 0; nTry <= 0xFFFF; ++nTry) {
+        CString strName;
+        strName.Format("~q%04x.tmp", (::GetCurrentProcessId() * 31 + ++s_nCounter) & 0xFFFF);
+        CString strTemp = strFolder + strName;
+        // Anything but an existing file will do: a missing folder makes the
+        // file's creation fail with the proper error.
+        if (::GetFileAttributesA(strTemp) == INVALID_FILE_ATTRIBUTES)
+            return strTemp;
+    }
+    AfxThrowFileException(CFileException::OsErrorToException(ERROR_FILE_EXISTS), ERROR_FILE_EXISTS, lpszPath);
+}
+
+} // namespace
+
+CQivCardFileStore::CQivCardFileStore()
+    : m_pRoot(nullptr)
+{
+}
+
+CQivCardFileStore::~CQivCardFileStore()
+{
+    ReplaceRoot(nullptr);
+}
+
+C_QivCategory* CQivCardFileStore::GetRoot() const
+{
+    return m_pRoot;
+}
+
+void CQivCardFileStore::ReplaceRoot(C_QivCategory* pRoot)
+{
+    if (pRoot == m_pRoot)
+        return;
+    C_QivCategory* pOld = m_pRoot;
+    m_pRoot = pRoot;
+    if (pOld)
+        QivDeleteRoot(pOld);
+}
+
+C_QivCategory* CQivCardFileStore::DetachRoot()
+{
+    C_QivCategory* pRoot = m_pRoot;
+    m_pRoot = nullptr;
+    return pRoot;
+}
+
+void CQivCardFileStore::StartNew()
+{
+    ReplaceRoot(new C_QivCategory("Notizen"));
+    QivGetShellServices().CloseSearchWindow();
+}
+
+void CQivCardFileStore::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        QivWriteCardFile(ar, m_pRoot);
+    else
+        ReplaceRoot(QivReadCardFile(ar));
+}
+
+BOOL CQivCardFileStore::Open(LPCSTR lpszPath)
+{
+    QivGetShellServices().CloseSearchWindow();
+    std::wstring widePath = AfxAnsiToWide(lpszPath);
+    RootPtr root;
+    if (::StgIsStorageFile(widePath.c_str()) == S_OK) {
+        CReleaseOnExit<IStorage> storage;
+        if (FAILED(::StgOpenStorage(widePath.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE,
+                                    nullptr, 0, &storage)))
+            return FALSE;
+        COleStreamFile file;
+        if (!file.OpenStream(storage.Get(), "Contents", CFile::modeRead | CFile::shareExclusive))
+            return FALSE;
+        root = ReadFrom(file);
+        file.Close();
+    } else {
+        CFile file(lpszPath, CFile::modeRead | CFile::typeBinary);
+        root = ReadFrom(file);
+        file.Close();
+    }
+    ReplaceRoot(root.release());
+    return TRUE;
+}
+
+void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup)
+{
+    if (bBackup)
+        QivMakeBackupCopy(lpszPath);
+
+    CString strTemp = TemporaryPathBeside(lpszPath);
+    try {
+        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        {
+            CArchive ar(&file, CArchive::store, nArchiveBuffer);
+            QivWriteCardFile(ar, m_pRoot);
+            ar.Close();
+        }
+        file.Close();
+    } catch (...) {
+        ::DeleteFileA(strTemp);
+        throw;
+    }
+    if (!::MoveFileExA(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DWORD dwError = ::GetLastError();
+        ::DeleteFileA(strTemp);
+        CFileException::ThrowOsError(static_cast<LONG>(dwError), lpszPath);
+    }
+}
+
+BOOL CQivCardFileStore::IsEditorModified()
+{
+    HWND hEditor = QivGetShellServices().GetTextEditor();
+    return hEditor && ::IsWindow(hEditor) && ::SendMessageA(hEditor, EM_GETMODIFY, 0, 0) != 0;
+}
+
+CString QivBackupPathOf(LPCSTR lpszPath)
+{
+    CString strPath = lpszPath;
+    if (strPath.GetLength() < 3)
+        return CString();
+    return strPath.Left(strPath.GetLength() - 3) + "bak";
+}
+
+void QivMakeBackupCopy(LPCSTR lpszPath)
+{
+    CString strBackup = QivBackupPathOf(lpszPath);
+    if (strBackup.IsEmpty() || ::GetFileAttributesA(lpszPath) == INVALID_FILE_ATTRIBUTES)
+        return;
+    // Both lists end with two NULs.
+    std::string from(lpszPath);
+    from.push_back('\0');
+    std::string to(strBackup.GetString());
+    to.push_back('\0');
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_COPY;
+    op.pFrom = from.c_str();
+    op.pTo = to.c_str();
+    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+    ::SHFileOperationA(&op);
+}
