@@ -1,13 +1,13 @@
 // The reader walks the rich text once, in memory. All parser state lives in
 // one object per conversion, so a text that fails leaves nothing behind for
 // the next one. Runs of ordinary characters are copied (or, inside a skipped
-// destination, passed over) in one step; only braces, backslashes and line
-// ends go through the slower per-character rules.
+// destination, passed over) in tight loops; only braces, backslashes and
+// line ends go through the per-character rules.
 #include "model/exchange/RtfReader.h"
 
 #include <string.h>
 
-#include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,46 +68,138 @@ const Keyword kKeywords[] = {
     {"facingp", Kind::Prop, 0}, {"landscape", Kind::Prop, 0},
 };
 
-// The table above, sorted by name once for binary search.
-const std::vector<const Keyword*>& SortedKeywords()
+// The table above as an open-addressing hash table, built once: control
+// words are frequent, and most lookups end at the first slot.
+class KeywordTable
 {
-    static const std::vector<const Keyword*> sorted = [] {
-        std::vector<const Keyword*> v;
-        for (const Keyword& k : kKeywords)
-            v.push_back(&k);
-        std::sort(v.begin(), v.end(),
-                  [](const Keyword* a, const Keyword* b) { return a->name < b->name; });
-        return v;
-    }();
-    return sorted;
-}
+public:
+    KeywordTable()
+    {
+        for (const Keyword& k : kKeywords) {
+            size_t i = Hash(k.name.data(), k.name.size());
+            while (m_slots[i])
+                i = (i + 1) & (nSlots - 1);
+            m_slots[i] = &k;
+        }
+    }
 
-const Keyword* FindKeyword(std::string_view name)
-{
-    const std::vector<const Keyword*>& v = SortedKeywords();
-    auto it = std::lower_bound(v.begin(), v.end(), name,
-                               [](const Keyword* k, std::string_view n) { return k->name < n; });
-    return it != v.end() && (*it)->name == name ? *it : nullptr;
-}
+    const Keyword* Find(const char* name, size_t length) const
+    {
+        for (size_t i = Hash(name, length);; i = (i + 1) & (nSlots - 1)) {
+            const Keyword* k = m_slots[i];
+            if (!k)
+                return nullptr;
+            if (k->name.size() == length && Same(k->name.data(), name, length))
+                return k;
+        }
+    }
 
-// Bytes that end a run of ordinary characters.
-struct SpecialBytes
-{
-    bool is[256] = {};
-    SpecialBytes() { is['{'] = is['}'] = is['\\'] = is['\r'] = is['\n'] = true; }
+private:
+    static const size_t nSlots = 512;
+
+    // Names are a few bytes long: a call to memcmp would cost more.
+    static bool Same(const char* a, const char* b, size_t length)
+    {
+        for (size_t i = 0; i < length; ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
+    }
+
+    // Length, first, second and last character tell the known names apart
+    // well enough; collisions only cost a probe.
+    static size_t Hash(const char* name, size_t length)
+    {
+        size_t h = length * 97 + static_cast<unsigned char>(name[0]) * 31 +
+                   static_cast<unsigned char>(name[length - 1]) * 7;
+        if (length > 1)
+            h += static_cast<unsigned char>(name[1]) * 3;
+        return h & (nSlots - 1);
+    }
+
+    const Keyword* m_slots[nSlots] = {};
 };
-const SpecialBytes kSpecial;
 
-bool IsLetter(unsigned char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
-bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
+const KeywordTable kKeywordTable;
 
+const unsigned char chEndOfText = 26;
+
+// Byte classes: bytes that end a run of body text, and the fewer bytes that
+// end a run inside a skipped destination (where line ends mean nothing).
+// Byte 26 ends both: it ends the input.
+struct ByteClasses
+{
+    unsigned char endsText[256] = {};
+    unsigned char endsSkipped[256] = {};
+    ByteClasses()
+    {
+        endsText['{'] = endsText['}'] = endsText['\\'] = endsText['\r'] = endsText['\n'] = 1;
+        endsSkipped['{'] = endsSkipped['}'] = endsSkipped['\\'] = 1;
+        endsText[chEndOfText] = endsSkipped[chEndOfText] = 1;
+    }
+};
+const ByteClasses kClasses;
+
+// One bit per byte of p[0..3] that the table marks, lowest bit first.
+inline unsigned MarksOf4(const unsigned char* p, const unsigned char* table)
+{
+    return table[p[0]] | table[p[1]] << 1 | table[p[2]] << 2 | table[p[3]] << 3;
+}
+
+// The first byte from p on that the table marks, or end. Four bytes are
+// tested per step: runs are long inside pictures.
+inline const unsigned char* FindMarked(const unsigned char* p, const unsigned char* end,
+                                       const unsigned char* table)
+{
+    while (end - p >= 4) {
+        if (unsigned marks = MarksOf4(p, table))
+            return p + __builtin_ctz(marks);
+        p += 4;
+    }
+    while (p < end && !table[*p])
+        ++p;
+    return p;
+}
+
+bool IsLetter(unsigned char ch) { return static_cast<unsigned char>((ch | 0x20) - 'a') < 26; }
+bool IsDigit(unsigned char ch) { return static_cast<unsigned char>(ch - '0') < 10; }
+
+// The value of a hexadecimal digit, -1 for any other byte.
+struct HexDigits
+{
+    signed char value[256];
+    HexDigits()
+    {
+        for (int c = 0; c < 256; ++c)
+            value[c] = -1;
+        for (int c = 0; c < 10; ++c)
+            value['0' + c] = static_cast<signed char>(c);
+        for (int c = 0; c < 6; ++c)
+            value['a' + c] = value['A' + c] = static_cast<signed char>(10 + c);
+    }
+};
+const HexDigits kHexDigits;
+
+int HexValue(unsigned char ch)
+{
+    return kHexDigits.value[ch];
+}
+
+// One conversion. The text is collected in pieces of 64 KB: blocks of that
+// size come back from the heap call after call, where one block as long as
+// a large note would be fresh memory, page by page, every time.
 class RtfParser
 {
 public:
-    RtfParser(const unsigned char* begin, const unsigned char* end) : m_p(begin), m_end(end) {}
+    RtfParser(const unsigned char* begin, const unsigned char* end)
+        : m_p(begin), m_end(end), m_pOut(nullptr), m_pOutEnd(nullptr)
+    {
+        m_pOut = NextChunk();
+    }
 
     int Parse();
-    std::string& Output() { return m_out; }
+    // The text once Parse has succeeded.
+    CString Text() const;
 
 private:
     struct Saved
@@ -116,21 +208,30 @@ private:
         State state;
     };
 
-    int ReadChar();   // -1 at the end; CR LF arrives as LF
+    // The input ends at its last byte or at a byte 26.
+    bool AtEnd(const unsigned char* p) const { return p >= m_end || *p == chEndOfText; }
+    int ParseKeyword(const unsigned char*& p);
+    int Translate(const char* name, size_t length, long param);
     void Emit(unsigned char ch)
     {
-        if (m_dest == Dest::Normal)
-            m_out.push_back(static_cast<char>(ch));
+        if (m_dest == Dest::Normal) {
+            if (m_pOut == m_pOutEnd)
+                m_pOut = NextChunk();
+            *m_pOut++ = static_cast<char>(ch);
+        }
     }
-    int Push();
-    int Pop();
-    int ParseKeyword();
-    int Translate(std::string_view name, long param);
-    int HexDigit(unsigned char ch);
+    // Closes the current piece where m_pOut stands and answers the start of
+    // a new one.
+    char* NextChunk();
+
+    static const size_t nChunk = 65536;
 
     const unsigned char* m_p;
     const unsigned char* m_end;
-    std::string m_out;
+    std::vector<std::unique_ptr<char[]>> m_chunks;
+    std::vector<size_t> m_used;   // the length of each piece before the last
+    char* m_pOut;
+    char* m_pOutEnd;
     Dest m_dest = Dest::Normal;
     State m_state = State::Normal;
     long m_binCount = 0;
@@ -140,134 +241,193 @@ private:
     int m_hexDigits = 0;
 };
 
-int RtfParser::ReadChar()
-{
-    if (m_p >= m_end)
-        return -1;
-    unsigned char ch = *m_p++;
-    if (ch == '\r' && m_p < m_end && *m_p == '\n') {
-        ++m_p;
-        return '\n';
-    }
-    return ch;
-}
-
 int RtfParser::Parse()
 {
-    while (m_p < m_end) {
+    // The hot loops keep position and output pointer in locals: stores
+    // through a char pointer would otherwise force members to be reloaded.
+    const unsigned char* p = m_p;
+    const unsigned char* const end = m_end;
+    while (p < end) {
         if (m_state == State::Binary) {
-            Emit(static_cast<unsigned char>(ReadChar()));
+            unsigned char ch = *p++;
+            if (ch == chEndOfText)
+                break;
+            if (ch == '\r' && p < end && *p == '\n') {   // text mode: CR LF is one LF
+                ch = '\n';
+                ++p;
+            }
+            Emit(ch);
             if (--m_binCount <= 0)
                 m_state = State::Normal;
             continue;
         }
-        unsigned char ch = *m_p;
-        if (!kSpecial.is[ch] && m_state == State::Normal) {
-            const unsigned char* run = m_p;
-            do
-                ++m_p;
-            while (m_p < m_end && !kSpecial.is[*m_p]);
-            if (m_dest == Dest::Normal)
-                m_out.append(reinterpret_cast<const char*>(run), m_p - run);
-            continue;
+        if (m_state == State::Normal) {
+            if (m_dest == Dest::Skip) {
+                p = FindMarked(p, end, kClasses.endsSkipped);
+            } else {
+                // Copies eight bytes ahead of the test; they are written over
+                // when not all of them belong to the run.
+                const unsigned char* table = kClasses.endsText;
+                char* out = m_pOut;
+                char* limit = m_pOutEnd - 8;
+                while (end - p >= 8) {
+                    if (out > limit) {
+                        m_pOut = out;
+                        out = NextChunk();
+                        limit = m_pOutEnd - 8;
+                    }
+                    memcpy(out, p, 8);
+                    if (unsigned marks = MarksOf4(p, table) | MarksOf4(p + 4, table) << 4) {
+                        unsigned n = static_cast<unsigned>(__builtin_ctz(marks));
+                        p += n;
+                        out += n;
+                        goto copied;
+                    }
+                    p += 8;
+                    out += 8;
+                }
+                while (p < end && !table[*p]) {
+                    if (out == m_pOutEnd) {
+                        m_pOut = out;
+                        out = NextChunk();
+                    }
+                    *out++ = static_cast<char>(*p++);
+                }
+            copied:
+                m_pOut = out;
+            }
+            if (p >= end)
+                break;
         }
-        ++m_p;
-        int ec = ecOK;
+        unsigned char ch = *p++;
         switch (ch) {
-        case '{': ec = Push(); break;
-        case '}': ec = Pop(); break;
-        case '\\': ec = ParseKeyword(); break;
+        case '{':
+            try {
+                m_stack.push_back({m_dest, m_state});
+            } catch (const std::bad_alloc&) {
+                return ecStackOverflow;
+            }
+            m_state = State::Normal;
+            break;
+        case '}':
+            if (m_stack.empty())
+                return ecStackUnderflow;
+            m_dest = m_stack.back().dest;
+            m_state = m_stack.back().state;
+            m_stack.pop_back();
+            break;
+        case '\\':
+            // The frequent hex escape of a body character is read at once
+            // when both digits follow; anything else takes the general way.
+            if (end - p >= 3 && p[0] == '\'' && m_dest == Dest::Normal) {
+                int high = HexValue(p[1]);
+                int low = HexValue(p[2]);
+                if ((high | low) >= 0) {
+                    m_skipIfUnknown = false;
+                    m_state = State::Normal;
+                    Emit(static_cast<unsigned char>(high * 16 + low));
+                    p += 3;
+                    break;
+                }
+            }
+            if (int ec = ParseKeyword(p))
+                return ec;
+            break;
         case '\r':
-        case '\n': break;
-        default: ec = HexDigit(ch); break;
+        case '\n':
+            break;
+        case chEndOfText:
+            p = end;
+            break;
+        default: {
+            // Only the hex state gets here with an ordinary character.
+            if (m_state != State::Hex)
+                return ecAssertion;
+            int digit = HexValue(ch);
+            if (digit < 0)
+                return ecInvalidHex;
+            m_hexValue = m_hexValue * 16 + digit;
+            if (++m_hexDigits == 2) {
+                Emit(static_cast<unsigned char>(m_hexValue));
+                m_state = State::Normal;
+            }
+            break;
         }
-        if (ec != ecOK)
-            return ec;
+        }
     }
     return m_stack.empty() ? ecOK : ecUnmatchedBrace;
 }
 
-int RtfParser::Push()
+char* RtfParser::NextChunk()
 {
-    try {
-        m_stack.push_back({m_dest, m_state});
-    } catch (const std::bad_alloc&) {
-        return ecStackOverflow;
-    }
-    m_state = State::Normal;
-    return ecOK;
+    if (!m_chunks.empty())
+        m_used.push_back(static_cast<size_t>(m_pOut - m_chunks.back().get()));
+    m_chunks.emplace_back(new char[nChunk]);
+    m_pOutEnd = m_chunks.back().get() + nChunk;
+    return m_chunks.back().get();
 }
 
-int RtfParser::Pop()
+CString RtfParser::Text() const
 {
-    if (m_stack.empty())
-        return ecStackUnderflow;
-    m_dest = m_stack.back().dest;
-    m_state = m_stack.back().state;
-    m_stack.pop_back();
-    return ecOK;
-}
-
-int RtfParser::HexDigit(unsigned char ch)
-{
-    if (m_state != State::Hex)
-        return ecAssertion;
-    int digit;
-    if (IsDigit(ch))
-        digit = ch - '0';
-    else if (ch >= 'a' && ch <= 'f')
-        digit = ch - 'a' + 10;
-    else if (ch >= 'A' && ch <= 'F')
-        digit = ch - 'A' + 10;
-    else
-        return ecInvalidHex;
-    m_hexValue = m_hexValue * 16 + digit;
-    if (++m_hexDigits == 2) {
-        Emit(static_cast<unsigned char>(m_hexValue));
-        m_state = State::Normal;
+    size_t nLast = static_cast<size_t>(m_pOut - m_chunks.back().get());
+    if (m_chunks.size() == 1)
+        return CString(m_chunks[0].get(), static_cast<int>(nLast));
+    size_t nTotal = nLast;
+    for (size_t n : m_used)
+        nTotal += n;
+    CString text;
+    char* dest = text.GetBufferSetLength(static_cast<int>(nTotal));
+    for (size_t i = 0; i < m_used.size(); ++i) {
+        memcpy(dest, m_chunks[i].get(), m_used[i]);
+        dest += m_used[i];
     }
-    return ecOK;
+    memcpy(dest, m_chunks.back().get(), nLast);
+    return text;
 }
 
 // A control symbol is one non-letter; a control word is letters, then an
 // optional "-" and digits, then a space that belongs to the word.
-int RtfParser::ParseKeyword()
+int RtfParser::ParseKeyword(const unsigned char*& p)
 {
-    int first = ReadChar();
-    if (first < 0)
+    if (AtEnd(p))
         return ecEndOfFile;
-    if (!IsLetter(static_cast<unsigned char>(first))) {
+    unsigned char first = *p++;
+    if (!IsLetter(first)) {
+        if (first == '\r' && p < m_end && *p == '\n') {   // text mode: CR LF is one LF
+            first = '\n';
+            ++p;
+        }
         char symbol = static_cast<char>(first);
-        return Translate(std::string_view(&symbol, 1), 0);
+        return Translate(&symbol, 1, 0);
     }
-    const unsigned char* name = m_p - 1;
-    while (m_p < m_end && IsLetter(*m_p))
-        ++m_p;
-    std::string_view word(reinterpret_cast<const char*>(name), m_p - name);
+    const unsigned char* name = p - 1;
+    while (p < m_end && IsLetter(*p))
+        ++p;
+    size_t length = static_cast<size_t>(p - name);
 
     bool negative = false;
-    if (m_p < m_end && *m_p == '-') {
+    if (p < m_end && *p == '-') {
         negative = true;
-        if (++m_p >= m_end)
+        if (AtEnd(++p))
             return ecEndOfFile;
     }
     long param = 0;
     const long limit = 0x7FFFFFFF / 10 - 1;
-    while (m_p < m_end && IsDigit(*m_p)) {
+    while (p < m_end && IsDigit(*p)) {
         if (param < limit)
-            param = param * 10 + (*m_p - '0');
-        ++m_p;
+            param = param * 10 + (*p - '0');
+        ++p;
     }
     if (negative)
         param = -param;
-    if (m_p < m_end && *m_p == ' ')
-        ++m_p;
-    return Translate(word, param);
+    if (p < m_end && *p == ' ')
+        ++p;
+    return Translate(reinterpret_cast<const char*>(name), length, param);
 }
 
-int RtfParser::Translate(std::string_view name, long param)
+int RtfParser::Translate(const char* name, size_t length, long param)
 {
-    const Keyword* keyword = FindKeyword(name);
+    const Keyword* keyword = kKeywordTable.Find(name, length);
     if (!keyword) {
         if (m_skipIfUnknown)
             m_dest = Dest::Skip;
@@ -313,16 +473,10 @@ int RtfParser::Translate(std::string_view name, long param)
 BOOL ConvertRtfToText(LPCSTR pchRtf, int nLength, CString& strText)
 {
     const unsigned char* begin = reinterpret_cast<const unsigned char*>(pchRtf);
-    const unsigned char* end = begin + (nLength > 0 ? nLength : 0);
-    // Read like a text-mode file: a byte 26 ends the input.
-    if (const void* eof = memchr(begin, 26, end - begin))
-        end = static_cast<const unsigned char*>(eof);
-
-    RtfParser parser(begin, end);
+    RtfParser parser(begin, begin + (nLength > 0 ? nLength : 0));
     if (parser.Parse() != ecOK)
         return FALSE;
-    const std::string& out = parser.Output();
-    strText = CString(out.data(), static_cast<int>(out.size()));
+    strText = parser.Text();
     return TRUE;
 }
 
