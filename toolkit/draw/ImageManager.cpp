@@ -323,7 +323,12 @@ BOOL CXTPImageManager::SetIcons(HBITMAP hBitmap, const UINT* pCommands, int nCou
         return FALSE;
     COLORREF clrMask = m_clrMask != static_cast<COLORREF>(-1) ? m_clrMask
                                                              : GetBitmapPixel(hBitmap, 0, 0);
-    BOOL bResult = ::ImageList_AddMasked(hImageList, hBitmap, clrMask) != -1;
+    // Adding with a mask blackens the masked pixels of the bitmap it is
+    // given: it gets a copy, so the caller's bitmap stays as it was.
+    HBITMAP hCopy = static_cast<HBITMAP>(::CopyImage(hBitmap, IMAGE_BITMAP, 0, 0, 0));
+    BOOL bResult = hCopy && ::ImageList_AddMasked(hImageList, hCopy, clrMask) != -1;
+    if (hCopy)
+        ::DeleteObject(hCopy);
     if (bResult)
     {
         nImages = ::ImageList_GetImageCount(hImageList);

@@ -7,6 +7,43 @@
 #include "toolkit/draw/ScopedDC.h"
 
 #include <commctrl.h>
+#include <algorithm>
+
+namespace {
+
+void MirrorRows(DWORD* pPixels, int cx, int cy)
+{
+    for (int y = 0; y < cy; ++y)
+        std::reverse(pPixels + static_cast<size_t>(y) * cx, pPixels + static_cast<size_t>(y + 1) * cx);
+}
+
+// Draws the icon flipped left to right. Device contexts differ in how they
+// take negative widths, so the flip is done on pixels: the area under the
+// icon is copied out, flipped, drawn on, flipped back and copied in again.
+void DrawIconMirrored(HDC hDC, int x, int y, HICON hIcon, int cx, int cy)
+{
+    BYTE* pBits = nullptr;
+    HBITMAP hBitmap = Create32BitDIBSection(hDC, cx, cy, &pBits);
+    HDC hMemDC = hBitmap ? ::CreateCompatibleDC(hDC) : nullptr;
+    if (hMemDC)
+    {
+        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
+        DWORD* pPixels = reinterpret_cast<DWORD*>(pBits);
+        ::BitBlt(hMemDC, 0, 0, cx, cy, hDC, x, y, SRCCOPY);
+        ::GdiFlush();
+        MirrorRows(pPixels, cx, cy);
+        ::DrawIconEx(hMemDC, 0, 0, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
+        ::GdiFlush();
+        MirrorRows(pPixels, cx, cy);
+        ::BitBlt(hDC, x, y, cx, cy, hMemDC, 0, 0, SRCCOPY);
+        ::SelectObject(hMemDC, hOld);
+        ::DeleteDC(hMemDC);
+    }
+    if (hBitmap)
+        ::DeleteObject(hBitmap);
+}
+
+} // namespace
 
 // --- Image handle -------------------------------------------------------------
 
@@ -303,15 +340,11 @@ void CXTPImageManagerIcon::Draw(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle&
 
     if (hIcon.GetIcon())
     {
-        int x = pt.x;
-        int cx = nWidth;
         if (IsMirrored(pDC))
-        {
-            x += cx;
-            cx = -cx;
-        }
-        ::DrawIconEx(pDC->GetSafeHdc(), x, pt.y, hIcon.GetIcon(), cx, nHeight, 0, nullptr,
-                     DI_NORMAL);
+            DrawIconMirrored(pDC->GetSafeHdc(), pt.x, pt.y, hIcon.GetIcon(), nWidth, nHeight);
+        else
+            ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, hIcon.GetIcon(), nWidth, nHeight, 0,
+                         nullptr, DI_NORMAL);
         return;
     }
 
@@ -346,8 +379,7 @@ void CXTPImageManagerIcon::DrawMonochrome(CDC* pDC, CPoint pt, CXTPImageManagerI
             {
                 CXTPCompatibleDC dcImage(pDC, hBitmap);
                 dcImage.FillSolidRect(0, 0, m_nWidth, m_nHeight, RGB(255, 255, 255));
-                ::DrawIconEx(dcImage.GetSafeHdc(), m_nWidth, 0, hIcon.GetIcon(), -m_nWidth,
-                             m_nHeight, 0, nullptr, DI_NORMAL);
+                DrawIconMirrored(dcImage.GetSafeHdc(), 0, 0, hIcon.GetIcon(), m_nWidth, m_nHeight);
             }
             ::DrawStateA(hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y,
                          m_nWidth, m_nHeight, DST_BITMAP | DSS_MONO);

@@ -8,6 +8,7 @@
 #include "toolkit/draw/ColorManager.h"
 
 #include <math.h>
+#include <stdint.h>
 #include <vector>
 
 namespace {
@@ -15,6 +16,16 @@ namespace {
 BYTE Blue(DWORD pixel) { return static_cast<BYTE>(pixel); }
 BYTE Green(DWORD pixel) { return static_cast<BYTE>(pixel >> 8); }
 BYTE Red(DWORD pixel) { return static_cast<BYTE>(pixel >> 16); }
+
+int IntegerSquareRoot(uint64_t n)
+{
+    int nRoot = static_cast<int>(sqrt(static_cast<double>(n)));
+    while (static_cast<uint64_t>(nRoot) * nRoot > n)
+        --nRoot;
+    while (static_cast<uint64_t>(nRoot + 1) * (nRoot + 1) <= n)
+        ++nRoot;
+    return nRoot;
+}
 
 DWORD WithColor(DWORD pixel, int nRed, int nGreen, int nBlue)
 {
@@ -94,7 +105,8 @@ void CXTPImageManagerIcon::MakeFaded(CXTPImageManagerIconHandle& hSource,
         hResult.AttachIcon(::CopyIcon(hSource.GetIcon()));
         return;
     }
-    auto fade = [](BYTE c) { return static_cast<int>(76.5 + 0.7 * c); };
+    // ⌊76.5 + 0.7·c⌋, in integers so no rounding of 0.7 can cut a step off.
+    auto fade = [](BYTE c) { return (765 + 7 * c) / 10; };
     TransformImage(hSource, hResult, [&](DWORD pixel) {
         return WithColor(pixel, fade(Red(pixel)), fade(Green(pixel)), fade(Blue(pixel)));
     });
@@ -117,18 +129,22 @@ void CXTPImageManagerIcon::MakeDisabled(CXTPImageManagerIconHandle& hSource,
 {
     const COLORREF clrNone = static_cast<COLORREF>(-1);
     BOOL bTwoColors = clrLight != clrNone && clrDark != clrNone;
+    // Brightness l = (0.114·blue + 0.587·green + 0.299·red) / 255, kept as the
+    // integer numerator of l over 255000, so the results are exact.
     TransformImage(hSource, hResult, [&](DWORD pixel) {
-        double l = (0.114 * Blue(pixel) + 0.587 * Green(pixel) + 0.299 * Red(pixel)) / 255.0;
+        uint64_t nLight = 114u * Blue(pixel) + 587u * Green(pixel) + 299u * Red(pixel);
         if (bTwoColors)
         {
-            auto mix = [l](BYTE light, BYTE dark) {
-                return static_cast<int>((1.0 - l) * dark + l * light);
+            auto mix = [nLight](BYTE light, BYTE dark) {
+                return static_cast<int>(((255000 - nLight) * dark + nLight * light) / 255000);
             };
             return WithColor(pixel, mix(GetRValue(clrLight), GetRValue(clrDark)),
                              mix(GetGValue(clrLight), GetGValue(clrDark)),
                              mix(GetBValue(clrLight), GetBValue(clrDark)));
         }
-        int nGrey = static_cast<int>(255.0 * sqrt(l));
+        // ⌊255·√l⌋ = ⌊√(65025·l)⌋, and the root of a number's whole part has
+        // the same whole part.
+        int nGrey = IntegerSquareRoot(65025 * nLight / 255000);
         return WithColor(pixel, nGrey, nGrey, nGrey);
     });
 }

@@ -8,6 +8,7 @@
 #include "framework/core/Exceptions.h"
 #include "toolkit/commandbars/PropExchangeArchive.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -58,13 +59,23 @@ void CXTPImageManager::DoPropExchange(CXTPPropExchange* pPX)
         return;
     }
 
-    POSITION pos = pEnumerator->GetPosition(static_cast<DWORD>(m_mapImages.GetCount()));
+    // Sets and icons are stored in ascending order, so what is loaded and
+    // stored again comes out the same.
+    std::vector<UINT> commands;
     POSITION posSet = m_mapImages.GetStartPosition();
-    while (pos && posSet)
+    while (posSet)
     {
         UINT nCommand = 0;
         CXTPImageManagerIconSet* pIconSet = nullptr;
         m_mapImages.GetNextAssoc(posSet, nCommand, pIconSet);
+        commands.push_back(nCommand);
+    }
+    std::sort(commands.begin(), commands.end());
+    POSITION pos = pEnumerator->GetPosition(static_cast<DWORD>(commands.size()));
+    for (UINT nCommand : commands)
+    {
+        if (!pos)
+            break;
         SectionRef section(pEnumerator->GetNext(pos));
         int nId = static_cast<int>(nCommand);
         ExchangeIntPropertyNoDefault(section.Get(), "Id", nId);
@@ -130,6 +141,8 @@ void CXTPImageManager::ExchangeIconSet(CXTPPropExchange* pPX, UINT nCommand)
                 icons.emplace_back(nWidth, pIcon);
         }
     }
+    std::sort(icons.begin(), icons.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     POSITION pos = pEnumerator->GetPosition(static_cast<DWORD>(icons.size()));
     for (const auto& icon : icons)
     {
