@@ -6,6 +6,9 @@
 #include "framework/ui/FontDialog.h"
 #include "framework/ui/RichEditDoc.h"
 
+#include <string>
+#include <utility>
+
 IMPLEMENT_DYNCREATE(CRichEditView, CCtrlView)
 
 namespace {
@@ -30,6 +33,25 @@ struct StreamCookie
     CArchive* pArchive;
     CException* pError;
 };
+
+DWORD CALLBACK StringStreamIn(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
+{
+    auto* pSource = reinterpret_cast<std::pair<const std::string*, size_t>*>(dwCookie);
+    size_t nLeft = pSource->first->size() - pSource->second;
+    size_t nCopy = nLeft < static_cast<size_t>(cb) ? nLeft : static_cast<size_t>(cb);
+    memcpy(pbBuff, pSource->first->data() + pSource->second, nCopy);
+    pSource->second += nCopy;
+    *pcb = static_cast<LONG>(nCopy);
+    return 0;
+}
+
+DWORD CALLBACK StringStreamOut(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
+{
+    reinterpret_cast<std::string*>(dwCookie)->append(reinterpret_cast<char*>(pbBuff),
+                                                     static_cast<size_t>(cb));
+    *pcb = cb;
+    return 0;
+}
 
 DWORD CALLBACK EditStreamCallback(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
 {
@@ -150,6 +172,7 @@ long CRichEditView::GetTextLength() const
 void CRichEditView::DeleteContents()
 {
     CWaitCursor wait;
+    m_objectKeeper.Clear();
     SetWindowText("");
     GetRichEditCtrl().EmptyUndoBuffer();
 }
@@ -159,10 +182,16 @@ void CRichEditView::DeleteContents()
 
 void CRichEditView::Stream(CArchive& ar, BOOL bSelection)
 {
-    StreamCookie cookie = { &ar, nullptr };
-    EDITSTREAM es = { reinterpret_cast<DWORD_PTR>(&cookie), 0, EditStreamCallback };
     CRichEditDoc* pDoc = GetDocument();
     int nFormat = pDoc != nullptr ? pDoc->GetStreamFormat() : SF_RTF;
+    if (!bSelection && nFormat == SF_RTF && CRichEditObjectKeeper::ControlDropsObjects())
+    {
+        StreamKeepingObjects(ar);
+        return;
+    }
+
+    StreamCookie cookie = { &ar, nullptr };
+    EDITSTREAM es = { reinterpret_cast<DWORD_PTR>(&cookie), 0, EditStreamCallback };
     if (bSelection)
         nFormat |= SFF_SELECTION;
 
@@ -177,6 +206,35 @@ void CRichEditView::Stream(CArchive& ar, BOOL bSelection)
     }
     if (cookie.pError != nullptr)
         throw cookie.pError;
+}
+
+// The whole rich text passes through memory, so the object groups the
+// control cannot hold are taken out before it reads and put back after it
+// wrote.
+void CRichEditView::StreamKeepingObjects(CArchive& ar)
+{
+    CRichEditCtrl& ctrl = GetRichEditCtrl();
+    if (ar.IsStoring())
+    {
+        std::string rtf;
+        EDITSTREAM es = { reinterpret_cast<DWORD_PTR>(&rtf), 0, StringStreamOut };
+        ctrl.StreamOut(SF_RTF, es);
+        rtf = m_objectKeeper.RestoreObjects(ctrl, rtf);
+        ar.Write(rtf.data(), static_cast<UINT>(rtf.size()));
+        return;
+    }
+
+    std::string rtf;
+    char buffer[4096];
+    UINT nRead;
+    while ((nRead = ar.Read(buffer, sizeof(buffer))) > 0)
+        rtf.append(buffer, nRead);
+    std::string prepared = m_objectKeeper.PrepareLoad(rtf);
+    std::pair<const std::string*, size_t> source(&prepared, 0);
+    EDITSTREAM es = { reinterpret_cast<DWORD_PTR>(&source), 0, StringStreamIn };
+    ctrl.StreamIn(SF_RTF, es);
+    m_objectKeeper.FinishLoad(ctrl);
+    Invalidate();
 }
 
 void CRichEditView::Serialize(CArchive& ar)

@@ -14,6 +14,7 @@
 #include "framework/core/Array.h"
 #include "framework/ui/CtrlView.h"
 #include "framework/ui/RichEditCtrl.h"
+#include "framework/ui/RichEditObjectKeeper.h"
 
 class CArchive;
 class CCmdUI;
@@ -58,6 +59,8 @@ public:
     // ---- streaming ----
     // Stores or loads the whole text (bSelection: only the selection)
     // through the archive, in the document's format (rich or plain text).
+    // Embedded objects the control cannot hold are kept aside and written
+    // back where they stood.
     void Stream(CArchive& ar, BOOL bSelection);
     void Serialize(CArchive& ar) override;
 
@@ -144,11 +147,15 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnInitialUpdate() override;
 
+    // Stream of the whole rich text for a control that drops objects.
+    void StreamKeepingObjects(CArchive& ar);
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnPrinterChangedMessage(WPARAM wParam, LPARAM lParam);
 
     CHARFORMAT2A m_charformat;
     PARAFORMAT2 m_paraformat;
+    CRichEditObjectKeeper m_objectKeeper;
 
     // The control's questions about embedded objects; lives as long as the
     // view, so its reference count is only nominal.
