@@ -106,11 +106,9 @@ void StreamEditor(CArchive& ar, HWND hEditor, BOOL bOut)
         throw cookie.pException;
 }
 
-// The editor's control while an entry is shown, else null.
-HWND ShownEditor()
+HWND LiveWindow(HWND hWnd)
 {
-    HWND hEditor = QivGetShellServices().GetTextEditor();
-    return (hEditor && ::IsWindow(hEditor)) ? hEditor : nullptr;
+    return (hWnd && ::IsWindow(hWnd)) ? hWnd : nullptr;
 }
 
 } // namespace
@@ -120,10 +118,10 @@ WORD QivGetLastFormatVersion()
     return g_wLastFormatVersion;
 }
 
-void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot)
+void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView)
 {
     CQivShellServices& shell = QivGetShellServices();
-    HWND hEditor = ShownEditor();
+    HWND hEditor = LiveWindow(shell.GetTextEditor());
     if (hEditor && ::SendMessageA(hEditor, EM_GETMODIFY, 0, 0)) {
         shell.StoreCurrentEntryText();
         ::SendMessageA(hEditor, EM_SETMODIFY, FALSE, 0);
@@ -136,12 +134,12 @@ void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot)
     ar << static_cast<WORD>(0);   // not viewer-only
     ar.WriteObject(pRoot);
 
-    if (hEditor)
-        StreamEditor(ar, hEditor, TRUE);
+    if (HWND hView = LiveWindow(hTextView))
+        StreamEditor(ar, hView, TRUE);
     shell.PlaySoundEvent("ProcessComplete");
 }
 
-C_QivCategory* QivReadCardFile(CArchive& ar)
+C_QivCategory* QivReadCardFile(CArchive& ar, HWND hTextView)
 {
     ReadHeader(ar);
     // The root is read as the archive would read any object, but owned
@@ -161,9 +159,9 @@ C_QivCategory* QivReadCardFile(CArchive& ar)
     root->Serialize(ar);
 
     // What the editor now holds is what the file holds: not an unsaved edit.
-    if (HWND hEditor = ShownEditor()) {
-        StreamEditor(ar, hEditor, FALSE);
-        ::SendMessageA(hEditor, EM_SETMODIFY, FALSE, 0);
+    if (HWND hView = LiveWindow(hTextView)) {
+        StreamEditor(ar, hView, FALSE);
+        ::SendMessageA(hView, EM_SETMODIFY, FALSE, 0);
     }
     QivGetShellServices().PlaySoundEvent("ProcessComplete");
     return root.release();

@@ -21,17 +21,18 @@ const WORD QIV_FORMAT_VERSION = 0x0A02;
 // process (2.10 before any). Only a mirror: reads follow their archive's.
 WORD QivGetLastFormatVersion();
 
-// Writes a whole card file: first copies unsaved editor text into the
-// selected entry, then header, root graph, and the editor's content as rich
-// text when an entry is shown; plays "ProcessComplete".
-void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot);
+// Writes a whole card file: first copies unsaved text of the shell's editor
+// into the selected entry, then header and root graph, then the content of
+// the document's rich-text view hTextView (null: none) as rich text; plays
+// "ProcessComplete".
+void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView = nullptr);
 
 // Reads a whole card file and answers its new root (with any siblings the
 // file gives it), which the caller owns; streams the rest of the file into
-// the editor when an entry is shown; plays "ProcessComplete". Failures are
-// archive or file exceptions and leave nothing behind; a viewer-only file
-// is refused with a message first.
-C_QivCategory* QivReadCardFile(CArchive& ar);
+// the document's rich-text view hTextView (null: the rest stays unread);
+// plays "ProcessComplete". Failures are archive or file exceptions and
+// leave nothing behind; a viewer-only file is refused with a message first.
+C_QivCategory* QivReadCardFile(CArchive& ar, HWND hTextView = nullptr);
 
 // Deletes a root together with any siblings a file gave it.
 void QivDeleteRoot(C_QivCategory* pRoot);

@@ -39,10 +39,10 @@ struct RootDeleter
 };
 using RootPtr = std::unique_ptr<C_QivCategory, RootDeleter>;
 
-RootPtr ReadFrom(CFile& file)
+RootPtr ReadFrom(CFile& file, HWND hTextView)
 {
     CArchive ar(&file, CArchive::load, nArchiveBuffer);
-    RootPtr root(QivReadCardFile(ar));
+    RootPtr root(QivReadCardFile(ar, hTextView));
     ar.Close();
     return root;
 }
@@ -107,15 +107,15 @@ void CQivCardFileStore::StartNew()
     QivGetShellServices().CloseSearchWindow();
 }
 
-void CQivCardFileStore::Serialize(CArchive& ar)
+void CQivCardFileStore::Serialize(CArchive& ar, HWND hTextView)
 {
     if (ar.IsStoring())
-        QivWriteCardFile(ar, m_pRoot);
+        QivWriteCardFile(ar, m_pRoot, hTextView);
     else
-        ReplaceRoot(QivReadCardFile(ar));
+        ReplaceRoot(QivReadCardFile(ar, hTextView));
 }
 
-BOOL CQivCardFileStore::Open(LPCSTR lpszPath)
+BOOL CQivCardFileStore::Open(LPCSTR lpszPath, HWND hTextView)
 {
     QivGetShellServices().CloseSearchWindow();
     std::wstring widePath = AfxAnsiToWide(lpszPath);
@@ -128,18 +128,18 @@ BOOL CQivCardFileStore::Open(LPCSTR lpszPath)
         COleStreamFile file;
         if (!file.OpenStream(storage.Get(), "Contents", CFile::modeRead | CFile::shareExclusive))
             return FALSE;
-        root = ReadFrom(file);
+        root = ReadFrom(file, hTextView);
         file.Close();
     } else {
         CFile file(lpszPath, CFile::modeRead | CFile::typeBinary);
-        root = ReadFrom(file);
+        root = ReadFrom(file, hTextView);
         file.Close();
     }
     ReplaceRoot(root.release());
     return TRUE;
 }
 
-void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup)
+void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView)
 {
     if (bBackup)
         QivMakeBackupCopy(lpszPath);
@@ -149,7 +149,7 @@ void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup)
         CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
         {
             CArchive ar(&file, CArchive::store, nArchiveBuffer);
-            QivWriteCardFile(ar, m_pRoot);
+            QivWriteCardFile(ar, m_pRoot, hTextView);
             ar.Close();
         }
         file.Close();

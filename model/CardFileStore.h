@@ -33,22 +33,24 @@ public:
     void StartNew();
 
     // Storing writes the card file; loading reads one and replaces the root
-    // once the read succeeded.
-    void Serialize(CArchive& ar);
+    // once the read succeeded. hTextView is the rich-edit control of the
+    // document's text view, whose content is the file's rich-text tail;
+    // null for a document without one.
+    void Serialize(CArchive& ar, HWND hTextView = nullptr);
 
     // Closes the search window, then reads the card file at lpszPath: the
     // "Contents" stream of a compound file, else the plain file. FALSE when
     // a compound file or its stream cannot be opened; a plain file that
     // cannot be opened and a damaged card file raise the framework's file
     // and archive exceptions. Every file opened here is closed again.
-    BOOL Open(LPCSTR lpszPath);
+    BOOL Open(LPCSTR lpszPath, HWND hTextView = nullptr);
 
     // Writes the card file to lpszPath. With bBackup, first copies the
     // existing file to its backup path (failures ignored). Raises the
     // framework's file and archive exceptions; then lpszPath is unchanged.
-    void Save(LPCSTR lpszPath, BOOL bBackup);
+    void Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView = nullptr);
 
-    // TRUE when the editor of the text view holds unsaved changes.
+    // TRUE when the editor of the shell's text view holds unsaved changes.
     static BOOL IsEditorModified();
 
 private:

@@ -245,7 +245,7 @@ TEST(CardFile, EachArchiveFollowsItsOwnVersion)
     pA->m_pNext = nullptr;
 }
 
-TEST(CardFile, ReadAndWritePlayTheSoundAndStoreUnsavedEditorText)
+TEST(CardFile, ReadAndWritePlayTheSound)
 {
     CTestShell shell;
     RootPtr root(ExampleTree());
@@ -255,9 +255,11 @@ TEST(CardFile, ReadAndWritePlayTheSoundAndStoreUnsavedEditorText)
     EXPECT_EQ(0, shell.m_nStoreCalls);
 }
 
-// The rich-text tail: written after the graph while an entry is shown in
-// the editor, streamed back into it when read.
-TEST(CardFile, EditorContentIsTheTailOfTheFile)
+// The rich-text tail: the content of the document's view, written after
+// the graph and streamed back into the view when read. Unsaved text of the
+// shell's editor is first copied into the selected entry, with or without
+// a view of the document's own.
+TEST(CardFile, TheDocumentViewsContentIsTheTailOfTheFile)
 {
     ASSERT_TRUE(::LoadLibraryA("riched20.dll"));
     CTestWindow editor("RichEdit20A", ES_MULTILINE);
@@ -268,7 +270,7 @@ TEST(CardFile, EditorContentIsTheTailOfTheFile)
     CTestShell shell;
     shell.m_hEditor = editor.m_hWnd;
     RootPtr root(new C_QivCategory("Notizen"));
-    Bytes bytes = WriteCardFile(root.get());
+    Bytes bytes = WriteCardFile(root.get(), editor.m_hWnd);
     EXPECT_EQ(1, shell.m_nStoreCalls);
     EXPECT_FALSE(::SendMessageA(editor.m_hWnd, EM_GETMODIFY, 0, 0));
     ASSERT_GT(bytes.size(), 53u);
@@ -277,7 +279,7 @@ TEST(CardFile, EditorContentIsTheTailOfTheFile)
     EXPECT_NE(std::string::npos, tail.find("Hallo Welt"));
 
     ::SetWindowTextA(editor.m_hWnd, "");
-    RootPtr copy(ReadCardFile(bytes));
+    RootPtr copy(ReadCardFile(bytes, editor.m_hWnd));
     char text[64] = {};
     ::GetWindowTextA(editor.m_hWnd, text, sizeof(text));
     EXPECT_STREQ("Hallo Welt", text);
@@ -285,6 +287,17 @@ TEST(CardFile, EditorContentIsTheTailOfTheFile)
 
     // Unmodified editor: nothing is copied into the entry, the tail is still written.
     shell.m_nStoreCalls = 0;
-    EXPECT_EQ(bytes.size(), WriteCardFile(root.get()).size());
+    EXPECT_EQ(bytes.size(), WriteCardFile(root.get(), editor.m_hWnd).size());
     EXPECT_EQ(0, shell.m_nStoreCalls);
+
+    // A document without a view (an export): the editor's unsaved text
+    // still goes into its entry, but the file ends after the graph, and
+    // reading leaves the editor alone.
+    ::SendMessageA(editor.m_hWnd, EM_SETMODIFY, TRUE, 0);
+    EXPECT_EQ(53u, WriteCardFile(root.get()).size());
+    EXPECT_EQ(1, shell.m_nStoreCalls);
+    ::SetWindowTextA(editor.m_hWnd, "bleibt");
+    RootPtr again(ReadCardFile(bytes));
+    ::GetWindowTextA(editor.m_hWnd, text, sizeof(text));
+    EXPECT_STREQ("bleibt", text);
 }

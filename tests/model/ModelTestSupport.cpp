@@ -9,12 +9,12 @@
 
 namespace qivtest {
 
-Bytes WriteCardFile(C_QivCategory* pRoot)
+Bytes WriteCardFile(C_QivCategory* pRoot, HWND hTextView)
 {
     CMemFile file(1024 * 1024);
     {
         CArchive ar(&file, CArchive::store);
-        QivWriteCardFile(ar, pRoot);
+        QivWriteCardFile(ar, pRoot, hTextView);
         ar.Close();
     }
     Bytes bytes(static_cast<size_t>(file.GetLength()));
@@ -24,12 +24,12 @@ Bytes WriteCardFile(C_QivCategory* pRoot)
     return bytes;
 }
 
-C_QivCategory* ReadCardFile(const Bytes& bytes)
+C_QivCategory* ReadCardFile(const Bytes& bytes, HWND hTextView)
 {
     Bytes copy = bytes;
     CMemFile file(copy.data(), static_cast<UINT>(copy.size()));
     CArchive ar(&file, CArchive::load);
-    C_QivCategory* pRoot = QivReadCardFile(ar);
+    C_QivCategory* pRoot = QivReadCardFile(ar, hTextView);
     ar.Close();
     return pRoot;
 }

@@ -12,10 +12,11 @@ namespace qivtest {
 
 using Bytes = std::vector<BYTE>;
 
-// Writes a card file of pRoot into memory and answers its bytes.
-Bytes WriteCardFile(C_QivCategory* pRoot);
+// Writes a card file of pRoot into memory and answers its bytes; hTextView
+// is the document's rich-text view, whose content makes the tail.
+Bytes WriteCardFile(C_QivCategory* pRoot, HWND hTextView = nullptr);
 // Reads a card file from memory; failures are the framework's exceptions.
-C_QivCategory* ReadCardFile(const Bytes& bytes);
+C_QivCategory* ReadCardFile(const Bytes& bytes, HWND hTextView = nullptr);
 // Reads bytes and answers the cause of the CArchiveException raised, -1 when
 // none was raised, -2 for another exception.
 int ArchiveFailureCause(const Bytes& bytes);
