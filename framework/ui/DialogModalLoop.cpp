@@ -1,0 +1,138 @@
+#include "framework/ui/DialogModalLoop.h"
+
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/WinThread.h"
+#include "framework/ui/Wnd.h"
+
+namespace {
+
+// One turn of the thread's pump; msg receives the message handled. FALSE on
+// WM_QUIT, whose exit code is then in msg.wParam.
+BOOL PumpOne(MSG& msg)
+{
+    if (CWinThread* pThread = AfxGetThread())
+    {
+        const BOOL bResult = pThread->PumpMessage();
+        msg = pThread->GetCurrentMessage();
+        return bResult;
+    }
+    if (!::GetMessageA(&msg, nullptr, 0, 0))
+        return FALSE;
+    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+BOOL IsIdleMessage(MSG* pMsg)
+{
+    CWinThread* pThread = AfxGetThread();
+    return pThread == nullptr || pThread->IsIdleMessage(pMsg);
+}
+
+void ShowNow(CWnd* pWnd)
+{
+    pWnd->ShowWindow(SW_SHOWNORMAL);
+    pWnd->UpdateWindow();
+}
+
+} // namespace
+
+void CModalLoop::Begin()
+{
+    m_bContinue = TRUE;
+    m_nResult = -1;
+}
+
+int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle)
+{
+    ASSERT(::IsWindow(pWnd->GetSafeHwnd()));
+    const HWND hWnd = pWnd->GetSafeHwnd();
+    BOOL bShowIdle = bShowOnIdle && !(pWnd->GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(hWnd);
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    MSG msg;
+    while (m_bContinue)
+    {
+        // Idle: show the window, tell the owner, kick the window.
+        while (m_bContinue && bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            if (bShowIdle)
+            {
+                ShowNow(pWnd);
+                bShowIdle = FALSE;
+            }
+            if (hWndParent != nullptr && lIdleCount == 0)
+                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX,
+                               reinterpret_cast<LPARAM>(hWnd));
+            if (!pWnd->SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                bIdle = FALSE;
+        }
+
+        // Busy: pump until the queue is empty.
+        do
+        {
+            // A window destroyed under the loop ends it.
+            if (!m_bContinue || !::IsWindow(hWnd))
+            {
+                m_bContinue = FALSE;
+                break;
+            }
+            if (!PumpOne(msg))
+            {
+                Quit(static_cast<int>(msg.wParam));
+                break;
+            }
+            // A system key or the system timer before the first idle moment
+            // means the user waits for the window: show it now.
+            if (bShowIdle && (msg.message == 0x118 || msg.message == WM_SYSKEYDOWN))
+            {
+                ShowNow(pWnd);
+                bShowIdle = FALSE;
+            }
+            if (IsIdleMessage(&msg))
+            {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (m_bContinue && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+    return m_nResult;
+}
+
+BOOL CModalLoop::RunPending(CWnd* pWnd)
+{
+    MSG msg;
+    while (m_bContinue && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+    {
+        if (!PumpOne(msg))
+        {
+            Quit(static_cast<int>(msg.wParam));
+            return FALSE;
+        }
+    }
+    if (m_bContinue && ::IsWindow(pWnd->GetSafeHwnd()))
+        pWnd->SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
+    return TRUE;
+}
+
+void CModalLoop::Quit(int nExitCode)
+{
+    m_bContinue = FALSE;
+    m_nResult = -1;
+    AfxPostQuitMessage(nExitCode);
+}
+
+void CModalLoop::End(CWnd* pWnd, int nResult)
+{
+    m_nResult = nResult;
+    if (!m_bContinue)
+        return;
+    m_bContinue = FALSE;
+    // Wakes a loop that waits in GetMessage.
+    if (pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd()))
+        pWnd->PostMessage(WM_NULL);
+}
