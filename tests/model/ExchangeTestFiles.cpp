@@ -92,3 +92,122 @@ CString SourceFolder(LPCSTR lpszRelative)
 }
 
 } // namespace qivtest
+
+#include "framework/ui/DialogSeams.h"
+#include "framework/ui/FileDialog.h"
+
+namespace qivtest {
+
+CShownCardFile::CShownCardFile() : m_root(new C_QivCategory("Notizen"))
+{
+    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_TREEVIEW_CLASSES };
+    ::InitCommonControlsEx(&icc);
+    m_hTree = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_OVERLAPPEDWINDOW | TVS_HASBUTTONS,
+                                0, 0, 300, 400, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+}
+
+CShownCardFile::~CShownCardFile()
+{
+    if (m_hTree)
+        ::DestroyWindow(m_hTree);
+}
+
+void CShownCardFile::Show()
+{
+    ::SendMessageA(m_hTree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    m_root->InsertIntoTree(m_hTree, TVI_ROOT, TVI_LAST);
+}
+
+void CShownCardFile::Select(C_QivItem* pItem)
+{
+    ::SendMessageA(m_hTree, TVM_SELECTITEM, TVGN_CARET,
+                   reinterpret_cast<LPARAM>(pItem ? pItem->m_hTreeItem : nullptr));
+}
+
+CQivExchangeContext CShownCardFile::Context()
+{
+    CQivExchangeContext ctx;
+    ctx.hTree = m_hTree;
+    ctx.pRoot = m_root.get();
+    ctx.setModified = [this] { ++m_nModified; };
+    return ctx;
+}
+
+std::vector<std::string> CShownCardFile::TreeTitles(C_QivItem* pItem) const
+{
+    std::vector<std::string> titles;
+    HTREEITEM hChild = reinterpret_cast<HTREEITEM>(::SendMessageA(
+        m_hTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(pItem->m_hTreeItem)));
+    while (hChild) {
+        char text[512] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = hChild;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        ::SendMessageA(m_hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        titles.push_back(text);
+        hChild = reinterpret_cast<HTREEITEM>(::SendMessageA(
+            m_hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hChild)));
+    }
+    return titles;
+}
+
+std::vector<std::string> CShownCardFile::ChainTitles(C_QivCategory* pCategory)
+{
+    std::vector<std::string> titles;
+    for (C_QivItem* p = pCategory->m_pFirstChild; p; p = p->m_pNext)
+        titles.push_back(p->m_strTitle.GetString());
+    return titles;
+}
+
+struct CFileDialogAnswers::Scope
+{
+    CTestSeamScope<AFX_COMMONDIALOG_REQUEST> seam;
+    explicit Scope(CFileDialogAnswers* pOwner)
+        : seam([pOwner](const AFX_COMMONDIALOG_REQUEST& request) {
+              CFileDialog* pDialog = static_cast<CFileDialog*>(request.pDialog);
+              Shown shown = {request.kind == CommonDialogKind::fileOpen, request.strTitle.GetString(),
+                             request.strFilter.GetString(),
+                             pDialog->m_ofn.lpstrFile ? pDialog->m_ofn.lpstrFile : "",
+                             request.dwFlags};
+              pOwner->m_shown.push_back(shown);
+              size_t n = pOwner->m_shown.size() - 1;
+              CString path = n < pOwner->m_paths.size() ? pOwner->m_paths[n] : CString();
+              if (path.IsEmpty())
+                  return IDCANCEL;
+              request.pAnswer->strPath = path;
+              return IDOK;
+          })
+    {
+    }
+};
+
+CFileDialogAnswers::CFileDialogAnswers(std::vector<CString> paths)
+    : m_paths(std::move(paths)), m_scope(new Scope(this))
+{
+}
+
+CFileDialogAnswers::~CFileDialogAnswers() = default;
+
+struct CMessageBoxAnswers::Scope
+{
+    CTestSeamScope<AFX_MESSAGEBOX_REQUEST> seam;
+    explicit Scope(CMessageBoxAnswers* pOwner)
+        : seam([pOwner](const AFX_MESSAGEBOX_REQUEST& box) {
+              pOwner->m_shown.push_back({box.strText.GetString(), box.strCaption.GetString(), box.nType});
+              size_t n = pOwner->m_shown.size() - 1;
+              return n < pOwner->m_answers.size() ? pOwner->m_answers[n] : IDOK;
+          })
+    {
+    }
+};
+
+CMessageBoxAnswers::CMessageBoxAnswers(std::vector<int> answers)
+    : m_answers(std::move(answers)), m_scope(new Scope(this))
+{
+}
+
+CMessageBoxAnswers::~CMessageBoxAnswers() = default;
+
+} // namespace qivtest

@@ -39,3 +39,79 @@ std::string WithCrLf(const std::string& text);
 CString SourceFolder(LPCSTR lpszRelative);
 
 } // namespace qivtest
+
+#include "model/exchange/ExchangeContext.h"
+#include "model/QivItem.h"
+
+#include <memory>
+#include <vector>
+
+namespace qivtest {
+
+// A card file shown in a tree-view window, as the shell shows it, and the
+// context the shell would hand a command.
+class CShownCardFile
+{
+public:
+    CShownCardFile();
+    ~CShownCardFile();
+
+    // Fills the tree from the root again.
+    void Show();
+    void Select(C_QivItem* pItem);
+    CQivExchangeContext Context();
+    // The texts of the tree items below pItem's item, in tree order.
+    std::vector<std::string> TreeTitles(C_QivItem* pItem) const;
+    // The titles of pCategory's children, in chain order.
+    static std::vector<std::string> ChainTitles(C_QivCategory* pCategory);
+
+    std::unique_ptr<C_QivCategory> m_root;
+    HWND m_hTree = nullptr;
+    int m_nModified = 0;
+};
+
+// Answers the file dialogs with the given paths in turn ("" cancels) and
+// records what they showed.
+class CFileDialogAnswers
+{
+public:
+    explicit CFileDialogAnswers(std::vector<CString> paths);
+    ~CFileDialogAnswers();
+    struct Shown
+    {
+        bool bOpen;
+        std::string title;
+        std::string filter;
+        std::string initialName;
+        DWORD dwFlags;
+    };
+    std::vector<Shown> m_shown;
+
+private:
+    std::vector<CString> m_paths;
+    struct Scope;
+    std::unique_ptr<Scope> m_scope;
+};
+
+// Answers message boxes with the given buttons in turn (IDOK once they run
+// out) and records them.
+class CMessageBoxAnswers
+{
+public:
+    explicit CMessageBoxAnswers(std::vector<int> answers = {});
+    ~CMessageBoxAnswers();
+    struct Shown
+    {
+        std::string text;
+        std::string caption;
+        UINT nType;
+    };
+    std::vector<Shown> m_shown;
+
+private:
+    std::vector<int> m_answers;
+    struct Scope;
+    std::unique_ptr<Scope> m_scope;
+};
+
+} // namespace qivtest

@@ -1,0 +1,79 @@
+#include "model/exchange/ExchangeCommands.h"
+
+#include "framework/core/Exceptions.h"
+#include "model/QivItem.h"
+#include "model/exchange/ExchangePath.h"
+#include "model/exchange/TextExchange.h"
+
+#include <memory>
+
+BOOL QivCanExportText(const CQivExchangeContext& ctx)
+{
+    C_QivItem* pNode = QivSelectedNode(ctx);
+    return pNode && pNode->IsKindOf(RUNTIME_CLASS(C_QivEntry));
+}
+
+void QivCommandExportText(const CQivExchangeContext& ctx,
+                          const std::function<std::vector<BYTE>()>& getRichText)
+{
+    CString path = QivChooseFile(ctx, FALSE, nullptr, nullptr, OFN_HIDEREADONLY,
+                                 "RichText-Format (*.rtf)|*.rtf|"
+                                 "Word Dokument, als RichText (*.doc)|*.doc|"
+                                 "Textdatei (*.txt)|*.txt||",
+                                 "Eintrag exportieren");
+    if (path.IsEmpty())
+        return;
+    CString extension = QivPathExtension(path);
+    if (extension.CompareNoCase("RTF") != 0 && extension.CompareNoCase("DOC") != 0
+        && extension.CompareNoCase("TXT") != 0) {
+        QivShowMessage(ctx,
+                       "Sie können nur in RTF/DOC oder TXT-Dateien exportieren.\n"
+                       "Geben Sie den vollständigen Dateinamen mit Endung an.",
+                       "Fehler", MB_ICONEXCLAMATION);
+        return;
+    }
+    try {
+        std::vector<BYTE> richText = getRichText ? getRichText() : std::vector<BYTE>();
+        QivExportEntryText(path, richText.data(), static_cast<DWORD>(richText.size()));
+        QivProcessComplete();
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+    }
+}
+
+BOOL QivImportFileAsEntry(const CQivExchangeContext& ctx, LPCSTR lpszPath, C_QivCategory* pCategory)
+{
+    C_QivEntry* pEntry = QivReadFileAsEntry(lpszPath);
+    if (!pEntry)
+        return FALSE;
+    pCategory->InsertChild(pEntry, nullptr);
+    QivInsertFirstIntoTree(ctx, pEntry, pCategory);
+    QivMarkModified(ctx);
+    QivSelectInTree(ctx, pEntry);
+    return TRUE;
+}
+
+void QivCommandImportText(const CQivExchangeContext& ctx)
+{
+    CString path = QivChooseFile(ctx, TRUE, nullptr, nullptr, OFN_HIDEREADONLY,
+                                 "Textdatei (*.txt)|*.txt|RichText-Format (*.rtf)|*.rtf||",
+                                 "Importieren");
+    if (path.IsEmpty())
+        return;
+    CString extension = QivPathExtension(path);
+    if (extension.CompareNoCase("TXT") != 0 && extension.CompareNoCase("RTF") != 0) {
+        QivShowMessage(ctx, "Sie haben keine Textdatei ausgewählt.", "Fehler", MB_ICONEXCLAMATION);
+        return;
+    }
+    C_QivCategory* pTarget = QivTargetCategory(ctx);
+    if (!pTarget)
+        return;
+    try {
+        if (QivImportFileAsEntry(ctx, path, pTarget))
+            QivProcessComplete();
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+    }
+}
