@@ -1,61 +1,18 @@
 // A card file of one category is written and read like the open card file,
-// but as by a document without a view: the services the card-file code sees
-// meanwhile show no editor, so no rich-text tail is written and nothing is
-// streamed into the editor.
+// but as by a document without a view: no rich-text tail is written, and
+// nothing is streamed into the editor.
 #include "model/exchange/CardFileExchange.h"
 
 #include "framework/core/Archive.h"
 #include "model/CardFile.h"
 #include "model/QivItem.h"
-#include "model/ShellServices.h"
 
-#include <richedit.h>
 #include <string.h>
 
 #include <new>
 #include <vector>
 
 namespace {
-
-class CServicesWithoutEditor : public CQivShellServices
-{
-public:
-    explicit CServicesWithoutEditor(CQivShellServices& shell) : m_shell(shell) {}
-
-    void PlaySoundEvent(LPCSTR lpszEvent) override { m_shell.PlaySoundEvent(lpszEvent); }
-    HWND GetTextEditor() override { return nullptr; }
-    void StoreCurrentEntryText() override { m_shell.StoreCurrentEntryText(); }
-    void CloseSearchWindow() override { m_shell.CloseSearchWindow(); }
-    HWND GetTreeWindow() override { return m_shell.GetTreeWindow(); }
-    void OnItemExpanding(HTREEITEM hItem, UINT nAction) override
-    {
-        m_shell.OnItemExpanding(hItem, nAction);
-    }
-    BOOL FindTextInEditor(LPCSTR lpszText, BOOL bMatchCase, BOOL bWholeWord) override
-    {
-        return m_shell.FindTextInEditor(lpszText, bMatchCase, bWholeWord);
-    }
-
-private:
-    CQivShellServices& m_shell;
-};
-
-// Shows the card-file code no editor for its lifetime.
-class CHiddenEditor
-{
-public:
-    CHiddenEditor() : m_shell(QivGetShellServices()), m_hidden(m_shell)
-    {
-        QivSetShellServices(&m_hidden);
-    }
-    ~CHiddenEditor() { QivSetShellServices(&m_shell); }
-    CHiddenEditor(const CHiddenEditor&) = delete;
-    CHiddenEditor& operator=(const CHiddenEditor&) = delete;
-
-private:
-    CQivShellServices& m_shell;
-    CServicesWithoutEditor m_hidden;
-};
 
 // Takes the category out of its sibling chain for its lifetime.
 class CDetachedSiblings
@@ -73,18 +30,6 @@ private:
     C_QivItem* m_pItem;
     C_QivItem* m_pNext;
 };
-
-// Copies the editor's unsaved text into the selected entry, as every save
-// does first.
-void StoreUnsavedEditorText()
-{
-    CQivShellServices& shell = QivGetShellServices();
-    HWND hEditor = shell.GetTextEditor();
-    if (hEditor && ::IsWindow(hEditor) && ::SendMessageA(hEditor, EM_GETMODIFY, 0, 0)) {
-        shell.StoreCurrentEntryText();
-        ::SendMessageA(hEditor, EM_SETMODIFY, FALSE, 0);
-    }
-}
 
 const char szNoteStart[] = "{\\rtf1";
 const char szNoteEnd[] = "\\par }";
@@ -107,9 +52,7 @@ const BYTE* Find(const BYTE* p, const BYTE* end, const char* marker)
 
 void QivExportCardFile(C_QivCategory* pCategory, LPCSTR lpszPath)
 {
-    StoreUnsavedEditorText();
     CDetachedSiblings alone(pCategory);
-    CHiddenEditor hidden;
     CFile file(lpszPath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
     CArchive ar(&file, CArchive::store, 4096);
     QivWriteCardFile(ar, pCategory);
@@ -119,7 +62,6 @@ void QivExportCardFile(C_QivCategory* pCategory, LPCSTR lpszPath)
 
 C_QivCategory* QivImportCardFile(LPCSTR lpszPath)
 {
-    CHiddenEditor hidden;
     C_QivCategory* pRoot = nullptr;
     try {
         CFile file(lpszPath, CFile::modeRead | CFile::typeBinary);
