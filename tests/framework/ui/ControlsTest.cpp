@@ -619,6 +619,45 @@ TEST_F(ControlsTest, EditLinesSelectionAndLimits)
 
 // ---- spin, progress, tooltip, rebar ---------------------------------------------------
 
+// A parent that hears its spin button's steps through its message map.
+class CSpinParent : public CWnd
+{
+public:
+    std::vector<int> m_deltas;
+
+protected:
+    void OnDeltaPos(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        m_deltas.push_back(reinterpret_cast<NMUPDOWN*>(pNMHDR)->iDelta);
+        *pResult = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSpinParent, CWnd)
+    ON_NOTIFY(UDN_DELTAPOS, 162, OnDeltaPos)
+END_MESSAGE_MAP()
+
+TEST_F(ControlsTest, SpinButtonTellsItsParentOfEachStep)
+{
+    CSpinParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "Zahl", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                                100, nullptr, nullptr));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_VISIBLE, CRect(10, 10, 30, 50), &parent, 162));
+    spin.SetRange(0, 10);
+    spin.SetPos(5);
+    // A press on the upper arrow, then on the lower one.
+    for (int y : {5, 35})
+    {
+        spin.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, y));
+        spin.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, y));
+    }
+    EXPECT_EQ(parent.m_deltas, (std::vector<int>{1, -1}));
+    EXPECT_EQ(spin.GetPos(), 5);
+    parent.DestroyWindow();
+}
+
 TEST_F(ControlsTest, SpinButtonKeepsItsPositionInRange)
 {
     CEdit buddy;
@@ -716,6 +755,35 @@ TEST_F(ControlsTest, ToolTipAddsUpdatesAndRemovesWindowTools)
     EXPECT_EQ(tip.GetToolCount(), 1);
     tip.GetText(str, &text);
     EXPECT_EQ(str, "Text");
+}
+
+// The toolkit subclasses its tooltip to answer which window is under a point.
+class CAnsweringToolTip : public CToolTipCtrl
+{
+public:
+    HWND m_hWndAnswer = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == TTM_WINDOWFROMPOINT)
+            return reinterpret_cast<LRESULT>(m_hWndAnswer);
+        return CToolTipCtrl::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(ControlsTest, ToolTipMessagesReachItsObject)
+{
+    CAnsweringToolTip tip;
+    ASSERT_TRUE(tip.Create(&m_parent, TTS_ALWAYSTIP));
+    EXPECT_EQ(CWnd::FromHandlePermanent(tip.GetSafeHwnd()), &tip);
+    tip.m_hWndAnswer = m_parent.GetSafeHwnd();
+    POINT pt = {1, 1};
+    EXPECT_EQ(reinterpret_cast<HWND>(tip.SendMessage(TTM_WINDOWFROMPOINT, 0, reinterpret_cast<LPARAM>(&pt))),
+              m_parent.GetSafeHwnd());
+    // Everything else still reaches the control.
+    EXPECT_TRUE(tip.AddTool(&m_parent, "Fenster", CRect(0, 0, 10, 10), 3));
+    EXPECT_EQ(tip.GetToolCount(), 1);
 }
 
 TEST_F(ControlsTest, ReBarHoldsBandsWithTheirChildren)

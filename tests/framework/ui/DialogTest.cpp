@@ -364,6 +364,41 @@ TEST_F(DialogTest, ModelessDialogNavigatesThroughThePreTranslationWalk)
     EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
 }
 
+// A dialog that answers help requests on its controls with pop-up ids.
+class CHelpDlg : public CExchangeDlg
+{
+public:
+    std::vector<DWORD> m_helpIds;
+
+protected:
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo)
+    {
+        m_helpIds.push_back(GetControlHelpId(IDD_DT_EXCHANGE, static_cast<UINT>(pHelpInfo->iCtrlId)));
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CHelpDlg, CExchangeDlg)
+    ON_WM_HELPINFO()
+END_MESSAGE_MAP()
+
+TEST_F(DialogTest, HelpRequestsOfControlsReachTheDialog)
+{
+    CHelpDlg dlg;
+    CTestSeamScope<AFX_MODALDIALOG_REQUEST> answer([](const AFX_MODALDIALOG_REQUEST& request) {
+        for (int nID : {IDC_DT_COUNT, IDOK})
+        {
+            HELPINFO info = {sizeof(HELPINFO), HELPINFO_WINDOW, nID,
+                             request.pDialog->GetDlgItem(nID)->GetSafeHwnd(), 0, {0, 0}};
+            request.pDialog->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        }
+        return IDCANCEL;
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_helpIds, (std::vector<DWORD>{0xA38D03EA, 0xA38D0001}));
+}
+
 TEST_F(DialogTest, ContextHelpIdsCombineDialogAndControl)
 {
     struct Case { UINT nIDDialog; UINT nIDControl; DWORD dwHelpId; };
