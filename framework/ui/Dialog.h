@@ -83,11 +83,12 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
 
-    // Creates the window from a template; modal dialogs first mark their
-    // loop so an EndDialog in OnInitDialog ends it.
+    // Creates the window from a template, attached to this object from its
+    // first message on.
     BOOL CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     // The dialog procedure: the window's messages reach the message map
-    // through the window procedure; this only starts OnInitDialog.
+    // through the window procedure; this only starts OnInitDialog. Windows
+    // the system makes from templates of ours (property pages) use it too.
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     CModalLoop m_modalLoop;

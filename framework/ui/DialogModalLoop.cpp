@@ -105,8 +105,13 @@ int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle)
 
 BOOL CModalLoop::RunPending(CWnd* pWnd)
 {
+    // Bounded: a window that keeps asking to be painted must not hold the
+    // caller forever.
+    const int nMaxMessages = 10000;
     MSG msg;
-    while (m_bContinue && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+    for (int nCount = 0;
+         nCount < nMaxMessages && m_bContinue && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+         ++nCount)
     {
         if (!PumpOne(msg))
         {
