@@ -48,4 +48,45 @@ TEST(SystemInfo, Fonts)
     EXPECT_STREQ("Tahoma", strFace);
 }
 
+TEST(SystemInfo, BarWindowClasses)
+{
+    ASSERT_TRUE(RegisterBarWindowClass(nullptr, "QivTestBar", CS_DBLCLKS));
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA(nullptr), "QivTestBar", &wc));
+    EXPECT_EQ(UINT(CS_DBLCLKS), wc.style);
+    EXPECT_EQ(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), wc.hCursor);
+    EXPECT_EQ(nullptr, wc.hbrBackground);
+    // Registering again is fine.
+    EXPECT_TRUE(RegisterBarWindowClass(nullptr, "QivTestBar", CS_DBLCLKS));
+}
+
+// The windows stay hidden: the test system activates hidden windows too, and
+// destroying a shown foreground window there waits for the display.
+TEST(SystemInfo, TopLevelOwnerActive)
+{
+    HWND hFrame = ::CreateWindowExA(0, "STATIC", "Rahmen", WS_POPUP, 0, 0, 200, 100, nullptr,
+                                    nullptr, nullptr, nullptr);
+    HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, hFrame, nullptr,
+                                    nullptr, nullptr);
+    HWND hPopup = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, hFrame, nullptr,
+                                    nullptr, nullptr);
+    HWND hOther = ::CreateWindowExA(0, "STATIC", "Anderes", WS_POPUP, 300, 0, 200, 100, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hFrame && hChild && hPopup && hOther);
+
+    ::SetForegroundWindow(hFrame);
+    ASSERT_EQ(hFrame, ::GetForegroundWindow());
+    EXPECT_TRUE(IsTopLevelOwnerActive(hChild));
+    EXPECT_TRUE(IsTopLevelOwnerActive(hFrame));
+    ::SetForegroundWindow(hOther);
+    ASSERT_EQ(hOther, ::GetForegroundWindow());
+    EXPECT_FALSE(IsTopLevelOwnerActive(hChild));
+    EXPECT_FALSE(IsTopLevelOwnerActive(hPopup));
+    EXPECT_TRUE(IsTopLevelOwnerActive(hOther));
+    EXPECT_FALSE(IsTopLevelOwnerActive(nullptr));
+    ::DestroyWindow(hOther);
+    ::DestroyWindow(hPopup);
+    ::DestroyWindow(hFrame);
+}
+
 } // namespace

@@ -65,7 +65,8 @@ BOOL IsDefaultValue(int nType, const void* pValue, const void* pDefault)
         return wcscmp(a ? a : L"", b ? b : L"") == 0;
     }
     case VT_VARIANT:
-        return *static_cast<const COleVariant*>(pValue) == *static_cast<const COleVariant*>(pDefault);
+        return *static_cast<const COleVariant*>(pValue)
+               == *static_cast<const COleVariant*>(pDefault);
     case VT_LPSTR:
     {
         const CString& a = *static_cast<const CString*>(pValue);

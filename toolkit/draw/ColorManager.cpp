@@ -272,9 +272,10 @@ void CXTPColorManager::ComputeShades()
     COLORREF clr16 = ResolveColor(16);
     COLORREF clr30 = ResolveColor(30);
 
-    m_arrStandardColor[36] = RGB(GetRValue(clr30) / 2 + GetRValue(clr5) * 2 / 5 + GetRValue(clr13) / 10,
-                                 GetGValue(clr30) / 2 + GetGValue(clr5) * 2 / 5 + GetGValue(clr13) / 10,
-                                 GetBValue(clr30) / 2 + GetBValue(clr5) * 2 / 5 + GetBValue(clr13) / 10);
+    auto shade = [](int c30, int c5, int c13) { return c30 / 2 + c5 * 2 / 5 + c13 / 10; };
+    m_arrStandardColor[36] = RGB(shade(GetRValue(clr30), GetRValue(clr5), GetRValue(clr13)),
+                                 shade(GetGValue(clr30), GetGValue(clr5), GetGValue(clr13)),
+                                 shade(GetBValue(clr30), GetBValue(clr5), GetBValue(clr13)));
 
     // A shade lighter than button face by up to 35 in its strongest channel.
     int nMax = MaxChannel(clr15);

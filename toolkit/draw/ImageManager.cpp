@@ -169,8 +169,8 @@ CXTPImageManagerImageList::~CXTPImageManagerImageList()
 
 BOOL CXTPImageManagerImageList::Lookup(UINT nCommand) const
 {
-    return nCommand >= m_nBaseCommand
-           && nCommand - m_nBaseCommand < static_cast<UINT>(::ImageList_GetImageCount(m_hImageList));
+    UINT nImages = static_cast<UINT>(::ImageList_GetImageCount(m_hImageList));
+    return nCommand >= m_nBaseCommand && nCommand - m_nBaseCommand < nImages;
 }
 
 CSize CXTPImageManagerImageList::GetIconSize() const

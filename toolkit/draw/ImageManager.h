@@ -34,12 +34,13 @@ public:
     void RemoveIcon(UINT nWidth);
     void RemoveAll();
 
-    CMap<UINT, UINT, CXTPImageManagerIcon*, CXTPImageManagerIcon*>& GetIcons() { return m_mapIcons; }
+    using IconMap = CMap<UINT, UINT, CXTPImageManagerIcon*, CXTPImageManagerIcon*>;
+    IconMap& GetIcons() { return m_mapIcons; }
 
 private:
     UINT m_nID;
     CXTPImageManager* m_pImageManager;
-    CMap<UINT, UINT, CXTPImageManagerIcon*, CXTPImageManagerIcon*> m_mapIcons;
+    IconMap m_mapIcons;
 };
 
 // A system image list whose image i belongs to command id first + i.

@@ -14,7 +14,8 @@ namespace {
 void MirrorRows(DWORD* pPixels, int cx, int cy)
 {
     for (int y = 0; y < cy; ++y)
-        std::reverse(pPixels + static_cast<size_t>(y) * cx, pPixels + static_cast<size_t>(y + 1) * cx);
+        std::reverse(pPixels + static_cast<size_t>(y) * cx,
+                     pPixels + static_cast<size_t>(y + 1) * cx);
 }
 
 // Draws the icon flipped left to right. Device contexts differ in how they

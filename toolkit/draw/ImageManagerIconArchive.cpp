@@ -59,8 +59,10 @@ void WriteDibRecord(CArchive& ar, HBITMAP hBitmap)
     pInfo->bmiHeader.biCompression = BI_RGB;
     pInfo->bmiHeader.biSizeImage = static_cast<DWORD>(StrideOf(bm.bmWidth, nBitCount) * nHeight);
 
-    std::vector<BYTE> bits(pInfo->bmiHeader.biSizeImage ? pInfo->bmiHeader.biSizeImage
-                                                        : static_cast<size_t>(bm.bmWidth) * nHeight * 4);
+    size_t nBufferBytes = pInfo->bmiHeader.biSizeImage
+                              ? pInfo->bmiHeader.biSizeImage
+                              : static_cast<size_t>(bm.bmWidth) * nHeight * 4;
+    std::vector<BYTE> bits(nBufferBytes);
     HDC hDC = ::GetDC(nullptr);
     int nLines = ::GetDIBits(hDC, hBitmap, 0, nHeight, bits.data(), pInfo, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, hDC);
@@ -86,8 +88,8 @@ void ReadOrSkip(CArchive& ar, BYTE* pBuffer, DWORD_PTR nBytes)
     BYTE scratch[512];
     while (nBytes > 0)
     {
-        UINT nPiece = pBuffer ? static_cast<UINT>(nBytes)
-                              : static_cast<UINT>(nBytes < sizeof(scratch) ? nBytes : sizeof(scratch));
+        DWORD_PTR nLimit = pBuffer ? nBytes : sizeof(scratch);
+        UINT nPiece = static_cast<UINT>(nBytes < nLimit ? nBytes : nLimit);
         if (ar.Read(pBuffer ? pBuffer : scratch, nPiece) != nPiece)
             AfxThrowArchiveException(CArchiveException::endOfFile);
         nBytes -= nPiece;

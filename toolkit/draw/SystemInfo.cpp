@@ -1,6 +1,9 @@
 #include "toolkit/draw/SystemInfo.h"
 
+#include "framework/core/Module.h"
 #include "framework/core/String.h"
+#include "framework/ui/Wnd.h"
+#include "framework/ui/WndClass.h"
 
 #include <mbstring.h>
 #include <shlwapi.h>
@@ -168,6 +171,33 @@ void GetMonitorAreaAtCursor(RECT* pRect)
 void GetMonitorAreaOfWindow(RECT* pRect, HWND hWnd)
 {
     *pRect = GetMonitorAreaOfWindow(hWnd);
+}
+
+BOOL IsTopLevelOwnerActive(HWND hWnd)
+{
+    if (!hWnd || !::IsWindow(hWnd))
+        return FALSE;
+    // Up through parents and owners; the bound guards against owner cycles.
+    HWND hTop = hWnd;
+    for (int i = 0; i < 64; ++i)
+    {
+        HWND hNext = AfxGetParentOwner(hTop);
+        if (!hNext || hNext == hTop)
+            break;
+        hTop = hNext;
+    }
+    return ::GetForegroundWindow() == ::GetLastActivePopup(hTop);
+}
+
+BOOL RegisterBarWindowClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle)
+{
+    WNDCLASSA wc = {};
+    wc.style = nStyle;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = hInstance ? hInstance : AfxGetInstanceHandle();
+    wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));   // IDC_ARROW
+    wc.lpszClassName = lpszClassName;
+    return AfxRegisterClass(&wc);
 }
 
 UINT MirrorArrowKey(HWND hWnd, UINT nKey)

@@ -28,6 +28,14 @@ RECT GetMonitorAreaAtCursor();
 void GetMonitorAreaAtCursor(RECT* pRect);
 void GetMonitorAreaOfWindow(RECT* pRect, HWND hWnd);
 
+// TRUE when the foreground window is the last active popup of the window's
+// top-level owner.
+BOOL IsTopLevelOwnerActive(HWND hWnd);
+
+// Registers a window class with DefWindowProc, the arrow cursor and the
+// style, in the instance (the module's own when null).
+BOOL RegisterBarWindowClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle);
+
 // For a window laid out right to left, VK_LEFT and VK_RIGHT change places.
 UINT MirrorArrowKey(HWND hWnd, UINT nKey);
 
