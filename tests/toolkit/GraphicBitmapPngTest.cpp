@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <malloc.h>
 #include <stdlib.h>
 #include <string>
@@ -158,6 +160,36 @@ TEST(GraphicBitmapPng, BrokenResourcesAreRefused)
     CXTPGraphicBitmapPng png;
     EXPECT_FALSE(png.LoadFromResource(AfxGetResourceHandle(), nullptr));
     EXPECT_FALSE(png.LoadFromMemory(nullptr, 100));
+}
+
+std::string Chunk(const char* pszType, const std::string& body)
+{
+    std::string chunk;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk += static_cast<char>((body.size() >> shift) & 0xFF);
+    std::string typed = std::string(pszType, 4) + body;
+    chunk += typed;
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(typed.data()), static_cast<uInt>(typed.size()));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk += static_cast<char>((crc >> shift) & 0xFF);
+    return chunk;
+}
+
+// A header whose row size times height does not fit in memory's address
+// range: refused before anything that large is allocated.
+TEST(GraphicBitmapPng, HugeImagesAreRefused)
+{
+    std::string ihdr;
+    for (unsigned value : {1000000u, 1000000u})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            ihdr += static_cast<char>((value >> shift) & 0xFF);
+    ihdr += std::string("\x08\x06\x00\x00\x00", 5);   // 8 bits, RGBA, no interlace
+    std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", ihdr)
+                      + Chunk("IDAT", std::string("\x78\x9c\x03\x00\x00\x00\x00\x01", 8))
+                      + Chunk("IEND", "");
+    CXTPGraphicBitmapPng bitmap;
+    EXPECT_FALSE(bitmap.LoadFromMemory(png.data(), static_cast<UINT>(png.size())));
+    EXPECT_EQ(nullptr, bitmap.GetSafeHandle());
 }
 
 // Every refusal frees what the decoder allocated: thousands of failed loads

@@ -164,6 +164,17 @@ TEST(ImageManagerIcon, GeneratedImagesOfAnIcon)
                     "two colours");
 }
 
+TEST(ImageManagerIcon, IconsKeepTheirColoursWhenFadedOnALowColourScreen)
+{
+    IconRef normal(MakeTestIcon(16, 16, IconPattern));
+    CXTPImageManagerIcon icon(100, 16, 16);
+    icon.SetIcon(CXTPImageManagerIconHandle(normal.hIcon));
+    CXTPColorManager::SetLowColorOverride(1);
+    CXTPImageManagerIconHandle& hFaded = icon.GetFadedImage();
+    CXTPColorManager::SetLowColorOverride(-1);
+    ExpectDrawnIcon(icon, hFaded, Same, "faded on low colour");
+}
+
 TEST(ImageManagerIcon, GivenDisabledImageIsNeverGenerated)
 {
     IconRef normal(MakeTestIcon(16, 16, IconPattern));
