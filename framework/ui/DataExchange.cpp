@@ -127,13 +127,10 @@ HWND CDataExchange::PrepareCtrl(int nIDC)
 {
     ASSERT(nIDC != 0 && nIDC != -1);
     HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
+    // A control the dialog lacks is a fault of the program, not of the
+    // user's input: UpdateData reports it.
     if (hWndCtrl == nullptr)
-    {
-        // A control the dialog lacks is a fault of the program, not of the
-        // user's input.
-        ASSERT(FALSE);
         AfxThrowNotSupportedException();
-    }
     m_hWndLastControl = hWndCtrl;
     m_bEditLastControl = FALSE;
     return hWndCtrl;
@@ -319,10 +316,7 @@ void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
         return;
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (!rControl.SubclassWindow(hWndCtrl))
-    {
-        ASSERT(FALSE);
         AfxThrowNotSupportedException();
-    }
 }
 
 // ---- validation --------------------------------------------------------------------

@@ -216,10 +216,17 @@ BOOL CDialog::AnswerFromSeam()
     // As the loop shows it at its first idle moment.
     ShowWindow(SW_SHOWNORMAL);
     UpdateWindow();
+    // A handler that never gets past the validation must not hold the run.
+    const int nMaxCalls = 100;
     for (int nCall = 0; m_modalLoop.IsContinuing(); ++nCall)
     {
         if (!m_modalLoop.RunPending(this) || !m_modalLoop.IsContinuing())
             break;
+        if (nCall == nMaxCalls)
+        {
+            EndDialog(IDABORT);
+            break;
+        }
         const AFX_MODALDIALOG_REQUEST request = {this, nCall};
         int nAnswer = 0;
         CModalDialogSeam::Answer(request, &nAnswer);

@@ -9,7 +9,8 @@
 //   other     EndDialog with that result;
 //   0         the dialog runs its own message loop (the test drives it).
 // A dialog that is still open after the command (a failed validation) asks
-// again, with nCall counting the questions from 0.
+// again, with nCall counting the questions from 0; after 100 questions it
+// ends with IDABORT.
 //
 //     CTestSeamScope<AFX_MODALDIALOG_REQUEST> answer([&](const AFX_MODALDIALOG_REQUEST& r) {
 //         r.pDialog->SetDlgItemText(IDC_TITLE, "Neu");

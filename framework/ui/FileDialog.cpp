@@ -65,8 +65,8 @@ INT_PTR CFileDialog::DoModal()
                                                     : CommonDialogKind::fileSave;
     if (AskSeam(kind, m_ofn.lpstrTitle, m_strFilter, m_ofn.Flags, answer, &nResult))
     {
-        if (nResult == IDOK)
-            SetChosenPath(answer.strPath);
+        if (nResult == IDOK && !SetChosenPath(answer.strPath))
+            nResult = IDCANCEL;
         return nResult;
     }
 
@@ -77,17 +77,21 @@ INT_PTR CFileDialog::DoModal()
     return bResult ? IDOK : IDCANCEL;
 }
 
-void CFileDialog::SetChosenPath(CString strPath)
+BOOL CFileDialog::SetChosenPath(CString strPath)
 {
     // A name typed without an extension gets the default one.
     const int nName = NameStart(strPath);
     if (!m_strDefExt.IsEmpty() && strPath.Mid(nName).Find('.') < 0)
         strPath += "." + m_strDefExt;
+    // As the system dialog: a path longer than the buffer is no choice.
+    if (strPath.GetLength() >= static_cast<int>(sizeof(m_szFileName)))
+        return FALSE;
     lstrcpynA(m_szFileName, strPath, sizeof(m_szFileName));
     lstrcpynA(m_szFileTitle, strPath.Mid(nName), sizeof(m_szFileTitle));
     m_ofn.nFileOffset = static_cast<WORD>(nName);
     const int nDot = strPath.ReverseFind('.');
     m_ofn.nFileExtension = static_cast<WORD>(nDot >= nName ? nDot + 1 : 0);
+    return TRUE;
 }
 
 CString CFileDialog::GetPathName() const

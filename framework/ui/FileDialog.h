@@ -37,8 +37,9 @@ public:
 
 private:
     // Takes a path as the user's choice (the test seam's answer): the
-    // buffers and offsets as the system would leave them.
-    void SetChosenPath(CString strPath);
+    // buffers and offsets as the system would leave them. FALSE when it
+    // does not fit.
+    BOOL SetChosenPath(CString strPath);
 
     BOOL m_bOpenFileDialog;
     CString m_strFilter;           // as the program gave it

@@ -116,6 +116,15 @@ TEST(FileDialogTest, FilterBecomesTheSystemsList)
     CFileDialog none(TRUE);
     EXPECT_EQ(none.m_ofn.lpstrFilter, nullptr);
 
+    // A path the buffer cannot hold is no choice.
+    Chooser tooLong;
+    tooLong.answer.strPath = "C:\\" + CString('x', MAX_PATH);
+    {
+        Seam longSeam = tooLong.Install();
+        EXPECT_EQ(none.DoModal(), IDCANCEL);
+    }
+    EXPECT_TRUE(none.GetPathName().IsEmpty());
+
     // Cancel leaves the initial name.
     Chooser chooser;
     chooser.nResult = IDCANCEL;

@@ -226,6 +226,21 @@ TEST_F(DialogTest, FailedValidationKeepsTheDialogOpenOnTheField)
     EXPECT_EQ(dlg.m_strTitle, "Titel");
 }
 
+TEST_F(DialogTest, AnswerThatNeverValidatesEndsWithAbort)
+{
+    CExchangeDlg dlg;
+    MessageBoxRecorder boxes;
+    int nCalls = 0;
+    CTestSeamScope<AFX_MODALDIALOG_REQUEST> answer([&](const AFX_MODALDIALOG_REQUEST& request) {
+        ++nCalls;
+        request.pDialog->SetDlgItemText(IDC_DT_COUNT, "0");
+        return IDOK;
+    });
+    EXPECT_EQ(dlg.DoModal(), IDABORT);
+    EXPECT_EQ(nCalls, 100);
+    EXPECT_EQ(boxes.texts.size(), 100u);
+}
+
 TEST_F(DialogTest, OwnerIsDisabledWhileTheDialogRuns)
 {
     CWnd owner;
