@@ -1,5 +1,6 @@
 // The page text is built in a std::string and handed over once; runs of
-// characters that need no escape are copied in one step.
+// characters that need no escape are copied in one step, and the loop stops
+// only where something may have to be done.
 #include "model/exchange/HtmlText.h"
 
 #include "model/exchange/RtfReader.h"
@@ -54,7 +55,9 @@ const char* EntityOf(unsigned char c)
     }
 }
 
-// Characters that the plain copy loop must stop at.
+// Bytes the copy loop stops at: line feeds, entities, the "@" of a mail
+// address, and the "." of "www." and the ":" of "http://", whose letters
+// were copied already and are taken back when a link begins there.
 struct StopBytes
 {
     bool is[256] = {};
@@ -62,11 +65,25 @@ struct StopBytes
     {
         for (int c = 0; c < 256; ++c)
             is[c] = EntityOf(static_cast<unsigned char>(c)) != nullptr;
-        is['\n'] = is[' '] = is['@'] = true;
-        is['h'] = is['H'] = is['w'] = is['W'] = true;
+        is['\n'] = is['@'] = is['.'] = is[':'] = true;
     }
 };
 const StopBytes kStop;
+
+// Where a link begins when the stop at i ends "www." or "http:" of one,
+// else npos.
+size_t LinkStart(const char* s, size_t n, size_t i, bool* pbWeb)
+{
+    if (s[i] == '.' && i >= 3 && StartsNoCase(s + i - 3, n - i + 3, "www.")) {
+        *pbWeb = true;
+        return i - 3;
+    }
+    if (s[i] == ':' && i >= 4 && StartsNoCase(s + i - 4, n - i + 4, "http://")) {
+        *pbWeb = false;
+        return i - 4;
+    }
+    return std::string::npos;
+}
 
 std::string PlainToHtml(const char* s, size_t n)
 {
@@ -78,26 +95,37 @@ std::string PlainToHtml(const char* s, size_t n)
     size_t wordOut = 0;
     size_t i = 0;
     while (i < n) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (!kStop.is[c]) {
+        if (!kStop.is[static_cast<unsigned char>(s[i])]) {
             size_t run = i;
             do
                 ++i;
             while (i < n && !kStop.is[static_cast<unsigned char>(s[i])]);
+            size_t runOut = out.size();
             out.append(s + run, i - run);
+            for (size_t k = i; k > run; --k) {
+                if (s[k - 1] == ' ') {
+                    wordText = k;
+                    wordOut = runOut + (k - run);
+                    break;
+                }
+            }
             continue;
         }
-        bool web = StartsNoCase(s + i, n - i, "www.");
-        if (web || StartsNoCase(s + i, n - i, "http://")) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        bool web = false;
+        size_t link = (c == '.' || c == ':') ? LinkStart(s, n, i, &web) : std::string::npos;
+        if (link != std::string::npos) {
+            // The letters before the stop were copied as they are.
+            out.resize(out.size() - (i - link));
             size_t end = i;
             while (end < n && !EndsLink(s[end]))
                 ++end;
             out += "<A HREF=\"";
             if (web)
                 out += "http://";
-            out.append(s + i, end - i);
+            out.append(s + link, end - link);
             out += "\">";
-            out.append(s + i, end - i);
+            out.append(s + link, end - link);
             out += "</A>";
             i = end;
             continue;
@@ -126,7 +154,7 @@ std::string PlainToHtml(const char* s, size_t n)
         else
             out += static_cast<char>(c);
         ++i;
-        if (c == '\n' || c == ' ') {
+        if (c == '\n') {
             wordText = i;
             wordOut = out.size();
         }
