@@ -2,7 +2,7 @@
 // deletes it when destroyed; FromHandle hands out a wrapper that only
 // borrows (the owner on this thread, else a temporary the idle pass frees).
 // The scoped DCs of windows (CPaintDC, CClientDC, CWindowDC) give their DC
-// back to the window instead, which also drops whatever was selected into it.
+// back to the window instead, in the state they found it.
 #pragma once
 
 #include "framework/core/Geometry.h"
