@@ -5,6 +5,7 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/Document.h"
 #include "framework/ui/FrameWnd.h"
+#include "framework/ui/OleDropTarget.h"
 #include "framework/ui/WndClass.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -67,6 +68,8 @@ int CView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CView::OnDestroy()
 {
+    if (m_pDropTarget != nullptr)
+        m_pDropTarget->Revoke();
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != nullptr && pFrame->GetActiveView() == this)
         pFrame->SetActiveView(nullptr);
@@ -148,4 +151,31 @@ BOOL CView::OnCmdMsg(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERINFO* pHa
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// ---------------------------------------------------------------------------
+// Dropping
+
+DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
+
+DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
+
+void CView::OnDragLeave()
+{
+}
+
+BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, CPoint)
+{
+    return FALSE;
+}
+
+DROPEFFECT CView::OnDropEx(COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint)
+{
+    return static_cast<DROPEFFECT>(-1);
 }

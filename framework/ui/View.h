@@ -9,9 +9,12 @@
 // the frame's print preview.
 #pragma once
 
+#include "framework/ui/DropEffect.h"
 #include "framework/ui/Wnd.h"
 
 class CDC;
+class COleDataObject;
+class COleDropTarget;
 class CDocument;
 class CPrintDialog;
 class CPreviewView;
@@ -61,6 +64,18 @@ public:
     // Shows the print preview of pPrintView in this view's frame.
     BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
                         CPrintPreviewState* pState);
+
+    // ---- dropping (through a COleDropTarget registered for the view) ----
+    // Points are client coordinates; the defaults take nothing.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // (DROPEFFECT)-1 leaves the drop to OnDrop.
+    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault,
+                                DROPEFFECT dropList, CPoint point);
+    // The registered drop target, revoked when the window goes.
+    COleDropTarget* m_pDropTarget = nullptr;
 
     BOOL OnCmdMsg(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
