@@ -9,7 +9,7 @@
 
 #include <string>
 
-IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+IMPLEMENT_DYNAMIC(CWinApp, CWinAppDocuments)
 
 namespace {
 

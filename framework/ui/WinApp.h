@@ -1,6 +1,7 @@
 // CWinApp: the program's one application object. It holds the program's
 // names and start-up arguments, its settings store (the profile), message
-// boxes, the wait cursor, cursors and icons, and help.
+// boxes, the wait cursor, cursors and icons, and help. Its document half
+// (templates, recent files, command line, printer) is CWinAppDocuments.
 //
 // Settings: after SetRegistryKey("Company") the profile lives under
 // HKEY_CURRENT_USER\Software\Company\<profile name>; the profile name is the
@@ -10,12 +11,12 @@
 
 #include "framework/core/Profile.h"
 #include "framework/core/String.h"
-#include "framework/ui/WinThread.h"
+#include "framework/ui/WinAppDocuments.h"
 
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001
 
-class CWinApp : public CWinThread
+class CWinApp : public CWinAppDocuments
 {
     DECLARE_DYNAMIC(CWinApp)
 public:
