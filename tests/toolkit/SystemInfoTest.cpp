@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 TEST(SystemInfo, VersionsOfTheTestSystem)
@@ -60,9 +62,25 @@ TEST(SystemInfo, BarWindowClasses)
     EXPECT_TRUE(RegisterBarWindowClass(nullptr, "QivTestBar", CS_DBLCLKS));
 }
 
+// The foreground window belongs to a desktop, and other test programs may
+// change it at any moment: the test runs on a thread of a desktop of its own.
+void RunOnPrivateDesktop(void (*fn)())
+{
+    CString strName;
+    strName.Format("QivTest-%lu", ::GetCurrentProcessId());
+    HDESK hDesktop = ::CreateDesktopA(strName, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    ASSERT_NE(nullptr, hDesktop);
+    std::thread worker([&] {
+        ASSERT_TRUE(::SetThreadDesktop(hDesktop));
+        fn();
+    });
+    worker.join();
+    ::CloseDesktop(hDesktop);
+}
+
 // The windows stay hidden: the test system activates hidden windows too, and
 // destroying a shown foreground window there waits for the display.
-TEST(SystemInfo, TopLevelOwnerActive)
+void CheckTopLevelOwnerActive()
 {
     HWND hFrame = ::CreateWindowExA(0, "STATIC", "Rahmen", WS_POPUP, 0, 0, 200, 100, nullptr,
                                     nullptr, nullptr, nullptr);
@@ -87,6 +105,11 @@ TEST(SystemInfo, TopLevelOwnerActive)
     ::DestroyWindow(hOther);
     ::DestroyWindow(hPopup);
     ::DestroyWindow(hFrame);
+}
+
+TEST(SystemInfo, TopLevelOwnerActive)
+{
+    RunOnPrivateDesktop(CheckTopLevelOwnerActive);
 }
 
 } // namespace
