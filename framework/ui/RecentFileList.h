@@ -53,6 +53,7 @@ protected:
     CString m_strOriginal;   // the menu item's text before the first update
 };
 
-// Shortens a full path to at most cchMax characters: "C:\dir\...\dir\file",
-// then "C:\...\file", then the file name (or nothing unless bAtLeastName).
+// Shortens a full path to at most cchMax characters, keeping the volume
+// and its first folder: "C:\dir\...\dir\file", then "C:\dir\...\file", then
+// the file name alone (or nothing unless bAtLeastName).
 CString AFXAPI AfxAbbreviateName(LPCSTR lpszPath, int cchMax, BOOL bAtLeastName);

@@ -125,11 +125,11 @@ void CView::OnActivateView(BOOL bActivate, CView*, CView*)
 {
     if (!bActivate)
         return;
-    // The view takes the focus when its top-level window is the active one.
+    // The view takes the focus only while its top-level window is the one
+    // the user works in.
     CWnd* pTop = GetTopLevelParent();
-    HWND hWndActive = ::GetActiveWindow();
-    if (pTop != nullptr && (hWndActive == pTop->m_hWnd || hWndActive == nullptr
-                            || ::GetLastActivePopup(pTop->m_hWnd) == hWndActive))
+    if (pTop != nullptr && pTop->m_hWnd != nullptr
+        && ::GetForegroundWindow() == ::GetLastActivePopup(pTop->m_hWnd))
         SetFocus();
 }
 

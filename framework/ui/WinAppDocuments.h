@@ -3,9 +3,9 @@
 // CDocManager), the recent-file list, the command line's shell command and
 // the printer the program prints on.
 //
-// Commands it offers to a program's message map: OnFileNew, OnFileOpen,
-// OnFilePrintSetup; the recent files (ID_FILE_MRU_FILE1 and on) are in its
-// own map.
+// Its message map answers the standard file commands (new, open, printer
+// set-up) and the recent files (ID_FILE_MRU_FILE1 and on); a program's own
+// map may route them elsewhere.
 #pragma once
 
 #include "framework/core/Position.h"
