@@ -168,18 +168,19 @@ CString ConvertTextToHtml(LPCSTR pchText, int nLength)
 {
     if (!pchText || nLength <= 0)
         return CString();
+    // The text ends at its first NUL, whether that is the one an import
+    // put behind the bytes or one the rich text escapes: pages never hold
+    // NUL bytes.
     CString plain;
-    const char* text;
-    size_t length;
+    const char* text = pchText;
+    size_t length = static_cast<size_t>(nLength);
     if (IsRichText(pchText, nLength)) {
         ConvertRtfToText(pchText, nLength, plain);
         text = plain.GetString();
         length = plain.GetLength();
-    } else {
-        const void* nul = memchr(pchText, 0, nLength);
-        text = pchText;
-        length = nul ? static_cast<const char*>(nul) - pchText : nLength;
     }
+    if (const void* nul = memchr(text, 0, length))
+        length = static_cast<const char*>(nul) - text;
     std::string html = PlainToHtml(text, length);
     return CString(html.data(), static_cast<int>(html.size()));
 }
@@ -204,8 +205,12 @@ CString EscapeScriptString(const CString& strText)
         case '\r': out += "\\r"; break;
         case '\0': out += "\\x00"; break;
         case '/':
-            // "</" would end the script element around the line.
-            out += (i > 0 && s[i - 1] == '<') ? "\\/" : "/";
+        case '!':
+            // "</" would end the script element around the line, and "<!--"
+            // could keep the real end tag from ending it.
+            if (i > 0 && s[i - 1] == '<')
+                out += '\\';
+            out += c;
             break;
         default: out += c; break;
         }

@@ -45,6 +45,9 @@ TEST(HtmlTextTest, ConvertsNotesAndTitles)
         {"rich text is read first", "{\\rtf1{\\fonttbl{\\f0 Arial;}}a\\par b\\'fc}",
          "a<BR>\nb&uuml;"},
         {"rich text that cannot be read gives nothing", "{\\rtf1 {a}", ""},
+        {"an imported rich-text file ends at its NUL", std::string("{\\rtf1 a\\par b}\0", 16),
+         "a<BR>\nb"},
+        {"a NUL escaped in rich text ends the note", "{\\rtf1 a\\'00b}", "a"},
         {"a title with a backslash and braces is plain text", "a\\b {c}", "a\\b {c}"},
         {"empty", "", ""},
     };
@@ -65,6 +68,7 @@ TEST(HtmlTextTest, EscapesForScriptStrings)
         {"<A HREF=\"http://www.a.de\">www.a.de</A>", "<A HREF=\\\"http://www.a.de\\\">www.a.de<\\/A>"},
         {"x<BR>\ny\r", "x<BR>\\ny\\r"},
         {"a/b", "a/b"},
+        {"<!--<script>", "<\\!--<script>"},
     };
     for (const Case& c : cases) {
         CString escaped = EscapeScriptString(CString(c.text.c_str()));
