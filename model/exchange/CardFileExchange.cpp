@@ -94,6 +94,8 @@ QivSalvage QivSalvageNotes(LPCSTR lpszPath, CQivNewItems& notes, ULONGLONG& nLen
     try {
         CFile file(lpszPath, CFile::modeRead | CFile::typeBinary);
         nLength = file.GetLength();
+        if (nLength >= buffer.max_size())
+            return QivSalvage::noMemory;
         try {
             buffer.resize(static_cast<size_t>(nLength));
         } catch (const std::bad_alloc&) {

@@ -6,6 +6,7 @@
 #include "model/exchange/RtfReader.h"
 
 #include <memory>
+#include <new>
 #include <vector>
 
 C_QivEntry* QivReadFileAsEntry(LPCSTR lpszPath)
@@ -17,9 +18,14 @@ C_QivEntry* QivReadFileAsEntry(LPCSTR lpszPath)
 
     CFile file(lpszPath, CFile::modeRead | CFile::typeBinary);
     ULONGLONG nLength = file.GetLength();
-    if (nLength >= 0xFFFFFFFF)
+    std::vector<BYTE> bytes;
+    if (nLength >= bytes.max_size())
         AfxThrowMemoryException();
-    std::vector<BYTE> bytes(static_cast<size_t>(nLength) + 1, 0);
+    try {
+        bytes.resize(static_cast<size_t>(nLength) + 1);
+    } catch (const std::bad_alloc&) {
+        AfxThrowMemoryException();
+    }
     UINT nRead = nLength > 0 ? file.Read(bytes.data(), static_cast<UINT>(nLength)) : 0;
     file.Close();
     bytes.resize(static_cast<size_t>(nRead) + 1);

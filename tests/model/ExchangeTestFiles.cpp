@@ -60,6 +60,18 @@ void WriteFileBytes(LPCSTR lpszPath, const std::string& bytes)
     fclose(f);
 }
 
+void WriteLargeFile(LPCSTR lpszPath, ULONGLONG nLength)
+{
+    HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE) << "cannot write " << lpszPath;
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(nLength);
+    EXPECT_TRUE(::SetFilePointerEx(hFile, end, nullptr, FILE_BEGIN));
+    EXPECT_TRUE(::SetEndOfFile(hFile));
+    ::CloseHandle(hFile);
+}
+
 BOOL FileExists(LPCSTR lpszPath)
 {
     return ::GetFileAttributesA(lpszPath) != INVALID_FILE_ATTRIBUTES;

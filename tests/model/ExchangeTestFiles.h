@@ -29,6 +29,9 @@ private:
 std::string ReadFileBytes(LPCSTR lpszPath);
 void WriteFileBytes(LPCSTR lpszPath, const std::string& bytes);
 BOOL FileExists(LPCSTR lpszPath);
+// A file of nLength zero bytes, made by moving its end (the file systems the
+// tests run on keep it sparse): for files too large to read into memory.
+void WriteLargeFile(LPCSTR lpszPath, ULONGLONG nLength);
 
 // Every LF of the text as CR LF: what a text-mode file holds.
 std::string WithCrLf(const std::string& text);

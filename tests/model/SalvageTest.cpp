@@ -103,6 +103,17 @@ TEST(SalvageTest, EdgesOfTheScan)
         EXPECT_EQ(SalvageBytes(c.bytes), c.found) << c.what;
 }
 
+TEST(SalvageTest, FileLargerThanMemoryIsNotEnoughMemory)
+{
+    CTempFolder folder;
+    // Beyond what a 32-bit size can hold, and a little beyond what the
+    // address space can: both are refused before anything is read.
+    for (ULONGLONG nLength : {(4ULL << 30) + 16, 3ULL << 30}) {
+        WriteLargeFile(folder.Path("riesig.bin"), nLength);
+        EXPECT_TRUE(Salvage(folder.Path("riesig.bin"), QivSalvage::noMemory).empty()) << nLength;
+    }
+}
+
 TEST(SalvageTest, UnreadableFileIsAReadError)
 {
     CTempFolder folder;

@@ -53,6 +53,22 @@ TEST(TextExchangeTest, ImportTakesOnlyTextAndRichTextFiles)
     EXPECT_TRUE(bThrown);
 }
 
+// A file larger than the memory a note can take is refused with the
+// framework's memory error, which the import command reports.
+TEST(TextExchangeTest, FileTooLargeForMemoryRaisesMemoryError)
+{
+    CTempFolder folder;
+    WriteLargeFile(folder.Path("riesig.txt"), 3ULL << 30);
+    bool bThrown = false;
+    try {
+        delete QivReadFileAsEntry(folder.Path("riesig.txt"));
+    } catch (CMemoryException* e) {
+        bThrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+}
+
 TEST(TextExchangeTest, ExportWritesRichTextOrPlainTextByExtension)
 {
     CTempFolder folder;
