@@ -15,6 +15,7 @@
 #include "framework/ui/CtrlView.h"
 #include "framework/ui/RichEditCtrl.h"
 #include "framework/ui/RichEditObjectKeeper.h"
+#include "framework/ui/RichEditPageLayout.h"
 
 class CArchive;
 class CCmdUI;
@@ -156,6 +157,9 @@ protected:
     CHARFORMAT2A m_charformat;
     PARAFORMAT2 m_paraformat;
     CRichEditObjectKeeper m_objectKeeper;
+    // Pages laid out by a copy of the control, where the control does not
+    // lay out pages itself.
+    CRichEditPageLayout m_pageLayout;
 
     // The control's questions about embedded objects; lives as long as the
     // view, so its reference count is only nominal.

@@ -108,6 +108,13 @@ LRESULT CRichEditView::OnPrinterChangedMessage(WPARAM, LPARAM)
 long CRichEditView::PrintInsideRect(CDC* pDC, RECT& rectLayout, long nIndexStart, long nIndexStop,
                                     BOOL bOutput)
 {
+    if (!CRichEditPageLayout::ControlFormatsRanges())
+    {
+        CRichEditPageLayout layout;
+        if (!layout.Prepare(GetRichEditCtrl(), CRect(rectLayout)))
+            return nIndexStart;
+        return layout.FormatPage(pDC, nIndexStart, bOutput);
+    }
     FORMATRANGE fr = {};
     fr.hdc = pDC->GetSafeHdc();
     fr.hdcTarget = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->GetSafeHdc();
@@ -127,6 +134,12 @@ long CRichEditView::PrintPage(CDC* pDC, long nIndexStart, long nIndexStop)
 
 long CRichEditView::LayoutPage(CDC* pDC, long nIndexStart, long nIndexStop, BOOL bOutput)
 {
+    if (!CRichEditPageLayout::ControlFormatsRanges())
+    {
+        if (!m_pageLayout.IsPrepared() && !m_pageLayout.Prepare(GetRichEditCtrl(), GetPrintRect()))
+            return nIndexStart;
+        return m_pageLayout.FormatPage(pDC, nIndexStart, bOutput);
+    }
     // The printable area starts at the device's offset on the paper.
     pDC->SetViewportOrg(-pDC->GetDeviceCaps(PHYSICALOFFSETX),
                         -pDC->GetDeviceCaps(PHYSICALOFFSETY));
@@ -190,7 +203,10 @@ void CRichEditView::OnBeginPrinting(CDC*, CPrintInfo*)
 {
     m_aPageStart.RemoveAll();
     m_aPageStart.Add(0);
-    GetRichEditCtrl().FormatRange(nullptr, FALSE);   // drops the control's layout cache
+    // The layout of a run before is dropped (the control's cache, or the
+    // copy that stands in for it).
+    GetRichEditCtrl().FormatRange(nullptr, FALSE);
+    m_pageLayout.Release();
 }
 
 void CRichEditView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
@@ -209,5 +225,6 @@ void CRichEditView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 void CRichEditView::OnEndPrinting(CDC*, CPrintInfo*)
 {
     GetRichEditCtrl().FormatRange(nullptr, FALSE);
+    m_pageLayout.Release();
     m_aPageStart.RemoveAll();
 }

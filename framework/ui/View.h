@@ -57,9 +57,11 @@ public:
     // printer); makes the printer DC in pInfo->m_pPD. FALSE: cancelled or no
     // printer.
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
-    // Prints every page of pInfo's range on pDC (a printer, or any DC
-    // standing in for one): StartDoc, per page StartPage, OnPrepareDC,
-    // OnPrint, EndPage, then EndDoc. FALSE when the device refused the job.
+    // Prints every page of pInfo's range on pDC: OnBeginPrinting, per page
+    // OnPrepareDC and OnPrint, then OnEndPrinting. A printer's DC gets the
+    // print job around it (StartDoc, StartPage, EndPage, EndDoc); a DC
+    // standing in for a printer gets the pages drawn straight on it. FALSE
+    // when the printer refused the job.
     BOOL PrintDocument(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName);
     // Shows the print preview of pPrintView in this view's frame.
     BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,

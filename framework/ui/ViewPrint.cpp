@@ -94,14 +94,20 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     return TRUE;
 }
 
+// A printer's DC gets a print job (StartDoc, StartPage...); a DC standing
+// in for one (a metafile, a memory DC) gets the pages drawn straight on it.
 BOOL CView::PrintDocument(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName)
 {
+    HDC hDC = pDC->GetSafeHdc();
+    int nTechnology = ::GetDeviceCaps(hDC, TECHNOLOGY);
+    BOOL bJob = nTechnology == DT_RASPRINTER || nTechnology == DT_PLOTTER
+                || nTechnology == DT_CHARSTREAM;
     OnBeginPrinting(pDC, pInfo);
 
     DOCINFOA docInfo = {};
     docInfo.cbSize = sizeof(docInfo);
     docInfo.lpszDocName = lpszDocName;
-    if (::StartDocA(pDC->GetSafeHdc(), &docInfo) <= 0)
+    if (bJob && ::StartDocA(hDC, &docInfo) <= 0)
     {
         OnEndPrinting(pDC, pInfo);
         AfxMessageBox(kStartFailed, MB_ICONEXCLAMATION);
@@ -124,7 +130,7 @@ BOOL CView::PrintDocument(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName)
             break;
         pInfo->m_rectDraw.SetRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
         pDC->DPtoLP(&pInfo->m_rectDraw);
-        if (::StartPage(pDC->GetSafeHdc()) <= 0)
+        if (bJob && ::StartPage(hDC) <= 0)
         {
             bError = TRUE;
             break;
@@ -132,7 +138,7 @@ BOOL CView::PrintDocument(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName)
         // Starting a page resets the DC's attributes.
         OnPrepareDC(pDC, pInfo);
         OnPrint(pDC, pInfo);
-        if (::EndPage(pDC->GetSafeHdc()) <= 0)
+        if (bJob && ::EndPage(hDC) <= 0)
         {
             bError = TRUE;
             break;
@@ -140,10 +146,10 @@ BOOL CView::PrintDocument(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName)
         if (pInfo->m_nCurPage == 0xFFFF)
             break;
     }
-    if (bError)
-        ::AbortDoc(pDC->GetSafeHdc());
-    else
-        ::EndDoc(pDC->GetSafeHdc());
+    if (bJob && bError)
+        ::AbortDoc(hDC);
+    else if (bJob)
+        ::EndDoc(hDC);
     OnEndPrinting(pDC, pInfo);
     return !bError;
 }
