@@ -3,11 +3,18 @@
 // the next one. Runs of ordinary characters are copied (or, inside a skipped
 // destination, passed over) in tight loops; only braces, backslashes and
 // line ends go through the per-character rules.
+//
+// The text is never longer than the rich text it comes from (every
+// character put out consumes at least one byte of input), so it is written
+// into one block of the input's length without any bounds tests. That block
+// is kept for the next conversion on the same thread: fresh memory, page by
+// page, costs more than reading a large note.
 #include "model/exchange/RtfReader.h"
 
 #include <string.h>
 
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -185,21 +192,61 @@ int HexValue(unsigned char ch)
     return kHexDigits.value[ch];
 }
 
-// One conversion. The text is collected in pieces of 64 KB: blocks of that
-// size come back from the heap call after call, where one block as long as
-// a large note would be fresh memory, page by page, every time.
+// The output block of the conversions on this thread.
+class OutputRoom
+{
+public:
+    // Room for nBytes; null when there is no memory for it.
+    static char* Get(size_t nBytes)
+    {
+        Room& room = Instance();
+        if (room.nBytes < nBytes) {
+            room.p.reset();
+            room.nBytes = 0;
+            room.p.reset(new (std::nothrow) char[nBytes]);
+            if (room.p)
+                room.nBytes = nBytes;
+        }
+        return room.p.get();
+    }
+
+    // Gives back a block that only an unusually large note needed.
+    static void Trim()
+    {
+        Room& room = Instance();
+        if (room.nBytes > nKeep) {
+            room.p.reset();
+            room.nBytes = 0;
+        }
+    }
+
+private:
+    static const size_t nKeep = 4 * 1024 * 1024;
+    struct Room
+    {
+        std::unique_ptr<char[]> p;
+        size_t nBytes = 0;
+    };
+    static Room& Instance()
+    {
+        static thread_local Room room;
+        return room;
+    }
+};
+
+// One conversion into pOut, which has room for as many bytes as the input.
 class RtfParser
 {
 public:
-    RtfParser(const unsigned char* begin, const unsigned char* end)
-        : m_p(begin), m_end(end), m_pOut(nullptr), m_pOutEnd(nullptr)
+    RtfParser(const unsigned char* begin, const unsigned char* end, char* pOut)
+        : m_p(begin), m_end(end), m_pOutStart(pOut), m_pOut(pOut)
     {
-        m_pOut = NextChunk();
     }
 
     int Parse();
     // The text once Parse has succeeded.
-    CString Text() const;
+    const char* Text() const { return m_pOutStart; }
+    size_t TextLength() const { return static_cast<size_t>(m_pOut - m_pOutStart); }
 
 private:
     struct Saved
@@ -214,24 +261,14 @@ private:
     int Translate(const char* name, size_t length, long param);
     void Emit(unsigned char ch)
     {
-        if (m_dest == Dest::Normal) {
-            if (m_pOut == m_pOutEnd)
-                m_pOut = NextChunk();
+        if (m_dest == Dest::Normal)
             *m_pOut++ = static_cast<char>(ch);
-        }
     }
-    // Closes the current piece where m_pOut stands and answers the start of
-    // a new one.
-    char* NextChunk();
-
-    static const size_t nChunk = 65536;
 
     const unsigned char* m_p;
     const unsigned char* m_end;
-    std::vector<std::unique_ptr<char[]>> m_chunks;
-    std::vector<size_t> m_used;   // the length of each piece before the last
+    char* m_pOutStart;
     char* m_pOut;
-    char* m_pOutEnd;
     Dest m_dest = Dest::Normal;
     State m_state = State::Normal;
     long m_binCount = 0;
@@ -266,16 +303,11 @@ int RtfParser::Parse()
                 p = FindMarked(p, end, kClasses.endsSkipped);
             } else {
                 // Copies eight bytes ahead of the test; they are written over
-                // when not all of them belong to the run.
+                // when not all of them belong to the run. The output stands
+                // no further on than the input, so they fit.
                 const unsigned char* table = kClasses.endsText;
                 char* out = m_pOut;
-                char* limit = m_pOutEnd - 8;
                 while (end - p >= 8) {
-                    if (out > limit) {
-                        m_pOut = out;
-                        out = NextChunk();
-                        limit = m_pOutEnd - 8;
-                    }
                     memcpy(out, p, 8);
                     if (unsigned marks = MarksOf4(p, table) | MarksOf4(p + 4, table) << 4) {
                         unsigned n = static_cast<unsigned>(__builtin_ctz(marks));
@@ -286,13 +318,8 @@ int RtfParser::Parse()
                     p += 8;
                     out += 8;
                 }
-                while (p < end && !table[*p]) {
-                    if (out == m_pOutEnd) {
-                        m_pOut = out;
-                        out = NextChunk();
-                    }
+                while (p < end && !table[*p])
                     *out++ = static_cast<char>(*p++);
-                }
             copied:
                 m_pOut = out;
             }
@@ -356,33 +383,6 @@ int RtfParser::Parse()
         }
     }
     return m_stack.empty() ? ecOK : ecUnmatchedBrace;
-}
-
-char* RtfParser::NextChunk()
-{
-    if (!m_chunks.empty())
-        m_used.push_back(static_cast<size_t>(m_pOut - m_chunks.back().get()));
-    m_chunks.emplace_back(new char[nChunk]);
-    m_pOutEnd = m_chunks.back().get() + nChunk;
-    return m_chunks.back().get();
-}
-
-CString RtfParser::Text() const
-{
-    size_t nLast = static_cast<size_t>(m_pOut - m_chunks.back().get());
-    if (m_chunks.size() == 1)
-        return CString(m_chunks[0].get(), static_cast<int>(nLast));
-    size_t nTotal = nLast;
-    for (size_t n : m_used)
-        nTotal += n;
-    CString text;
-    char* dest = text.GetBufferSetLength(static_cast<int>(nTotal));
-    for (size_t i = 0; i < m_used.size(); ++i) {
-        memcpy(dest, m_chunks[i].get(), m_used[i]);
-        dest += m_used[i];
-    }
-    memcpy(dest, m_chunks.back().get(), nLast);
-    return text;
 }
 
 // A control symbol is one non-letter; a control word is letters, then an
@@ -472,12 +472,22 @@ int RtfParser::Translate(const char* name, size_t length, long param)
 
 BOOL ConvertRtfToText(LPCSTR pchRtf, int nLength, CString& strText)
 {
-    const unsigned char* begin = reinterpret_cast<const unsigned char*>(pchRtf);
-    RtfParser parser(begin, begin + (nLength > 0 ? nLength : 0));
-    if (parser.Parse() != ecOK)
+    size_t nBytes = nLength > 0 ? static_cast<size_t>(nLength) : 0;
+    char* pOut = OutputRoom::Get(nBytes + 1);
+    if (!pOut)
         return FALSE;
-    strText = parser.Text();
-    return TRUE;
+    const unsigned char* begin = reinterpret_cast<const unsigned char*>(pchRtf);
+    RtfParser parser(begin, begin + nBytes, pOut);
+    BOOL bOk = parser.Parse() == ecOK;
+    if (bOk) {
+        try {
+            strText = CString(parser.Text(), static_cast<int>(parser.TextLength()));
+        } catch (const std::bad_alloc&) {
+            bOk = FALSE;
+        }
+    }
+    OutputRoom::Trim();
+    return bOk;
 }
 
 BOOL ConvertRtfToText(const CString& strRtf, CString& strText)

@@ -102,3 +102,17 @@ TEST(RtfReaderTest, RecognisesRichTextByItsFirstBytes)
     EXPECT_FALSE(IsRichText("Brief", 5));
     EXPECT_FALSE(IsRichText(nullptr, 0));
 }
+
+// Conversions one after the other share their output room: each text is
+// its own, whatever length came before, and notes beyond the room kept
+// between conversions convert alike.
+TEST(RtfReaderTest, EachTextStandsAloneWhateverCameBefore)
+{
+    const std::string big(5 * 1024 * 1024, 'x');
+    const std::string texts[] = {"lang " + std::string(100000, 'a'), "kurz", big, "", "wieder"};
+    for (const std::string& text : texts) {
+        BOOL ok = FALSE;
+        EXPECT_EQ(Convert("{\\rtf1 " + text + "}", &ok), text);
+        EXPECT_TRUE(ok);
+    }
+}
