@@ -56,7 +56,8 @@ void QivCommandImportCsv(const CQivExchangeContext& ctx)
             CTreeRedrawOff redrawOff(ctx.hTree);
             for (C_QivItem* pEntry : QivLinkAtFront(pTarget, entries))
                 QivInsertFirstIntoTree(ctx, pEntry, pTarget);
-            QivMarkModified(ctx);
+            if (nCount > 0)
+                QivMarkModified(ctx);
         }
         if (ctx.hTree)
             ::SendMessageA(ctx.hTree, TVM_EXPAND, TVE_EXPAND,
