@@ -84,7 +84,8 @@ void CopySupportFile(const CString& strSource, const CString& strFolder)
         op.wFunc = FO_COPY;
         op.pFrom = from.c_str();
         op.pTo = to.c_str();
-        op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR;
+        // A support file that cannot be copied is left out without a word.
+        op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
         ::SHFileOperationA(&op);
         return;
     }
