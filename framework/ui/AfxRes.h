@@ -78,6 +78,12 @@
 #define ID_INDICATOR_KANA           0xE706
 #define ID_SEPARATOR                0
 
+// ---- Property sheet buttons (the ids the system gives them) ----
+#define ID_APPLY_NOW                0x3021
+#define ID_WIZBACK                  0x3023
+#define ID_WIZNEXT                  0x3024
+#define ID_WIZFINISH                0x3025
+
 // ---- Control bars and panes ----
 #define AFX_IDW_CONTROLBAR_FIRST    0xE800
 #define AFX_IDW_CONTROLBAR_LAST     0xE8FF
