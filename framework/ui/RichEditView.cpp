@@ -187,6 +187,10 @@ void CRichEditView::Stream(CArchive& ar, BOOL bSelection)
     if (!bSelection && nFormat == SF_RTF && CRichEditObjectKeeper::ControlDropsObjects())
     {
         StreamKeepingObjects(ar);
+        // The control does not always tell of the objects it dropped: their
+        // items go once the whole text has been written or replaced.
+        if (pDoc != nullptr)
+            pDoc->DeleteUnusedItems();
         return;
     }
 
@@ -206,6 +210,8 @@ void CRichEditView::Stream(CArchive& ar, BOOL bSelection)
     }
     if (cookie.pError != nullptr)
         throw cookie.pError;
+    if (!bSelection && pDoc != nullptr)
+        pDoc->DeleteUnusedItems();
 }
 
 // The whole rich text passes through memory, so the object groups the

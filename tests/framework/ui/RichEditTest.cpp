@@ -272,4 +272,67 @@ TEST_F(RichEditTest, EmbeddedObjectsSurviveALoadAndSave)
     EXPECT_EQ(out.find(sheet), std::string::npos) << out;
 }
 
+int ItemCount(CRichEditDoc& doc)
+{
+    int nItems = 0;
+    POSITION pos = doc.GetStartPosition();
+    while (pos != nullptr)
+    {
+        doc.GetNextItem(pos);
+        ++nItems;
+    }
+    return nItems;
+}
+
+// A picture pasted into the text is an object the control keeps in a
+// storage of the view's; selected, it is the document's item; it is
+// written with the text, and its item goes once the object is deleted.
+TEST_F(RichEditTest, APastedPictureIsTheDocumentsItemWhileInTheText)
+{
+    HDC hdcMeta = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hdcMeta, nullptr);
+    ::Rectangle(hdcMeta, 0, 0, 40, 30);
+    HENHMETAFILE hMeta = ::CloseEnhMetaFile(hdcMeta);
+    ASSERT_TRUE(::OpenClipboard(m_pView->m_hWnd));
+    ::EmptyClipboard();
+    ASSERT_NE(::SetClipboardData(CF_ENHMETAFILE, hMeta), nullptr);
+    ::CloseClipboard();
+
+    Ctrl().SetWindowText("ab");
+    Ctrl().SetSel(1, 1);
+    m_pView->SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    EXPECT_EQ(Ctrl().GetTextLength(), 3);
+
+    // Text selected: no item.
+    Ctrl().SetSel(0, 1);
+    EXPECT_EQ(m_pView->GetSelectedItem(), nullptr);
+    Ctrl().SetSel(1, 2);
+    CRichEditCntrItem* pItem = m_pView->GetSelectedItem();
+    ASSERT_NE(pItem, nullptr);
+    EXPECT_EQ(pItem->GetType(), OT_STATIC);
+    EXPECT_EQ(pItem->GetDocument(), m_pDoc);
+    EXPECT_TRUE(m_pView->IsSelected(pItem));
+    EXPECT_EQ(m_pView->GetSelectedItem(), pItem);
+    EXPECT_EQ(ItemCount(*m_pDoc), 1);
+
+    // Written in its place and read back as an object again.
+    std::string out = StreamOut(*m_pView);
+    const size_t nPicture = out.find("\\pict");
+    ASSERT_NE(nPicture, std::string::npos) << out;
+    EXPECT_LT(out.find(" a"), nPicture);
+    EXPECT_GT(out.find("b\\par"), nPicture);
+    StreamIn(*m_pView, out);
+    EXPECT_EQ(Ctrl().GetTextLength(), 3);
+    EXPECT_EQ(ItemCount(*m_pDoc), 0);
+    Ctrl().SetSel(1, 2);
+    EXPECT_NE(m_pView->GetSelectedItem(), nullptr);
+    EXPECT_EQ(ItemCount(*m_pDoc), 1);
+
+    // Deleted: neither in the text nor among the items once written.
+    Ctrl().ReplaceSel("", TRUE);
+    out = StreamOut(*m_pView);
+    EXPECT_EQ(out.find("\\pict"), std::string::npos) << out;
+    EXPECT_EQ(ItemCount(*m_pDoc), 0);
+}
+
 } // namespace
