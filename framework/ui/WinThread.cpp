@@ -75,16 +75,19 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->hwnd == nullptr)
         return FALSE;
+    // Tested before any member is called: the compiler may take a call
+    // through the pointer as proof that it is not null.
     CWnd* pMainWnd = GetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+    if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
         return TRUE;
     // A window outside the main window's family (a modeless window of its
     // own) still gets the main window's accelerators.
-    if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr)
+    if (hWndMain != nullptr)
     {
         CWnd* pWnd = CWnd::FromHandle(pMsg->hwnd);
         CWnd* pTop = pWnd != nullptr ? pWnd->GetTopLevelParent() : nullptr;
-        if (pTop == nullptr || pTop->m_hWnd != pMainWnd->m_hWnd)
+        if (pTop == nullptr || pTop->m_hWnd != hWndMain)
             return pMainWnd->PreTranslateMessage(pMsg);
     }
     return FALSE;

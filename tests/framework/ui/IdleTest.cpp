@@ -256,4 +256,24 @@ TEST_F(IdleTest, RunGoesIdleWhenTheQueueIsEmptyAndEndsWithTheQuitCode)
     EXPECT_EQ(1, m_main.m_nIdleUpdates);
 }
 
+// Before start-up has made the main window (and after it has gone) the
+// thread's pump still walks the target's family and dispatches.
+TEST(PumpTest, WithoutAMainWindowMessagesAreWalkedAndDispatched)
+{
+    g_events.clear();
+    ASSERT_EQ(nullptr, TestApp().m_pMainWnd);
+    CTranslatingWnd top;
+    CTranslatingWnd child;
+    top.m_name = "top";
+    child.m_name = "child";
+    ASSERT_TRUE(top.CreateEx(0, TestWndClass(), "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(child.Create(TestWndClass(), "", WS_VISIBLE, CRect(0, 0, 50, 50), &top, 1));
+
+    ::PostMessageA(child.m_hWnd, WM_KEYDOWN, 'A', 1);
+    PumpThrough(WM_KEYDOWN);
+    EXPECT_EQ((std::vector<std::string>{ "pre child", "pre top" }), g_events);
+    EXPECT_EQ(1, child.m_nKeyDowns);
+    top.DestroyWindow();
+}
+
 } // namespace
