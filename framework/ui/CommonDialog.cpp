@@ -1,7 +1,6 @@
 #include "framework/ui/CommonDialog.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/ui/DialogCreateHook.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 

@@ -3,7 +3,6 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Module.h"
 #include "framework/ui/AppGlobals.h"
-#include "framework/ui/DialogCreateHook.h"
 #include "framework/ui/DialogSeams.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)

@@ -359,6 +359,12 @@ private:
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // The thread's CBT hook while a CWnd creates its window.
 LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
+// pWnd becomes the object of the next window created on this thread, before
+// that window's first message: CreateEx uses it, and so do dialogs whose
+// windows the system creates (CreateDialogIndirect, the common dialogs).
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+// Removes the hook; TRUE when it attached a window since AfxHookWindowCreate.
+BOOL AFXAPI AfxUnhookWindowCreate();
 // Calls pWnd->WindowProc with the thread's current message recorded.
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -18,34 +18,6 @@
 
 namespace {
 
-void HookWindowCreate(CWnd* pWnd)
-{
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_hHookOldCbtFilter == nullptr)
-    {
-        pState->m_hHookOldCbtFilter =
-            ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
-    }
-    pState->m_pWndInit = pWnd;
-}
-
-// TRUE when the hook has attached a window since HookWindowCreate.
-BOOL UnhookWindowCreate()
-{
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_hHookOldCbtFilter != nullptr)
-    {
-        ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
-        pState->m_hHookOldCbtFilter = nullptr;
-    }
-    if (pState->m_pWndInit != nullptr)
-    {
-        pState->m_pWndInit = nullptr;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Windows the system makes for itself while a thread creates its first
 // window (input-method windows) are not the one being created.
 bool IsSystemHelperWindow(HWND hWnd)
@@ -66,6 +38,33 @@ WNDPROC InstallWndProc(HWND hWnd)
 }
 
 } // namespace
+
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_hHookOldCbtFilter == nullptr)
+    {
+        pState->m_hHookOldCbtFilter =
+            ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
+    }
+    pState->m_pWndInit = pWnd;
+}
+
+BOOL AFXAPI AfxUnhookWindowCreate()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_hHookOldCbtFilter != nullptr)
+    {
+        ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
+        pState->m_hHookOldCbtFilter = nullptr;
+    }
+    if (pState->m_pWndInit != nullptr)
+    {
+        pState->m_pWndInit = nullptr;
+        return FALSE;
+    }
+    return TRUE;
+}
 
 LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
@@ -169,11 +168,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     if (!PreCreateWindow(cs))
         return FALSE;
 
-    HookWindowCreate(this);
+    AfxHookWindowCreate(this);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                   cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                   cs.lpCreateParams);
-    BOOL bAttached = UnhookWindowCreate();
+    BOOL bAttached = AfxUnhookWindowCreate();
     if (hWnd == nullptr)
         return FALSE;   // if the hook had attached it, WM_NCDESTROY has run
     if (!bAttached)
