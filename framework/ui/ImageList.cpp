@@ -5,9 +5,27 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
+CImageList* CImageListHandleTraits::NewTemporary(HIMAGELIST hImageList)
+{
+    CImageList* pImageList = new CImageList;
+    pImageList->m_hImageList = hImageList;
+    return pImageList;
+}
+
+void CImageListHandleTraits::DeleteTemporary(CImageList* pImageList)
+{
+    pImageList->m_hImageList = nullptr;   // borrowed: not ours to destroy
+    delete pImageList;
+}
+
 CImageList::~CImageList()
 {
     DeleteImageList();
+}
+
+CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
+{
+    return CImageListHandleMap::ForThread().FromHandle(hImageList);
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
@@ -16,12 +34,19 @@ BOOL CImageList::Attach(HIMAGELIST hImageList)
     if (hImageList == nullptr)
         return FALSE;
     m_hImageList = hImageList;
+    CImageListHandleMap::ForThread().SetPermanent(hImageList, this);
     return TRUE;
 }
 
 HIMAGELIST CImageList::Detach()
 {
     HIMAGELIST hImageList = m_hImageList;
+    if (hImageList != nullptr)
+    {
+        CImageListHandleMap& map = CImageListHandleMap::ForThread();
+        if (map.LookupPermanent(hImageList) == this)
+            map.RemoveHandle(hImageList);
+    }
     m_hImageList = nullptr;
     return hImageList;
 }

@@ -1,10 +1,22 @@
 // CImageList: a common-controls image list. The object owns the list it
-// created or was given by Attach and destroys it with itself.
+// created or was given by Attach and destroys it with itself; FromHandle
+// hands out wrappers that only borrow (the owner on this thread, else a
+// temporary the idle pass frees).
 #pragma once
 
 #include "framework/ui/Gdi.h"
 
 #include <commctrl.h>
+
+class CImageList;
+
+// How the image-list handle map makes and lets go of temporary wrappers.
+struct CImageListHandleTraits
+{
+    static CImageList* NewTemporary(HIMAGELIST hImageList);
+    static void DeleteTemporary(CImageList* pImageList);
+};
+using CImageListHandleMap = CHandleMap<HIMAGELIST, CImageList, CImageListHandleTraits>;
 
 class CImageList : public CObject
 {
@@ -17,6 +29,7 @@ public:
 
     operator HIMAGELIST() const { return m_hImageList; }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+    static CImageList* FromHandle(HIMAGELIST hImageList);
     BOOL Attach(HIMAGELIST hImageList);
     HIMAGELIST Detach();
 

@@ -79,15 +79,16 @@ BOOL CListCtrl::SetTextBkColor(COLORREF cr)
     return Send(m_hWnd, LVM_SETTEXTBKCOLOR, 0, cr) != 0;
 }
 
-HIMAGELIST CListCtrl::SetImageList(CImageList* pImageList, int nImageList)
+CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageList)
 {
     HIMAGELIST hList = pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr;
-    return reinterpret_cast<HIMAGELIST>(Send(m_hWnd, LVM_SETIMAGELIST, nImageList, Ptr(hList)));
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(Send(m_hWnd, LVM_SETIMAGELIST, nImageList, Ptr(hList))));
 }
 
-HIMAGELIST CListCtrl::GetImageList(int nImageList) const
+CImageList* CListCtrl::GetImageList(int nImageList) const
 {
-    return reinterpret_cast<HIMAGELIST>(Send(m_hWnd, LVM_GETIMAGELIST, nImageList));
+    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(Send(m_hWnd, LVM_GETIMAGELIST, nImageList)));
 }
 
 // ---- columns -------------------------------------------------------------------

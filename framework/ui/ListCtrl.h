@@ -27,9 +27,10 @@ public:
     COLORREF GetTextBkColor() const;
     BOOL SetTextBkColor(COLORREF cr);
     // nImageList: LVSIL_NORMAL, LVSIL_SMALL or LVSIL_STATE. The list does not
-    // take ownership; returns the list used before.
-    HIMAGELIST SetImageList(CImageList* pImageList, int nImageList);
-    HIMAGELIST GetImageList(int nImageList) const;
+    // take ownership; returns the list used before. The lists returned are
+    // CImageList::FromHandle's: the owner on this thread, else a temporary.
+    CImageList* SetImageList(CImageList* pImageList, int nImageList);
+    CImageList* GetImageList(int nImageList) const;
 
     // ---- columns ----
     int InsertColumn(int nCol, const LVCOLUMNA* pColumn);

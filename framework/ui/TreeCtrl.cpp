@@ -40,15 +40,16 @@ BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 // ---- look ----------------------------------------------------------------------
 
-HIMAGELIST CTreeCtrl::SetImageList(CImageList* pImageList, int nImageList)
+CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageList)
 {
     HIMAGELIST hList = pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr;
-    return reinterpret_cast<HIMAGELIST>(Send(m_hWnd, TVM_SETIMAGELIST, nImageList, Ptr(hList)));
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(Send(m_hWnd, TVM_SETIMAGELIST, nImageList, Ptr(hList))));
 }
 
-HIMAGELIST CTreeCtrl::GetImageList(UINT nImageList) const
+CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
 {
-    return reinterpret_cast<HIMAGELIST>(Send(m_hWnd, TVM_GETIMAGELIST, nImageList));
+    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(Send(m_hWnd, TVM_GETIMAGELIST, nImageList)));
 }
 
 UINT CTreeCtrl::GetIndent() const

@@ -17,9 +17,10 @@ public:
 
     // ---- look ----
     // nImageList: TVSIL_NORMAL or TVSIL_STATE. The tree does not take
-    // ownership; returns the list used before.
-    HIMAGELIST SetImageList(CImageList* pImageList, int nImageList);
-    HIMAGELIST GetImageList(UINT nImageList) const;
+    // ownership; returns the list used before. The lists returned are
+    // CImageList::FromHandle's: the owner on this thread, else a temporary.
+    CImageList* SetImageList(CImageList* pImageList, int nImageList);
+    CImageList* GetImageList(UINT nImageList) const;
     UINT GetIndent() const;
     void SetIndent(UINT nIndent);
 

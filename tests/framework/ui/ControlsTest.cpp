@@ -160,14 +160,14 @@ TEST_F(ControlsTest, TreeTakesAnImageListAndMakesDragImages)
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
     EXPECT_EQ(tree.SetImageList(&images, TVSIL_NORMAL), nullptr);
-    EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL), images.GetSafeHandle());
+    EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL), &images);
 
     HTREEITEM hItem = tree.InsertItem("Zum Ziehen");
     CImageList* pDrag = tree.CreateDragImage(hItem);
     ASSERT_NE(pDrag, nullptr);
     EXPECT_NE(pDrag->GetSafeHandle(), nullptr);
     delete pDrag;
-    tree.SetImageList(nullptr, TVSIL_NORMAL);
+    EXPECT_EQ(tree.SetImageList(nullptr, TVSIL_NORMAL), &images);
 }
 
 // ---- list view ----------------------------------------------------------------
@@ -256,7 +256,7 @@ TEST_F(ControlsTest, ListImageListsAndLabelEditing)
     CImageList small;
     ASSERT_TRUE(small.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 8));
     list.SetImageList(&small, LVSIL_SMALL);
-    EXPECT_EQ(list.GetImageList(LVSIL_SMALL), small.GetSafeHandle());
+    EXPECT_EQ(list.GetImageList(LVSIL_SMALL), &small);
     EXPECT_EQ(list.GetImageList(LVSIL_NORMAL), nullptr);
 
     list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);

@@ -228,3 +228,33 @@ TEST(ImageListTest, ListsAreOwnedCopiedAndDetached)
     ASSERT_TRUE(adopted.Attach(hCopy));
     EXPECT_EQ(adopted.GetImageCount(), 2);
 }
+
+// FromHandle gives a list's owner on this thread; a list nobody here owns
+// gets a borrowing wrapper that the idle pass frees, leaving the list alive.
+TEST(ImageListTest, FromHandleGivesTheOwnerElseABorrowingTemporary)
+{
+    AfxDeleteTempMaps();
+    CImageListHandleMap& map = CImageListHandleMap::ForThread();
+    CImageList owner;
+    ASSERT_TRUE(owner.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
+    EXPECT_EQ(CImageList::FromHandle(owner), &owner);
+    EXPECT_EQ(CImageList::FromHandle(nullptr), nullptr);
+
+    HIMAGELIST hForeign = ::ImageList_Create(8, 8, ILC_COLOR24, 1, 1);
+    CImageList* pTemp = CImageList::FromHandle(hForeign);
+    ASSERT_NE(pTemp, nullptr);
+    EXPECT_EQ(pTemp->GetSafeHandle(), hForeign);
+    EXPECT_EQ(CImageList::FromHandle(hForeign), pTemp);   // one wrapper per handle until idle
+
+    // A detached list is its owner's no longer.
+    HIMAGELIST hDetached = owner.Detach();
+    CImageList* pDetached = CImageList::FromHandle(hDetached);
+    EXPECT_NE(pDetached, &owner);
+    EXPECT_EQ(pDetached->GetSafeHandle(), hDetached);
+    EXPECT_EQ(map.GetTemporaryCount(), 2u);
+
+    AfxDeleteTempMaps();
+    EXPECT_EQ(map.GetTemporaryCount(), 0u);
+    EXPECT_TRUE(::ImageList_Destroy(hForeign));   // borrowed lists are still there
+    EXPECT_TRUE(::ImageList_Destroy(hDetached));
+}
