@@ -91,32 +91,29 @@ TEST(AppTest, NamesComeFromTheExecutable)
 TEST(AppTest, ProfileLivesUnderTheCompanyKey)
 {
     CTestApp& app = TestApp();
-    // The old names, kept where SetRegistryKey cannot overwrite them.
-    static CString s_strOldProfile;
-    s_strOldProfile = app.m_pszProfileName;
-    LPCSTR pszOldKey = app.m_pszRegistryKey;
-    app.SetRegistryKey("QivUiTestCompany");
-    EXPECT_STREQ("QivnotesUiTest", app.m_pszProfileName);
+    {
+        CStartupNamesScope names;
+        app.SetRegistryKey("QivUiTestCompany");
+        EXPECT_STREQ("QivnotesUiTest", app.m_pszProfileName);
 
-    EXPECT_TRUE(app.WriteProfileInt("Settings", "Zahl", -1));
-    EXPECT_TRUE(app.WriteProfileString("Settings", "Text", "Grüße"));
-    EXPECT_EQ(0xFFFFFFFFu, app.GetProfileInt("Settings", "Zahl", 5));
-    EXPECT_STREQ("Grüße", app.GetProfileString("Settings", "Text"));
+        EXPECT_TRUE(app.WriteProfileInt("Settings", "Zahl", -1));
+        EXPECT_TRUE(app.WriteProfileString("Settings", "Text", "Grüße"));
+        EXPECT_EQ(0xFFFFFFFFu, app.GetProfileInt("Settings", "Zahl", 5));
+        EXPECT_STREQ("Grüße", app.GetProfileString("Settings", "Text"));
 
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER,
-                                             "Software\\QivUiTestCompany\\QivnotesUiTest\\Settings",
-                                             0, KEY_READ, &hKey));
-    ::RegCloseKey(hKey);
-    HKEY hSection = app.GetSectionKey("Settings");
-    EXPECT_NE(nullptr, hSection);
-    ::RegCloseKey(hSection);
-
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QivUiTestCompany\\QivnotesUiTest\\Settings");
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QivUiTestCompany\\QivnotesUiTest");
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QivUiTestCompany");
-    app.m_pszRegistryKey = pszOldKey;
-    app.m_pszProfileName = s_strOldProfile;
+        HKEY hKey = nullptr;
+        EXPECT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER,
+                                                 "Software\\QivUiTestCompany\\QivnotesUiTest\\Settings",
+                                                 0, KEY_READ, &hKey));
+        ::RegCloseKey(hKey);
+        HKEY hSection = app.GetSectionKey("Settings");
+        EXPECT_NE(nullptr, hSection);
+        ::RegCloseKey(hSection);
+        CAppProfile::DelRegTree(HKEY_CURRENT_USER, "Software\\QivUiTestCompany");
+    }
+    // Back to the executable's INI file.
+    EXPECT_EQ(nullptr, app.m_pszRegistryKey);
+    EXPECT_STREQ((CString(app.m_pszExeName) + ".INI").GetString(), app.m_pszProfileName);
 }
 
 TEST(AppTest, HelpWithoutAHelpFileDoesNothing)

@@ -35,6 +35,16 @@ CTestApp& TestApp()
     return theTestApp;
 }
 
+// Start-up gave the test application no registry key: its profile is the
+// executable's INI file.
+CStartupNamesScope::~CStartupNamesScope()
+{
+    CTestApp& app = TestApp();
+    app.m_pszRegistryKey = nullptr;
+    app.m_pszProfileName = nullptr;
+    app.SetCurrentHandles();
+}
+
 bool PumpPendingMessages()
 {
     bool bQuit = false;

@@ -16,6 +16,18 @@ public:
 
 CTestApp& TestApp();
 
+// For a test that changes the application's names (SetRegistryKey): at its
+// end the names are start-up's again, in the application's own strings, so
+// nothing is left pointing at strings of the test.
+class CStartupNamesScope
+{
+public:
+    CStartupNamesScope() = default;
+    ~CStartupNamesScope();
+    CStartupNamesScope(const CStartupNamesScope&) = delete;
+    CStartupNamesScope& operator=(const CStartupNamesScope&) = delete;
+};
+
 // Dispatches every message waiting in the thread's queue without blocking;
 // returns whether a WM_QUIT was among them (it is taken out of the queue).
 bool PumpPendingMessages();
