@@ -314,6 +314,9 @@ protected:
             PostKey(VK_ESCAPE);
             break;
         default:
+            // Escape did not end the dialog (another program may hold the
+            // focus): end it here, or the loop would wait for ever.
+            EndDialog(IDABORT);
             break;
         }
         return 0;
