@@ -1,21 +1,11 @@
 #include "framework/ui/ComboBox.h"
 
+#include "framework/ui/ControlMessage.h"
+
+using afx_control::Ptr;
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
-
-namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-LPARAM Text(LPCSTR lpsz)
-{
-    return reinterpret_cast<LPARAM>(lpsz);
-}
-
-} // namespace
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -26,12 +16,12 @@ int CComboBox::GetCount() const { return static_cast<int>(Send(m_hWnd, CB_GETCOU
 
 int CComboBox::AddString(LPCSTR lpszString)
 {
-    return static_cast<int>(Send(m_hWnd, CB_ADDSTRING, 0, Text(lpszString)));
+    return static_cast<int>(Send(m_hWnd, CB_ADDSTRING, 0, Ptr(lpszString)));
 }
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString)
 {
-    return static_cast<int>(Send(m_hWnd, CB_INSERTSTRING, nIndex, Text(lpszString)));
+    return static_cast<int>(Send(m_hWnd, CB_INSERTSTRING, nIndex, Ptr(lpszString)));
 }
 
 int CComboBox::DeleteString(UINT nIndex)
@@ -43,17 +33,17 @@ void CComboBox::ResetContent() { Send(m_hWnd, CB_RESETCONTENT); }
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const
 {
-    return static_cast<int>(Send(m_hWnd, CB_FINDSTRING, nStartAfter, Text(lpszString)));
+    return static_cast<int>(Send(m_hWnd, CB_FINDSTRING, nStartAfter, Ptr(lpszString)));
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    return static_cast<int>(Send(m_hWnd, CB_FINDSTRINGEXACT, nIndexStart, Text(lpszFind)));
+    return static_cast<int>(Send(m_hWnd, CB_FINDSTRINGEXACT, nIndexStart, Ptr(lpszFind)));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString)
 {
-    return static_cast<int>(Send(m_hWnd, CB_SELECTSTRING, nStartAfter, Text(lpszString)));
+    return static_cast<int>(Send(m_hWnd, CB_SELECTSTRING, nStartAfter, Ptr(lpszString)));
 }
 
 int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const

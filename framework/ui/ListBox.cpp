@@ -1,21 +1,11 @@
 #include "framework/ui/ListBox.h"
 
+#include "framework/ui/ControlMessage.h"
+
+using afx_control::Ptr;
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
-
-namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-LPARAM Text(LPCSTR lpsz)
-{
-    return reinterpret_cast<LPARAM>(lpsz);
-}
-
-} // namespace
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -26,12 +16,12 @@ int CListBox::GetCount() const { return static_cast<int>(Send(m_hWnd, LB_GETCOUN
 
 int CListBox::AddString(LPCSTR lpszItem)
 {
-    return static_cast<int>(Send(m_hWnd, LB_ADDSTRING, 0, Text(lpszItem)));
+    return static_cast<int>(Send(m_hWnd, LB_ADDSTRING, 0, Ptr(lpszItem)));
 }
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem)
 {
-    return static_cast<int>(Send(m_hWnd, LB_INSERTSTRING, nIndex, Text(lpszItem)));
+    return static_cast<int>(Send(m_hWnd, LB_INSERTSTRING, nIndex, Ptr(lpszItem)));
 }
 
 int CListBox::DeleteString(UINT nIndex)
@@ -43,17 +33,17 @@ void CListBox::ResetContent() { Send(m_hWnd, LB_RESETCONTENT); }
 
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const
 {
-    return static_cast<int>(Send(m_hWnd, LB_FINDSTRING, nStartAfter, Text(lpszItem)));
+    return static_cast<int>(Send(m_hWnd, LB_FINDSTRING, nStartAfter, Ptr(lpszItem)));
 }
 
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    return static_cast<int>(Send(m_hWnd, LB_FINDSTRINGEXACT, nIndexStart, Text(lpszFind)));
+    return static_cast<int>(Send(m_hWnd, LB_FINDSTRINGEXACT, nIndexStart, Ptr(lpszFind)));
 }
 
 int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem)
 {
-    return static_cast<int>(Send(m_hWnd, LB_SELECTSTRING, nStartAfter, Text(lpszItem)));
+    return static_cast<int>(Send(m_hWnd, LB_SELECTSTRING, nStartAfter, Ptr(lpszItem)));
 }
 
 int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const

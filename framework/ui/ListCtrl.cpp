@@ -1,26 +1,18 @@
 #include "framework/ui/ListCtrl.h"
 
+#include "framework/ui/ControlMessage.h"
 #include "framework/ui/Edit.h"
 #include "framework/ui/ImageList.h"
 #include "framework/ui/WndClass.h"
 
 #include <vector>
 
+using afx_control::Ptr;
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
 namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-template <class T>
-LPARAM Ptr(T* p)
-{
-    return reinterpret_cast<LPARAM>(p);
-}
 
 // A selected item's POSITION is its index + 1, so index 0 is not null.
 POSITION IndexToPosition(int nIndex)

@@ -1,18 +1,11 @@
 #include "framework/ui/ReBarCtrl.h"
 
+#include "framework/ui/ControlMessage.h"
 #include "framework/ui/WndClass.h"
 
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CReBarCtrl, CWnd)
-
-namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-} // namespace
 
 BOOL CReBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {

@@ -1,18 +1,11 @@
 #include "framework/ui/SpinButtonCtrl.h"
 
+#include "framework/ui/ControlMessage.h"
 #include "framework/ui/WndClass.h"
 
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
-
-namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-} // namespace
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {

@@ -1,22 +1,15 @@
 #include "framework/ui/ToolTipCtrl.h"
 
 #include "framework/core/Module.h"
+#include "framework/ui/ControlMessage.h"
 #include "framework/ui/WndClass.h"
 
 #include <cstring>
 #include <vector>
 
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
-
-namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-} // namespace
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {

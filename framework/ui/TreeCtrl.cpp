@@ -1,5 +1,6 @@
 #include "framework/ui/TreeCtrl.h"
 
+#include "framework/ui/ControlMessage.h"
 #include "framework/ui/Edit.h"
 #include "framework/ui/ImageList.h"
 #include "framework/ui/WndClass.h"
@@ -8,21 +9,12 @@
 #include <memory>
 #include <vector>
 
+using afx_control::Ptr;
+using afx_control::Send;
+
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
 namespace {
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    ASSERT(::IsWindow(hWnd));
-    return ::SendMessage(hWnd, message, wParam, lParam);
-}
-
-template <class T>
-LPARAM Ptr(T* p)
-{
-    return reinterpret_cast<LPARAM>(p);
-}
 
 HTREEITEM ToItem(LRESULT lResult)
 {
