@@ -6,26 +6,6 @@
 
 namespace {
 
-// One turn of the thread's pump; msg receives the message handled. FALSE on
-// WM_QUIT, whose exit code is then in msg.wParam.
-BOOL PumpOne(MSG& msg)
-{
-    if (CWinThread* pThread = AfxGetThread())
-    {
-        const BOOL bResult = pThread->PumpMessage();
-        msg = pThread->GetCurrentMessage();
-        return bResult;
-    }
-    if (!::GetMessageA(&msg, nullptr, 0, 0))
-        return FALSE;
-    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return TRUE;
-}
-
 BOOL IsIdleMessage(MSG* pMsg)
 {
     CWinThread* pThread = AfxGetThread();
@@ -81,7 +61,7 @@ int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle)
                 m_bContinue = FALSE;
                 break;
             }
-            if (!PumpOne(msg))
+            if (!AfxPumpMessage(&msg))
             {
                 Quit(static_cast<int>(msg.wParam));
                 break;
@@ -113,7 +93,7 @@ BOOL CModalLoop::RunPending(CWnd* pWnd)
          nCount < nMaxMessages && m_bContinue && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
          ++nCount)
     {
-        if (!PumpOne(msg))
+        if (!AfxPumpMessage(&msg))
         {
             Quit(static_cast<int>(msg.wParam));
             return FALSE;

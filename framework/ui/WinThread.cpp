@@ -56,19 +56,33 @@ int CWinThread::Run()
     }
 }
 
-BOOL CWinThread::PumpMessage()
+namespace {
+
+// One turn of a pump: gets msg, lets pThread's pre-translation (the plain
+// walk from the target up without a thread object) take it, else dispatches
+// it. FALSE on WM_QUIT.
+BOOL PumpInto(MSG& msg, CWinThread* pThread)
 {
-    BOOL bGot = ::GetMessageA(&m_msgCur, nullptr, 0, 0);
+    const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
     if (bGot == 0)
-        return FALSE;   // WM_QUIT
-    if (bGot == -1)
+        return FALSE;
+    if (bGot == -1 || msg.message == WM_KICKIDLE)
         return TRUE;
-    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur))
+    const BOOL bTaken = pThread != nullptr ? pThread->PreTranslateMessage(&msg)
+                                           : CWnd::WalkPreTranslateTree(nullptr, &msg);
+    if (!bTaken)
     {
-        ::TranslateMessage(&m_msgCur);
-        ::DispatchMessageA(&m_msgCur);
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
     }
     return TRUE;
+}
+
+} // namespace
+
+BOOL CWinThread::PumpMessage()
+{
+    return PumpInto(m_msgCur, this);
 }
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
@@ -140,20 +154,22 @@ BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
     return CWnd::WalkPreTranslateTree(nullptr, pMsg);
 }
 
-BOOL AFXAPI AfxPumpMessage()
+BOOL AFXAPI AfxPumpMessage(MSG* pMsg)
 {
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != nullptr)
-        return pThread->PumpMessage();
     MSG msg;
-    if (!::GetMessageA(&msg, nullptr, 0, 0))
-        return FALSE;
-    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg))
+    BOOL bResult;
+    if (CWinThread* pThread = AfxGetThread())
     {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        bResult = pThread->PumpMessage();
+        msg = pThread->GetCurrentMessage();
     }
-    return TRUE;
+    else
+    {
+        bResult = PumpInto(msg, nullptr);
+    }
+    if (pMsg != nullptr)
+        *pMsg = msg;
+    return bResult;
 }
 
 void AFXAPI AfxIdleUpdateNow()

@@ -53,8 +53,9 @@ protected:
 CWinThread* AFXAPI AfxGetThread();
 // The current thread's pre-translation of pMsg (modal loops call it).
 BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
-// One turn of the current thread's pump; FALSE on WM_QUIT.
-BOOL AFXAPI AfxPumpMessage();
+// One turn of the current thread's pump; FALSE on WM_QUIT. pMsg, when
+// given, receives the message handled (WM_QUIT's code in its wParam).
+BOOL AFXAPI AfxPumpMessage(MSG* pMsg = nullptr);
 // Runs the thread's idle processing to its end now, as when the message
 // queue runs empty: command-UI update, then freeing of temporary wrappers.
 void AFXAPI AfxIdleUpdateNow();
