@@ -317,9 +317,11 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
             {
                 pFrame->DestroyWindow();
             }
-            else if (!pDocument->IsModified())
+            else if (!pDocument->CDocument::IsModified())
             {
-                // The document was left as it was.
+                // The document was left as it was. Only its own flag tells:
+                // a read marks it while contents are half replaced, whereas
+                // IsModified may count more (an editor's unsaved changes).
                 pDocument->SetModifiedFlag(bWasModified);
             }
             else

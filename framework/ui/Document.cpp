@@ -42,6 +42,33 @@ CString FolderOf(const CString& strPath)
     return strPath.Left(nSlash);
 }
 
+// Makes a new, empty file in strFolder for a save to go through, and
+// returns its path (empty when none could be made; the error stays in
+// GetLastError). No length limit of its own: the folder may be as long as
+// the file system allows.
+CString CreateTempFileIn(const CString& strFolder)
+{
+    CString strBase = strFolder;
+    if (!strBase.IsEmpty() && strBase[strBase.GetLength() - 1] != '\\')
+        strBase += '\\';
+    DWORD nSeed = ::GetTickCount() ^ (::GetCurrentProcessId() << 16);
+    for (DWORD n = 0; n < 0x10000; ++n)
+    {
+        CString strTemp;
+        strTemp.Format("%sqiv%04lX.tmp", static_cast<LPCSTR>(strBase), (nSeed + n) & 0xFFFF);
+        HANDLE hFile = ::CreateFileA(strTemp, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (hFile != INVALID_HANDLE_VALUE)
+        {
+            ::CloseHandle(hFile);
+            return strTemp;
+        }
+        if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    return CString();
+}
+
 // Characters a file name cannot hold become '_', so a title can be offered
 // as the name of a new file.
 CString FileNameFromTitle(CString strTitle)
@@ -249,9 +276,8 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 // then takes the target's place in one step.
 BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
 {
-    char szTemp[MAX_PATH];
-    CString strFolder = FolderOf(lpszPathName);
-    if (::GetTempFileNameA(strFolder, "qiv", 0, szTemp) == 0)
+    CString strTemp = CreateTempFileIn(FolderOf(lpszPathName));
+    if (strTemp.IsEmpty())
     {
         CFileException fe(CFileException::OsErrorToException(static_cast<LONG>(::GetLastError())),
                           static_cast<LONG>(::GetLastError()), lpszPathName);
@@ -260,11 +286,11 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
     }
 
     CFileException fe;
-    CFile* pFile = GetFile(szTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive,
+    CFile* pFile = GetFile(strTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive,
                            &fe);
     if (pFile == nullptr)
     {
-        ::DeleteFileA(szTemp);
+        ::DeleteFileA(strTemp);
         ReportSaveLoadException(lpszPathName, &fe, TRUE, 0);
         return FALSE;
     }
@@ -280,15 +306,15 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
     catch (CException* e)
     {
         ReleaseFile(pFile, TRUE);
-        ::DeleteFileA(szTemp);
+        ::DeleteFileA(strTemp);
         ReportSaveLoadException(lpszPathName, e, TRUE, 0);
         e->Delete();
         return FALSE;
     }
 
-    if (!::MoveFileExA(szTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!::MoveFileExA(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     {
-        ::DeleteFileA(szTemp);
+        ::DeleteFileA(strTemp);
         CString strMessage;
         strMessage.Format(kReplaceFailed, lpszPathName);
         AfxMessageBox(strMessage, MB_ICONEXCLAMATION);

@@ -6,6 +6,8 @@
 #include "SdiTestRes.h"
 #include "TestApp.h"
 
+#include "framework/core/Exceptions.h"
+#include "framework/core/File.h"
 #include "framework/core/Profile.h"
 #include "framework/ui/CommandLineInfo.h"
 #include "framework/ui/DialogSeams.h"
@@ -35,7 +37,28 @@ public:
     {
         return new CRichEditCntrItem(preo, const_cast<CSdiDoc*>(this));
     }
+
+    // Set: the document behaves like one that reads into new state and
+    // keeps it only on success: opening refuses the file before touching
+    // anything, and the document's own modified flag is kept apart from the
+    // editor's.
+    static bool s_bRefuseOpen;
+    BOOL OnOpenDocument(LPCSTR lpszPathName) override
+    {
+        if (s_bRefuseOpen)
+            AfxThrowArchiveException(CArchiveException::badClass, lpszPathName);
+        return CRichEditDoc::OnOpenDocument(lpszPathName);
+    }
+    void SetModifiedFlag(BOOL bModified = TRUE) override
+    {
+        if (s_bRefuseOpen)
+            CDocument::SetModifiedFlag(bModified);
+        else
+            CRichEditDoc::SetModifiedFlag(bModified);
+    }
 };
+
+bool CSdiDoc::s_bRefuseOpen = false;
 
 IMPLEMENT_DYNCREATE(CSdiDoc, CRichEditDoc)
 
@@ -312,6 +335,43 @@ TEST_F(SdiTest, FileCommandsRunThroughTheFrameAndKeepTheRecentFiles)
     EXPECT_EQ(list[1].CompareNoCase(strSecond), 0);
     EXPECT_TRUE(list[2].IsEmpty());
     EXPECT_EQ(app.GetProfileString("Recent File List", "File1").CompareNoCase(strFirst), 0);
+}
+
+// A file that cannot be read leaves the document as it was when the
+// document refused it before changing anything: its text, its unsaved
+// changes and its name stay.
+TEST_F(SdiTest, AFailedOpenKeepsTheDocumentAndItsChanges)
+{
+    CScratch scratch;
+    CTestApp& app = TestApp();
+    CCommandLineInfo cmdInfo;
+    ASSERT_TRUE(app.ProcessShellCommand(cmdInfo));
+    CString strOther = scratch.File("andere.ntz");
+    {
+        CFile file(strOther, CFile::modeCreate | CFile::modeWrite);
+        file.Write("kaputt", 6);
+    }
+    Type("Noch nicht gespeichert");
+    ASSERT_TRUE(Doc()->IsModified());
+
+    FileDialogAnswers dialogs;
+    dialogs.paths = { strOther };
+    std::vector<CString> boxes;
+    CSdiDoc::s_bRefuseOpen = true;
+    {
+        CTestSeamScope<AFX_COMMONDIALOG_REQUEST> answer(std::ref(dialogs));
+        CTestSeamScope<AFX_MESSAGEBOX_REQUEST> boxAnswer([&](const AFX_MESSAGEBOX_REQUEST& box) {
+            boxes.push_back(box.strText);
+            // The save question first: keep the changes unsaved for now.
+            return (box.nType & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO : IDOK;
+        });
+        Command(ID_FILE_OPEN);
+    }
+    CSdiDoc::s_bRefuseOpen = false;
+    EXPECT_EQ(boxes.size(), 2u);   // the question, then the report of the bad file
+    EXPECT_EQ(Text(), "Noch nicht gespeichert");
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Title(), "Unbenannt - SdiTest");
 }
 
 TEST_F(SdiTest, AFileNamedOnTheCommandLineIsOpenedAndAMissingOneEndsTheStart)
