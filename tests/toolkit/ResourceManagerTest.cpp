@@ -3,10 +3,12 @@
 #include "ResourceTestRes.h"
 #include "ImageTestRes.h"
 #include "framework/core/Module.h"
+#include "framework/ui/FrameWnd.h"
 #include "framework/ui/Gdi.h"
 #include "framework/ui/Menu.h"
 #include "framework/ui/MessageBox.h"
 #include "framework/ui/TestSeams.h"
+#include "framework/ui/ToolBar.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +88,27 @@ TEST(ResourceManager, ShowMessageShowsTheString)
     EXPECT_STREQ("Symbolleiste zur\xFC" "cksetzen?", shown[0]);
     EXPECT_EQ(UINT(MB_YESNO), types[0] & 0xF);
     EXPECT_STREQ("", shown[1]);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ResourceManager, LoadsAToolBarFromItsBitmapAndLayout)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Symbolleisten", WS_OVERLAPPEDWINDOW));
+    {
+        CToolBar toolbar;
+        ASSERT_TRUE(toolbar.CreateEx(pFrame));
+        ASSERT_TRUE(GetResourceManager()->LoadToolBar(&toolbar, IDR_TEST_TOOLBAR));
+        ASSERT_EQ(toolbar.GetCount(), 6);
+        EXPECT_EQ(toolbar.GetItemID(0), 100u);
+        EXPECT_EQ(toolbar.GetItemID(2), 0u);
+        EXPECT_EQ(toolbar.CommandToIndex(103), 5);
+        EXPECT_FALSE(GetResourceManager()->LoadToolBar(&toolbar, IDB_TEST_MISSING));
+    }
+    pFrame->DestroyWindow();   // the frame deletes itself
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "toolkit/draw/ResourceManager.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/core/Module.h"
 #include "framework/ui/Gdi.h"
 #include "framework/ui/Menu.h"
+#include "framework/ui/ToolBar.h"
 #include "framework/ui/MessageBox.h"
 
 CXTPResourceManager::CXTPResourceManager()
@@ -25,6 +27,12 @@ BOOL CXTPResourceManager::LoadMenu(CMenu* pMenu, UINT nIDResource)
 {
     HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
     return hMenu && pMenu->Attach(hMenu);
+}
+
+BOOL CXTPResourceManager::LoadToolBar(CToolBar* pToolBar, UINT nIDResource)
+{
+    CResourceHandleScope scope;
+    return pToolBar->LoadToolBar(nIDResource);
 }
 
 BOOL CXTPResourceManager::LoadBitmap(CBitmap* pBitmap, UINT nIDResource)
@@ -73,8 +81,11 @@ int CXTPResourceManager::ShowMessage(UINT nIDMessage, UINT nType)
 
 CXTPResourceManager* GetResourceManager()
 {
-    static CXTPResourceManager s_manager;
-    return &s_manager;
+    static CProcessLocal<CXTPResourceManager> s_manager;
+    CXTPResourceManager* pManager = s_manager.GetData();
+    if (!pManager)
+        AfxThrowMemoryException();
+    return pManager;
 }
 
 CResourceHandleScope::CResourceHandleScope()

@@ -3,20 +3,24 @@
 // current resource module. One manager per process.
 #pragma once
 
+#include "framework/core/ProcessLocal.h"
 #include "framework/core/String.h"
 
 class CBitmap;
 class CMenu;
+class CToolBar;
 
-class CXTPResourceManager
+class CXTPResourceManager : public CNoTrackObject
 {
 public:
     CXTPResourceManager();
-    virtual ~CXTPResourceManager();
+    ~CXTPResourceManager() override;
 
     // Each answers FALSE or null when the resource does not exist.
     virtual BOOL LoadString(CString* pString, UINT nIDResource);
     virtual BOOL LoadMenu(CMenu* pMenu, UINT nIDResource);
+    // The toolbar's own load, from the toolkit's module when one is set.
+    virtual BOOL LoadToolBar(CToolBar* pToolBar, UINT nIDResource);
     virtual BOOL LoadBitmap(CBitmap* pBitmap, UINT nIDResource);
     virtual HCURSOR LoadCursor(UINT nIDResource);
     // The locked template of LoadDialogResource.
