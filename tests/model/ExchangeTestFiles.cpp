@@ -12,11 +12,14 @@ CTempFolder::CTempFolder()
 {
     char base[MAX_PATH];
     ::GetTempPathA(MAX_PATH, base);
+    // A folder no one has used: Wine gives later runs the same process ids,
+    // and a run that was stopped leaves its folders behind.
     static LONG s_nNext = 0;
     char name[MAX_PATH + 64];
-    snprintf(name, sizeof(name), "%sqivx%lu-%ld", base, ::GetCurrentProcessId(),
-             ::InterlockedIncrement(&s_nNext));
-    ::CreateDirectoryA(name, nullptr);
+    do {
+        snprintf(name, sizeof(name), "%sqivx%lu-%ld", base, ::GetCurrentProcessId(),
+                 ::InterlockedIncrement(&s_nNext));
+    } while (!::CreateDirectoryA(name, nullptr) && ::GetLastError() == ERROR_ALREADY_EXISTS);
     m_path = name;
 }
 
