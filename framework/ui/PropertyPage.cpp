@@ -4,8 +4,8 @@
 #include "framework/core/Module.h"
 #include "framework/ui/AfxRes.h"
 #include "framework/ui/AppGlobals.h"
-#include "framework/ui/DialogCreateHook.h"
 #include "framework/ui/PropertySheet.h"
+#include "framework/ui/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 

@@ -3,10 +3,10 @@
 #include "framework/core/Module.h"
 #include "framework/ui/AppGlobals.h"
 #include "framework/ui/Dialog.h"
-#include "framework/ui/DialogCreateHook.h"
 #include "framework/ui/PropertyPage.h"
 #include "framework/ui/WinApp.h"
 #include "framework/ui/WinThread.h"
+#include "framework/ui/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
