@@ -173,38 +173,18 @@ INT_PTR CDialog::DoModal()
     if (lpTemplate == nullptr)
         return -1;
 
-    HWND hWndTop = nullptr;
-    HWND hWndParent = GetSafeOwner(m_pParentWnd, &hWndTop);
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
-
+    CModalOwner owner(m_pParentWnd);
     m_modalLoop.Begin();
-    if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
+    if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(owner.GetSafeHwnd()), hInst))
     {
         if (m_modalLoop.IsContinuing() && !AnswerFromSeam())
             m_modalLoop.Run(this, TRUE);
-        // Hidden before the owner is enabled again, so the owner becomes
-        // active, not some other window.
-        if (m_hWnd != nullptr)
-            SetWindowPos(nullptr, 0, 0, 0, 0,
-                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     else
     {
         m_modalLoop.End(nullptr, -1);
     }
-
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndTop != nullptr)
-        ::EnableWindow(hWndTop, TRUE);
-    if (hWndParent != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    DestroyWindow();
+    owner.EndRun(this);
     return m_modalLoop.GetResult();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/ui/DialogModalLoop.h"
 
 #include "framework/ui/AppGlobals.h"
+#include "framework/ui/Dialog.h"
 #include "framework/ui/WinThread.h"
 #include "framework/ui/Wnd.h"
 
@@ -20,13 +21,53 @@ void ShowNow(CWnd* pWnd)
 
 } // namespace
 
+CModalOwner::CModalOwner(CWnd* pParentWnd)
+{
+    m_hWndOwner = CDialog::GetSafeOwner(pParentWnd, &m_hWndTop);
+    if (m_hWndOwner != nullptr && m_hWndOwner != ::GetDesktopWindow()
+        && ::IsWindowEnabled(m_hWndOwner))
+    {
+        ::EnableWindow(m_hWndOwner, FALSE);
+        m_bEnableOwner = TRUE;
+    }
+}
+
+CModalOwner::~CModalOwner()
+{
+    // A run that ended by an exception still leaves the owner usable.
+    EnableOwner();
+}
+
+void CModalOwner::EnableOwner()
+{
+    if (m_bEnableOwner)
+        ::EnableWindow(m_hWndOwner, TRUE);
+    if (m_hWndTop != nullptr)
+        ::EnableWindow(m_hWndTop, TRUE);
+    m_bEnableOwner = FALSE;
+    m_hWndTop = nullptr;
+}
+
+void CModalOwner::EndRun(CWnd* pWnd)
+{
+    const HWND hWnd = pWnd->GetSafeHwnd();
+    if (hWnd != nullptr)
+        pWnd->SetWindowPos(nullptr, 0, 0, 0, 0,
+                           SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    EnableOwner();
+    if (m_hWndOwner != nullptr && hWnd != nullptr && ::GetActiveWindow() == hWnd)
+        ::SetActiveWindow(m_hWndOwner);
+    if (hWnd != nullptr)
+        pWnd->DestroyWindow();
+}
+
 void CModalLoop::Begin()
 {
     m_bContinue = TRUE;
     m_nResult = -1;
 }
 
-int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle)
+int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle, const std::function<void()>& checkEnd)
 {
     ASSERT(::IsWindow(pWnd->GetSafeHwnd()));
     const HWND hWnd = pWnd->GetSafeHwnd();
@@ -35,8 +76,13 @@ int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle)
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
     MSG msg;
+    auto checkWindowEnd = [&] {
+        if (m_bContinue && checkEnd)
+            checkEnd();
+    };
     while (m_bContinue)
     {
+        checkWindowEnd();
         // Idle: show the window, tell the owner, kick the window.
         while (m_bContinue && bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
@@ -50,11 +96,13 @@ int CModalLoop::Run(CWnd* pWnd, BOOL bShowOnIdle)
                                reinterpret_cast<LPARAM>(hWnd));
             if (!pWnd->SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
+            checkWindowEnd();
         }
 
         // Busy: pump until the queue is empty.
         do
         {
+            checkWindowEnd();
             // A window destroyed under the loop ends it.
             if (!m_bContinue || !::IsWindow(hWnd))
             {

@@ -2,7 +2,6 @@
 
 #include "framework/core/Module.h"
 #include "framework/ui/AppGlobals.h"
-#include "framework/ui/Dialog.h"
 #include "framework/ui/PropertyPage.h"
 #include "framework/ui/WinApp.h"
 #include "framework/ui/WinThread.h"
@@ -371,11 +370,9 @@ BOOL CPropertySheet::AnswerFromSeam()
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
-            if (!AfxPumpMessage())
+            if (!AfxPumpMessage(&msg))
             {
-                ::PostQuitMessage(static_cast<int>(AfxGetThread() != nullptr
-                                                       ? AfxGetThread()->GetCurrentMessage().wParam
-                                                       : 0));
+                AfxPostQuitMessage(static_cast<int>(msg.wParam));
                 m_nModalResult = -1;
                 return TRUE;
             }
@@ -400,66 +397,30 @@ BOOL CPropertySheet::AnswerFromSeam()
 
 INT_PTR CPropertySheet::DoModal()
 {
-    HWND hWndTop = nullptr;
-    HWND hWndParent = CDialog::GetSafeOwner(m_pParentWnd, &hWndTop);
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
-    if (hWndTop != nullptr)
-        ::EnableWindow(hWndTop, FALSE);
-
+    CModalOwner owner(m_pParentWnd);
     m_nModalResult = IDCANCEL;
     m_bEndRequested = FALSE;
-    if (CreateSheet(hWndParent, static_cast<DWORD>(-1), 0))
+    m_modalLoop.Begin();
+    if (CreateSheet(owner.GetSafeHwnd(), static_cast<DWORD>(-1), 0))
     {
-        if (!AnswerFromSeam())
+        if (AnswerFromSeam())
         {
-            // The framework's loop until the sheet shows no page any more.
-            LONG lIdleCount = 0;
-            while (IsRunning())
-            {
-                MSG msg;
-                if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-                {
-                    SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++);
-                    if (!IsRunning())
-                        break;
-                    ::WaitMessage();
-                    continue;
-                }
-                lIdleCount = 0;
-                if (!AfxPumpMessage())
-                {
-                    CWinThread* pThread = AfxGetThread();
-                    ::PostQuitMessage(pThread != nullptr
-                                          ? static_cast<int>(pThread->GetCurrentMessage().wParam)
-                                          : 0);
-                    m_nModalResult = -1;
-                    break;
-                }
-            }
+            m_modalLoop.End(nullptr, m_nModalResult);
         }
-        // Hidden before the owner is enabled again, so the owner becomes
-        // active, not some other window.
-        if (m_hWnd != nullptr)
-            SetWindowPos(nullptr, 0, 0, 0, 0,
-                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        else
+        {
+            // The system ends the sheet by itself once its pages are done:
+            // it then shows no page any more.
+            m_modalLoop.Run(this, FALSE, [this] {
+                if (!IsRunning())
+                    m_modalLoop.End(nullptr, m_nModalResult);
+            });
+        }
     }
     else
     {
-        m_nModalResult = -1;
+        m_modalLoop.End(nullptr, -1);
     }
-
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndTop != nullptr)
-        ::EnableWindow(hWndTop, TRUE);
-    if (hWndParent != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    if (m_hWnd != nullptr)
-        DestroyWindow();
-    return m_nModalResult;
+    owner.EndRun(this);
+    return m_modalLoop.GetResult();
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "framework/ui/AfxRes.h"
+#include "framework/ui/DialogModalLoop.h"
 #include "framework/ui/TestSeams.h"
 #include "framework/ui/Wnd.h"
 
@@ -107,6 +108,7 @@ protected:
     DWORD m_dwCreateExStyle = 0;
     int m_nModalResult = IDCANCEL;
     BOOL m_bEndRequested = FALSE;
+    CModalLoop m_modalLoop;
 
     DECLARE_MESSAGE_MAP()
 
