@@ -135,9 +135,6 @@ protected:
     void SetUp() override
     {
         CTestApp& app = TestApp();
-        m_strOldProfile = app.m_pszProfileName;
-        m_bHadKey = app.m_pszRegistryKey != nullptr;
-        m_strOldKey = app.m_pszRegistryKey;
         m_nOldCmdShow = app.m_nCmdShow;
         app.SetRegistryKey(kCompany);
         app.m_nCmdShow = SW_HIDE;
@@ -161,13 +158,6 @@ protected:
         app.m_pRecentFileList = nullptr;
         app.m_pMainWnd = nullptr;
         CAppProfile::DelRegTree(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
-        // The names point at strings that outlive the test.
-        static CString s_strOldProfile;
-        static CString s_strOldKey;
-        s_strOldProfile = m_strOldProfile;
-        s_strOldKey = m_strOldKey;
-        app.m_pszRegistryKey = m_bHadKey ? s_strOldKey.GetString() : nullptr;
-        app.m_pszProfileName = s_strOldProfile;
         app.m_nCmdShow = m_nOldCmdShow;
         CMessageBoxSeam::Install([](const AFX_MESSAGEBOX_REQUEST& box) {
             ADD_FAILURE() << "unexpected message box: " << static_cast<LPCSTR>(box.strText);
@@ -206,9 +196,8 @@ protected:
     }
     void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
 
-    CString m_strOldProfile;
-    CString m_strOldKey;
-    BOOL m_bHadKey = FALSE;
+    // Gives the application its own names back once the test object ends.
+    CStartupNamesScope m_names;
     int m_nOldCmdShow = SW_SHOWNORMAL;
 };
 
