@@ -3,6 +3,7 @@
 #include "framework/ui/RichEditCtrl.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -90,14 +91,18 @@ bool GroupStartsWith(const std::string& rtf, size_t i, const char* pszWords)
     return j >= rtf.size() || !IsLetter(rtf[j]);
 }
 
-// The outermost groups in [nFrom, nTo) that open with pszWords, in order;
-// groups inside a found one are not looked at.
-std::vector<Group> FindGroups(const std::string& rtf, const char* pszWords, size_t nFrom = 0,
-                              size_t nTo = std::string::npos)
+// The outermost groups in [nFrom, nTo) that open with any of the given
+// control words, in order; groups inside a found one are not looked at.
+std::vector<Group> FindGroups(const std::string& rtf, std::initializer_list<const char*> openings,
+                              size_t nFrom = 0, size_t nTo = std::string::npos)
 {
     std::vector<Group> groups;
     if (nTo > rtf.size())
         nTo = rtf.size();
+    auto opensGroup = [&](size_t i) {
+        return std::any_of(openings.begin(), openings.end(),
+                           [&](const char* pszWords) { return GroupStartsWith(rtf, i, pszWords); });
+    };
     for (size_t i = nFrom; i < nTo;)
     {
         char ch = rtf[i];
@@ -106,37 +111,10 @@ std::vector<Group> FindGroups(const std::string& rtf, const char* pszWords, size
             i = SkipControl(rtf, i);
             continue;
         }
-        if (ch == '{' && GroupStartsWith(rtf, i, pszWords))
+        if (ch == '{' && opensGroup(i))
         {
             size_t nEnd = GroupEnd(rtf, i);
             if (nEnd == std::string::npos || nEnd > nTo)
-                break;
-            groups.push_back({ i, nEnd });
-            i = nEnd;
-            continue;
-        }
-        ++i;
-    }
-    return groups;
-}
-
-// The pictures the control wrote, one per object: "{\*\shppict{\pict..}}"
-// or a bare "{\pict ..}".
-std::vector<Group> FindWrittenPictures(const std::string& rtf)
-{
-    std::vector<Group> groups;
-    for (size_t i = 0; i < rtf.size();)
-    {
-        char ch = rtf[i];
-        if (ch == '\\')
-        {
-            i = SkipControl(rtf, i);
-            continue;
-        }
-        if (ch == '{' && (GroupStartsWith(rtf, i, "\\*\\shppict") || GroupStartsWith(rtf, i, "\\pict")))
-        {
-            size_t nEnd = GroupEnd(rtf, i);
-            if (nEnd == std::string::npos)
                 break;
             groups.push_back({ i, nEnd });
             i = nEnd;
@@ -186,10 +164,10 @@ std::string PlaceholderPicture()
 // the placeholder.
 std::string StandInPicture(const std::string& group)
 {
-    std::vector<Group> results = FindGroups(group, "\\result", 1);
+    std::vector<Group> results = FindGroups(group, {"\\result"}, 1);
     if (!results.empty())
     {
-        std::vector<Group> pictures = FindGroups(group, "\\pict", results[0].nStart + 1,
+        std::vector<Group> pictures = FindGroups(group, {"\\pict"}, results[0].nStart + 1,
                                                  results[0].nEnd);
         if (!pictures.empty())
             return group.substr(pictures[0].nStart, pictures[0].nEnd - pictures[0].nStart);
@@ -309,7 +287,7 @@ std::string CRichEditObjectKeeper::PrepareLoad(const std::string& rtf)
     Clear();
     if (rtf.find("\\object") == std::string::npos)
         return rtf;
-    std::vector<Group> groups = FindGroups(rtf, "\\object");
+    std::vector<Group> groups = FindGroups(rtf, {"\\object"});
     if (groups.empty())
         return rtf;
 
@@ -386,7 +364,9 @@ std::string CRichEditObjectKeeper::RestoreObjects(CRichEditCtrl& ctrl, const std
     if (m_objects.empty())
         return rtf;
     std::vector<ControlObject> objects = ControlObjects(ctrl);
-    std::vector<Group> pictures = FindWrittenPictures(rtf);
+    // The pictures the control wrote, one per object: "{\*\shppict{\pict..}}"
+    // or a bare "{\pict ..}".
+    std::vector<Group> pictures = FindGroups(rtf, {"\\*\\shppict", "\\pict"});
     std::string result = rtf;
     // One written picture per object, in the same order; anything else is
     // a layout this keeper does not know, and the text stays as written.
