@@ -55,6 +55,32 @@ BOOL PreviewCloseProc(CFrameWnd* pFrameWnd)
     return TRUE;
 }
 
+// Moves rPos, the scroll position of bar nBar of wnd, as the scroll-bar
+// action asks (the line and page codes of both bars are the same numbers),
+// within the bar's range; FALSE for an action that moves nothing.
+BOOL ScrollBarMoves(CWnd& wnd, int nBar, UINT nSBCode, UINT nThumbPos, LONG& rPos)
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    wnd.GetScrollInfo(nBar, &si);
+    int nNew = rPos;
+    switch (nSBCode)
+    {
+    case SB_LINEUP: nNew -= 16; break;
+    case SB_LINEDOWN: nNew += 16; break;
+    case SB_PAGEUP: nNew -= static_cast<int>(si.nPage); break;
+    case SB_PAGEDOWN: nNew += static_cast<int>(si.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: nNew = static_cast<int>(nThumbPos); break;
+    default: return FALSE;
+    }
+    int nMax = si.nMax - static_cast<int>(si.nPage) + 1;
+    nNew = nNew > nMax ? nMax : nNew;
+    rPos = nNew < 0 ? 0 : nNew;
+    return TRUE;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -585,48 +611,16 @@ void CPreviewView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CPreviewView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_ALL;
-    GetScrollInfo(SB_HORZ, &si);
-    int x = m_ptScroll.x;
-    switch (nSBCode)
-    {
-    case SB_LINELEFT: x -= 16; break;
-    case SB_LINERIGHT: x += 16; break;
-    case SB_PAGELEFT: x -= static_cast<int>(si.nPage); break;
-    case SB_PAGERIGHT: x += static_cast<int>(si.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: x = static_cast<int>(nPos); break;
-    default: return;
-    }
-    int xMax = si.nMax - static_cast<int>(si.nPage) + 1;
-    x = x > xMax ? xMax : x;
-    m_ptScroll.x = x < 0 ? 0 : x;
+    if (!ScrollBarMoves(*this, SB_HORZ, nSBCode, nPos, m_ptScroll.x))
+        return;
     UpdateScrollBars();
     Invalidate();
 }
 
 void CPreviewView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_ALL;
-    GetScrollInfo(SB_VERT, &si);
-    int y = m_ptScroll.y;
-    switch (nSBCode)
-    {
-    case SB_LINEUP: y -= 16; break;
-    case SB_LINEDOWN: y += 16; break;
-    case SB_PAGEUP: y -= static_cast<int>(si.nPage); break;
-    case SB_PAGEDOWN: y += static_cast<int>(si.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: y = static_cast<int>(nPos); break;
-    default: return;
-    }
-    int yMax = si.nMax - static_cast<int>(si.nPage) + 1;
-    y = y > yMax ? yMax : y;
-    m_ptScroll.y = y < 0 ? 0 : y;
+    if (!ScrollBarMoves(*this, SB_VERT, nSBCode, nPos, m_ptScroll.y))
+        return;
     UpdateScrollBars();
     Invalidate();
 }

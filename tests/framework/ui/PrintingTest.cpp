@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -264,6 +265,51 @@ TEST_F(PrintingTest, ThePrintCommandPrintsTheChosenPages)
     CTestSeamScope<AFX_MESSAGEBOX_REQUEST> quiet([](const AFX_MESSAGEBOX_REQUEST&) { return IDOK; });
     m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
     EXPECT_TRUE(m_pView->m_printed.empty());
+}
+
+// Zoomed in, the page is larger than the preview: both scroll bars move by
+// lines, pages and the thumb, and never past either end of the page.
+TEST_F(PrintingTest, ZoomedPreviewScrollsWithinThePage)
+{
+    m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    CWnd* pPane = m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST);
+    ASSERT_NE(pPane, nullptr);
+    ASSERT_TRUE(pPane->IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    auto* pPreview = static_cast<CPreviewView*>(pPane);
+    pPreview->OnZoomIn();
+    pPreview->OnZoomIn();
+    ASSERT_EQ(pPreview->GetZoomState(), 2);
+
+    for (int nBar : {SB_HORZ, SB_VERT})
+    {
+        SCOPED_TRACE(nBar);
+        const UINT message = nBar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
+        SCROLLINFO si = {};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_ALL;
+        ASSERT_TRUE(::GetScrollInfo(pPreview->m_hWnd, nBar, &si));
+        const int nLast = si.nMax - static_cast<int>(si.nPage) + 1;
+        ASSERT_GT(nLast, 40);
+        const int nPage = static_cast<int>(si.nPage);
+        auto within = [&](int nPos) { return std::max(0, std::min(nPos, nLast)); };
+        auto scroll = [&](WORD nCode, WORD nThumb = 0) {
+            pPreview->SendMessage(message, MAKEWPARAM(nCode, nThumb));
+            return ::GetScrollPos(pPreview->m_hWnd, nBar);
+        };
+        EXPECT_EQ(scroll(SB_LINEDOWN), 16);
+        const int nAfterPage = within(16 + nPage);
+        EXPECT_EQ(scroll(SB_PAGEDOWN), nAfterPage);
+        EXPECT_EQ(scroll(SB_LINEUP), nAfterPage - 16);
+        // Actions the preview does not take leave the position.
+        EXPECT_EQ(scroll(SB_BOTTOM), nAfterPage - 16);
+        EXPECT_EQ(scroll(SB_THUMBPOSITION, static_cast<WORD>(nLast + 500)), nLast);
+        EXPECT_EQ(scroll(SB_LINEDOWN), nLast);
+        EXPECT_EQ(scroll(SB_THUMBTRACK, 40), 40);
+        EXPECT_EQ(scroll(SB_PAGEUP), within(40 - nPage));
+    }
+
+    m_pFrame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST), m_pView);
 }
 
 TEST_F(PrintingTest, PreviewOpensPagesAndClosesWithoutLeaks)
