@@ -29,6 +29,18 @@ const char kReplaceFailed[] =
     "oder von einem anderen Programm geöffnet.";
 const char kUntitled[] = "Unbenannt";
 
+// Reads (CArchive::load) or writes (CArchive::store) the whole document
+// through pFile and lets the file go; what Serialize throws passes on with
+// the file still held, for the caller to abort it.
+void SerializeFile(CDocument* pDoc, CFile* pFile, UINT nMode)
+{
+    CArchive ar(pFile, nMode | CArchive::bNoFlushOnDelete);
+    ar.m_pDocument = pDoc;
+    pDoc->Serialize(ar);
+    ar.Close();
+    pDoc->ReleaseFile(pFile, FALSE);
+}
+
 CString FolderOf(const CString& strPath)
 {
     int nSlash = strPath.ReverseFind('\\');
@@ -254,11 +266,7 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
     SetModifiedFlag(TRUE);   // dirty while the contents are half read
     try
     {
-        CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete);
-        ar.m_pDocument = this;
-        Serialize(ar);
-        ar.Close();
-        ReleaseFile(pFile, FALSE);
+        SerializeFile(this, pFile, CArchive::load);
     }
     catch (CException* e)
     {
@@ -297,11 +305,7 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
 
     try
     {
-        CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
-        ar.m_pDocument = this;
-        Serialize(ar);
-        ar.Close();
-        ReleaseFile(pFile, FALSE);
+        SerializeFile(this, pFile, CArchive::store);
     }
     catch (CException* e)
     {
