@@ -39,7 +39,6 @@ Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
-    updated=0
 fi
 
 if [ "${#missing[@]}" -gt 0 ] || [ "$have_i386" = 0 ] || [ "$need_src" = 1 ]; then
