@@ -1,0 +1,50 @@
+#include "setup/DestinationPage.h"
+
+#include "setup/DefaultDestination.h"
+#include "setup/SetupPages.h"
+#include "setup/resource.h"
+
+#include "framework/ui/DataExchange.h"
+#include "framework/ui/Edit.h"
+
+#include <shlobj.h>
+
+BEGIN_MESSAGE_MAP(CDestinationPage, CPropertyPage)
+    ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
+END_MESSAGE_MAP()
+
+CDestinationPage::CDestinationPage()
+    : CPropertyPage(IDD_DESTINATION), m_strDestination(DefaultDestinationFolder())
+{
+}
+
+BOOL CDestinationPage::OnSetActive()
+{
+    const BOOL bResult = CPropertyPage::OnSetActive();
+    SetPageWizardButtons(*this, PSWIZB_BACK | PSWIZB_NEXT);
+    return bResult;
+}
+
+void CDestinationPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_DESTINATION, m_strDestination);
+}
+
+void CDestinationPage::OnBrowse()
+{
+    BROWSEINFOA info = {};
+    info.hwndOwner = m_hWnd;
+    info.lpszTitle = "Wählen Sie den Zielordner für die Programmdateien.";
+    CWnd* pEdit = GetDlgItem(IDC_DESTINATION);
+    if (LPITEMIDLIST pidl = ::SHBrowseForFolderA(&info)) {
+        char szPath[MAX_PATH] = {};
+        if (::SHGetPathFromIDListA(pidl, szPath) && pEdit) {
+            pEdit->SetWindowText(szPath);
+            pEdit->SendMessage(EM_SETSEL, 0, -1);
+        }
+        ::CoTaskMemFree(pidl);
+    }
+    if (pEdit)
+        pEdit->SetFocus();
+}
