@@ -166,6 +166,18 @@ TEST_F(HyperlinkTest, CreatedLinkTakesItsTextAsTargetAndTooltip)
     EXPECT_TRUE(LinkFont(link).lfUnderline);
 }
 
+TEST_F(HyperlinkTest, TooltipGoesWithTheLink)
+{
+    HWND hTip = nullptr;
+    {
+        CTestLink link;
+        CreateLink(link, URL);
+        hTip = link.GetToolTip().GetSafeHwnd();
+        ASSERT_TRUE(::IsWindow(hTip));
+    }
+    EXPECT_FALSE(::IsWindow(hTip));
+}
+
 TEST_F(HyperlinkTest, SubclassedStaticBecomesALinkWithItsOwnFont)
 {
     HWND hStatic = ::CreateWindowExA(0, "STATIC", URL, WS_CHILD | SS_LEFT, 10, 10, 300, 30,
