@@ -6,6 +6,7 @@
 
 #include "framework/ui/DataExchange.h"
 #include "framework/ui/Edit.h"
+#include "framework/ui/MessageBox.h"
 
 #include <shlobj.h>
 
@@ -25,10 +26,32 @@ BOOL CDestinationPage::OnSetActive()
     return bResult;
 }
 
+namespace {
+
+// A folder that names its drive or server: "C:\..." or "\\server\share...".
+// Anything else would install relative to wherever setup happens to run.
+bool IsFullFolderPath(const CString& strFolder)
+{
+    if (strFolder.GetLength() >= 3 && strFolder[1] == ':' && strFolder[2] == '\\')
+        return ((strFolder[0] | 0x20) >= 'a' && (strFolder[0] | 0x20) <= 'z');
+    return strFolder.GetLength() > 2 && strFolder.Left(2) == "\\\\";
+}
+
+} // namespace
+
 void CDestinationPage::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_DESTINATION, m_strDestination);
+    if (pDX->m_bSaveAndValidate) {
+        m_strDestination.Trim();
+        if (!IsFullFolderPath(m_strDestination)) {
+            AfxMessageBox("Bitte geben Sie den vollständigen Pfad des Zielordners an, "
+                          "zum Beispiel C:\\Programme\\Qivnotes.",
+                          MB_ICONEXCLAMATION | MB_OK);
+            pDX->Fail();
+        }
+    }
 }
 
 void CDestinationPage::OnBrowse()

@@ -1,6 +1,6 @@
 // The page that names the installation folder: typed, or chosen with the
-// shell's folder picker. The text is taken as it stands when the page is
-// left.
+// shell's folder picker. When the page is left the text, trimmed, must be a
+// full path (drive or server); anything else is refused with a message.
 #pragma once
 
 #include "framework/ui/PropertyPage.h"

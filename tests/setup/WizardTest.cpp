@@ -171,3 +171,33 @@ TEST(SetupWizard, CancelOnTheFirstPageChangesNothing)
     EXPECT_FALSE(FileExists(scratch.Favourites() + "Qivnotes.lnk"));
     EXPECT_FALSE(KeyExists(scratch.Places().hClasses, ".qiv"));
 }
+
+// A destination that names no drive or server is refused with a message, and
+// the page stays until a full path is given.
+TEST(SetupWizard, TheDestinationMustBeAFullPath)
+{
+    CScratchInstall scratch;
+    scratch.FillSource();
+    CWizardDlg wizard(scratch.Places());
+    wizard.m_linksPage.m_strFavourites = scratch.Favourites();
+    std::vector<CString> messages;
+    CTestSeamScope<AFX_MESSAGEBOX_REQUEST> boxes([&](const AFX_MESSAGEBOX_REQUEST& box) {
+        messages.push_back(box.strText);
+        return IDOK;
+    });
+    auto type = [&](LPCSTR text) {
+        return [&wizard, text] { wizard.m_destinationPage.SetDlgItemText(IDC_DESTINATION, text); };
+    };
+    const std::vector<Step> steps = {
+        {&wizard.m_welcomePage, "N", nullptr, PSBTN_NEXT},
+        {&wizard.m_modulesPage, "BN", nullptr, PSBTN_NEXT},
+        {&wizard.m_destinationPage, "BN", type(""), PSBTN_NEXT},
+        {&wizard.m_destinationPage, "BN", type("Programme\\Qivnotes"), PSBTN_NEXT},
+        {&wizard.m_destinationPage, "BN", type("  D:\\Qivnotes  "), PSBTN_NEXT},
+        {&wizard.m_linksPage, "BN", nullptr, PSBTN_CANCEL},
+    };
+    EXPECT_EQ(Walk(wizard, steps), IDCANCEL);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[0].Find("vollständigen Pfad des Zielordners"), -1);
+    EXPECT_STREQ(wizard.m_destinationPage.m_strDestination, "D:\\Qivnotes");
+}
