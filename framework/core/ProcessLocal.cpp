@@ -1,8 +1,5 @@
 #include "framework/core/ProcessLocal.h"
 
-#include <utility>
-#include <vector>
-
 namespace {
 
 CRITICAL_SECTION* GlobalLocks()
@@ -20,26 +17,48 @@ CRITICAL_SECTION* GlobalLocks()
 
 const bool g_locksReady = (GlobalLocks(), true);
 
-// The objects a thread made through CThreadLocal, freed when the thread ends.
-// Each slot is cleared first, so a late lookup makes a new object instead of
-// reaching a freed one.
-struct ThreadObjects
+// Per-thread objects live in fiber-local storage where the system has it:
+// its callback frees a thread's object when the thread ends. (Thread-local
+// C++ objects with destructors are not used: this toolchain may run their
+// destructors after their storage is gone.) Without it (before Vista) plain
+// thread-local storage holds them, and only the main thread's object is
+// freed, with its holder.
+using FlsCallback = VOID(WINAPI*)(PVOID);
+struct FlsFunctions
 {
-    std::vector<std::pair<DWORD, CNoTrackObject*>> objects;
-
-    ~ThreadObjects()
-    {
-        for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
-            ::TlsSetValue(it->first, nullptr);
-            delete it->second;
-        }
-    }
+    DWORD(WINAPI* pfnAlloc)(FlsCallback) = nullptr;
+    PVOID(WINAPI* pfnGetValue)(DWORD) = nullptr;
+    BOOL(WINAPI* pfnSetValue)(DWORD, PVOID) = nullptr;
+    BOOL(WINAPI* pfnFree)(DWORD) = nullptr;
 };
 
-ThreadObjects& CurrentThreadObjects()
+template <class PFN>
+void Bind(PFN& pfn, HMODULE hModule, LPCSTR lpszName)
 {
-    thread_local ThreadObjects objects;
-    return objects;
+    pfn = reinterpret_cast<PFN>(reinterpret_cast<void*>(::GetProcAddress(hModule, lpszName)));
+}
+
+const FlsFunctions& Fls()
+{
+    static const FlsFunctions functions = [] {
+        FlsFunctions f;
+        HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
+        if (!hKernel)
+            return f;
+        Bind(f.pfnAlloc, hKernel, "FlsAlloc");
+        Bind(f.pfnGetValue, hKernel, "FlsGetValue");
+        Bind(f.pfnSetValue, hKernel, "FlsSetValue");
+        Bind(f.pfnFree, hKernel, "FlsFree");
+        if (!f.pfnAlloc || !f.pfnGetValue || !f.pfnSetValue || !f.pfnFree)
+            f = FlsFunctions();
+        return f;
+    }();
+    return functions;
+}
+
+VOID WINAPI DeleteThreadObject(PVOID pObject)
+{
+    delete static_cast<CNoTrackObject*>(pObject);
 }
 
 } // namespace
@@ -73,26 +92,35 @@ CNoTrackObject* CProcessLocalObject::GetData(CNoTrackObject* (*pfnCreate)())
 }
 
 CThreadLocalObject::CThreadLocalObject()
-    : m_dwSlot(::TlsAlloc())
+    : m_bFiberLocal(Fls().pfnAlloc != nullptr)
+    , m_dwSlot(m_bFiberLocal ? Fls().pfnAlloc(&DeleteThreadObject) : ::TlsAlloc())
 {
 }
 
 CThreadLocalObject::~CThreadLocalObject()
 {
-    // Objects of live threads are freed by their threads; the slot goes.
-    if (m_dwSlot != TLS_OUT_OF_INDEXES)
+    if (m_dwSlot == TLS_OUT_OF_INDEXES)
+        return;
+    if (m_bFiberLocal) {
+        // Frees every thread's object through the callback.
+        Fls().pfnFree(m_dwSlot);
+    } else {
+        delete GetDataNA();
         ::TlsFree(m_dwSlot);
+    }
 }
 
 CNoTrackObject* CThreadLocalObject::GetData(CNoTrackObject* (*pfnCreate)())
 {
     if (m_dwSlot == TLS_OUT_OF_INDEXES)
         return nullptr;
-    auto* pObject = static_cast<CNoTrackObject*>(::TlsGetValue(m_dwSlot));
+    CNoTrackObject* pObject = GetDataNA();
     if (!pObject) {
         pObject = pfnCreate();
-        CurrentThreadObjects().objects.emplace_back(m_dwSlot, pObject);
-        ::TlsSetValue(m_dwSlot, pObject);
+        if (m_bFiberLocal)
+            Fls().pfnSetValue(m_dwSlot, pObject);
+        else
+            ::TlsSetValue(m_dwSlot, pObject);
     }
     return pObject;
 }
@@ -101,5 +129,6 @@ CNoTrackObject* CThreadLocalObject::GetDataNA() const
 {
     if (m_dwSlot == TLS_OUT_OF_INDEXES)
         return nullptr;
-    return static_cast<CNoTrackObject*>(::TlsGetValue(m_dwSlot));
+    PVOID pValue = m_bFiberLocal ? Fls().pfnGetValue(m_dwSlot) : ::TlsGetValue(m_dwSlot);
+    return static_cast<CNoTrackObject*>(pValue);
 }

@@ -68,6 +68,7 @@ class CThreadLocalObject
 {
 public:
     CThreadLocalObject();
+    // Frees the objects of every thread still holding one.
     ~CThreadLocalObject();
     CThreadLocalObject(const CThreadLocalObject&) = delete;
     CThreadLocalObject& operator=(const CThreadLocalObject&) = delete;
@@ -78,6 +79,7 @@ public:
     CNoTrackObject* GetDataNA() const;
 
 private:
+    BOOL m_bFiberLocal;   // fiber-local storage (frees at thread end), else TLS
     DWORD m_dwSlot;
 };
 

@@ -55,6 +55,28 @@ TEST(ThreadLocalTest, EachThreadHasItsOwnObjectFreedWhenTheThreadEnds)
     EXPECT_EQ(holder->value, 1);
 }
 
+TEST(ThreadLocalTest, TheHolderFreesTheObjectsOfLiveThreads)
+{
+    int before = Counted::s_nLive;
+    {
+        CThreadLocal<Counted> holder;
+        holder->value = 3;
+        EXPECT_EQ(Counted::s_nLive, before + 1);
+    }
+    EXPECT_EQ(Counted::s_nLive, before);
+}
+
+// Many short threads each make and free their object: nothing is left and
+// nothing is freed twice.
+TEST(ThreadLocalTest, ShortThreadsLeaveNothingBehind)
+{
+    CThreadLocal<Counted> holder;
+    int before = Counted::s_nLive;
+    for (int i = 0; i < 200; ++i)
+        std::thread([&] { holder->value = i; }).join();
+    EXPECT_EQ(Counted::s_nLive, before);
+}
+
 TEST(GlobalsLockTest, LocksAreReentrantForTheOwningThread)
 {
     CGlobalsLock outer(CRIT_TOOLKIT);
