@@ -10,7 +10,9 @@ class CReBarCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CReBarCtrl)
 public:
-    static const UINT bandInfoSize = 80;
+    // The band record of the common controls of this era, up to wID: 80 bytes
+    // in 32-bit code.
+    static constexpr UINT bandInfoSize = offsetof(REBARBANDINFOA, cyChild);
 
     CReBarCtrl() = default;
 

@@ -14,7 +14,9 @@ class CToolTipCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CToolTipCtrl)
 public:
-    static const UINT toolInfoSize = 44;
+    // The TOOLINFO of the common controls of this era, up to lParam: 44 bytes
+    // in 32-bit code; the headers' own structure is larger.
+    static constexpr UINT toolInfoSize = offsetof(TOOLINFOA, lpReserved);
 
     CToolTipCtrl() = default;
 

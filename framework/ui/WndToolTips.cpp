@@ -11,9 +11,11 @@
 
 namespace {
 
-// The common controls of this era know a 44-byte TOOLINFO; the headers'
-// own structure is larger.
-const UINT kToolInfoSize = 44;
+// The common controls of this era know a TOOLINFO up to lParam (44 bytes in
+// 32-bit code); the headers' own structure is larger. The oldest form ends
+// after lpszText.
+const UINT kToolInfoSize = offsetof(TOOLINFOA, lpReserved);
+const UINT kOldestToolInfoSize = offsetof(TOOLINFOA, lParam);
 
 bool IsToolTipMouseMessage(UINT message)
 {
@@ -73,7 +75,7 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(&rect), 2);
         if (!::PtInRect(&rect, point))
             continue;
-        if (pTI != nullptr && pTI->cbSize >= 40)
+        if (pTI != nullptr && pTI->cbSize >= kOldestToolInfoSize)
         {
             pTI->hwnd = m_hWnd;
             pTI->uId = reinterpret_cast<UINT_PTR>(hWndChild);

@@ -57,6 +57,9 @@ TEST(TextExchangeTest, ImportTakesOnlyTextAndRichTextFiles)
 // framework's memory error, which the import command reports.
 TEST(TextExchangeTest, FileTooLargeForMemoryRaisesMemoryError)
 {
+#ifdef _WIN64
+    GTEST_SKIP() << "a 64-bit process has room for the whole file";
+#endif
     CTempFolder folder;
     WriteLargeFile(folder.Path("riesig.txt"), 3ULL << 30);
     bool bThrown = false;

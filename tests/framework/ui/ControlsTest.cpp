@@ -803,7 +803,10 @@ TEST_F(ControlsTest, ReBarHoldsBandsWithTheirChildren)
     band.lpText = const_cast<LPSTR>("Leiste");
     band.wID = 5;
     EXPECT_TRUE(rebar.InsertBand(static_cast<UINT>(-1), &band));
+    EXPECT_EQ(band.cbSize, CReBarCtrl::bandInfoSize);
+#ifndef _WIN64
     EXPECT_EQ(band.cbSize, 80u);
+#endif
     EXPECT_EQ(rebar.GetBandCount(), 1u);
     EXPECT_EQ(rebar.IDToIndex(5), 0);
     EXPECT_GE(rebar.GetBarHeight(), 20u);

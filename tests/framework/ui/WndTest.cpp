@@ -9,6 +9,7 @@
 #include "framework/ui/ThreadState.h"
 #include "framework/ui/WinThread.h"
 #include "framework/ui/Wnd.h"
+#include "framework/ui/ToolTipCtrl.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -440,7 +441,7 @@ TEST_F(WndTest, ToolTipsForChildWindows)
     ASSERT_TRUE(child.Create(TestWndClass(), "", WS_VISIBLE, CRect(20, 20, 60, 40), &parent, 77));
 
     TOOLINFOA ti = {};
-    ti.cbSize = 44;
+    ti.cbSize = CToolTipCtrl::toolInfoSize;
     EXPECT_EQ(77, parent.HitTest(CPoint(30, 30), &ti));
     EXPECT_EQ(parent.m_hWnd, ti.hwnd);
     EXPECT_EQ(reinterpret_cast<UINT_PTR>(child.m_hWnd), ti.uId);
