@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs, idempotently, everything the build and the tests need on Debian 12:
 # the MinGW-w64 i686 cross compilers, Wine (32-bit) with Xvfb, CMake and Ninja,
-# GoogleTest's sources, zlib for MinGW and the libpng source package.
+# GoogleTest's sources, zlib for MinGW and the libpng source package; and the
+# x86_64 compilers with 64-bit Wine for the test twin on machines that run no
+# 32-bit code (scripts/wine-arch.sh).
 # Runs as root, or through sudo when it is available.
 set -euo pipefail
 
@@ -16,8 +18,9 @@ fi
 
 packages=(
     mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-    wine wine32:i386 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
-    libz-mingw-w64-dev dpkg-dev python3 make chromium
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
+    libz-mingw-w64-dev dpkg-dev python3 make chromium ccache
 )
 
 missing=()
@@ -51,9 +54,11 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$have_i386" = 0 ] || [ "$need_src" = 1 ]; th
 fi
 
 # The posix thread model, for std::thread and friends.
-for tool in gcc g++; do
-    alt=/usr/bin/i686-w64-mingw32-$tool-posix
-    [ -x "$alt" ] && $SUDO update-alternatives --set i686-w64-mingw32-$tool "$alt" >/dev/null 2>&1 || true
+for triple in i686-w64-mingw32 x86_64-w64-mingw32; do
+    for tool in gcc g++; do
+        alt=/usr/bin/$triple-$tool-posix
+        [ -x "$alt" ] && $SUDO update-alternatives --set $triple-$tool "$alt" >/dev/null 2>&1 || true
+    done
 done
 
 if [ "$need_src" = 1 ]; then
