@@ -394,7 +394,9 @@ TEST_F(ShortcutManagerTest, IniExchangeUsesNumberedSections)
 {
     char szPath[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, szPath);
-    CString strFile = CString(szPath) + "qiv-shortcuts.ini";
+    // One file per test process: the toolkit tests run several at once.
+    CString strFile;
+    strFile.Format("%sqiv-shortcuts-%lu.ini", szPath, ::GetCurrentProcessId());
     ::DeleteFileA(strFile);
     {
         CXTPShortcutManager writer;
