@@ -363,11 +363,13 @@ TEST_F(ShortcutManagerTest, ArchiveExchange)
     std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
     file.Seek(0, CFile::begin);
     file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    // Count 3, then the data's length and its 18 bytes.
-    ASSERT_EQ(4u + 1u + 18u, bytes.size());
+    // Count 3 (32 bits), then the data's length (an archive count, 16 bits
+    // here) and its 18 bytes.
+    ASSERT_EQ(4u + 2u + 18u, bytes.size());
     EXPECT_EQ(3, bytes[0]);
     EXPECT_EQ(18, bytes[4]);
-    EXPECT_EQ(0x09, bytes[5]);
+    EXPECT_EQ(0, bytes[5]);
+    EXPECT_EQ(0x09, bytes[6]);
 
     auto load = [](std::vector<BYTE> data) {
         CXTPShortcutManager reader;
