@@ -1,0 +1,100 @@
+// CXTPScrollBase: the logic of a vertical scroll bar that a control draws
+// inside its own window: where the arrows, the track and the thumb lie for a
+// scroll range, which part a point hits, and which scroll position a thumb
+// pixel stands for. The hosting control supplies the rectangle, the scroll
+// values, the scrolling and the redraw.
+//
+// Stored or computed scroll values may be inconsistent (a page larger than
+// the range, a position outside it): the page is clamped to the range and
+// the position into the reachable part, so that the thumb never leaves the
+// track; with no track to travel every pixel stands for the minimum.
+#pragma once
+
+#include "framework/core/Geometry.h"
+
+class CWnd;
+
+// Where the parts of a scroll bar lie, in client pixels of the host window.
+struct SCROLLBARPOSINFO
+{
+    int posMin;
+    int posMax;
+    int page;            // clamped to the range
+    int pos;
+    int pxTop;
+    int pxBottom;
+    int pxLeft;
+    int pxRight;
+    int pxThumbLength;
+    int pxUpArrow;       // end of the up arrow
+    int pxDownArrow;     // start of the down arrow
+    int pxStart;         // thumb top when a drag starts
+    int pxThumbBottom;
+    int pxThumbTop;
+    int pxPopup;         // top of the host's own button below the track, 0 none
+    int pxTravel;        // how far the thumb can move
+    int pxLowestThumbTop;
+    RECT rc;
+    int nHitTest;        // the part pressed
+};
+
+class CXTPScrollBase
+{
+public:
+    // Hit codes of the parts.
+    enum
+    {
+        hitNone = 0,
+        hitUpArrow = 60,
+        hitDownArrow = 61,
+        hitPageUp = 62,
+        hitPageDown = 63,
+        hitThumb = 64,
+        hitPopup = 65,
+    };
+
+    CXTPScrollBase();
+    virtual ~CXTPScrollBase() = default;
+
+    // The host's part.
+    virtual BOOL IsScrollBarEnabled() const = 0;
+    virtual CWnd* GetParentWindow() const = 0;
+    virtual void GetScrollBarRect(CRect& rc) = 0;
+    virtual void GetScrollInfo(SCROLLINFO* pScrollInfo) = 0;
+    virtual void DoScroll(int nCommand, int nPosition) = 0;
+    virtual void RedrawScrollBar() = 0;
+    // The geometry of a standard vertical scroll bar; a host with another
+    // form (more buttons, no arrows) replaces it.
+    virtual void CalcScrollBarGeometry(LPCRECT lprcBar, SCROLLBARPOSINFO* pInfo,
+                                       const SCROLLINFO* pScrollInfo);
+
+    // Asks the host for its rectangle and scroll values and lays the bar out.
+    void CalcScrollBarInfo();
+    void CalcScrollBarInfo(LPCRECT lprcBar, SCROLLBARPOSINFO* pInfo, const SCROLLINFO* pScrollInfo)
+    {
+        CalcScrollBarGeometry(lprcBar, pInfo, pScrollInfo);
+    }
+
+    // The part of the bar under a client point (hit codes above).
+    int HitTestScrollBar(POINT point) const;
+    int HitTest(POINT point) const { return HitTestScrollBar(point); }
+    // The scroll position that a thumb top at pixel y stands for.
+    int PositionFromThumbPixel(int y) const;
+
+    const SCROLLBARPOSINFO& GetScrollBarPosInfo() const { return m_spi; }
+    SCROLLBARPOSINFO& GetScrollBarPosInfo() { return m_spi; }
+    int GetHotPart() const { return m_nHotPart; }
+    void SetHotPart(int nHitCode) { m_nHotPart = nHitCode; }
+    // 0: the host's paint manager decides how the bar looks.
+    int GetExplicitScrollStyle() const { return m_nScrollStyle; }
+    void SetScrollStyle(int nStyle) { m_nScrollStyle = nStyle; }
+
+protected:
+    // The height of each arrow button; the host answers its paint manager's.
+    virtual int GetScrollBarArrowSize() const;
+
+    SCROLLBARPOSINFO m_spi;
+    int m_nHotPart;
+    BOOL m_bHostFlag;   // starts at TRUE; its meaning is the host's
+    int m_nScrollStyle;
+};
