@@ -18,7 +18,8 @@ public:
     };
 
     CXTPHookManagerHookAble() = default;
-    // Leaves every window it is hooked to.
+    // Leaves every window it is hooked to, and the thread's keyboard
+    // handlers.
     virtual ~CXTPHookManagerHookAble();
     CXTPHookManagerHookAble(const CXTPHookManagerHookAble&) = delete;
     CXTPHookManagerHookAble& operator=(const CXTPHookManagerHookAble&) = delete;
