@@ -11,6 +11,18 @@ const LPARAM kKeyUpBit = 0x80000000;
 const LPARAM kAltDownBit = 0x20000000;
 const LPARAM kRepeatBit = 0x40000000;
 
+// Installs (unless installed) or removes one hook of the calling thread.
+void SetThreadHook(HHOOK& hHook, int idHook, HOOKPROC pfnHook, BOOL bHook)
+{
+    if (bHook && !hHook)
+        hHook = ::SetWindowsHookExA(idHook, pfnHook, AfxGetInstanceHandle(), ::GetCurrentThreadId());
+    else if (!bHook && hHook)
+    {
+        ::UnhookWindowsHookEx(hHook);
+        hHook = nullptr;
+    }
+}
+
 } // namespace
 
 CXTPKeyboardManager::CXTPKeyboardManager()
@@ -28,26 +40,12 @@ CXTPKeyboardManager::~CXTPKeyboardManager()
 
 void CXTPKeyboardManager::HookKeyboard(BOOL bHook)
 {
-    if (bHook && !m_hHookKeyboard)
-        m_hHookKeyboard = ::SetWindowsHookExA(WH_KEYBOARD, &KeyboardProc,
-                                              AfxGetInstanceHandle(), ::GetCurrentThreadId());
-    else if (!bHook && m_hHookKeyboard)
-    {
-        ::UnhookWindowsHookEx(m_hHookKeyboard);
-        m_hHookKeyboard = nullptr;
-    }
+    SetThreadHook(m_hHookKeyboard, WH_KEYBOARD, &KeyboardProc, bHook);
 }
 
 void CXTPKeyboardManager::HookCallWndProc(BOOL bHook)
 {
-    if (bHook && !m_hHookCallWndProc)
-        m_hHookCallWndProc = ::SetWindowsHookExA(WH_CALLWNDPROC, &CallWndProc,
-                                                 AfxGetInstanceHandle(), ::GetCurrentThreadId());
-    else if (!bHook && m_hHookCallWndProc)
-    {
-        ::UnhookWindowsHookEx(m_hHookCallWndProc);
-        m_hHookCallWndProc = nullptr;
-    }
+    SetThreadHook(m_hHookCallWndProc, WH_CALLWNDPROC, &CallWndProc, bHook);
 }
 
 void CXTPKeyboardManager::AddHandler(CXTPHookManagerHookAble* pHandler)
