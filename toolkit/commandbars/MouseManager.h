@@ -1,0 +1,64 @@
+// CXTPMouseManager: the thread's mouse services for the command bars. This
+// part holds what does not need the bars: the lock count of modal mouse
+// loops, the trusted windows (clicks in them do not end popup tracking),
+// the flag that swallows the left button-up after a popup starts tracking,
+// the thread's mouse hook, and the mouse-leave watch (a 50 ms timer that
+// posts WM_MOUSELEAVE when the cursor has left the watched window). The
+// list of tracked popup bars and what the hook does with them come with
+// the bars.
+#pragma once
+
+#include "framework/core/Array.h"
+#include "framework/core/ProcessLocal.h"
+
+class CXTPMouseManager : public CNoTrackObject
+{
+public:
+    // The id of the mouse-leave timer.
+    enum { idMouseLeaveTimer = 113341 };
+
+    // Installs the thread's mouse hook.
+    CXTPMouseManager();
+    // Removes the hook and stops the mouse-leave watch.
+    ~CXTPMouseManager() override;
+    CXTPMouseManager(const CXTPMouseManager&) = delete;
+    CXTPMouseManager& operator=(const CXTPMouseManager&) = delete;
+
+    // The lock count of modal mouse loops; never below 0.
+    void LockTracking(BOOL bLock);
+    int GetLockCount() const { return m_nLock; }
+
+    void AddTrustedWindow(HWND hWnd);
+    void RemoveTrustedWindow(HWND hWnd);
+    // TRUE when the screen point lies in a trusted window that exists and is
+    // visible.
+    BOOL IsTrustedPoint(POINT ptScreen) const;
+
+    // The next left button-up is eaten (a popup starts tracking).
+    void SetSwallowButtonUp(BOOL bSwallow) { m_bSwallowButtonUp = bSwallow; }
+    BOOL IsSwallowButtonUp() const { return m_bSwallowButtonUp; }
+    BOOL IsMouseHooked() const { return m_hHookMouse != nullptr; }
+
+    // Watches the window until the cursor leaves it; the window watched
+    // before gets WM_MOUSELEAVE at once.
+    void TrackMouseLeave(HWND hWnd);
+    HWND GetMouseLeaveWindow() const { return m_hWndLeaveTrack; }
+
+    // The hook and timer procedures, called by the system for this thread.
+    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static VOID CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent,
+                                             DWORD dwTime);
+
+private:
+    // One tick of the watch on the window.
+    void CheckMouseLeave(HWND hWnd, UINT_PTR nIDEvent);
+
+    int m_nLock;
+    BOOL m_bSwallowButtonUp;
+    HHOOK m_hHookMouse;
+    HWND m_hWndLeaveTrack;
+    CArray<HWND, HWND> m_arrTrusted;
+};
+
+// The calling thread's mouse manager, made on first use.
+CXTPMouseManager* AFXAPI XTPMouseManager();
