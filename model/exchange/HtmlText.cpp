@@ -26,14 +26,22 @@ bool StartsNoCase(const char* p, size_t n, const char* prefix)
     return true;
 }
 
-bool EndsLink(char c)
+// A plain-text note keeps the CR of its CR LF line ends; that CR belongs to
+// the line end, not to a link or address that ends the line.
+bool IsLineEnd(const char* s, size_t n, size_t i)
 {
-    return c == ' ' || c == ';' || c == ',' || c == ')' || c == '\n';
+    return s[i] == '\n' || (s[i] == '\r' && i + 1 < n && s[i + 1] == '\n');
 }
 
-bool EndsAddress(char c)
+bool EndsLink(const char* s, size_t n, size_t i)
 {
-    return c == ' ' || c == '\n';
+    char c = s[i];
+    return c == ' ' || c == ';' || c == ',' || c == ')' || IsLineEnd(s, n, i);
+}
+
+bool EndsAddress(const char* s, size_t n, size_t i)
+{
+    return s[i] == ' ' || IsLineEnd(s, n, i);
 }
 
 // The entity of a character that needs one, else null.
@@ -53,6 +61,32 @@ const char* EntityOf(unsigned char c)
     case 0xFC: return "&uuml;";
     default: return nullptr;
     }
+}
+
+// A link's address or text: the characters as they stand, except those that
+// would end the attribute or start markup, so a note cannot add elements,
+// attributes or script to the page.
+void AppendLinkText(std::string& out, const char* s, size_t n)
+{
+    for (size_t i = 0; i < n; ++i) {
+        switch (s[i]) {
+        case '"': out += "&quot;"; break;
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += s[i]; break;
+        }
+    }
+}
+
+void AppendLink(std::string& out, const char* scheme, const char* s, size_t n)
+{
+    out += "<A HREF=\"";
+    out += scheme;
+    AppendLinkText(out, s, n);
+    out += "\">";
+    AppendLinkText(out, s, n);
+    out += "</A>";
 }
 
 // Bytes the copy loop stops at: line feeds, entities, the "@" of a mail
@@ -118,31 +152,22 @@ std::string PlainToHtml(const char* s, size_t n)
             // The letters before the stop were copied as they are.
             out.resize(out.size() - (i - link));
             size_t end = i;
-            while (end < n && !EndsLink(s[end]))
+            while (end < n && !EndsLink(s, n, end))
                 ++end;
-            out += "<A HREF=\"";
-            if (web)
-                out += "http://";
-            out.append(s + link, end - link);
-            out += "\">";
-            out.append(s + link, end - link);
-            out += "</A>";
+            AppendLink(out, web ? "http://" : "", s + link, end - link);
             i = end;
             continue;
         }
         if (c == '@') {
             size_t end = i + 1;
-            while (end < n && !EndsAddress(s[end]))
+            while (end < n && !EndsAddress(s, n, end))
                 ++end;
-            std::string address(s + wordText, end - wordText);
             out.resize(wordOut);
-            out += "<A HREF=\"mailto:";
-            out += address;
-            out += "\">";
-            out += address;
-            out += "</A>";
-            // The space or line feed after the address belongs to the link.
-            i = end < n ? end + 1 : end;
+            AppendLink(out, "mailto:", s + wordText, end - wordText);
+            // The space or line end after the address belongs to the link.
+            if (end < n)
+                end += s[end] == '\r' ? 2 : 1;
+            i = end;
             wordText = i;
             wordOut = out.size();
             continue;

@@ -47,6 +47,10 @@ struct Keyword
 // The control words and symbols the reader knows; everything else is unknown.
 const Keyword kKeywords[] = {
     {"par", Kind::Char, '\n'}, {"tab", Kind::Char, '\t'},
+    // Word processors break lines inside a paragraph with "line" and write
+    // tables as cells and rows: without these the words on either side of
+    // a break or a cell border would run together.
+    {"line", Kind::Char, '\n'}, {"row", Kind::Char, '\n'}, {"cell", Kind::Char, '\t'},
     {"ldblquote", Kind::Char, '"'}, {"rdblquote", Kind::Char, '"'},
     {"{", Kind::Char, '{'}, {"}", Kind::Char, '}'}, {"\\", Kind::Char, '\\'},
     {"\n", Kind::Char, '\n'}, {"\r", Kind::Char, '\n'},

@@ -4,7 +4,12 @@
 // "expected.txt": each title as the tree must show it (quotes made single,
 // escapes shown as characters, links as their text), and the entry to
 // click with a piece of its note.
+//
+// The hostile pages (folder "hostile"): notes and titles that try to break
+// out of a link, exported both ways; "links.txt" lists every link the pages
+// must hold, as its address and its text.
 #include "model/exchange/DynamicHtmlExport.h"
+#include "model/exchange/HtmlExport.h"
 
 #include "ExchangeTestFiles.h"
 #include "ModelTestSupport.h"
@@ -15,8 +20,31 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace qivtest;
+
+namespace {
+
+// The folder the pages go to: QIV_DHTML_PAGE_DIR (plus a sub-folder) when
+// set, else a folder of its own that the holder removes.
+CString PageFolder(std::unique_ptr<CTempFolder>& own, LPCSTR lpszSub)
+{
+    const char* target = getenv("QIV_DHTML_PAGE_DIR");
+    if (!target || !*target) {
+        own.reset(new CTempFolder);
+        return own->Path();
+    }
+    CString folder = target;
+    if (lpszSub) {
+        folder += "\\";
+        folder += lpszSub;
+        CreateDirectoryA(folder, nullptr);
+    }
+    return folder;
+}
+
+} // namespace
 
 TEST(DynamicHtmlPage, ExportsSampleCardFile)
 {
@@ -45,15 +73,8 @@ TEST(DynamicHtmlPage, ExportsSampleCardFile)
         "Anf\xFChrung 'a\\'b'",
     };
 
-    const char* target = getenv("QIV_DHTML_PAGE_DIR");
     std::unique_ptr<CTempFolder> own;
-    CString folder;
-    if (target && *target) {
-        folder = target;
-    } else {
-        own.reset(new CTempFolder);
-        folder = own->Path();
-    }
+    CString folder = PageFolder(own, nullptr);
     QivExportDynamicHtml(root.get(), folder + "\\Notizen.htm", SourceFolder("app/res/dhtml"));
 
     std::string expected;
@@ -65,4 +86,59 @@ TEST(DynamicHtmlPage, ExportsSampleCardFile)
     EXPECT_TRUE(FileExists(folder + "\\Notizen.htm"));
     EXPECT_TRUE(FileExists(folder + "\\Notizen-Dateien\\data.htm"));
     EXPECT_TRUE(FileExists(folder + "\\Notizen-Dateien\\loading.htm"));
+}
+
+TEST(DynamicHtmlPage, ExportsHostileNotes)
+{
+    struct Link
+    {
+        const char* href;
+        const char* text;
+    };
+    struct Case
+    {
+        const char* title;
+        std::string note;
+        std::vector<Link> links;
+    } cases[] = {
+        {"Brief", "Bitte an \"><script>window.injected=1</script>@x.de schreiben",
+         {{"mailto:\"><script>window.injected=1</script>@x.de",
+           "\"><script>window.injected=1</script>@x.de"}}},
+        {"Attribut", "www.x.de\"onmouseover=\"window.injected=1\"x",
+         {{"http://www.x.de\"onmouseover=\"window.injected=1\"x",
+           "www.x.de\"onmouseover=\"window.injected=1\"x"}}},
+        {"Bild", "{\\rtf1{\\fonttbl{\\f0 Arial;}}Bild: http://x.de/\"><img/src=x/"
+                 "onerror=window.injected=1>\\par Ende}",
+         {{"http://x.de/\"><img/src=x/onerror=window.injected=1>",
+           "http://x.de/\"><img/src=x/onerror=window.injected=1>"}}},
+        {"Skript www.\"><a href=\"javascript:window.injected=1\">klick", "",
+         {{"http://www.\"><a", "www.\"><a"}}},
+        {"Und", "Fragen an a&b@x.de oder www.x.de/?a=1&b=2",
+         {{"mailto:a&b@x.de", "a&b@x.de"}, {"http://www.x.de/?a=1&b=2", "www.x.de/?a=1&b=2"}}},
+        {"Zeilenende", "Seite: http://x.de\r\nPost: p@x.de\r\nEnde",
+         {{"http://x.de", "http://x.de"}, {"mailto:p@x.de", "p@x.de"}}},
+    };
+
+    std::unique_ptr<C_QivCategory> root(new C_QivCategory("Feind"));
+    std::string links;
+    for (const Case& c : cases) {
+        root->InsertChild(NewEntry(c.title, c.note), nullptr);
+        for (const Link& link : c.links)
+            links += std::string(link.href) + "\t" + link.text + "\n";
+    }
+
+    std::unique_ptr<CTempFolder> own;
+    CString folder = PageFolder(own, "hostile");
+    QivExportHtml(root.get(), folder + "\\seite.htm");
+    QivExportDynamicHtml(root.get(), folder + "\\Feind.htm", SourceFolder("app/res/dhtml"));
+    WriteFileBytes(folder + "\\links.txt", links);
+
+    // The page text itself: no link address or text leaves its quotes.
+    std::string page = ReadFileBytes(folder + "\\seite.htm");
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_EQ(page.find("<img"), std::string::npos);
+    EXPECT_EQ(page.find("<a href"), std::string::npos);
+    EXPECT_NE(page.find("<A HREF=\"mailto:&quot;&gt;&lt;script&gt;window.injected=1&lt;/script&gt;@x.de\">"),
+              std::string::npos);
+    EXPECT_TRUE(FileExists(folder + "\\Feind-Dateien\\data.htm"));
 }

@@ -1,5 +1,7 @@
 #include "model/exchange/RtfReader.h"
 
+#include "ExchangeTestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +31,11 @@ TEST(RtfReaderTest, ConvertsBodyTextAndDropsTheRest)
          "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Courier;}}\\f0\\fs20 Erstes\\par Zweites}",
          "Erstes\nZweites"},
         {"tab", "{\\rtf1 a\\tab b}", "a\tb"},
+        {"line break inside a paragraph", "{\\rtf1 Gr\\'fc\\'dfen\\line J\\'fcrgen}",
+         "Gr\xFC\xDF" "en\nJ\xFCrgen"},
+        {"table cells and rows",
+         "{\\rtf1\\trowd\\cellx100\\cellx200\\intbl 10.000\\cell 7.500\\cell\\row x}",
+         "10.000\t7.500\t\nx"},
         {"hex escapes", "{\\rtf1 gr\\'fcn \\'e9t\\'E9}", "gr\xFCn \xE9t\xE9"},
         {"escaped braces and backslash", "{\\rtf1 \\{x\\} \\\\ y}", "{x} \\ y"},
         {"double quotes", "{\\rtf1 \\ldblquote z\\rdblquote}", "\"z\""},
@@ -64,6 +71,24 @@ TEST(RtfReaderTest, ConvertsBodyTextAndDropsTheRest)
         EXPECT_TRUE(ok) << c.what;
         EXPECT_EQ(text, c.text) << c.what;
     }
+}
+
+// A letter with a line break and a two-row table, as a word processor
+// writes it: styles, document information, unicode escapes with their
+// fallback bytes, cell definitions.
+TEST(RtfReaderTest, WordProcessorLetterKeepsLinesAndCells)
+{
+    std::string rtf = qivtest::ReadFileBytes(
+        qivtest::SourceFolder("tests/model/fixtures/exchange") + "letter-with-table.rtf");
+    ASSERT_FALSE(rtf.empty());
+    BOOL ok = FALSE;
+    EXPECT_EQ(Convert(rtf, &ok),
+              "Mit freundlichen Gr\xFC\xDF" "en\n"
+              "J\xFCrgen M\xFCller\n"
+              "10.000\t7.500\t\n"
+              "Miete\tStrom\t\n"
+              "\n");
+    EXPECT_TRUE(ok);
 }
 
 TEST(RtfReaderTest, BadInputFailsAndLeavesTheResultUntouched)

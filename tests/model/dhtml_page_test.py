@@ -11,6 +11,12 @@ page through a file:// URL with no special browser flags, expands every
 category with real mouse clicks, checks the titles, clicks the entry and
 checks the text frame.
 
+The same run exports notes and titles that try to break out of their links
+(folder "hostile", both export ways, with "links.txt": each link's address
+and text). Their pages are opened too: they must hold only the elements and
+attributes the exports write, no script may have run, and every link must
+lead to the original address and show the original text.
+
 Chromium is driven over the DevTools protocol on a pipe (fds 3 and 4), so
 nothing but the Debian package is needed.
 """
@@ -235,6 +241,56 @@ def check_page(page, titles, click, screenshot=None):
         shutil.rmtree(profile, ignore_errors=True)
 
 
+# Everything the exports write: any other element or attribute came from a
+# note. Answers the offending elements and attributes, the links, and
+# whether a note's script ran.
+PAGE_MARKUP = """(function () {
+  var tags = ['HTML', 'HEAD', 'TITLE', 'BODY', 'A', 'BR', 'HR', 'P', 'UL', 'LI',
+              'H1', 'H2', 'H3', 'H4', 'H5', 'H6'];
+  var foreign = [], links = [];
+  var all = document.getElementsByTagName('*');
+  for (var i = 0; i < all.length; i++) {
+    var el = all[i];
+    if (tags.indexOf(el.tagName) < 0) foreign.push(el.tagName);
+    for (var k = 0; k < el.attributes.length; k++) {
+      var name = el.attributes[k].name;
+      if (el.tagName != 'A' || (name != 'href' && name != 'name'))
+        foreign.push(el.tagName + ' ' + name);
+    }
+    var href = el.tagName == 'A' ? el.getAttribute('href') : null;
+    if (href !== null && href.charAt(0) != '#') links.push([href, el.textContent]);
+  }
+  return {foreign: foreign, links: links, ran: window.injected !== undefined};
+})()"""
+
+
+def check_hostile_pages(folder):
+    with open(os.path.join(folder, 'links.txt'), encoding='cp1252', newline='') as f:
+        expected = {tuple(line.split('\t', 1)) for line in f.read().split('\n') if line}
+    pages = [os.path.join(folder, 'seite.htm'),
+             os.path.join(folder, 'Feind-Dateien', 'data.htm')]
+    profile = tempfile.mkdtemp(prefix='qiv-chromium-')
+    browser = Browser(profile)
+    try:
+        browser.attach()
+        for page in pages:
+            url = 'file://' + urllib.parse.quote(page)
+            browser.call('Page.navigate', {'url': url})
+            wait_for('the page ' + page, lambda: browser.evaluate(
+                "location.href == %s && document.readyState == 'complete'" % json.dumps(url)))
+            found = browser.evaluate(PAGE_MARKUP)
+            if found['foreign'] or found['ran']:
+                raise AssertionError('%s: a note added markup %r (script ran: %s)'
+                                     % (page, found['foreign'], found['ran']))
+            links = {tuple(link) for link in found['links']}
+            if links != expected:
+                raise AssertionError('%s: links differ\nmissing: %r\nunexpected: %r'
+                                     % (page, sorted(expected - links), sorted(links - expected)))
+    finally:
+        browser.close()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 def wine_path(path):
     return 'Z:' + path.replace('/', '\\')
 
@@ -261,7 +317,7 @@ def main():
              os.path.join(build, 'tests', 'model_tests.exe'), '--gtest_filter=DynamicHtmlPage.*'],
             env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=600)
         output = run.stdout.decode('utf-8', 'replace')
-        if run.returncode != 0 or '[  PASSED  ] 1 test' not in output:
+        if run.returncode != 0 or '[  PASSED  ] 2 tests' not in output:
             print(output)
             raise SystemExit('the export failed')
         titles, click = read_expectations(folder)
@@ -269,7 +325,8 @@ def main():
         if len(pages) != 1:
             raise SystemExit('expected one page in %s, found %r' % (folder, pages))
         check_page(os.path.join(folder, pages[0]), titles, click, screenshot)
-        print('1 passed, 0 failed')
+        check_hostile_pages(os.path.join(folder, 'hostile'))
+        print('2 passed, 0 failed')
     finally:
         if not keep:
             shutil.rmtree(folder, ignore_errors=True)

@@ -11,6 +11,9 @@
 
 #include <math.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const int cSysColors = 30;
@@ -27,6 +30,13 @@ const COLORREF s_darkColors[cSysColors] = {
     0xFFFFFF, 0xFFFFFF, 0x808080, 0x808080, 0x000000, 0x00FFFF, 0x000000, 0x000000,
     0x808080, 0x00FF00, 0xFFFFFF, 0xC0C0C0, 0xFFFFFF, 0x404040, 0x202020, 0xFFFFFF,
     0x000000, 0x000000, 0xFFFF00, 0x800080, 0x008000, 0x00FFFF};
+
+// Classic, with the window colour the same as the highlight colour.
+const COLORREF s_windowIsHighlightColors[cSysColors] = {
+    0xC8D0D4, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0x17988C, 0x000000, 0x000000,
+    0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x17988C, 0xFFFFFF, 0xC8D0D4,
+    0x808080, 0x808080, 0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
+    0xE1FFFF, 0x000000, 0x800000, 0xF0CAA6, 0xC0C0C0, 0x6A240A};
 
 struct ExpectedTable
 {
@@ -68,6 +78,18 @@ const ExpectedTable s_classicLowColorTable = {
      0x808080, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x808080, 0x000000, 0x808080, 0x808080, 0x000000},
     {{0x808080, 0x808080}, {0xC8D0D4, 0xC8D0D4}, {0xC8D0D4, 0x808080}, {0xC8D0D4, 0xC8D0D4},
      {0xF7F8F9, 0xCCD3D7}, {0xE9ECEE, 0xC4CCD0}, {0xF6F7F8, 0xE8EBED}},
+};
+
+const ExpectedTable s_windowIsHighlightTable = {
+    {0x000000, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0x17988C, 0x000000, 0x000000, 0x000000,
+     0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x17988C, 0xFFFFFF, 0xC8D0D4, 0x808080, 0x808080,
+     0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xD7DFE3, 0x000000, 0xE1FFFF, 0x000000, 0x800000,
+     0xF0CAA6, 0xC0C0C0, 0x6A240A, 0xABC7C8, 0x17988C, 0x169488, 0x17988C, 0x117269, 0x51706E,
+     0x60AEAA, 0x0E5D55, 0x668683, 0x618784, 0x768281, 0x30A096, 0xC1C8CC, 0x646464, 0x000000,
+     0x000000, 0x000000, 0xFFFFFF, 0xE9F2F7, 0x555555, 0x17988C, 0xC8D0D4, 0x808080, 0xABC7C8,
+     0x808080, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x768281, 0x000000, 0x768281, 0x6D6D6D, 0x000000},
+    {{0x808080, 0x808080}, {0xC8D0D4, 0x3DA49B}, {0xC8D0D4, 0x808080}, {0x3BA39B, 0xC8D0D4},
+     {0x31A096, 0xBCCCCF}, {0x5EAEA9, 0xC4CCD0}, {0x34A198, 0x61B0AA}},
 };
 
 const COLORREF* s_pInstalled = nullptr;
@@ -141,6 +163,15 @@ TEST_F(ColorManagerTest, TableFollowsADarkSetWithBlackButtonFace)
     ExpectTable(manager, s_darkTable, FALSE);
     EXPECT_EQ(0x232323u, manager.ResolveColor(48));
     EXPECT_EQ(0x7F7F7Fu, manager.ResolveColor(49));
+}
+
+// Equal window and highlight colours make several corrections start from
+// two equal colours (entry 37 darkens the highlight colour).
+TEST_F(ColorManagerTest, TableFollowsEqualWindowAndHighlightColours)
+{
+    Install(s_windowIsHighlightColors);
+    CXTPColorManager manager;
+    ExpectTable(manager, s_windowIsHighlightTable, FALSE);
 }
 
 TEST_F(ColorManagerTest, LowColourDesktopKeepsClassicDefaults)
@@ -342,6 +373,56 @@ TEST(ColorContrast, EnsureContrastMovesAlongTheRay)
     {
         COLORREF clr = CXTPColorManager::EnsureContrast(c.a, c.b, c.nThreshold);
         EXPECT_EQ(c.expected, clr) << std::hex << c.a << " " << c.b;
+    }
+}
+
+// Two equal colours: a colour brighter than the adjusted threshold moves
+// towards black by that distance, a darker one towards white.
+TEST(ColorContrast, EnsureContrastOfEqualColoursTakesTheRuleDirection)
+{
+    struct Case
+    {
+        COLORREF a;
+        int nThreshold;
+        COLORREF expected;
+    };
+    // Expected values from colortable.py's ensure_contrast.
+    const Case cases[] = {
+        {0xC8D0D4, 50, 0xACB3B7},  {0x303030, 50, 0x010101},  {0x303030, 100, 0x8E8E8E},
+        {0x808080, 100, 0x464646}, {0x404040, 30, 0x262626},  {0x17988C, 100, 0x0E5D55},
+        {0x6A240A, 30, 0x110602},  {0x6A240A, 50, 0x8B5541},  {0xA56E3A, 180, 0xEDE2D7},
+        {0x0000FF, 180, 0x8181FF}, {0xFFFF00, 100, 0xBFBF00}, {0xFFFFE1, 50, 0xE1E1C7},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, CXTPColorManager::EnsureContrast(c.a, c.a, c.nThreshold))
+            << std::hex << c.a << std::dec << " t=" << c.nThreshold;
+
+    // The direction over greys and a colour cube: brightness and adjusted
+    // threshold computed here from the weights 195 : 390 : 65.
+    const int thresholds[] = {30, 50, 85, 100, 180};
+    std::vector<COLORREF> colours;
+    for (int v = 0; v < 256; v += 3)
+        colours.push_back(RGB(v, v, v));
+    for (int r = 0; r < 256; r += 51)
+        for (int g = 0; g < 256; g += 51)
+            for (int b = 0; b < 256; b += 51)
+                colours.push_back(RGB(r, g, b));
+    for (COLORREF a : colours) {
+        double r = GetRValue(a) * 195.0 / 255, g = GetGValue(a) * 390.0 / 255,
+               b = GetBValue(a) * 65.0 / 255;
+        double dBrightness = sqrt(r * r + g * g + b * b);
+        for (int t : thresholds) {
+            double d = (2.0 - std::min(floor(dBrightness), 220.0) / 220.0) * t;
+            COLORREF clr = CXTPColorManager::EnsureContrast(a, a, t);
+            bool bDarker = d < dBrightness;
+            bool bRight = clr != a;
+            for (int shift = 0; shift < 24; shift += 8) {
+                int before = (a >> shift) & 0xFF, after = (clr >> shift) & 0xFF;
+                bRight = bRight && (bDarker ? after <= before : after >= before);
+            }
+            EXPECT_TRUE(bRight) << std::hex << a << " gives " << clr << std::dec << " t=" << t
+                                << (bDarker ? ", should be darker" : ", should be lighter");
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <string>
@@ -248,6 +249,69 @@ TEST(PropExchangeIniFile, UntrustedTextFallsBackOrFails)
     ::DeleteFileA(strFile);
 }
 
+// Text that has no conversion to the value's type is refused, default or
+// not: the variable keeps what it held. Only a missing or empty value takes
+// the default.
+TEST(PropExchangeIniFile, UnconvertibleTextIsRefused)
+{
+    CString strFile = TempIniPath("qiv-propexchange-refused.ini");
+    ::DeleteFileA(strFile);
+    CXTPPropExchangeIniFile px(TRUE, nullptr, "Fremd");
+    px.AssignFile(strFile);
+
+    float f = 1.5f;
+    const float fDefault = 2.5f;
+    CY cy = {};
+    cy.int64 = 5;
+    CY cyDefault = {};
+    cyDefault.int64 = 7;
+    BSTR bstr = ::SysAllocString(L"alt");
+    BSTR bstrDefault = ::SysAllocString(L"neu");
+    BSTR bstrBefore = bstr;
+    COleDateTime date(2000, 1, 1, 0, 0, 0);
+    const COleDateTime dateDefault(2010, 5, 5, 0, 0, 0);
+
+    struct Case
+    {
+        const char* text;
+        int nType;
+        void* pValue;
+        const void* pDefault;
+    } cases[] = {
+        {"1.25", VT_R4, &f, &fDefault},
+        {"12345", VT_CY, &cy, &cyDefault},
+        {"Text", VT_BSTR, &bstr, &bstrDefault},
+        {"kein Datum", VT_DATE, &date, &dateDefault},
+        {"2005-40-40", VT_DATE, &date, &dateDefault},
+        {"2005-12", VT_DATE, &date, &dateDefault},
+        {"31.12.2005", VT_DATE, &date, &dateDefault},
+        {"Mittag", VT_DATE, &date, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        ::WritePrivateProfileStringA("Fremd", "Wert", c.text, strFile);
+        EXPECT_FALSE(px.ExchangeValue("Wert", c.nType, c.pValue, c.pDefault))
+            << c.text << " as type " << c.nType;
+    }
+    EXPECT_EQ(1.5f, f);
+    EXPECT_EQ(5, cy.int64);
+    EXPECT_EQ(bstrBefore, bstr);
+    EXPECT_STREQ(L"alt", bstr);
+    EXPECT_TRUE(date == COleDateTime(2000, 1, 1, 0, 0, 0));
+
+    // Missing or empty: the default.
+    ::WritePrivateProfileStringA("Fremd", "Leer", "", strFile);
+    for (LPCSTR pszName : {"Fehlt", "Leer"})
+    {
+        date = COleDateTime(2000, 1, 1, 0, 0, 0);
+        EXPECT_TRUE(px.ExchangeValue(pszName, VT_DATE, &date, &dateDefault)) << pszName;
+        EXPECT_TRUE(date == dateDefault) << pszName;
+    }
+    ::SysFreeString(bstr);
+    ::SysFreeString(bstrDefault);
+    ::DeleteFileA(strFile);
+}
+
 TEST(PropExchangeIniFile, ClearingTakesTheSectionAndItsChildren)
 {
     CString strFile = TempIniPath("qiv-propexchange-clear.ini");
@@ -275,6 +339,42 @@ TEST(PropExchangeIniFile, ClearingTakesTheSectionAndItsChildren)
     EXPECT_EQ((std::vector<std::string>{"Anders", "Leiste", "LeisteAndere"}), names);
     EXPECT_STREQ("<fehlt>", RawText(strFile, "Leiste", "Wert"));
     EXPECT_STREQ("3", RawText(strFile, "Leiste", "Neu"));
+    ::DeleteFileA(strFile);
+}
+
+// The profile calls take section names without regard to case, and so does
+// clearing: sections of the same name in another case go too, whichever
+// comes first in the file.
+TEST(PropExchangeIniFile, ClearingIgnoresTheCaseOfSectionNames)
+{
+    CString strFile = TempIniPath("qiv-propexchange-case.ini");
+    FILE* pFile = fopen(strFile, "wb");
+    ASSERT_NE(nullptr, pFile);
+    fputs("[commandbars]\r\nWert=klein\r\n"
+          "[CommandBars]\r\nWert=alt\r\n"
+          "[COMMANDBARS\\bar0]\r\nWert=1\r\n"
+          "[CommandBarsAndere]\r\nWert=2\r\n"
+          "[Anders]\r\nWert=3\r\n", pFile);
+    fclose(pFile);
+
+    {
+        CXTPPropExchangeIniFile px(FALSE, nullptr, "CommandBars");
+        px.AssignFile(strFile);
+        px.ClearSection();
+    }
+    char szNames[4000] = {};
+    DWORD nLength = ::GetPrivateProfileSectionNamesA(szNames, sizeof(szNames), strFile);
+    std::vector<std::string> names;
+    for (const char* psz = szNames; psz < szNames + nLength && *psz; psz += strlen(psz) + 1)
+        names.push_back(psz);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"Anders", "CommandBarsAndere"}), names);
+
+    CXTPPropExchangeIniFile px(TRUE, nullptr, "CommandBars");
+    px.AssignFile(strFile);
+    CString str("leer");
+    EXPECT_FALSE(ExchangeStringPropertyNoDefault(&px, "Wert", str));
+    EXPECT_STREQ("leer", str);
     ::DeleteFileA(strFile);
 }
 

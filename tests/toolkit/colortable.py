@@ -140,7 +140,13 @@ DARK = [0x202020, 0x000000, 0x800080, 0x008000, 0x000000, 0x000000, 0xFFFFFF, 0x
         0x808080, 0x00FF00, 0xFFFFFF, 0xC0C0C0, 0xFFFFFF, 0x404040, 0x202020, 0xFFFFFF,
         0x000000, 0x000000, 0xFFFF00, 0x800080, 0x008000, 0x00FFFF]
 
+# Classic, with the window colour the same as the highlight colour: many
+# contrast corrections then start from two equal colours.
+WINDOW_IS_HIGHLIGHT = list(CLASSIC)
+WINDOW_IS_HIGHLIGHT[5] = WINDOW_IS_HIGHLIGHT[13] = 0x17988C
+
 if __name__ == '__main__':
     emit('classic', CLASSIC)
     emit('dark', DARK)
+    emit('window = highlight', WINDOW_IS_HIGHLIGHT)
     emit('classic, low colour', CLASSIC, True)

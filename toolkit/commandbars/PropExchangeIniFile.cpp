@@ -14,6 +14,13 @@ std::wstring Wide(LPCSTR psz)
     return AfxAnsiToWide(psz ? psz : "");
 }
 
+std::wstring Upper(std::wstring text)
+{
+    if (!text.empty())
+        ::CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
 } // namespace
 
 CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(BOOL bLoading, LPCSTR pszParentSection,
@@ -115,7 +122,11 @@ BOOL CXTPPropExchangeIniFile::ExchangeValue(LPCSTR pszName, int nType, void* pVa
         return CopyTypedValue(nType, pValue, pDefault);
     if (ValueToText(FALSE, nType, pValue, strText))
         return TRUE;
-    return CopyTypedValue(nType, pValue, pDefault);
+    // A rectangle or size with numbers missing takes the default; any other
+    // text that does not convert is refused and the variable keeps its value.
+    if (nType == XTP_VT_RECT || nType == XTP_VT_SIZE)
+        return CopyTypedValue(nType, pValue, pDefault);
+    return FALSE;
 }
 
 CXTPPropExchange* CXTPPropExchangeIniFile::OpenSection(LPCSTR pszName)
@@ -147,12 +158,15 @@ void CXTPPropExchangeIniFile::ClearSection()
         names.resize(names.size() * 2);
     }
 
-    CString strPrefix = m_strSectionName + "\\";
+    // The profile calls find sections without regard to case, so the names
+    // are compared the same way: "[commandbars]" is this section too, and
+    // deleting by an exact name would take whichever of the two comes first.
+    std::wstring section = Upper(Wide(m_strSectionName));
+    std::wstring prefix = section + L"\\";
     for (const wchar_t* pszName = names.data(); *pszName; pszName += wcslen(pszName) + 1)
     {
-        CString strName = AfxWideToAnsi(pszName);
-        if (strName == m_strSectionName
-            || strName.Left(strPrefix.GetLength()) == strPrefix)
+        std::wstring name = Upper(pszName);
+        if (name == section || name.compare(0, prefix.size(), prefix) == 0)
             ::WritePrivateProfileStringW(pszName, nullptr, nullptr, file.c_str());
     }
 }

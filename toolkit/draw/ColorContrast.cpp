@@ -2,9 +2,18 @@
 // points in a cube weighted 195 : 390 : 65 (red, green, blue), so green
 // counts most towards how different two colours look. All of it runs in
 // floating point; results are rounded to the nearest channel value.
+//
+// Which way a colour moves depends on comparing two computed values. Both
+// sides of such a comparison must carry the same precision: the build keeps
+// doubles in SSE2 registers (no 80-bit x87 intermediates), and the brightness
+// order of two colours is decided on exact integers.
 #include "toolkit/draw/ColorManager.h"
 
+#include <float.h>
 #include <math.h>
+
+static_assert(FLT_EVAL_METHOD == 0,
+              "floating point must be evaluated in the precision of its type (SSE2 on x86)");
 
 namespace {
 
@@ -53,6 +62,16 @@ double Brightness(COLORREF clr)
     return ToPoint(clr).Length();
 }
 
+// The squared brightness times 255 squared, exactly: orders colours by
+// brightness without any rounding.
+long long ScaledSquaredBrightness(COLORREF clr)
+{
+    long long r = GetRValue(clr) * 195LL;
+    long long g = GetGValue(clr) * 390LL;
+    long long b = GetBValue(clr) * 65LL;
+    return r * r + g * g + b * b;
+}
+
 // Dark colours need up to twice the distance to stand out; from brightness
 // 220 on the threshold applies as given.
 double AdjustedThreshold(COLORREF clr, double dThreshold)
@@ -99,7 +118,8 @@ COLORREF CXTPColorManager::EnsureContrast(COLORREF clrA, COLORREF clrB, double d
     double c = Brightness(clrA);
 
     // Move b towards white when a leaves room above it, else towards black.
-    double dReference = c < Brightness(clrB) ? dMaxBrightness - d : d;
+    bool bAIsDarker = ScaledSquaredBrightness(clrA) < ScaledSquaredBrightness(clrB);
+    double dReference = bAIsDarker ? dMaxBrightness - d : d;
     BOOL bFromWhite = dReference >= c;
 
     ColorPoint a = ToPoint(clrA);
