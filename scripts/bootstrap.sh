@@ -20,7 +20,7 @@ packages=(
     mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
-    libz-mingw-w64-dev dpkg-dev python3 make chromium ccache
+    libz-mingw-w64-dev dpkg-dev python3 make chromium ccache locales
 )
 
 missing=()
@@ -60,6 +60,18 @@ for triple in i686-w64-mingw32 x86_64-w64-mingw32; do
         [ -x "$alt" ] && $SUDO update-alternatives --set $triple-$tool "$alt" >/dev/null 2>&1 || true
     done
 done
+
+# The German locale Wine runs under (scripts/wine-env.sh): Wine takes its
+# user-interface language from it. Listed in /etc/locale.gen, so that a later
+# locale-gen (an update of the locales package runs one) keeps it.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    if grep -qs '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        $SUDO sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    elif ! grep -qs '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    fi
+    $SUDO locale-gen >/dev/null
+fi
 
 if [ "$need_src" = 1 ]; then
     work=$(mktemp -d)

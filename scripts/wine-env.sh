@@ -13,5 +13,12 @@ fi
 export WINEDEBUG=-all
 # No desktop or menu integration, no .NET or Gecko installers.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d${QIV_WINEDLLOVERRIDES:+;$QIV_WINEDLLOVERRIDES}"
-# Windows-1252 as the ANSI code page: Wine takes it from the Unix locale.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# A German Windows, as our users run: Wine takes its user-interface language
+# and the ANSI code page (Windows-1252 for German) from the Unix locale, which
+# scripts/bootstrap.sh generates. Without it, C.UTF-8 keeps the code page and
+# the tests of German system texts fail.
+if locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+else
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8
+fi

@@ -34,6 +34,16 @@ CString Buttons(CPropertySheet* pSheet)
     return str;
 }
 
+// A button's text without its mnemonic ampersand.
+CString ButtonText(CPropertySheet* pSheet, int nID)
+{
+    CString str;
+    if (CWnd* pButton = pSheet->GetDlgItem(nID))
+        pButton->GetWindowText(str);
+    str.Remove('&');
+    return str;
+}
+
 CString ItemText(CPropertyPage* pPage, int nID)
 {
     CString str;
@@ -170,6 +180,25 @@ TEST(SetupWizard, CancelOnTheFirstPageChangesNothing)
     EXPECT_EQ(::GetFileAttributesA(scratch.Root() + "\\Ziel"), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(FileExists(scratch.Favourites() + "Qivnotes.lnk"));
     EXPECT_FALSE(KeyExists(scratch.Places().hClasses, ".qiv"));
+}
+
+// The sheet's buttons carry the system's own texts, German as the pages.
+TEST(SetupWizard, ButtonsShowTheSystemsGermanTexts)
+{
+    CScratchInstall scratch;
+    scratch.FillSource();
+    CWizardDlg wizard(scratch.Places());
+    wizard.m_linksPage.m_strFavourites = scratch.Favourites();
+    CString back, next, cancel;
+    auto read = [&] {
+        back = ButtonText(&wizard, ID_WIZBACK);
+        next = ButtonText(&wizard, ID_WIZNEXT);
+        cancel = ButtonText(&wizard, IDCANCEL);
+    };
+    EXPECT_EQ(Walk(wizard, {{&wizard.m_welcomePage, "N", read, PSBTN_CANCEL}}), IDCANCEL);
+    EXPECT_STREQ(back, "< Zurü" "ck");
+    EXPECT_STREQ(next, "Weiter >");
+    EXPECT_STREQ(cancel, "Abbrechen");
 }
 
 // A destination that names no drive or server is refused with a message, and
