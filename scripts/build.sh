@@ -10,7 +10,8 @@ if ! command -v i686-w64-mingw32-g++-posix >/dev/null || ! command -v x86_64-w64
    || ! command -v wine >/dev/null || [ ! -x /usr/lib/wine/wine64 ] \
    || ! command -v Xvfb >/dev/null || [ ! -d /usr/share/wine/fonts ] || ! command -v ninja >/dev/null \
    || [ ! -f /usr/src/googletest/CMakeLists.txt ] || [ ! -f "$top/third_party/libpng-src/png.h" ] \
-   || [ ! -f /usr/i686-w64-mingw32/lib/libz.a ] || [ ! -f /usr/x86_64-w64-mingw32/lib/libz.a ]; then
+   || [ ! -f /usr/i686-w64-mingw32/lib/libz.a ] || [ ! -f /usr/x86_64-w64-mingw32/lib/libz.a ] \
+   || ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
     "$top/scripts/bootstrap.sh"
 fi
 # Several trees of the same sources (the twin, other checkouts) share one
