@@ -36,6 +36,18 @@ CString RawText(LPCSTR pszFile, LPCSTR pszSection, LPCSTR pszKey)
     return CString(buffer.data());
 }
 
+// The file's section names, sorted.
+std::vector<std::string> SectionNames(LPCSTR pszFile)
+{
+    char szNames[4000] = {};
+    DWORD nLength = ::GetPrivateProfileSectionNamesA(szNames, sizeof(szNames), pszFile);
+    std::vector<std::string> names;
+    for (const char* psz = szNames; psz < szNames + nLength && *psz; psz += strlen(psz) + 1)
+        names.push_back(psz);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 BOOL FileExists(LPCSTR pszFile)
 {
     return ::GetFileAttributesA(pszFile) != INVALID_FILE_ATTRIBUTES;
@@ -330,13 +342,7 @@ TEST(PropExchangeIniFile, ClearingTakesTheSectionAndItsChildren)
         n = 3;
         EXPECT_TRUE(ExchangeIntProperty(&px, "Neu", n, 0));
     }
-    char szNames[4000] = {};
-    DWORD nLength = ::GetPrivateProfileSectionNamesA(szNames, sizeof(szNames), strFile);
-    std::vector<std::string> names;
-    for (const char* psz = szNames; psz < szNames + nLength && *psz; psz += strlen(psz) + 1)
-        names.push_back(psz);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"Anders", "Leiste", "LeisteAndere"}), names);
+    EXPECT_EQ((std::vector<std::string>{"Anders", "Leiste", "LeisteAndere"}), SectionNames(strFile));
     EXPECT_STREQ("<fehlt>", RawText(strFile, "Leiste", "Wert"));
     EXPECT_STREQ("3", RawText(strFile, "Leiste", "Neu"));
     ::DeleteFileA(strFile);
@@ -362,13 +368,7 @@ TEST(PropExchangeIniFile, ClearingIgnoresTheCaseOfSectionNames)
         px.AssignFile(strFile);
         px.ClearSection();
     }
-    char szNames[4000] = {};
-    DWORD nLength = ::GetPrivateProfileSectionNamesA(szNames, sizeof(szNames), strFile);
-    std::vector<std::string> names;
-    for (const char* psz = szNames; psz < szNames + nLength && *psz; psz += strlen(psz) + 1)
-        names.push_back(psz);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"Anders", "CommandBarsAndere"}), names);
+    EXPECT_EQ((std::vector<std::string>{"Anders", "CommandBarsAndere"}), SectionNames(strFile));
 
     CXTPPropExchangeIniFile px(TRUE, nullptr, "CommandBars");
     px.AssignFile(strFile);
