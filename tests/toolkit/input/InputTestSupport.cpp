@@ -1,0 +1,90 @@
+#include "InputTestSupport.h"
+
+namespace {
+
+// The normalised coordinate whose pixel (coordinate × size / 65536, rounded
+// down) is the wanted one.
+LONG Normalise(LONG nPixel, int nSize)
+{
+    return static_cast<LONG>((static_cast<LONGLONG>(nPixel) * 65536 + nSize - 1) / nSize);
+}
+
+void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = dwFlags;
+    ::SendInput(1, &input, sizeof(input));
+    PumpInputMessages();
+}
+
+} // namespace
+
+void PumpInputMessages()
+{
+    // A few rounds: dispatching may post more.
+    for (int nRound = 0; nRound < 4; ++nRound)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+BOOL MoveMouseTo(POINT ptScreen)
+{
+    int cx = ::GetSystemMetrics(SM_CXSCREEN);
+    int cy = ::GetSystemMetrics(SM_CYSCREEN);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(ptScreen.x, cx),
+              Normalise(ptScreen.y, cy));
+    POINT pt;
+    ::GetCursorPos(&pt);
+    return pt.x == ptScreen.x && pt.y == ptScreen.y;
+}
+
+void PressLeftButton()
+{
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
+void ReleaseLeftButton()
+{
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void TapKey(WORD wVirtualKey)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = wVirtualKey;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+    PumpInputMessages();
+}
+
+BOOL MakeForeground(HWND hWnd)
+{
+    ::ShowWindow(hWnd, SW_SHOW);
+    ::SetForegroundWindow(hWnd);
+    PumpInputMessages();
+    return ::GetForegroundWindow() == hWnd;
+}
+
+CFullDragSettingScope::CFullDragSettingScope(BOOL bFullDrag)
+    : m_bOld(FALSE)
+{
+    ::SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &m_bOld, 0);
+    ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, bFullDrag, nullptr, 0);
+}
+
+CFullDragSettingScope::~CFullDragSettingScope()
+{
+    ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, m_bOld, nullptr, 0);
+}

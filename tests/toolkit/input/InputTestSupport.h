@@ -1,0 +1,35 @@
+// Real mouse and keyboard input for the serial input tests: SendInput moves
+// the shared pointer and presses its buttons, so these tests run one at a
+// time in their own executable, with their window in the foreground.
+#pragma once
+
+#include "framework/core/AfxWin.h"
+
+// Moves the pointer to a screen point (absolute input) and dispatches what
+// the move caused. FALSE when the pointer did not arrive there.
+BOOL MoveMouseTo(POINT ptScreen);
+// Presses or releases the left button where the pointer is, then
+// dispatches what it caused.
+void PressLeftButton();
+void ReleaseLeftButton();
+// Presses and releases one key.
+void TapKey(WORD wVirtualKey);
+// Dispatches every message waiting in the thread's queue.
+void PumpInputMessages();
+// Brings a top-level window to the foreground; FALSE when it did not get
+// there.
+BOOL MakeForeground(HWND hWnd);
+
+// Sets the system's full-window-drag setting for its lifetime and puts the
+// old one back at the end (the setting is seen by every process).
+class CFullDragSettingScope
+{
+public:
+    explicit CFullDragSettingScope(BOOL bFullDrag);
+    ~CFullDragSettingScope();
+    CFullDragSettingScope(const CFullDragSettingScope&) = delete;
+    CFullDragSettingScope& operator=(const CFullDragSettingScope&) = delete;
+
+private:
+    BOOL m_bOld;
+};
