@@ -1,0 +1,379 @@
+// Every rectangle is clipped to the bar's client area before its pixels are
+// copied, so no copy reaches outside the cached picture. Pictures are 32-bit
+// DIB sections; pixels move between them with BitBlt and are compared and
+// blended in place.
+#include "toolkit/commandbars/Animation.h"
+
+#include "toolkit/draw/BitmapHelpers.h"
+#include "toolkit/draw/BufferDC.h"
+#include "toolkit/draw/ScopedDC.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool RectContains(const CRect& rcOuter, const CRect& rcInner)
+{
+    return rcInner.left >= rcOuter.left && rcInner.top >= rcOuter.top
+           && rcInner.right <= rcOuter.right && rcInner.bottom <= rcOuter.bottom;
+}
+
+bool RectsMeet(const CRect& a, const CRect& b)
+{
+    CRect rc;
+    return rc.IntersectRect(&a, &b) != FALSE;
+}
+
+size_t PictureBytes(const CRect& rect)
+{
+    return static_cast<size_t>(rect.Width()) * static_cast<size_t>(rect.Height()) * 4;
+}
+
+} // namespace
+
+// ---- one animated rectangle ---------------------------------------------------
+
+CXTPCommandBarAnimation::CAnimateInfo::CAnimateInfo(HDC hDC, const CRect& rect)
+    : m_hbmNew(Create32BitDIBSection(hDC, rect.Width(), rect.Height(), &m_pNewBits))
+    , m_hbmOld(Create32BitDIBSection(hDC, rect.Width(), rect.Height(), &m_pOldBits))
+    , m_rect(rect)
+    , m_nStep(1)
+{
+}
+
+CXTPCommandBarAnimation::CAnimateInfo::~CAnimateInfo()
+{
+    if (m_hbmNew != nullptr)
+        ::DeleteObject(m_hbmNew);
+    if (m_hbmOld != nullptr)
+        ::DeleteObject(m_hbmOld);
+}
+
+// ---- the animation ------------------------------------------------------------
+
+CXTPCommandBarAnimation::CXTPCommandBarAnimation(CWnd* pWnd, DrawFunc fnDraw, OptionFunc fnOption)
+    : m_pWnd(pWnd)
+    , m_fnDraw(std::move(fnDraw))
+    , m_fnOption(std::move(fnOption))
+    , m_hbmCache(nullptr)
+    , m_sizeCache(0, 0)
+    , m_bDirty(FALSE)
+    , m_bTimer(FALSE)
+    , m_bAnimation(FALSE)
+    , m_dwFlags(0)
+{
+}
+
+CXTPCommandBarAnimation::~CXTPCommandBarAnimation()
+{
+    RemoveAll();
+    DeleteCache();
+}
+
+BOOL CXTPCommandBarAnimation::IsAnimationOn() const
+{
+    return m_bAnimation || (m_fnOption && m_fnOption());
+}
+
+const CXTPCommandBarAnimation::CAnimateInfo* CXTPCommandBarAnimation::GetAnimation(INT_PTR nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetAnimationCount())
+        return nullptr;
+    return m_arrAnimations[static_cast<size_t>(nIndex)];
+}
+
+CRect CXTPCommandBarAnimation::GetClientRect() const
+{
+    CRect rect(0, 0, 0, 0);
+    if (m_pWnd != nullptr && ::IsWindow(m_pWnd->m_hWnd))
+        ::GetClientRect(m_pWnd->m_hWnd, &rect);
+    return rect;
+}
+
+HDC CXTPCommandBarAnimation::GetTargetDC()
+{
+    return ::GetDC(m_pWnd->m_hWnd);
+}
+
+void CXTPCommandBarAnimation::ReleaseTargetDC(HDC hDC)
+{
+    ::ReleaseDC(m_pWnd->m_hWnd, hDC);
+}
+
+void CXTPCommandBarAnimation::DeleteCache()
+{
+    if (m_hbmCache != nullptr)
+        ::DeleteObject(m_hbmCache);
+    m_hbmCache = nullptr;
+    m_sizeCache = CSize(0, 0);
+}
+
+BOOL CXTPCommandBarAnimation::CreateCache(const CSize& size)
+{
+    DeleteCache();
+    if (size.cx <= 0 || size.cy <= 0)
+        return FALSE;
+    m_hbmCache = Create32BitDIBSection(nullptr, size.cx, size.cy, nullptr);
+    if (m_hbmCache != nullptr)
+        m_sizeCache = size;
+    return m_hbmCache != nullptr;
+}
+
+void CXTPCommandBarAnimation::DrawClipped(CDC* pDC, const CRect& rcClip)
+{
+    int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rcClip);
+    if (m_fnDraw)
+        m_fnDraw(pDC, rcClip);
+    pDC->RestoreDC(nSaved);
+}
+
+void CXTPCommandBarAnimation::KillTimer()
+{
+    if (m_bTimer && m_pWnd != nullptr && ::IsWindow(m_pWnd->m_hWnd))
+        ::KillTimer(m_pWnd->m_hWnd, TIMER_ID);
+    m_bTimer = FALSE;
+}
+
+void CXTPCommandBarAnimation::RemoveAll()
+{
+    for (CAnimateInfo* pInfo : m_arrAnimations)
+        delete pInfo;
+    m_arrAnimations.clear();
+    KillTimer();
+}
+
+void CXTPCommandBarAnimation::Reset()
+{
+    DeleteCache();
+    RemoveAll();
+}
+
+void CXTPCommandBarAnimation::BlendPixels(BYTE* pDest, const BYTE* pOld, int nWidth, int nHeight,
+                                          const BYTE* pNew, int nWeight)
+{
+    const size_t nPixels = static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight);
+    const int nInverse = 255 - nWeight;
+    for (size_t i = 0; i < nPixels; ++i)
+    {
+        pDest[0] = static_cast<BYTE>((pNew[0] * nWeight + pOld[0] * nInverse) >> 8);
+        pDest[1] = static_cast<BYTE>((pNew[1] * nWeight + pOld[1] * nInverse) >> 8);
+        pDest[2] = static_cast<BYTE>((pNew[2] * nWeight + pOld[2] * nInverse) >> 8);
+        pDest += 4;
+        pOld += 4;
+        pNew += 4;
+    }
+}
+
+// ---- redraw -------------------------------------------------------------------
+
+void CXTPCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate)
+{
+    if (m_pWnd == nullptr || !::IsWindow(m_pWnd->m_hWnd))
+        return;
+    if (lpRect == nullptr || m_hbmCache == nullptr || !IsAnimationOn())
+    {
+        if (lpRect == nullptr)
+            DeleteCache();
+        m_bDirty = TRUE;
+        ::InvalidateRect(m_pWnd->m_hWnd, lpRect, FALSE);
+        return;
+    }
+
+    CRect rect;
+    CRect rcCache(CPoint(0, 0), m_sizeCache);
+    if (!rect.IntersectRect(lpRect, &rcCache))
+        return;
+
+    // The bar anew, in a picture of the cache's size.
+    CDC dcNew;
+    dcNew.CreateCompatibleDC(nullptr);
+    HBITMAP hbmNew = Create32BitDIBSection(nullptr, m_sizeCache.cx, m_sizeCache.cy, nullptr);
+    if (hbmNew == nullptr)
+        return;
+    HGDIOBJ hOldNew = ::SelectObject(dcNew.GetSafeHdc(), hbmNew);
+    DrawClipped(&dcNew, rect);
+
+    CXTPCompatibleDC dcCache(&dcNew, m_hbmCache);
+    if (bAnimate)
+    {
+        auto* pInfo = new CAnimateInfo(dcNew.GetSafeHdc(), rect);
+        if (pInfo->IsValid())
+        {
+            {
+                CXTPCompatibleDC dcInfoNew(&dcNew, pInfo->m_hbmNew);
+                dcInfoNew.BitBlt(0, 0, rect.Width(), rect.Height(), &dcNew, rect.left, rect.top, SRCCOPY);
+                CXTPCompatibleDC dcInfoOld(&dcNew, pInfo->m_hbmOld);
+                dcInfoOld.BitBlt(0, 0, rect.Width(), rect.Height(), &dcCache, rect.left, rect.top, SRCCOPY);
+            }
+            dcCache.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcNew, rect.left, rect.top,
+                           SRCCOPY);
+            ::GdiFlush();
+            if (std::memcmp(pInfo->m_pNewBits, pInfo->m_pOldBits, PictureBytes(rect)) == 0)
+                delete pInfo;   // nothing changed: nothing to fade
+            else
+                StartAnimation(pInfo);
+        }
+        else
+        {
+            delete pInfo;
+        }
+    }
+    else
+    {
+        // Drawn directly: animations under it end, those beside it keep out.
+        for (size_t i = 0; i < m_arrAnimations.size();)
+        {
+            CAnimateInfo* pInfo = m_arrAnimations[i];
+            if (RectContains(rect, pInfo->m_rect))
+            {
+                delete pInfo;
+                m_arrAnimations.erase(m_arrAnimations.begin() + static_cast<std::ptrdiff_t>(i));
+                continue;
+            }
+            if (RectsMeet(rect, pInfo->m_rect))
+                pInfo->m_arrExclude.push_back(rect);
+            ++i;
+        }
+        if (m_arrAnimations.empty())
+            KillTimer();
+        dcCache.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcNew, rect.left, rect.top,
+                       SRCCOPY);
+        if (HDC hDC = GetTargetDC())
+        {
+            ::BitBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), dcNew.GetSafeHdc(),
+                     rect.left, rect.top, SRCCOPY);
+            ReleaseTargetDC(hDC);
+        }
+    }
+    ::SelectObject(dcNew.GetSafeHdc(), hOldNew);
+    ::DeleteObject(hbmNew);
+}
+
+void CXTPCommandBarAnimation::StartAnimation(CAnimateInfo* pNew)
+{
+    for (size_t i = 0; i < m_arrAnimations.size();)
+    {
+        if (RectContains(pNew->m_rect, m_arrAnimations[i]->m_rect))
+        {
+            delete m_arrAnimations[i];
+            m_arrAnimations.erase(m_arrAnimations.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
+        ++i;
+    }
+    m_arrAnimations.push_back(pNew);
+    if (!m_bTimer)
+    {
+        ::SetTimer(m_pWnd->m_hWnd, TIMER_ID, TIMER_ELAPSE, nullptr);
+        m_bTimer = TRUE;
+    }
+    if (HDC hDC = GetTargetDC())
+    {
+        DrawStep(CDC::FromHandle(hDC), pNew);
+        ReleaseTargetDC(hDC);
+    }
+}
+
+void CXTPCommandBarAnimation::DrawStep(CDC* pDC, CAnimateInfo* pInfo)
+{
+    const CRect& rect = pInfo->m_rect;
+    if (pInfo->m_nStep < STEP_COUNT)
+    {
+        BYTE* pBlendBits = nullptr;
+        HBITMAP hbmBlend = Create32BitDIBSection(pDC->GetSafeHdc(), rect.Width(), rect.Height(), &pBlendBits);
+        if (hbmBlend != nullptr)
+        {
+            ::GdiFlush();
+            BlendPixels(pBlendBits, pInfo->m_pOldBits, rect.Width(), rect.Height(), pInfo->m_pNewBits,
+                        pInfo->m_nStep * 255 / STEP_COUNT);
+            CXTPCompatibleDC dcBlend(pDC, hbmBlend);
+            pDC->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcBlend, 0, 0, SRCCOPY);
+        }
+        if (hbmBlend != nullptr)
+            ::DeleteObject(hbmBlend);
+    }
+    else if (m_hbmCache != nullptr)
+    {
+        CXTPCompatibleDC dcCache(pDC, m_hbmCache);
+        pDC->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcCache, rect.left, rect.top,
+                    SRCCOPY);
+    }
+    ++pInfo->m_nStep;
+}
+
+void CXTPCommandBarAnimation::OnAnimate()
+{
+    if (m_pWnd == nullptr || !::IsWindow(m_pWnd->m_hWnd))
+        return;
+    if (HDC hDC = GetTargetDC())
+    {
+        CDC* pDC = CDC::FromHandle(hDC);
+        for (CAnimateInfo* pInfo : m_arrAnimations)
+        {
+            int nSaved = pDC->SaveDC();
+            for (const CRect& rcExclude : pInfo->m_arrExclude)
+                pDC->ExcludeClipRect(&rcExclude);
+            DrawStep(pDC, pInfo);
+            pDC->RestoreDC(nSaved);
+        }
+        ReleaseTargetDC(hDC);
+    }
+    auto itDone = std::remove_if(m_arrAnimations.begin(), m_arrAnimations.end(),
+                                 [](CAnimateInfo* pInfo) {
+                                     if (pInfo->m_nStep <= STEP_COUNT)
+                                         return false;
+                                     delete pInfo;
+                                     return true;
+                                 });
+    m_arrAnimations.erase(itDone, m_arrAnimations.end());
+    if (m_arrAnimations.empty())
+        KillTimer();
+}
+
+// ---- paint ----------------------------------------------------------------------
+
+void CXTPCommandBarAnimation::OnPaint(CDC* pDC, const CRect& rcPaintArg)
+{
+    CRect rcClient = GetClientRect();
+    if (m_hbmCache != nullptr && m_sizeCache != rcClient.Size())
+        DeleteCache();
+
+    if (m_dwFlags == 0 && !IsAnimationOn())
+    {
+        DeleteCache();
+        {
+            CXTPBufferDC dcBuffer(pDC->GetSafeHdc(), rcClient);
+            DrawClipped(&dcBuffer, rcPaintArg);
+        }
+        RemoveAll();
+    }
+    else if (m_bDirty || m_hbmCache == nullptr)
+    {
+        CRect rcPaint = rcPaintArg;
+        if (m_hbmCache == nullptr)
+        {
+            CreateCache(rcClient.Size());
+            rcPaint = rcClient;
+        }
+        if (m_hbmCache != nullptr)
+        {
+            CXTPCompatibleDC dcCache(pDC, m_hbmCache);
+            DrawClipped(&dcCache, rcPaint);
+            pDC->BitBlt(rcPaint.left, rcPaint.top, rcPaint.Width(), rcPaint.Height(), &dcCache,
+                        rcPaint.left, rcPaint.top, SRCCOPY);
+        }
+        else
+        {
+            DrawClipped(pDC, rcPaint);
+        }
+        RemoveAll();
+    }
+    else
+    {
+        CXTPCompatibleDC dcCache(pDC, m_hbmCache);
+        pDC->BitBlt(0, 0, m_sizeCache.cx, m_sizeCache.cy, &dcCache, 0, 0, SRCCOPY);
+    }
+    m_bDirty = FALSE;
+}
