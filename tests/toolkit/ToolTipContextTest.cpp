@@ -45,9 +45,15 @@ protected:
     HWND WindowUnderCursor(CPoint) const override { return g_hWndUnderCursor; }
 };
 
+// Its owner counts as in front unless the test says otherwise.
 class CTestContext : public CXTPToolTipContext
 {
+public:
+    BOOL m_bOwnerActive = TRUE;
+
 protected:
+    BOOL IsOwnerActive(CWnd*) const override { return m_bOwnerActive; }
+
     CWnd* CreateTipWindow(CWnd* pOwner) override
     {
         if (GetStyle() != xtpToolTipOffice)
@@ -67,7 +73,7 @@ protected:
 class CToolOwner : public CWnd
 {
 public:
-    UINT m_uToolFlags = XTP_TTF_SHOWINACTIVE;
+    UINT m_uToolFlags = 0;
     LPCSTR m_lpszText = "Werkzeug";
     int m_nWidthOfFirst = 30;
     std::string m_strAnswer;
@@ -185,6 +191,8 @@ TEST_F(ToolTipContextTest, SelfDrawnTipWaitsUnlessAnotherWasJustShown)
     int nTool = 0;
     for (const Case& c : cases)
     {
+        Hover(110);   // off the tools: hidden now
+        ASSERT_EQ(NONE, ShownId());
         nTool = (nTool + 1) % 3;
         g_dwNow += c.dwGap;
         Hover(10 + 30 * nTool);
@@ -195,6 +203,14 @@ TEST_F(ToolTipContextTest, SelfDrawnTipWaitsUnlessAnotherWasJustShown)
             EXPECT_EQ(101u + nTool, ShownId()) << c.dwGap;
         }
     }
+
+    // Straight from a shown tip to the next tool: leaving the old tool hides
+    // its tip, so the next move is within the reshow window.
+    g_dwNow += 1000;
+    Hover(10 + 30 * ((nTool + 1) % 3));
+    EXPECT_EQ(NONE, ShownId());
+    Hover(11 + 30 * ((nTool + 1) % 3));
+    EXPECT_EQ(101u + (nTool + 1) % 3, ShownId());
 
     // Off the tools the tip goes; a timer of a tool left before it ran
     // shows nothing.
@@ -262,11 +278,21 @@ TEST_F(ToolTipContextTest, ToolsAreRegisteredOnceAndTheLastKeepsNoText)
     Hover(110);
     EXPECT_EQ(0, Tip()->GetToolCount());
 
-    // Without the inactive flag nothing activates while the owner's
-    // application is not in front.
+    // While the owner's application is not in front only tools with the
+    // inactive flag activate the tip, and a visible tip goes.
+    m_context.m_bOwnerActive = FALSE;
     m_owner.m_uToolFlags = 0;
     Hover(10);
-    EXPECT_EQ(IsTopLevelOwnerActive(m_owner.m_hWnd), Tip()->IsActive());
+    EXPECT_FALSE(Tip()->IsActive());
+    Hover(110);
+    m_owner.m_uToolFlags = XTP_TTF_SHOWINACTIVE;
+    Hover(10);
+    EXPECT_TRUE(Tip()->IsActive());
+    ElapseInitialDelay();
+    EXPECT_EQ(101u, ShownId());
+    Hover(11);
+    EXPECT_FALSE(Tip()->IsWindowVisible());
+    EXPECT_FALSE(Tip()->IsActive());
 }
 
 TEST_F(ToolTipContextTest, TipStaysInsideTheWorkArea)

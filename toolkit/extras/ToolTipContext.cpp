@@ -286,6 +286,11 @@ CWnd* CXTPToolTipContext::CreateTipWindow(CWnd* pOwner)
     return pSelfDrawn;
 }
 
+BOOL CXTPToolTipContext::IsOwnerActive(CWnd* pOwner) const
+{
+    return IsTopLevelOwnerActive(pOwner->m_hWnd);
+}
+
 void CXTPToolTipContext::InitTipWindow()
 {
     m_pToolTip->SendMessage(TTM_SETMAXTIPWIDTH, 0, m_nMaxTipWidth);
@@ -335,7 +340,7 @@ void CXTPToolTipContext::ProcessMouseMessage(CWnd* pOwner, MSG* pMsg)
     if (AnyButtonDown())
         return;
 
-    BOOL bActive = IsTopLevelOwnerActive(pOwner->m_hWnd);
+    BOOL bActive = IsOwnerActive(pOwner);
     if (m_pToolTip != nullptr && m_pToolTip->m_hWnd != nullptr && m_pToolTip->IsWindowVisible() && !bActive)
     {
         m_pToolTip->SendMessage(TTM_ACTIVATE, FALSE);

@@ -116,6 +116,8 @@ protected:
     // A new tip window of the current style owned by pOwner; null when it
     // can't be made.
     virtual CWnd* CreateTipWindow(CWnd* pOwner);
+    // TRUE while the owner's application is in front.
+    virtual BOOL IsOwnerActive(CWnd* pOwner) const;
 
 private:
     void DestroyToolTip();

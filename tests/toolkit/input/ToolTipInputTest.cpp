@@ -43,6 +43,9 @@ class ToolTipInputTest : public testing::Test
 protected:
     void SetUp() override
     {
+        // Away from where the window comes, so no tool is hovered before
+        // the test moves there.
+        ASSERT_TRUE(MoveMouseTo(CPoint(5, 5)));
         ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "Werkzeuge", WS_OVERLAPPEDWINDOW,
                                      100, 100, 400, 200, nullptr, nullptr));
         ASSERT_TRUE(MakeForeground(m_owner.m_hWnd));
