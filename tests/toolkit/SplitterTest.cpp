@@ -78,9 +78,12 @@ class XTSplitterTest : public testing::Test
 protected:
     void SetUp() override
     {
+        // Top-most, away from where most test windows go: the tracker test
+        // reads the window's pixels back.
         m_pFrame = new CFrameWnd;
         ASSERT_TRUE(m_pFrame->Create(nullptr, "Teiler", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                     CRect(0, 0, 640, 420)));
+                                     CRect(600, 560, 1240, 980)));
+        m_pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     void TearDown() override
     {
