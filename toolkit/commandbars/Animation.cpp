@@ -1,15 +1,16 @@
 // Every rectangle is clipped to the bar's client area before its pixels are
 // copied, so no copy reaches outside the cached picture. Pictures are 32-bit
-// DIB sections; pixels move between them with BitBlt and are compared and
-// blended in place.
+// bottom-up DIB sections: rows move between them with memcpy and are
+// compared and blended in place. The cache and each fade keep their memory
+// DC for their lifetime, so a step costs one blend and one blit.
 #include "toolkit/commandbars/Animation.h"
 
 #include "toolkit/draw/BitmapHelpers.h"
 #include "toolkit/draw/BufferDC.h"
-#include "toolkit/draw/ScopedDC.h"
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -37,17 +38,29 @@ size_t PictureBytes(const CRect& rect)
 CXTPCommandBarAnimation::CAnimateInfo::CAnimateInfo(HDC hDC, const CRect& rect)
     : m_hbmNew(Create32BitDIBSection(hDC, rect.Width(), rect.Height(), &m_pNewBits))
     , m_hbmOld(Create32BitDIBSection(hDC, rect.Width(), rect.Height(), &m_pOldBits))
+    , m_hbmBlend(Create32BitDIBSection(hDC, rect.Width(), rect.Height(), &m_pBlendBits))
+    , m_hdcBlend(::CreateCompatibleDC(hDC))
+    , m_hOldBlend(nullptr)
     , m_rect(rect)
     , m_nStep(1)
 {
+    if (m_hdcBlend != nullptr && m_hbmBlend != nullptr)
+        m_hOldBlend = ::SelectObject(m_hdcBlend, m_hbmBlend);
 }
 
 CXTPCommandBarAnimation::CAnimateInfo::~CAnimateInfo()
 {
-    if (m_hbmNew != nullptr)
-        ::DeleteObject(m_hbmNew);
-    if (m_hbmOld != nullptr)
-        ::DeleteObject(m_hbmOld);
+    if (m_hdcBlend != nullptr)
+    {
+        if (m_hOldBlend != nullptr)
+            ::SelectObject(m_hdcBlend, m_hOldBlend);
+        ::DeleteDC(m_hdcBlend);
+    }
+    for (HBITMAP hBitmap : { m_hbmNew, m_hbmOld, m_hbmBlend })
+    {
+        if (hBitmap != nullptr)
+            ::DeleteObject(hBitmap);
+    }
 }
 
 // ---- the animation ------------------------------------------------------------
@@ -57,6 +70,8 @@ CXTPCommandBarAnimation::CXTPCommandBarAnimation(CWnd* pWnd, DrawFunc fnDraw, Op
     , m_fnDraw(std::move(fnDraw))
     , m_fnOption(std::move(fnOption))
     , m_hbmCache(nullptr)
+    , m_pCacheBits(nullptr)
+    , m_hOldCache(nullptr)
     , m_sizeCache(0, 0)
     , m_bDirty(FALSE)
     , m_bTimer(FALSE)
@@ -103,9 +118,16 @@ void CXTPCommandBarAnimation::ReleaseTargetDC(HDC hDC)
 
 void CXTPCommandBarAnimation::DeleteCache()
 {
+    if (m_dcCache.GetSafeHdc() != nullptr)
+    {
+        ::SelectObject(m_dcCache.GetSafeHdc(), m_hOldCache);
+        m_dcCache.DeleteDC();
+    }
     if (m_hbmCache != nullptr)
         ::DeleteObject(m_hbmCache);
     m_hbmCache = nullptr;
+    m_pCacheBits = nullptr;
+    m_hOldCache = nullptr;
     m_sizeCache = CSize(0, 0);
 }
 
@@ -114,10 +136,40 @@ BOOL CXTPCommandBarAnimation::CreateCache(const CSize& size)
     DeleteCache();
     if (size.cx <= 0 || size.cy <= 0)
         return FALSE;
-    m_hbmCache = Create32BitDIBSection(nullptr, size.cx, size.cy, nullptr);
-    if (m_hbmCache != nullptr)
-        m_sizeCache = size;
-    return m_hbmCache != nullptr;
+    m_hbmCache = Create32BitDIBSection(nullptr, size.cx, size.cy, &m_pCacheBits);
+    if (m_hbmCache == nullptr || !m_dcCache.CreateCompatibleDC(nullptr))
+    {
+        DeleteCache();
+        return FALSE;
+    }
+    m_hOldCache = ::SelectObject(m_dcCache.GetSafeHdc(), m_hbmCache);
+    m_sizeCache = size;
+    return TRUE;
+}
+
+void CXTPCommandBarAnimation::CopyFromCache(BYTE* pPicture, const CRect& rect) const
+{
+    const size_t nRowBytes = static_cast<size_t>(rect.Width()) * 4;
+    for (int y = rect.top; y < rect.bottom; ++y)
+    {
+        const size_t nCacheRow = static_cast<size_t>(m_sizeCache.cy - 1 - y);
+        const size_t nRow = static_cast<size_t>(rect.bottom - 1 - y);
+        std::memcpy(pPicture + nRow * nRowBytes,
+                    m_pCacheBits + (nCacheRow * static_cast<size_t>(m_sizeCache.cx) + static_cast<size_t>(rect.left)) * 4,
+                    nRowBytes);
+    }
+}
+
+void CXTPCommandBarAnimation::CopyToCache(const BYTE* pPicture, const CRect& rect)
+{
+    const size_t nRowBytes = static_cast<size_t>(rect.Width()) * 4;
+    for (int y = rect.top; y < rect.bottom; ++y)
+    {
+        const size_t nCacheRow = static_cast<size_t>(m_sizeCache.cy - 1 - y);
+        const size_t nRow = static_cast<size_t>(rect.bottom - 1 - y);
+        std::memcpy(m_pCacheBits + (nCacheRow * static_cast<size_t>(m_sizeCache.cx) + static_cast<size_t>(rect.left)) * 4,
+                    pPicture + nRow * nRowBytes, nRowBytes);
+    }
 }
 
 void CXTPCommandBarAnimation::DrawClipped(CDC* pDC, const CRect& rcClip)
@@ -186,69 +238,69 @@ void CXTPCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate)
     if (!rect.IntersectRect(lpRect, &rcCache))
         return;
 
-    // The bar anew, in a picture of the cache's size.
-    CDC dcNew;
-    dcNew.CreateCompatibleDC(nullptr);
-    HBITMAP hbmNew = Create32BitDIBSection(nullptr, m_sizeCache.cx, m_sizeCache.cy, nullptr);
-    if (hbmNew == nullptr)
-        return;
-    HGDIOBJ hOldNew = ::SelectObject(dcNew.GetSafeHdc(), hbmNew);
-    DrawClipped(&dcNew, rect);
-
-    CXTPCompatibleDC dcCache(&dcNew, m_hbmCache);
+    // The bar's new picture of the rectangle: the fade's new picture, or a
+    // picture of its own for a direct redraw.
+    std::unique_ptr<CAnimateInfo> pInfo;
+    HBITMAP hbmNew = nullptr;
+    BYTE* pNewBits = nullptr;
     if (bAnimate)
     {
-        auto* pInfo = new CAnimateInfo(dcNew.GetSafeHdc(), rect);
-        if (pInfo->IsValid())
-        {
-            {
-                CXTPCompatibleDC dcInfoNew(&dcNew, pInfo->m_hbmNew);
-                dcInfoNew.BitBlt(0, 0, rect.Width(), rect.Height(), &dcNew, rect.left, rect.top, SRCCOPY);
-                CXTPCompatibleDC dcInfoOld(&dcNew, pInfo->m_hbmOld);
-                dcInfoOld.BitBlt(0, 0, rect.Width(), rect.Height(), &dcCache, rect.left, rect.top, SRCCOPY);
-            }
-            dcCache.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcNew, rect.left, rect.top,
-                           SRCCOPY);
-            ::GdiFlush();
-            if (std::memcmp(pInfo->m_pNewBits, pInfo->m_pOldBits, PictureBytes(rect)) == 0)
-                delete pInfo;   // nothing changed: nothing to fade
-            else
-                StartAnimation(pInfo);
-        }
-        else
-        {
-            delete pInfo;
-        }
+        pInfo.reset(new CAnimateInfo(nullptr, rect));
+        if (!pInfo->IsValid())
+            return;
+        hbmNew = pInfo->m_hbmNew;
+        pNewBits = pInfo->m_pNewBits;
     }
     else
     {
-        // Drawn directly: animations under it end, those beside it keep out.
-        for (size_t i = 0; i < m_arrAnimations.size();)
-        {
-            CAnimateInfo* pInfo = m_arrAnimations[i];
-            if (RectContains(rect, pInfo->m_rect))
-            {
-                delete pInfo;
-                m_arrAnimations.erase(m_arrAnimations.begin() + static_cast<std::ptrdiff_t>(i));
-                continue;
-            }
-            if (RectsMeet(rect, pInfo->m_rect))
-                pInfo->m_arrExclude.push_back(rect);
-            ++i;
-        }
-        if (m_arrAnimations.empty())
-            KillTimer();
-        dcCache.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcNew, rect.left, rect.top,
-                       SRCCOPY);
-        if (HDC hDC = GetTargetDC())
-        {
-            ::BitBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), dcNew.GetSafeHdc(),
-                     rect.left, rect.top, SRCCOPY);
-            ReleaseTargetDC(hDC);
-        }
+        hbmNew = Create32BitDIBSection(nullptr, rect.Width(), rect.Height(), &pNewBits);
+        if (hbmNew == nullptr)
+            return;
     }
-    ::SelectObject(dcNew.GetSafeHdc(), hOldNew);
+    {
+        CDC dcNew;
+        dcNew.CreateCompatibleDC(nullptr);
+        HGDIOBJ hOld = ::SelectObject(dcNew.GetSafeHdc(), hbmNew);
+        ::SetViewportOrgEx(dcNew.GetSafeHdc(), -rect.left, -rect.top, nullptr);
+        DrawClipped(&dcNew, rect);
+        ::SelectObject(dcNew.GetSafeHdc(), hOld);
+    }
+    ::GdiFlush();
+
+    if (bAnimate)
+    {
+        CopyFromCache(pInfo->m_pOldBits, rect);
+        CopyToCache(pNewBits, rect);
+        // Nothing changed: nothing to fade.
+        if (std::memcmp(pInfo->m_pNewBits, pInfo->m_pOldBits, PictureBytes(rect)) != 0)
+            StartAnimation(pInfo.release());
+        return;
+    }
+
+    // Drawn directly: animations under it end, those beside it keep out.
+    for (size_t i = 0; i < m_arrAnimations.size();)
+    {
+        CAnimateInfo* pRunning = m_arrAnimations[i];
+        if (RectContains(rect, pRunning->m_rect))
+        {
+            delete pRunning;
+            m_arrAnimations.erase(m_arrAnimations.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
+        if (RectsMeet(rect, pRunning->m_rect))
+            pRunning->m_arrExclude.push_back(rect);
+        ++i;
+    }
+    if (m_arrAnimations.empty())
+        KillTimer();
+    CopyToCache(pNewBits, rect);
     ::DeleteObject(hbmNew);
+    if (HDC hDC = GetTargetDC())
+    {
+        ::BitBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), m_dcCache.GetSafeHdc(), rect.left,
+                 rect.top, SRCCOPY);
+        ReleaseTargetDC(hDC);
+    }
 }
 
 void CXTPCommandBarAnimation::StartAnimation(CAnimateInfo* pNew)
@@ -281,24 +333,16 @@ void CXTPCommandBarAnimation::DrawStep(CDC* pDC, CAnimateInfo* pInfo)
     const CRect& rect = pInfo->m_rect;
     if (pInfo->m_nStep < STEP_COUNT)
     {
-        BYTE* pBlendBits = nullptr;
-        HBITMAP hbmBlend = Create32BitDIBSection(pDC->GetSafeHdc(), rect.Width(), rect.Height(), &pBlendBits);
-        if (hbmBlend != nullptr)
-        {
-            ::GdiFlush();
-            BlendPixels(pBlendBits, pInfo->m_pOldBits, rect.Width(), rect.Height(), pInfo->m_pNewBits,
-                        pInfo->m_nStep * 255 / STEP_COUNT);
-            CXTPCompatibleDC dcBlend(pDC, hbmBlend);
-            pDC->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcBlend, 0, 0, SRCCOPY);
-        }
-        if (hbmBlend != nullptr)
-            ::DeleteObject(hbmBlend);
+        ::GdiFlush();
+        BlendPixels(pInfo->m_pBlendBits, pInfo->m_pOldBits, rect.Width(), rect.Height(), pInfo->m_pNewBits,
+                    pInfo->m_nStep * 255 / STEP_COUNT);
+        ::BitBlt(pDC->GetSafeHdc(), rect.left, rect.top, rect.Width(), rect.Height(), pInfo->m_hdcBlend, 0, 0,
+                 SRCCOPY);
     }
     else if (m_hbmCache != nullptr)
     {
-        CXTPCompatibleDC dcCache(pDC, m_hbmCache);
-        pDC->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dcCache, rect.left, rect.top,
-                    SRCCOPY);
+        ::BitBlt(pDC->GetSafeHdc(), rect.left, rect.top, rect.Width(), rect.Height(), m_dcCache.GetSafeHdc(),
+                 rect.left, rect.top, SRCCOPY);
     }
     ++pInfo->m_nStep;
 }
@@ -359,9 +403,8 @@ void CXTPCommandBarAnimation::OnPaint(CDC* pDC, const CRect& rcPaintArg)
         }
         if (m_hbmCache != nullptr)
         {
-            CXTPCompatibleDC dcCache(pDC, m_hbmCache);
-            DrawClipped(&dcCache, rcPaint);
-            pDC->BitBlt(rcPaint.left, rcPaint.top, rcPaint.Width(), rcPaint.Height(), &dcCache,
+            DrawClipped(&m_dcCache, rcPaint);
+            pDC->BitBlt(rcPaint.left, rcPaint.top, rcPaint.Width(), rcPaint.Height(), &m_dcCache,
                         rcPaint.left, rcPaint.top, SRCCOPY);
         }
         else
@@ -372,8 +415,7 @@ void CXTPCommandBarAnimation::OnPaint(CDC* pDC, const CRect& rcPaintArg)
     }
     else
     {
-        CXTPCompatibleDC dcCache(pDC, m_hbmCache);
-        pDC->BitBlt(0, 0, m_sizeCache.cx, m_sizeCache.cy, &dcCache, 0, 0, SRCCOPY);
+        pDC->BitBlt(0, 0, m_sizeCache.cx, m_sizeCache.cy, &m_dcCache, 0, 0, SRCCOPY);
     }
     m_bDirty = FALSE;
 }

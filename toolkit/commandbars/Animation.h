@@ -41,12 +41,20 @@ public:
         CAnimateInfo(const CAnimateInfo&) = delete;
         CAnimateInfo& operator=(const CAnimateInfo&) = delete;
 
-        BOOL IsValid() const { return m_hbmNew != nullptr && m_hbmOld != nullptr; }
+        BOOL IsValid() const
+        {
+            return m_hbmNew != nullptr && m_hbmOld != nullptr && m_hbmBlend != nullptr && m_hdcBlend != nullptr;
+        }
 
         HBITMAP m_hbmNew;
         BYTE* m_pNewBits;
         HBITMAP m_hbmOld;
         BYTE* m_pOldBits;
+        // The frame of a step, selected into its own DC for the whole fade.
+        HBITMAP m_hbmBlend;
+        BYTE* m_pBlendBits;
+        HDC m_hdcBlend;
+        HGDIOBJ m_hOldBlend;
         CRect m_rect;
         int m_nStep;
         std::vector<CRect> m_arrExclude;
@@ -100,6 +108,10 @@ private:
     void DeleteCache();
     // A new cached picture of the client size; FALSE when it can't be made.
     BOOL CreateCache(const CSize& size);
+    // Rows of a rectangle (cache coordinates) between the cache and a
+    // picture of the rectangle's size.
+    void CopyFromCache(BYTE* pPicture, const CRect& rect) const;
+    void CopyToCache(const BYTE* pPicture, const CRect& rect);
     // The bar's picture of rcClip painted into pDC, clipped to it.
     void DrawClipped(CDC* pDC, const CRect& rcClip);
     void StartAnimation(CAnimateInfo* pInfo);
@@ -111,6 +123,9 @@ private:
     DrawFunc m_fnDraw;
     OptionFunc m_fnOption;
     HBITMAP m_hbmCache;
+    BYTE* m_pCacheBits;
+    CDC m_dcCache;   // holds the cached picture while there is one
+    HGDIOBJ m_hOldCache;
     CSize m_sizeCache;
     BOOL m_bDirty;
     BOOL m_bTimer;
