@@ -1,0 +1,38 @@
+// What the application tests share: small card files built in code, shown
+// in a real tree-view control, and read back from both.
+#pragma once
+
+#include "model/QivItem.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace apptest {
+
+// A tree-view control in a top-level window of its own; destroyed with the
+// object.
+class CTreeWindow
+{
+public:
+    CTreeWindow();
+    ~CTreeWindow();
+    CTreeWindow(const CTreeWindow&) = delete;
+    CTreeWindow& operator=(const CTreeWindow&) = delete;
+
+    // Inserts the root's whole tree, as the tree view fills itself.
+    void Show(C_QivCategory* pRoot);
+    C_QivItem* Selected() const;
+
+    HWND m_hWnd;
+};
+
+// Append at the end of pParent's chain, as a card file lists them.
+C_QivCategory* AddCategory(C_QivCategory* pParent, LPCSTR lpszTitle);
+C_QivEntry* AddEntry(C_QivCategory* pParent, LPCSTR lpszTitle, const std::string& text = "");
+
+// The titles of a category's child chain, and of its tree item's children.
+std::vector<std::string> ChainTitles(const C_QivCategory* pCategory);
+std::vector<std::string> TreeTitles(HWND hTree, const C_QivCategory* pCategory);
+
+} // namespace apptest
