@@ -1,0 +1,48 @@
+// What the program's small dialogs share: a click on the background drags
+// the dialog like its caption, the end of a move or resize plays
+// "ToolbarDrop", and a help request on a control shows the context help
+// pop-up its table names (other controls take the default handling).
+#pragma once
+
+#include "framework/ui/Dialog.h"
+
+#include <stddef.h>
+
+struct QIV_HELP_ID
+{
+    UINT nControl;
+    DWORD dwContext;
+};
+
+class CQivDialog : public CDialog
+{
+public:
+    CQivDialog(UINT nIDTemplate, CWnd* pParentWnd);
+
+    // The context help id of a control, 0 when it has none.
+    DWORD GetHelpContext(UINT nControl) const;
+
+    // The context id of a format dialog's control: the top bit, the dialog
+    // resource in bits 16-30, the control in bits 0-15.
+    static DWORD MakeHelpContext(UINT nIDDialog, UINT nControl);
+
+protected:
+    template <size_t N>
+    void SetHelpContexts(const QIV_HELP_ID (&ids)[N])
+    {
+        m_pHelpIds = ids;
+        m_nHelpIds = N;
+    }
+
+    afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnExitSizeMove(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    const QIV_HELP_ID* m_pHelpIds = nullptr;
+    size_t m_nHelpIds = 0;
+};
+
+// Plays a sound event of the user's scheme (through the installed shell).
+void QivPlaySound(LPCSTR lpszEvent);
