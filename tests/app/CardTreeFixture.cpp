@@ -34,6 +34,27 @@ C_QivItem* CTreeWindow::Selected() const
     return reinterpret_cast<C_QivItem*>(item.lParam);
 }
 
+CRecordingShell::CRecordingShell()
+{
+    QivSetShellServices(this);
+}
+
+CRecordingShell::~CRecordingShell()
+{
+    QivSetShellServices(nullptr);
+}
+
+void CRecordingShell::PlaySoundEvent(LPCSTR lpszEvent)
+{
+    m_sounds.push_back(lpszEvent);
+}
+
+BOOL CRecordingShell::FindTextInEditor(LPCSTR lpszText, BOOL, BOOL)
+{
+    m_finds.push_back(lpszText);
+    return TRUE;
+}
+
 namespace {
 
 C_QivItem* LastChild(C_QivCategory* pParent)

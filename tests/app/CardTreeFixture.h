@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/QivItem.h"
+#include "model/ShellServices.h"
 
 #include <memory>
 #include <string>
@@ -25,6 +26,20 @@ public:
     C_QivItem* Selected() const;
 
     HWND m_hWnd;
+};
+
+// Installed for its lifetime: records the sounds played and the texts the
+// editor was asked to find.
+class CRecordingShell : public CQivShellServices
+{
+public:
+    CRecordingShell();
+    ~CRecordingShell() override;
+    void PlaySoundEvent(LPCSTR lpszEvent) override;
+    BOOL FindTextInEditor(LPCSTR lpszText, BOOL bMatchCase, BOOL bWholeWord) override;
+
+    std::vector<std::string> m_sounds;
+    std::vector<std::string> m_finds;
 };
 
 // Append at the end of pParent's chain, as a card file lists them.
