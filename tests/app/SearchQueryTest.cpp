@@ -33,7 +33,8 @@ TEST(SearchQuery, ParsesTermsPhrasesAndMarks)
         { "x\"foo bar\"", { "foo bar", "foo bar" } },          // a letter before a quote is dropped
         { "+wort -\"nicht\"", { "+wort", "+wort", "-nicht", "-nicht" } },
         { "\"offen bis zum Ende", { "offen bis zum Ende", "offen bis zum Ende" } },
-        { "\"\" +\"\"", {} },                                   // empty phrases give no term
+        { "\"\"", {} },                                         // empty phrases give no term
+        { "+\"\"", {} },
         { "-Größe", { "-Größe", "-Gr\\'f6\\'dfe" } },
         { "ÄÖÜäöüß", { "ÄÖÜäöüß", "\\'c4\\'d6\\'dc\\'e4\\'f6\\'fc\\'df" } },
     };
