@@ -88,6 +88,18 @@ DWORD AppSettingsTest::StoredType(LPCSTR lpszSection, LPCSTR lpszKey)
     return dwType;
 }
 
+CString SourcePath(LPCSTR lpszRelative)
+{
+    const char* pszSource = getenv("QIV_SOURCE_DIR");
+    if (!pszSource || !*pszSource)
+        return CString();
+    CString strPath = CString(pszSource) + "/" + lpszRelative;
+    strPath.Replace('/', '\\');
+    if (strPath[0] == '\\')
+        strPath = "Z:" + strPath;
+    return strPath;
+}
+
 void PumpAppMessages()
 {
     MSG msg;

@@ -35,5 +35,9 @@ protected:
     static DWORD StoredType(LPCSTR lpszSection, LPCSTR lpszKey);
 };
 
+// A file of the source tree as Windows sees it (drive Z: for a Unix path);
+// empty when QIV_SOURCE_DIR is not set.
+CString SourcePath(LPCSTR lpszRelative);
+
 // Dispatches every message waiting in the thread's queue.
 void PumpAppMessages();
