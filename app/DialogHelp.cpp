@@ -1,8 +1,12 @@
 #include "app/DialogHelp.h"
 
+#include "app/SoundEvents.h"
+
 #include "framework/ui/AfxRes.h"
 #include "framework/ui/AppGlobals.h"
 #include "framework/ui/Dialog.h"
+#include "framework/ui/PropertyPage.h"
+#include "framework/ui/PropertySheet.h"
 #include "framework/ui/WinApp.h"
 #include "framework/ui/Wnd.h"
 
@@ -53,4 +57,11 @@ void QivDragByCaption(CWnd* pWnd, CPoint ptClient)
     pWnd->ClientToScreen(&pt);
     ::SendMessageA(::GetAncestor(pWnd->GetSafeHwnd(), GA_ROOT), WM_NCLBUTTONDOWN, HTCAPTION,
                    MAKELPARAM(pt.x, pt.y));
+}
+
+void QivPlayPageSwitchSound(CPropertyPage* pPage)
+{
+    CPropertySheet* pSheet = pPage->GetParentSheet();
+    if (pSheet && pSheet->GetSafeHwnd() && ::IsWindowVisible(pSheet->GetSafeHwnd()))
+        PlaySoundEvent("PlySelect");
 }

@@ -32,3 +32,9 @@ BOOL QivShowContextHelp(const HELPINFO* pHelpInfo, UINT nIDDialog,
 // sheet around a page) as if its caption had been pressed at the point of
 // pWnd's client area.
 void QivDragByCaption(CWnd* pWnd, CPoint ptClient);
+
+class CPropertyPage;
+
+// Plays "PlySelect" when the user turns to another page of a sheet that is
+// shown already (not for the first page the sheet opens with).
+void QivPlayPageSwitchSound(CPropertyPage* pPage);
