@@ -892,10 +892,16 @@ def toolbar_outputs():
             img[0][0] = MAGENTA  # the image manager takes the mask colour from here
         files[bitmap] = bmp24(side_by_side(images))
         rc.append('%s BITMAP "app/res/%s"' % (name, bitmap))
-        rc.append('%s TOOLBAR 16, 16' % name)
+        # Written as raw words (version 1, image width and height, count,
+        # the ids with 0 for a separator): the resource compiler's own
+        # TOOLBAR statement writes another layout than the one the loaders read.
+        rc.append('%s 241' % name)
         rc.append('BEGIN')
-        for cid, glyph in buttons:
-            rc.append('    SEPARATOR' if cid == 0 else '    BUTTON %d' % cid)
+        rc.append('    1, 16, 16, %d,' % len(buttons))
+        ids = [str(cid) for cid, glyph in buttons]
+        for start in range(0, len(ids), 8):
+            last = start + 8 >= len(ids)
+            rc.append('    ' + ', '.join(ids[start:start + 8]) + ('' if last else ','))
         rc.append('END')
         rc.append('')
     files['toolbars.rc'] = ('\n'.join(rc)).encode('utf-8')

@@ -6,6 +6,7 @@
 
 #include "app/res/resource.h"
 #include "framework/ui/AfxRes.h"
+#include "toolkit/draw/ImageManager.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -23,7 +24,7 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT, WPARAM, LPARAM)
 struct MenuItem
 {
     UINT nID;  // 0: separator
-    LPCSTR pszText;
+    CString strText;
 };
 
 std::vector<MenuItem> PopupItems(UINT nIDMenu, CString* pstrPopupName)
@@ -36,14 +37,12 @@ std::vector<MenuItem> PopupItems(UINT nIDMenu, CString* pstrPopupName)
     ::GetMenuStringA(hMenu, 0, szName, sizeof(szName), MF_BYPOSITION);
     *pstrPopupName = szName;
     HMENU hPopup = ::GetSubMenu(hMenu, 0);
-    static std::vector<CString> texts;
     for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i)
     {
         char szText[128] = {};
         ::GetMenuStringA(hPopup, i, szText, sizeof(szText), MF_BYPOSITION);
-        texts.push_back(szText);
         const UINT nID = ::GetMenuItemID(hPopup, i);
-        items.push_back({nID == static_cast<UINT>(-1) ? 0 : nID, texts.back()});
+        items.push_back({nID == static_cast<UINT>(-1) ? 0 : nID, szText});
     }
     ::DestroyMenu(hMenu);
     return items;
@@ -81,7 +80,7 @@ TEST(Resources, ContextAndTrayMenusAsGiven)
         for (size_t i = 0; i < items.size(); ++i)
         {
             EXPECT_EQ(c.items[i].nID, items[i].nID) << i;
-            EXPECT_STREQ(c.items[i].pszText, items[i].pszText) << i;
+            EXPECT_STREQ(c.items[i].strText, items[i].strText) << i;
         }
     }
 }
@@ -200,6 +199,11 @@ TEST(Resources, EveryMenuCommandHasAPictureAndAPrompt)
     CollectMenuIds(hMenu, commands);
     ::DestroyMenu(hMenu);
     EXPECT_GT(commands.size(), 60u);
+    // The toolkit reads the pictures of the commands that sit on no toolbar.
+    CXTPImageManager images;
+    ASSERT_TRUE(images.AddToolBarIcons(IDR_TOOLBAR_ICONS, IDR_TOOLBAR_ICONS));
+    EXPECT_NE(nullptr, images.LookupIcon(ID_FILE_SAVE_AS, 16));
+    EXPECT_NE(nullptr, images.LookupIcon(ID_TIP_OF_THE_DAY, 16));
     for (UINT nID : commands)
     {
         if (nID == ID_FILE_MRU_FILE1)
@@ -235,10 +239,12 @@ TEST(Resources, DialogsHoldTheirControls)
         {IDD_LINK, "Verknüpfung erstellen", {1050, 1051, 1052, 1053, 1, 2, 57670}},
         {IDD_ATTACHMENT, "Anlagenpfad", {1084, 1, 2, 57670}},
     };
+    // Property pages are child dialogs: every template gets a parent.
+    HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.pszCaption);
-        HWND hDialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.nIDD), nullptr,
+        HWND hDialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.nIDD), hParent,
                                             QuietDialogProc, 0);
         ASSERT_NE(nullptr, hDialog);
         char szCaption[128] = {};
@@ -248,6 +254,7 @@ TEST(Resources, DialogsHoldTheirControls)
             EXPECT_NE(nullptr, ::GetDlgItem(hDialog, nID)) << nID;
         ::DestroyWindow(hDialog);
     }
+    ::DestroyWindow(hParent);
 }
 
 TEST(Resources, IconsInTheirSizes)
