@@ -106,12 +106,15 @@ void CLongOperation::SetProgress(int nPosition, BOOL bUseGivenWindow)
         ::SendMessageA(m_hProgressBar, PBM_SETPOS, static_cast<WPARAM>(nPosition), 0);
 }
 
+// Only a running operation ends its wait cursor: an End without a Begin
+// must not end the wait cursor of someone else.
 void CLongOperation::End(BOOL bDestroyBar)
 {
     if (bDestroyBar || m_bActive)
         DestroyBar();
     ShowIdleMessage();
-    AfxGetApp()->DoWaitCursor(-1);
+    if (m_bActive)
+        AfxGetApp()->DoWaitCursor(-1);
     m_bActive = FALSE;
 }
 

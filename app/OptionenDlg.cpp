@@ -1,6 +1,7 @@
 #include "app/OptionenDlg.h"
 
 #include "app/DialogHelp.h"
+#include "app/RegistryKey.h"
 #include "app/Settings.h"
 #include "app/res/resource.h"
 #include "framework/ui/DataExchange.h"
@@ -8,26 +9,9 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 namespace
 {
 const int kMaxInterval = 120;
-
-// A string value of HKEY_LOCAL_MACHINE (at most 1024 bytes, terminated);
-// empty when it is missing or no string.
-CString ReadMachineString(HKEY hKey, LPCSTR lpszValue)
-{
-    char buffer[1025] = {};
-    DWORD cbData = sizeof(buffer) - 1;
-    DWORD dwType = 0;
-    if (::RegQueryValueExA(hKey, lpszValue, nullptr, &dwType, reinterpret_cast<LPBYTE>(buffer),
-                           &cbData) != ERROR_SUCCESS
-        || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
-        return CString();
-    buffer[cbData < sizeof(buffer) ? cbData : sizeof(buffer) - 1] = '\0';
-    return buffer;
-}
 }
 
 // ---------------------------------------------------------------- view page
@@ -78,17 +62,16 @@ BOOL C_AnsichtPageDlg::OnInitDialog()
     m_bannerText.SubclassDlgItem(IDC_BANNER_TEXT, this);
     m_bannerText.SetRedraw(FALSE);
     m_bannerText.AddString(QivSettings::kDefaultBannerText);
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
-                        KEY_READ, &hKey) == ERROR_SUCCESS)
+    CQivRegKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion"))
     {
         for (LPCSTR lpszValue : {"RegisteredOwner", "RegisteredOrganization"})
         {
-            const CString strText = ReadMachineString(hKey, lpszValue);
-            if (!strText.IsEmpty() && m_bannerText.FindStringExact(-1, strText) == CB_ERR)
+            CString strText;
+            if (key.QueryString(lpszValue, strText) && !strText.IsEmpty()
+                && m_bannerText.FindStringExact(-1, strText) == CB_ERR)
                 m_bannerText.AddString(strText);
         }
-        ::RegCloseKey(hKey);
     }
     m_bannerText.SetRedraw(TRUE);
     CPropertyPage::OnInitDialog();

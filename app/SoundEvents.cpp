@@ -1,5 +1,6 @@
 #include "app/SoundEvents.h"
 
+#include "app/RegistryKey.h"
 #include "app/Settings.h"
 #include "framework/ui/AppGlobals.h"
 #include "framework/ui/WinApp.h"
@@ -7,67 +8,9 @@
 
 #include <mmsystem.h>
 
-#include <vector>
-
 namespace
 {
 bool s_bSoundsOn = true;
-
-// Closes a registry key when it goes out of scope.
-class CRegKey
-{
-public:
-    CRegKey() = default;
-    ~CRegKey()
-    {
-        if (m_hKey)
-            ::RegCloseKey(m_hKey);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-
-    BOOL Open(HKEY hParent, LPCSTR lpszName)
-    {
-        return ::RegOpenKeyExA(hParent, lpszName, 0, KEY_READ, &m_hKey) == ERROR_SUCCESS;
-    }
-
-    // A string value of any length, terminated; FALSE when it is missing or
-    // no string. Expandable strings come back expanded.
-    BOOL QueryString(LPCSTR lpszValue, CString& strValue) const
-    {
-        DWORD dwType = 0;
-        DWORD cbData = 0;
-        if (::RegQueryValueExA(m_hKey, lpszValue, nullptr, &dwType, nullptr, &cbData) != ERROR_SUCCESS
-            || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
-            return FALSE;
-        std::vector<char> buffer(cbData + 1, '\0');
-        if (::RegQueryValueExA(m_hKey, lpszValue, nullptr, &dwType,
-                               reinterpret_cast<LPBYTE>(buffer.data()), &cbData) != ERROR_SUCCESS)
-            return FALSE;
-        buffer[cbData] = '\0';
-        strValue = buffer.data();
-        if (dwType == REG_EXPAND_SZ)
-        {
-            const DWORD cchExpanded = ::ExpandEnvironmentStringsA(buffer.data(), nullptr, 0);
-            std::vector<char> expanded(cchExpanded + 1, '\0');
-            if (cchExpanded && ::ExpandEnvironmentStringsA(buffer.data(), expanded.data(), cchExpanded))
-                strValue = expanded.data();
-        }
-        return TRUE;
-    }
-
-    // The size in bytes of a value, 0 when it is missing.
-    DWORD QuerySize(LPCSTR lpszValue) const
-    {
-        DWORD cbData = 0;
-        if (::RegQueryValueExA(m_hKey, lpszValue, nullptr, nullptr, nullptr, &cbData) != ERROR_SUCCESS)
-            return 0;
-        return cbData;
-    }
-
-private:
-    HKEY m_hKey = nullptr;
-};
 
 // Settings\Audio, read straight from the application's settings key: TRUE
 // unless it exists and is anything but "1".
@@ -78,7 +21,7 @@ BOOL IsAudioOn()
         return QivSettings::Get(QivSettings::Audio) == "1";
     CString strKey;
     strKey.Format("Software\\%s\\%s\\settings", pApp->m_pszRegistryKey, pApp->m_pszProfileName);
-    CRegKey key;
+    CQivRegKey key;
     CString strAudio;
     if (key.Open(HKEY_CURRENT_USER, strKey) && key.QueryString("Audio", strAudio))
         return strAudio == "1";
@@ -98,7 +41,7 @@ void PlaySoundEvent(LPCSTR lpszEvent)
         return;
     CString strKey;
     strKey.Format("AppEvents\\Schemes\\Apps\\Office97\\Office97-%s\\.current", lpszEvent);
-    CRegKey key;
+    CQivRegKey key;
     if (!key.Open(HKEY_CURRENT_USER, strKey))
     {
         s_bSoundsOn = false;
