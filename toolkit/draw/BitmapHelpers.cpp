@@ -92,6 +92,21 @@ HBITMAP Create32BitDIBSection(HDC hDC, int nWidth, int nHeight, BYTE** ppBits)
     return hBitmap;
 }
 
+void BlendPixels(BYTE* pDest, const BYTE* pBackground, int nWidth, int nHeight,
+                 const BYTE* pForeground, int nWeight)
+{
+    size_t nPixels = static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight);
+    for (size_t i = 0; i < nPixels; ++i)
+    {
+        for (int c = 0; c < 3; ++c)
+            pDest[c] = static_cast<BYTE>(
+                (pForeground[c] * nWeight + pBackground[c] * (255 - nWeight)) / 256);
+        pDest += 4;
+        pBackground += 4;
+        pForeground += 4;
+    }
+}
+
 BOOL GetBitmapFormat(HBITMAP hBitmap, int* pnWidth, int* pnHeight, int* pnBitCount)
 {
     BITMAP bm = {};

@@ -16,6 +16,11 @@ class CDC;
 // A BI_RGB DIB section of 32 bits per pixel, bottom-up (positive height);
 // *ppBits receives its pixels when given.
 HBITMAP Create32BitDIBSection(HDC hDC, int nWidth, int nHeight, BYTE** ppBits);
+// Per 32-bit pixel: blue, green and red of the destination become
+// (foreground × weight + background × (255 − weight)) / 256; the fourth byte
+// is left alone. Used for each frame of a fade.
+void BlendPixels(BYTE* pDest, const BYTE* pBackground, int nWidth, int nHeight,
+                 const BYTE* pForeground, int nWeight);
 
 // Draws a premultiplied 32-bit source over the destination.
 void AlphaBlit(CDC* pDestDC, const CRect& rcDest, CDC* pSrcDC, const CRect& rcSrc);

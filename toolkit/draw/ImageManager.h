@@ -108,6 +108,8 @@ public:
 
     void Serialize(CArchive& ar) override;
     void DoPropExchange(CXTPPropExchange* pPX);
+    // The icon set of one command in a section of its own (a control's custom icon).
+    void ExchangeIcons(CXTPPropExchange* pPX, UINT nCommand) { ExchangeIconSet(pPX, nCommand); }
 
     using PFNALPHABLEND = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int,
                                         BLENDFUNCTION);

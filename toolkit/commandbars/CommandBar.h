@@ -1,0 +1,226 @@
+// CXTPCommandBar: the window every bar of the toolkit derives from (toolbar,
+// menu bar, popup bar, dialog bar). It holds an ordered collection of
+// controls, knows its owning command bars, its paint and image managers and
+// its site, and offers the sizes its controls are laid out with.
+//
+// This file holds the bar's data and the accessors controls and painters
+// use; the window behaviour (tracking, keys, hover, customize drops) is
+// added by the bar classes that build on it.
+#pragma once
+
+#include "framework/core/String.h"
+#include "framework/ui/Wnd.h"
+
+class CDC;
+class CXTPCommandBars;
+class CXTPControl;
+class CXTPControls;
+class CXTPImageManager;
+class CXTPPaintManager;
+class CXTPPropExchange;
+
+// Bar types.
+enum XTPBarType
+{
+    xtpBarTypeMenuBar = 0,
+    xtpBarTypeNormal = 1,
+    xtpBarTypePopup = 2,
+    xtpBarTypeRibbon = 3,
+};
+
+// Bar positions; 2, 3 and 5 lay their controls out vertically.
+enum XTPBarPosition
+{
+    xtpBarTop = 0,
+    xtpBarBottom = 1,
+    xtpBarLeft = 2,
+    xtpBarRight = 3,
+    xtpBarFloating = 4,
+    xtpBarPopup = 5,
+    xtpBarListBox = 6,
+    xtpBarNone = 7,
+};
+
+// Dirty bits of the deferred idle work.
+const DWORD xtpDirtyLayout = 1;
+const DWORD xtpDirtyRedraw = 2;
+
+// Bar Flags bits the painters and layout read.
+const DWORD xtpFlagAlignTop = 0x01;
+const DWORD xtpFlagAlignBottom = 0x02;
+const DWORD xtpFlagAlignLeft = 0x04;
+const DWORD xtpFlagAlignRight = 0x08;
+const DWORD xtpFlagFloating = 0x10;
+const DWORD xtpFlagHideWrap = 0x20;
+const DWORD xtpFlagStretched = 0x40;
+const DWORD xtpFlagShrinkByStyle = 0x200000;
+
+// Bar style bit: the bar shows a gripper.
+const DWORD xtpBarStyleGripper = 0x400000;
+
+BOOL IsVerticalLayoutPosition(int nPosition);
+BOOL IsVerticalDockPosition(int nPosition);
+
+class CXTPCommandBar : public CWnd
+{
+    DECLARE_DYNCREATE(CXTPCommandBar)
+public:
+    CXTPCommandBar();
+    ~CXTPCommandBar() override;
+
+    // Controls.
+    CXTPControls* GetControls() const { return m_pControls; }
+    int GetControlCount() const;
+    // Null outside 0..count-1.
+    CXTPControl* GetControl(int nIndex) const;
+
+    // Owner and relatives.
+    CXTPCommandBars* GetCommandBars() const;
+    void SetCommandBars(CXTPCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
+    // The top of the chain of parent bars (this bar when it has no parent).
+    CXTPCommandBar* GetRootParent() const;
+    BOOL IsCustomizeMode() const;
+    BOOL IsLayoutRTL() const;
+    // Own, else the command bars', else the root parent's, else the current one.
+    CXTPPaintManager* GetPaintManager() const;
+    CXTPImageManager* GetImageManager() const;
+    // Each takes a reference on the new manager and releases the old one.
+    void SetPaintManager(CXTPPaintManager* pPaintManager);
+    void SetImageManager(CXTPImageManager* pImageManager);
+    // The window that receives the bar's commands and the one that gets its
+    // notifications.
+    CWnd* GetSite() const;
+    CWnd* GetOwnerSite() const;
+    void SetSite(CWnd* pSite) { m_pSite = pSite; }
+    void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
+
+    // Sizes.
+    CSize GetIconSize() const;
+    CSize GetLargeIconSize() const;
+    CSize GetButtonSize() const;
+    void SetIconSize(CSize size) { m_szIcons = size; }
+    void SetButtonSize(CSize size) { m_szButtons = size; }
+    BOOL GetShowTextBelowIcons() const;
+    // 0 or 1 explicit, 2 follow the command bars' option.
+    void SetShowTextBelowIcons(int nShow) { m_nTextBelowIcons = nShow; }
+
+    // Identity and layout words.
+    int GetType() const { return m_barType; }
+    int GetPosition() const { return m_barPosition; }
+    UINT GetBarID() const { return m_nBarID; }
+    void SetBarID(UINT nID) { m_nBarID = nID; }
+    CString GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
+    DWORD GetFlags() const { return m_dwFlags; }
+    void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
+    void ModifyFlags(DWORD dwAdd, DWORD dwRemove) { m_dwFlags = (m_dwFlags | dwAdd) & ~dwRemove; }
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+    int GetMRUWidth() const { return m_nMRUWidth; }
+    void SetMRUWidth(int nWidth) { m_nMRUWidth = nWidth; }
+    BOOL IsVerticalPosition() const { return IsVerticalLayoutPosition(m_barPosition); }
+    // Popup bars with two icon columns (a check mark beside the icon).
+    BOOL IsDoubleGripper() const { return m_bDoubleGripper; }
+    void SetDoubleGripper(BOOL bDouble) { m_bDoubleGripper = bDouble; }
+
+    // State the controls read and change.
+    int GetTrackingMode() const { return m_nTrackingMode; }
+    int GetSelectedIndex() const { return m_nSelected; }
+    int GetPopupIndex() const { return m_nPopuped; }
+    int GetLockCount() const { return m_nLockCount; }
+    DWORD GetDirtyFlags() const { return m_dwDirty; }
+    void ClearDirtyFlags() { m_dwDirty = 0; }
+    // The root of a popup tracked to hand back the chosen command.
+    BOOL IsReturnCommand() const { return m_bReturnCmd; }
+    void SetReturnCommand(BOOL bReturn) { m_bReturnCmd = bReturn; m_nReturnCmd = 0; }
+    int GetReturnedCommand() const { return m_nReturnCmd; }
+    void SetReturnedCommand(int nCommand) { m_nReturnCmd = nCommand; }
+    BOOL IsAnimationEnabled() const { return m_bAnimation; }
+    void EnableAnimation(BOOL bEnable);
+    // Sets the layout-dirty bit and forgets selection and open popup.
+    void ResetSelection();
+    // Marks the layout for recalculation in the idle pass.
+    void DelayLayout() { m_dwDirty |= xtpDirtyLayout; }
+    // The control's effective index of selection the bar remembers after a press.
+    void SetLastSelected(int nIndex) { m_nLastSelected = nIndex; }
+    int GetLastSelected() const { return m_nLastSelected; }
+
+    // Virtual operations the controls call; the bar classes give them
+    // window behaviour.
+    virtual void DelayRedraw();
+    virtual BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE);
+    virtual BOOL SetSelected(int nSelected, int nHow = 1);
+    virtual BOOL SetPosition(int nPosition);
+    virtual BOOL IsVisible() const;
+    virtual void SetVisible(BOOL bVisible);
+    virtual BOOL IsCustomizable() const { return m_bCustomizable; }
+    virtual void OnRecalcLayout();
+    virtual void OnControlSelected(int nSelected, CXTPControl* pControl);
+    virtual CXTPCommandBar* GetParentCommandBar() const { return nullptr; }
+    // The control whose popup this bar is; null for other bars.
+    virtual CXTPControl* GetControlPopup() const { return nullptr; }
+    virtual BOOL IsDialogBar() const { return FALSE; }
+    virtual BOOL IsRibbonBar() const { return FALSE; }
+    // TRUE for bars that draw the floating caption in place of a docked gripper.
+    virtual BOOL IsFloatingGripper() const { return FALSE; }
+    virtual BOOL IsAccessKeyUnderlineVisible() const;
+    // Repaints the rectangle (the whole bar when null).
+    virtual void Redraw(LPCRECT lpRect = nullptr, BOOL bAnimate = FALSE);
+    virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    virtual void OnControlsChanged();
+    virtual void FillCommandBar(CDC* pDC);
+    virtual void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // Closes the open control popup and opens the one at the index (-1 only closes).
+    virtual BOOL OpenControlPopup(int nIndex, BOOL bKeyboard = FALSE);
+    // A floating bar measures itself again; a docked one has the frame laid out.
+    virtual void RecalcLayout();
+    virtual void Copy(CXTPCommandBar* pSource, BOOL bRecursive);
+    virtual CXTPCommandBar* Clone(BOOL bRecursive);
+    virtual void DoPropExchange(CXTPPropExchange* pPX);
+
+protected:
+    BOOL m_bHideCaret;
+    int m_nMRUWidth;
+    int m_nSelected;
+    int m_nPopuped;
+    HWND m_hwndFocus;
+    UINT m_nBarID;
+    BOOL m_bVisible;
+    int m_nTrackingMode;
+    CWnd* m_pSite;
+    DWORD m_dwDirty;
+    DWORD m_dwFlags;
+    DWORD m_dwStyle;
+    CString m_strTitle;
+    int m_barType;
+    CXTPControls* m_pControls;
+    int m_barPosition;
+    CXTPCommandBars* m_pCommandBars;
+    CWnd* m_pOwner;
+    CSize m_szIcons;
+    CSize m_szButtons;
+    int m_nTextBelowIcons;
+    BOOL m_bExecOnRButton;
+    BOOL m_bNoUpdate;
+    int m_nLockCount;
+    int m_nLastSelectionMethod;
+    BOOL m_bCustomizable;
+    CRect m_rcMarker;
+    BOOL m_bVerticalMarker;
+    BOOL m_bReturnCmd;
+    int m_nReturnCmd;
+    BOOL m_bEnteredByMouse;
+    int m_nRedrawLock;
+    BOOL m_bMultiLine;
+    BOOL m_bIgnoreLock;
+    BOOL m_bOpenOnHover;
+    CXTPPaintManager* m_pPaintManager;
+    CXTPImageManager* m_pImageManager;
+    BOOL m_bAnimation;
+    int m_nLastStatusIndex;
+    int m_nLastSelected;
+    BOOL m_bDoubleGripper;
+
+    friend class CXTPControl;
+};

@@ -1,0 +1,161 @@
+#include "toolkit/commandbars/CommandBars.h"
+
+#include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlAction.h"
+#include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/PaintManager.h"
+
+IMPLEMENT_DYNAMIC(CXTPCommandBarsOptions, CCmdTarget)
+IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
+
+CXTPCommandBarsOptions::CXTPCommandBarsOptions(CXTPCommandBars* pCommandBars)
+    : bAlwaysShowFullMenus(TRUE), bShowFullAfterDelay(TRUE), bToolBarScreenTips(TRUE),
+      bToolBarAccelTips(FALSE), bLargeIcons(FALSE), bSyncFloatingBars(TRUE),
+      bShowExpandButtonAlways(TRUE), bDblClickFloat(FALSE), bShowTextBelowIcons(FALSE),
+      bAltDragCustomization(TRUE), bAutoHideUnusedPopups(TRUE), bDirty(FALSE), nAnimationType(0),
+      keyboardCuesUse(1), szIcons(0, 0), szLargeIcons(0, 0), szPopupIcons(16, 16),
+      bUseNumPadAccessKeys(FALSE), m_pCommandBars(pCommandBars), keyboardCuesShow(0),
+      bShowPopupBarToolTips(FALSE), bAutoUpdateShortcuts(TRUE), bUseSystemSaveBitsStyle(TRUE),
+      bShowStatusDescriptions(TRUE), bDisableCommandIfNoHandler(TRUE), bAllowMoveAll(FALSE)
+{
+}
+
+CXTPCommandBars::CXTPCommandBars()
+    : m_bIgnoreShiftMenuKey(FALSE), m_pPaintManager(nullptr), m_pImageManager(nullptr),
+      m_pDragSelected(nullptr), m_bCustomizeMode(FALSE), m_bCustomizableControls(FALSE),
+      m_nIDMenu(0), m_pOptions(new CXTPCommandBarsOptions(this)), m_pSite(nullptr),
+      m_bKeyboardCuesVisible(TRUE), m_pActions(new CXTPControlActions(this)),
+      m_bEnableActions(TRUE), m_bLockLayout(FALSE), m_bRightToLeft(FALSE)
+{
+}
+
+CXTPCommandBars::~CXTPCommandBars()
+{
+    SetDragControl(nullptr);
+    m_pActions->RemoveAll();
+    m_pActions->InternalRelease();
+    m_pOptions->InternalRelease();
+    if (m_pPaintManager)
+        m_pPaintManager->InternalRelease();
+    if (m_pImageManager)
+        m_pImageManager->InternalRelease();
+}
+
+CXTPPaintManager* CXTPCommandBars::GetPaintManager() const
+{
+    return m_pPaintManager ? m_pPaintManager : XTPPaintManager();
+}
+
+CXTPImageManager* CXTPCommandBars::GetImageManager() const
+{
+    return m_pImageManager ? m_pImageManager : XTPImageManager();
+}
+
+void CXTPCommandBars::SetPaintManager(CXTPPaintManager* pPaintManager)
+{
+    if (pPaintManager)
+        pPaintManager->InternalAddRef();
+    if (m_pPaintManager)
+        m_pPaintManager->InternalRelease();
+    m_pPaintManager = pPaintManager;
+}
+
+void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
+{
+    if (pImageManager)
+        pImageManager->InternalAddRef();
+    if (m_pImageManager)
+        m_pImageManager->InternalRelease();
+    m_pImageManager = pImageManager;
+}
+
+void CXTPCommandBars::SetSite(CWnd* pSite)
+{
+    m_pSite = pSite;
+    m_bCustomizableControls = FALSE;
+    if (pSite && pSite->GetSafeHwnd())
+    {
+        // Asks only whether a handler exists; none runs.
+        AFX_CMDHANDLERINFO info = {};
+        m_bCustomizableControls = pSite->OnCmdMsg(XTP_ID_CUSTOMIZE, CN_COMMAND, nullptr, &info);
+        m_bRightToLeft = (pSite->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+    }
+}
+
+BOOL CXTPCommandBars::IsLayoutRTL() const
+{
+    if (m_pSite && m_pSite->GetSafeHwnd() && (m_pSite->GetExStyle() & WS_EX_LAYOUTRTL))
+        return TRUE;
+    return m_bRightToLeft;
+}
+
+CXTPControlAction* CXTPCommandBars::GetAction(int nId)
+{
+    return m_bEnableActions ? m_pActions->Add(nId) : nullptr;
+}
+
+void CXTPCommandBars::SetCustomizeMode(BOOL bMode)
+{
+    m_pOptions->bDirty = TRUE;
+    m_bCustomizeMode = bMode;
+    SetDragControl(nullptr);
+    if (bMode)
+        m_bKeyboardCuesVisible = TRUE;
+}
+
+void CXTPCommandBars::SetDragControl(CXTPControl* pControl)
+{
+    if (pControl == m_pDragSelected)
+        return;
+    CXTPControl* pOld = m_pDragSelected;
+    m_pDragSelected = pControl;
+    if (pControl)
+        pControl->InternalAddRef();
+    if (pOld)
+    {
+        pOld->RedrawParent(FALSE);
+        pOld->InternalRelease();
+    }
+    if (pControl)
+        pControl->RedrawParent(FALSE);
+}
+
+BOOL CXTPCommandBars::IsCommandHidden(UINT nId)
+{
+    BOOL bValue;
+    return m_pOptions->m_mapHiddenCommands.Lookup(nId, bValue)
+           && !m_pOptions->m_mapUsedCommands.Lookup(nId, bValue);
+}
+
+BOOL CXTPCommandBars::IsControlHidden(CXTPControl* pControl)
+{
+    if (IsCommandHidden(static_cast<UINT>(pControl->GetID())))
+        return TRUE;
+    if (!m_pOptions->bAutoHideUnusedPopups)
+        return FALSE;
+    int nType = pControl->GetType();
+    if (nType != xtpControlPopup && nType != xtpControlButtonPopup
+        && nType != xtpControlSplitButtonPopup)
+        return FALSE;
+    CXTPCommandBar* pSubBar = pControl->GetCommandBar();
+    if (!pSubBar || pSubBar->GetControlCount() == 0)
+        return FALSE;
+    for (int i = 0; i < pSubBar->GetControlCount(); ++i)
+        if (!IsControlHidden(pSubBar->GetControl(i)))
+            return FALSE;
+    return TRUE;
+}
+
+void CXTPCommandBars::SetCommandUsed(UINT nId)
+{
+    if (!IsCommandHidden(nId))
+        return;
+    m_pOptions->m_mapUsedCommands.SetAt(nId, TRUE);
+    m_pOptions->bDirty = TRUE;
+}
+
+void CXTPCommandBars::CloseAllPopups()
+{
+}

@@ -1,0 +1,132 @@
+// CXTPCommandBars: the one object per frame that owns and coordinates the
+// bars on it. This file holds its options, its switches, the control
+// actions, the customize state and the paint and image managers it may own;
+// the bar list, docking, keyboard and persistence build on it.
+#pragma once
+
+#include "framework/core/Geometry.h"
+#include "framework/core/Map.h"
+#include "framework/ui/CmdTarget.h"
+
+class CWnd;
+class CXTPCommandBar;
+class CXTPCommandBars;
+class CXTPControl;
+class CXTPControlAction;
+class CXTPControlActions;
+class CXTPImageManager;
+class CXTPPaintManager;
+
+// The command id of the customize command.
+const UINT XTP_ID_CUSTOMIZE = 35001;
+
+using CXTPCommandMap = CMap<UINT, UINT, BOOL, BOOL>;
+
+class CXTPCommandBarsOptions : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CXTPCommandBarsOptions)
+public:
+    explicit CXTPCommandBarsOptions(CXTPCommandBars* pCommandBars = nullptr);
+
+    BOOL bAlwaysShowFullMenus;
+    BOOL bShowFullAfterDelay;
+    BOOL bToolBarScreenTips;
+    BOOL bToolBarAccelTips;
+    BOOL bLargeIcons;
+    BOOL bSyncFloatingBars;
+    BOOL bShowExpandButtonAlways;
+    BOOL bDblClickFloat;
+    BOOL bShowTextBelowIcons;
+    BOOL bAltDragCustomization;
+    BOOL bAutoHideUnusedPopups;
+    // Set when the bar state changed during the run; the frame stores the
+    // state at closing only while it is set.
+    BOOL bDirty;
+    int nAnimationType;
+    int keyboardCuesUse;
+    CSize szIcons;
+    CSize szLargeIcons;
+    CSize szPopupIcons;
+    BOOL bUseNumPadAccessKeys;
+    CXTPCommandMap m_mapHiddenCommands;
+    CXTPCommandMap m_mapUsedCommands;
+    CXTPCommandBars* m_pCommandBars;
+    int keyboardCuesShow;
+
+    // Switches that are not stored.
+    BOOL bShowPopupBarToolTips;
+    BOOL bAutoUpdateShortcuts;
+    BOOL bUseSystemSaveBitsStyle;
+    BOOL bShowStatusDescriptions;
+    BOOL bDisableCommandIfNoHandler;
+    // Every control may be moved in customize mode, customizable bar or not.
+    BOOL bAllowMoveAll;
+};
+
+class CXTPCommandBars : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CXTPCommandBars)
+public:
+    CXTPCommandBars();
+    ~CXTPCommandBars() override;
+
+    CXTPCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+
+    // Own paint manager, else the current process-wide one (made on first use).
+    CXTPPaintManager* GetPaintManager() const;
+    CXTPImageManager* GetImageManager() const;
+    // Each takes a reference on the new manager and releases the old one.
+    void SetPaintManager(CXTPPaintManager* pPaintManager);
+    void SetImageManager(CXTPImageManager* pImageManager);
+
+    // The frame the bars live on; records whether it handles the customize
+    // command and whether it lays out right to left.
+    void SetSite(CWnd* pSite);
+    CWnd* GetSite() const { return m_pSite; }
+    BOOL IsCustomizableControls() const { return m_bCustomizableControls; }
+    BOOL IsLayoutRTL() const;
+
+    // Control actions: command state shared by all controls of an id.
+    CXTPControlActions* GetActions() const { return m_pActions; }
+    BOOL IsActionsEnabled() const { return m_bEnableActions; }
+    void EnableActions(BOOL bEnable = TRUE) { m_bEnableActions = bEnable; }
+    // The action of the id, made on demand; null with actions switched off.
+    CXTPControlAction* GetAction(int nId);
+
+    // Customize mode and the control marked in it.
+    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    void SetCustomizeMode(BOOL bMode);
+    CXTPControl* GetDragControl() const { return m_pDragSelected; }
+    void SetDragControl(CXTPControl* pControl);
+    // Access keys shown on the bars now.
+    BOOL IsAccessKeysShown() const { return m_bKeyboardCuesVisible; }
+    void ShowAccessKeyUnderlines(BOOL bShow) { m_bKeyboardCuesVisible = bShow; }
+
+    // Hidden and used commands of the personalised menus.
+    virtual BOOL IsCommandHidden(UINT nId);
+    virtual BOOL IsControlHidden(CXTPControl* pControl);
+    void SetCommandUsed(UINT nId);
+    void HideCommand(UINT nId) { m_pOptions->m_mapHiddenCommands.SetAt(nId, TRUE); }
+
+    // Ends the tracking of every open popup.
+    virtual void CloseAllPopups();
+    // The customize drag of a control: 0 dropped where no bar takes it,
+    // 1 copied, 2 moved to a bar, 5 cancelled (no drag source yet).
+    virtual int DoCustomizeDrag(CXTPControl* /*pControl*/, BOOL /*bCopy*/) { return 5; }
+
+private:
+    BOOL m_bIgnoreShiftMenuKey;
+    CXTPPaintManager* m_pPaintManager;
+    CXTPImageManager* m_pImageManager;
+    CXTPControl* m_pDragSelected;
+    BOOL m_bCustomizeMode;
+    BOOL m_bCustomizableControls;
+    WORD m_nIDMenu;
+    CXTPCommandBarsOptions* m_pOptions;
+    CWnd* m_pSite;
+    BOOL m_bKeyboardCuesVisible;
+    CXTPControlActions* m_pActions;
+    BOOL m_bEnableActions;
+    BOOL m_bLockLayout;
+    BOOL m_bRightToLeft;
+};

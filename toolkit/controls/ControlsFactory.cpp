@@ -1,0 +1,197 @@
+// The add-by-type factory, the binding of controls to the shared actions of
+// their ids, and the conversion of menu items into controls.
+#include "toolkit/controls/Controls.h"
+
+#include "framework/ui/Menu.h"
+#include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlAction.h"
+#include "toolkit/controls/ControlButton.h"
+#include "toolkit/controls/ControlCheckBox.h"
+#include "toolkit/controls/ControlCustom.h"
+#include "toolkit/controls/ControlLabel.h"
+
+#include <cstdlib>
+
+namespace {
+
+// Menu texts longer than this are cut.
+const int XTP_MAX_MENU_TEXT = 1024;
+const int XTP_ID_MENU_PLACEHOLDER = 0xFF00;
+
+// Ids whose controls bind only to an action that already exists.
+BOOL IsReservedActionId(int nId)
+{
+    return (nId >= 9300 && nId <= 9499) || (nId >= 35000 && nId <= 35003);
+}
+
+CString GetMenuText(CMenu* pMenu, int nIndex)
+{
+    char szText[XTP_MAX_MENU_TEXT + 1] = {};
+    ::GetMenuStringA(pMenu->GetSafeHmenu(), static_cast<UINT>(nIndex), szText,
+                     XTP_MAX_MENU_TEXT + 1, MF_BYPOSITION);
+    return CString(szText);
+}
+
+} // namespace
+
+CWnd* CXTPControls::GetSiteWindow() const
+{
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        if (CWnd* pSite = pCommandBars->GetSite())
+            return pSite->GetSafeHwnd() ? pSite : nullptr;
+    CWnd* pSite = m_pParent ? m_pParent->GetSite() : nullptr;
+    return pSite && pSite->GetSafeHwnd() ? pSite : nullptr;
+}
+
+void CXTPControls::BindAction(CXTPControl* pControl, int nId)
+{
+    if (pControl->GetAction())
+        return;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !pCommandBars->IsActionsEnabled() || nId < 1 || nId > 0x0FFFFFFE)
+    {
+        pControl->SetId(nId);
+        return;
+    }
+    CXTPControlActions* pActions = pCommandBars->GetActions();
+    if (IsReservedActionId(nId))
+    {
+        if (CXTPControlAction* pAction = pActions->FindAction(nId))
+            pControl->SetAction(pAction);
+        else
+            pControl->SetId(nId);
+        return;
+    }
+    pControl->SetAction(pActions->Add(nId));
+}
+
+CXTPControl* CXTPControls::CreateByType(int nType, int /*nId*/) const
+{
+    switch (nType)
+    {
+    case xtpControlButton:
+        return new CXTPControlButton;
+    case xtpControlLabel:
+        return new CXTPControlLabel;
+    case xtpControlCheckBox:
+        return new CXTPControlCheckBox;
+    default:
+        // Popups, combo boxes, edits and galleries come with their own classes.
+        return nullptr;
+    }
+}
+
+CXTPControl* CXTPControls::Add(int nType, int nId, LPCSTR lpszParameter, int nBefore,
+                               BOOL bTemporary)
+{
+    if (nType < xtpControlButton || nType > xtpControlGallery)
+        return nullptr;
+    if (nType == xtpControlCustom)
+        return Add(new CXTPControlCustom, nId, lpszParameter, nBefore, bTemporary);
+    CXTPControl* pControl = CreateByType(nType, nId);
+    if (!pControl)
+        return nullptr;
+    BindAction(pControl, nId);
+    pControl->SetType(nType);
+    pControl->SetParameter(lpszParameter ? lpszParameter : "");
+    pControl->SetTemporary(bTemporary);
+    return InsertAt(pControl, nBefore);
+}
+
+CXTPControl* CXTPControls::Add(CXTPControl* pControl, int nId, LPCSTR lpszParameter,
+                               int nBefore, BOOL bTemporary)
+{
+    pControl->SetParameter(lpszParameter ? lpszParameter : "");
+    pControl->SetTemporary(bTemporary);
+    BindAction(pControl, nId);
+    return InsertAt(pControl, nBefore);
+}
+
+CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
+{
+    HMENU hMenu = pMenu->GetSafeHmenu();
+    int nId = static_cast<int>(::GetMenuItemID(hMenu, nIndex));
+    BOOL bSubMenu = ::GetSubMenu(hMenu, nIndex) != nullptr;
+    BOOL bDefault = static_cast<int>(::GetMenuDefaultItem(hMenu, TRUE, GMDI_USEDISABLED)) == nIndex;
+    if (nId == XTP_ID_MENU_PLACEHOLDER)
+        return nullptr;
+
+    CString strCaption = GetMenuText(pMenu, nIndex);
+    CString strShortcut;
+    int nTab = strCaption.Find('\t');
+    if (bSubMenu && nTab > 0)
+    {
+        nId = std::atoi(strCaption.Mid(nTab + 1));
+        if (nId != 0)
+            strCaption = strCaption.Left(nTab);
+    }
+    else if (nTab >= 0)
+    {
+        strShortcut = strCaption.Mid(nTab + 1);
+    }
+
+    XTP_COMMANDBARS_CREATECONTROL cs = {};
+    cs.nID = nId;
+    cs.bToolBar = FALSE;
+    cs.nIndex = nIndex;
+    cs.pMenu = pMenu;
+    cs.pCommandBar = m_pParent;
+    cs.strCaption = strCaption;
+    cs.controlType = bSubMenu ? xtpControlPopup : xtpControlButton;
+    cs.buttonStyle = xtpButtonAutomatic;
+
+    CWnd* pSite = GetSiteWindow();
+    CXTPControl* pControl = nullptr;
+    int nType = cs.controlType;
+    int nStyle = cs.buttonStyle;
+    if (pSite && pSite->SendMessage(WM_XTP_BEFORECREATECONTROL, 0, reinterpret_cast<LPARAM>(&cs)))
+    {
+        pControl = cs.pControl;
+        nId = cs.nID;
+        strCaption = cs.strCaption;
+        nType = cs.controlType;
+        nStyle = cs.buttonStyle;
+    }
+
+    if (!pControl)
+    {
+        if (nType == xtpControlCustom)
+            return nullptr;
+        pControl = CreateByType(nType, nId);
+        if (!pControl)
+            return nullptr;
+        pControl->SetType(nType);
+        if (nStyle != pControl->GetStyleValue())
+            pControl->SetStyle(nStyle);
+    }
+
+    if (!pControl->GetAction())
+    {
+        CXTPCommandBars* pCommandBars = GetCommandBars();
+        if (!pCommandBars || !pCommandBars->IsActionsEnabled() || nId < 1 || nId > 0x0FFFFFFE)
+        {
+            pControl->SetId(nId);
+            pControl->SetCaption(strCaption);
+        }
+        else
+        {
+            CXTPControlAction* pAction = pCommandBars->GetActions()->Add(nId);
+            pControl->SetAction(pAction);
+            if (pAction->GetCaption().IsEmpty())
+                pAction->SetCaption(strCaption);
+            if (!strShortcut.IsEmpty())
+                pControl->SetCaptionShortcut(strShortcut);
+        }
+    }
+    pControl->SetDefaultItem(bDefault);
+    InsertAt(pControl, -1);
+    if (pSite)
+    {
+        cs.pControl = pControl;
+        pSite->SendMessage(WM_XTP_AFTERCREATECONTROL, 0, reinterpret_cast<LPARAM>(&cs));
+    }
+    return pControl;
+}
