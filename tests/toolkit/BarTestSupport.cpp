@@ -1,0 +1,56 @@
+#include "BarTestSupport.h"
+
+#include "toolkit/draw/ColorManager.h"
+
+CTestBar::CTestBar(int nType, int nPosition)
+{
+    m_barType = nType;
+    m_barPosition = nPosition;
+}
+
+CTestBar::~CTestBar()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
+
+BOOL CTestBar::CreateHidden(int cx, int cy)
+{
+    return CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, cx, cy), nullptr, 0);
+}
+
+void CTestBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    ++m_nIdleUpdates;
+}
+
+namespace {
+
+COLORREF DistinctHook(int nIndex)
+{
+    return CDistinctSysColors::ColorOf(nIndex);
+}
+
+} // namespace
+
+COLORREF CDistinctSysColors::ColorOf(int nIndex)
+{
+    return RGB(10 + nIndex * 7, 200 - nIndex * 5, 40 + nIndex * 6);
+}
+
+CDistinctSysColors::CDistinctSysColors()
+{
+    CXTPColorManager::SetSysColorHook(&DistinctHook);
+    RefreshSystemColors();
+}
+
+CDistinctSysColors::~CDistinctSysColors()
+{
+    CXTPColorManager::SetSysColorHook(nullptr);
+    RefreshSystemColors();
+}
+
+DWORD GdiObjectCount()
+{
+    return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+}

@@ -1,0 +1,45 @@
+// What the tests of bars, controls and their painting share: a bar whose
+// type and position a test sets, with a hidden window of a chosen size, and
+// a scope that gives every system colour a distinct value of its own.
+#pragma once
+
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/draw/DefaultTheme.h"
+
+class CTestBar : public CXTPCommandBar
+{
+public:
+    CTestBar(int nType = xtpBarTypeNormal, int nPosition = xtpBarTop);
+    ~CTestBar() override;
+
+    void SetBarType(int nType) { m_barType = nType; }
+    void SetBarPosition(int nPosition) { m_barPosition = nPosition; }
+    // A hidden popup window whose client area has the size.
+    BOOL CreateHidden(int cx, int cy);
+    // Counts the idle updates a command asks for.
+    void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam) override;
+    int m_nIdleUpdates = 0;
+};
+
+// Every system colour gets a value no other one has, through the colour
+// manager's hook; the previous source is restored at the end.
+class CDistinctSysColors
+{
+public:
+    CDistinctSysColors();
+    ~CDistinctSysColors();
+    CDistinctSysColors(const CDistinctSysColors&) = delete;
+    CDistinctSysColors& operator=(const CDistinctSysColors&) = delete;
+
+    static COLORREF ColorOf(int nIndex);
+};
+
+// A classic theme refreshed under distinct colours, for a test's bars.
+class CTestTheme : public CXTPDefaultTheme
+{
+public:
+    CTestTheme() { RefreshMetrics(); }
+};
+
+// Counts the GDI objects of the process.
+DWORD GdiObjectCount();
