@@ -128,7 +128,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
         if (nId != 0)
             strCaption = strCaption.Left(nTab);
     }
-    else if (nTab >= 0)
+    else if (!bSubMenu && nTab >= 0)
     {
         strShortcut = strCaption.Mid(nTab + 1);
     }
