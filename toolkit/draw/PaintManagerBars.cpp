@@ -10,6 +10,7 @@
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
 #include "toolkit/draw/ScopedDC.h"
+#include "toolkit/draw/ToolkitClock.h"
 #include "toolkit/extras/StatusBarPane.h"
 
 #include <algorithm>
@@ -26,9 +27,9 @@ const int BP_CHECKBOX = 3;
 // Sleeps the part of the frame time that drawing left over; never negative.
 void SleepRest(DWORD dwStart, int nFrameTime)
 {
-    DWORD dwSpent = ::GetTickCount() - dwStart;
+    DWORD dwSpent = XTPGetTickCount() - dwStart;
     if (nFrameTime > 0 && dwSpent < static_cast<DWORD>(nFrameTime))
-        ::Sleep(static_cast<DWORD>(nFrameTime) - dwSpent);
+        XTPSleep(static_cast<DWORD>(nFrameTime) - dwSpent);
 }
 
 } // namespace
@@ -244,7 +245,7 @@ void CXTPPaintManager::AnimatePopupBar(CDC* pDestDC, CDC* pSrcDC, CRect rc, int 
             int h = cy * k / nSteps;
             pDestDC->BitBlt(rc.left, rc.top, w, h, pSrcDC, rc.right - w, rc.bottom - h, SRCCOPY);
             if (nPause > 0)
-                ::Sleep(static_cast<DWORD>(nPause));
+                XTPSleep(static_cast<DWORD>(nPause));
         }
         return;
     }
@@ -268,7 +269,7 @@ void CXTPPaintManager::AnimatePopupBar(CDC* pDestDC, CDC* pSrcDC, CRect rc, int 
         ::GdiFlush();
         for (int k = 1; k < nSteps; ++k)
         {
-            DWORD dwStart = ::GetTickCount();
+            DWORD dwStart = XTPGetTickCount();
             BlendPixels(pBlend, pDest, cx, cy, pSource, 255 * k / nSteps);
             pDestDC->BitBlt(rc.left, rc.top, cx, cy, &dcBlend, 0, 0, SRCCOPY);
             SleepRest(dwStart, m_nAnimationTime / nSteps);
@@ -324,7 +325,7 @@ int CXTPPaintManager::AnimateBarExpand(CXTPCommandBar* pBar, CDC* pDestDC, CDC* 
         }
         copyRun(bDown ? rcClient.bottom : rcClient.top);
         if (m_nAnimationTime / nSteps > 0)
-            ::Sleep(static_cast<DWORD>(m_nAnimationTime / nSteps));
+            XTPSleep(static_cast<DWORD>(m_nAnimationTime / nSteps));
     }
     return nSteps;
 }
