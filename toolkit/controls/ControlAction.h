@@ -28,6 +28,8 @@ public:
 
     // The caption, or the tooltip when the caption is empty.
     CString GetCaption() const;
+    // The caption alone.
+    CString GetOwnCaption() const { return m_strCaption; }
     CString GetTooltip() const { return m_strTooltipText; }
     CString GetDescription() const { return m_strDescriptionText; }
     CString GetShortcutText() const { return m_strShortcutText; }

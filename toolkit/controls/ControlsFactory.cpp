@@ -180,7 +180,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
         {
             CXTPControlAction* pAction = pCommandBars->GetActions()->Add(nId);
             pControl->SetAction(pAction);
-            if (pAction->GetCaption().IsEmpty())
+            if (pAction->GetOwnCaption().IsEmpty())
                 pAction->SetCaption(strCaption);
             if (!strShortcut.IsEmpty())
                 pControl->SetCaptionShortcut(strShortcut);
