@@ -13,6 +13,7 @@
 #include "toolkit/controls/ControlCustom.h"
 #include "toolkit/controls/ControlLabel.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -27,12 +28,15 @@ BOOL IsReservedActionId(int nId)
     return (nId >= 9300 && nId <= 9499) || (nId >= 35000 && nId <= 35003);
 }
 
+// The item's text, cut after XTP_MAX_MENU_TEXT characters; the count the
+// call answers bounds the read, never a terminating zero.
 CString GetMenuText(CMenu* pMenu, int nIndex)
 {
-    char szText[XTP_MAX_MENU_TEXT + 1] = {};
-    ::GetMenuStringA(pMenu->GetSafeHmenu(), static_cast<UINT>(nIndex), szText,
-                     XTP_MAX_MENU_TEXT + 1, MF_BYPOSITION);
-    return CString(szText);
+    char szText[XTP_MAX_MENU_TEXT + 2] = {};
+    int nLength = ::GetMenuStringA(pMenu->GetSafeHmenu(), static_cast<UINT>(nIndex), szText,
+                                   XTP_MAX_MENU_TEXT + 1, MF_BYPOSITION);
+    nLength = std::max(0, std::min(nLength, XTP_MAX_MENU_TEXT));
+    return CString(szText, nLength);
 }
 
 } // namespace
