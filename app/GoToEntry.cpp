@@ -1,5 +1,6 @@
 #include "app/GoToEntry.h"
 
+#include "app/SoundEvents.h"
 #include "framework/ui/MessageBox.h"
 #include "model/ItemWalk.h"
 #include "model/QivItem.h"
@@ -45,5 +46,6 @@ void GoToEntry(HWND hTree, C_QivCategory* pRoot, const CString& strPath)
                           MB_OK | MB_ICONEXCLAMATION, 0);
         return;
     }
+    CQuietSoundEvents quiet;
     ::SendMessageA(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(pItem->m_hTreeItem));
 }

@@ -1,6 +1,11 @@
 #include "app/QivDialog.h"
 
-#include "model/ShellServices.h"
+#include "app/DialogHelp.h"
+#include "app/SoundEvents.h"
+#include "app/res/resource.h"
+#include "framework/ui/AfxRes.h"
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/WinApp.h"
 
 BEGIN_MESSAGE_MAP(CQivDialog, CDialog)
     ON_WM_HELPINFO()
@@ -12,9 +17,11 @@ CQivDialog::CQivDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate
 {
 }
 
-DWORD CQivDialog::MakeHelpContext(UINT nIDDialog, UINT nControl)
+void CQivDialog::AttachCommonButtons(int nCancelImageWidth)
 {
-    return 0x80000000u | ((nIDDialog & 0x7FFFu) << 16) | (nControl & 0xFFFFu);
+    m_btnOk.Attach(this, IDOK, IDB_BUTTON_OK);
+    m_btnCancel.Attach(this, IDCANCEL, IDB_BUTTON_CANCEL, nCancelImageWidth);
+    m_btnHelp.Attach(this, ID_HELP, IDB_BUTTON_HELP);
 }
 
 DWORD CQivDialog::GetHelpContext(UINT nControl) const
@@ -30,7 +37,7 @@ BOOL CQivDialog::OnHelpInfo(HELPINFO* pHelpInfo)
 {
     if (pHelpInfo->iContextType == HELPINFO_WINDOW) {
         if (DWORD dwContext = GetHelpContext(static_cast<UINT>(pHelpInfo->iCtrlId))) {
-            WinHelp(dwContext, HELP_CONTEXTPOPUP);
+            AfxGetApp()->WinHelp(dwContext, HELP_CONTEXTPOPUP);
             return TRUE;
         }
     }
@@ -40,16 +47,11 @@ BOOL CQivDialog::OnHelpInfo(HELPINFO* pHelpInfo)
 void CQivDialog::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CDialog::OnLButtonDown(nFlags, point);
-    SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    QivDragByCaption(this, point);
 }
 
 LRESULT CQivDialog::OnExitSizeMove(WPARAM, LPARAM)
 {
-    QivPlaySound("ToolbarDrop");
+    PlaySoundEvent("ToolbarDrop");
     return Default();
-}
-
-void QivPlaySound(LPCSTR lpszEvent)
-{
-    QivGetShellServices().PlaySoundEvent(lpszEvent);
 }

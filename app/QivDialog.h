@@ -1,9 +1,11 @@
-// What the program's small dialogs share: a click on the background drags
-// the dialog like its caption, the end of a move or resize plays
-// "ToolbarDrop", and a help request on a control shows the context help
-// pop-up its table names (other controls take the default handling).
+// What the program's small dialogs share: OK, Cancel and Help drawn as
+// flat buttons with their pictures, a click on the background drags the
+// dialog like its caption, the end of a move or resize plays "ToolbarDrop",
+// and a help request on a control shows the context help pop-up its table
+// names (other controls take the default handling).
 #pragma once
 
+#include "app/FlatButton.h"
 #include "framework/ui/Dialog.h"
 
 #include <stddef.h>
@@ -22,11 +24,11 @@ public:
     // The context help id of a control, 0 when it has none.
     DWORD GetHelpContext(UINT nControl) const;
 
-    // The context id of a format dialog's control: the top bit, the dialog
-    // resource in bits 16-30, the control in bits 0-15.
-    static DWORD MakeHelpContext(UINT nIDDialog, UINT nControl);
-
 protected:
+    // Makes OK, Cancel and Help flat buttons; the Cancel picture of some
+    // dialogs is 15 pixels wide.
+    void AttachCommonButtons(int nCancelImageWidth = 16);
+
     template <size_t N>
     void SetHelpContexts(const QIV_HELP_ID (&ids)[N])
     {
@@ -40,9 +42,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    C_FlatButton m_btnOk;
+    C_FlatButton m_btnCancel;
+    C_FlatButton m_btnHelp;
     const QIV_HELP_ID* m_pHelpIds = nullptr;
     size_t m_nHelpIds = 0;
 };
-
-// Plays a sound event of the user's scheme (through the installed shell).
-void QivPlaySound(LPCSTR lpszEvent);

@@ -1,5 +1,8 @@
 #include "CardTreeFixture.h"
 
+#include "app/SoundEvents.h"
+#include "framework/core/Profile.h"
+
 #include <commctrl.h>
 
 namespace apptest {
@@ -44,15 +47,44 @@ CRecordingShell::~CRecordingShell()
     QivSetShellServices(nullptr);
 }
 
-void CRecordingShell::PlaySoundEvent(LPCSTR lpszEvent)
-{
-    m_sounds.push_back(lpszEvent);
-}
-
 BOOL CRecordingShell::FindTextInEditor(LPCSTR lpszText, BOOL, BOOL)
 {
     m_finds.push_back(lpszText);
     return TRUE;
+}
+
+namespace {
+
+const char kSchemes[] = "AppEvents\\Schemes\\Apps\\Office97";
+
+} // namespace
+
+CSoundRecorder::CSoundRecorder(std::initializer_list<LPCSTR> events)
+{
+    SetSoundEventsOn(true);
+    for (LPCSTR lpszEvent : events) {
+        CString strKey;
+        strKey.Format("%s\\Office97-%s\\.current", kSchemes, lpszEvent);
+        HKEY hKey = nullptr;
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr)
+            != ERROR_SUCCESS)
+            continue;
+        ::RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("stille.wav"), 11);
+        ::RegCloseKey(hKey);
+        m_registered.push_back(lpszEvent);
+    }
+    CSoundEventSeam::Install([this](const QIV_SOUND_REQUEST& request) {
+        m_events.push_back(request.strEvent.GetString());
+        return 0;
+    });
+}
+
+CSoundRecorder::~CSoundRecorder()
+{
+    CSoundEventSeam::Remove();
+    for (const std::string& event : m_registered)
+        CAppProfile::DelRegTree(HKEY_CURRENT_USER, CString(kSchemes) + "\\Office97-" + event.c_str());
+    SetSoundEventsOn(true);
 }
 
 namespace {

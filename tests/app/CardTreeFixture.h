@@ -5,6 +5,7 @@
 #include "model/QivItem.h"
 #include "model/ShellServices.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,18 +29,32 @@ public:
     HWND m_hWnd;
 };
 
-// Installed for its lifetime: records the sounds played and the texts the
-// editor was asked to find.
+// Installed for its lifetime: records the texts the editor was asked to
+// find.
 class CRecordingShell : public CQivShellServices
 {
 public:
     CRecordingShell();
     ~CRecordingShell() override;
-    void PlaySoundEvent(LPCSTR lpszEvent) override;
     BOOL FindTextInEditor(LPCSTR lpszText, BOOL bMatchCase, BOOL bWholeWord) override;
 
-    std::vector<std::string> m_sounds;
     std::vector<std::string> m_finds;
+};
+
+// For its lifetime the named sound events have a scheme file, sounds are
+// on, and what would be played is recorded instead.
+class CSoundRecorder
+{
+public:
+    explicit CSoundRecorder(std::initializer_list<LPCSTR> events);
+    ~CSoundRecorder();
+    CSoundRecorder(const CSoundRecorder&) = delete;
+    CSoundRecorder& operator=(const CSoundRecorder&) = delete;
+
+    std::vector<std::string> m_events;
+
+private:
+    std::vector<std::string> m_registered;
 };
 
 // Append at the end of pParent's chain, as a card file lists them.
