@@ -1,5 +1,7 @@
 #include "app/PageSetupDialog.h"
 
+#include "app/res/resource.h"
+
 C_PageSetupDialog::C_PageSetupDialog(DWORD dwFlags, CWnd* pParentWnd)
     : CPageSetupDialog(dwFlags, pParentWnd)
 {
@@ -8,6 +10,9 @@ C_PageSetupDialog::C_PageSetupDialog(DWORD dwFlags, CWnd* pParentWnd)
 BOOL C_PageSetupDialog::OnInitDialog()
 {
     CPageSetupDialog::OnInitDialog();
+    m_btnOk.Attach(this, IDOK, IDB_BUTTON_OK);
+    m_btnCancel.Attach(this, IDCANCEL, IDB_BUTTON_CANCEL);
+    m_btnPrinter.Attach(this, IDC_PAGESETUP_PRINTER, IDB_BUTTON_PRINTER);
     // OK 10 pixels to the left; Cancel 10 pixels wider to the left.
     struct { int nID; int nMoveLeft; int nMoveRight; } const moves[] = {
         { IDOK, -10, -10 },

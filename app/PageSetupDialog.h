@@ -3,6 +3,7 @@
 // of a millimetre (shown), each shown margin a multiple of 0,1 mm.
 #pragma once
 
+#include "app/FlatButton.h"
 #include "framework/ui/PageSetupDialog.h"
 
 class C_PageSetupDialog : public CPageSetupDialog
@@ -12,6 +13,11 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+
+private:
+    C_FlatButton m_btnOk;
+    C_FlatButton m_btnCancel;
+    C_FlatButton m_btnPrinter;
 };
 
 // A value rounded to a multiple of 10, a remainder of 5 or more away from
