@@ -509,6 +509,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     CObject* pOb = pClassRef->CreateObject();
     if (!pOb)
         AfxThrowMemoryException();
+    const size_t nOwnIndex = m_loadMap.size();
     m_loadMap.push_back({ pOb, false });
     NextIndex();
     UINT nOldSchema = m_nObjectSchema;
@@ -517,8 +518,12 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         pOb->Serialize(*this);
     } catch (...) {
         // The object never becomes visible to the caller; what it read so
-        // far is its own to free.
-        m_loadMap.back().pItem = nullptr;
+        // far is its own to free. The objects read inside it came after it
+        // in the map and go with it, so every object entry from its own on
+        // is forgotten; classes stay, they are never freed.
+        for (size_t i = nOwnIndex; i < m_loadMap.size(); ++i)
+            if (!m_loadMap[i].bClass)
+                m_loadMap[i].pItem = nullptr;
         delete pOb;
         m_nObjectSchema = nOldSchema;
         throw;

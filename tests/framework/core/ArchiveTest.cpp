@@ -336,6 +336,26 @@ TEST(ArchiveTest, AFailedReadFreesTheObjectsItMade)
     EXPECT_EQ(CArchiveChain::s_alive, 0);
 }
 
+// A nested read fails after an inner object was read whole: the outer and
+// the inner object are both freed, so references to either resolve to null
+// afterwards instead of to freed memory.
+TEST(ArchiveTest, AFailedNestedReadForgetsEveryObjectItMade)
+{
+    // Class 1, object "a" 2 and its successor "b" 3, whose own successor
+    // names a class index that does not exist; then references to 2 and 3.
+    Bytes bytes = Cat(Cat(NewClassTag(0, "CArchiveChain"), Cat(Bytes{1}, Text("a"))),
+                      Cat(Cat(Word(0x8001), Cat(Bytes{1}, Text("b"))), Word(0x8009)));
+    bytes = Cat(Cat(bytes, Word(2)), Word(3));
+
+    Load(bytes, [](CArchive& ar) {
+        EXPECT_EQ(ArchiveCause([&] { ar.ReadObject(RUNTIME_CLASS(CArchiveChain)); }),
+                  CArchiveException::badIndex);
+        EXPECT_EQ(CArchiveChain::s_alive, 0);
+        EXPECT_EQ(ar.ReadObject(nullptr), nullptr);
+        EXPECT_EQ(ar.ReadObject(nullptr), nullptr);
+    });
+}
+
 TEST(ArchiveTest, TruncatedDataNeverYieldsHalfValues)
 {
     struct Case { const char* what; Bytes bytes; std::function<void(CArchive&)> read; };
