@@ -2,6 +2,7 @@
 
 #include "ImageTestRes.h"
 #include "TestDib.h"
+#include "TestFiles.h"
 #include "TestImages.h"
 #include "framework/core/Archive.h"
 #include "framework/core/MemFile.h"
@@ -315,6 +316,28 @@ TEST(ImageManager, WrongCheckSumFailsTheLoad)
     EXPECT_TRUE(bThrown);
 }
 
+// The archive ends inside the last icon: the load is refused as a whole,
+// where dropping that icon quietly would report a load that lost data.
+TEST(ImageManager, AnIconCutOffInAnArchiveFailsTheLoad)
+{
+    CXTPImageManager original;
+    FillManager(original);
+    std::vector<BYTE> bytes = StoreToArchive(original);
+    bytes.resize(bytes.size() - 2);
+    CXTPImageManager restored;
+    int nCause = -1;
+    try
+    {
+        LoadFromArchive(restored, bytes);
+    }
+    catch (CArchiveException* e)
+    {
+        nCause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(CArchiveException::endOfFile, nCause);
+}
+
 TEST(ImageManager, StoredInTheRegistryAndAnIniFile)
 {
     CString strKey;
@@ -384,6 +407,86 @@ TEST(ImageManager, StoredInTheRegistryAndAnIniFile)
         fromIni.DoPropExchange(&px);
     }
     ExpectFilled(fromIni);
+    ::DeleteFileA(strFile);
+}
+
+// Keys below hKey, counted through every level.
+int CountKeys(HKEY hKey)
+{
+    int nKeys = 0;
+    char szName[256];
+    for (DWORD i = 0;; ++i)
+    {
+        DWORD nName = sizeof(szName);
+        if (::RegEnumKeyExA(hKey, i, szName, &nName, nullptr, nullptr, nullptr, nullptr)
+            != ERROR_SUCCESS)
+            break;
+        HKEY hSub = nullptr;
+        if (::RegOpenKeyExA(hKey, szName, 0, KEY_READ, &hSub) == ERROR_SUCCESS)
+        {
+            nKeys += 1 + CountKeys(hSub);
+            ::RegCloseKey(hSub);
+        }
+    }
+    return nKeys;
+}
+
+// Stored counts of 2^31 - 1 for the icon sets and for the icons of a set:
+// loading takes the sections that are there and stops at the first missing
+// one, at once, and creates no key on the way.
+TEST(ImageManager, StoredCountsBeyondTheSectionsStopAtTheFirstMissingOne)
+{
+    const char szHuge[] = "2147483647";
+    const LPCSTR counted[] = {"Icons", "Icons\\IconSet0"};
+    CXTPImageManager original;
+    FillManager(original);
+
+    CString strKey;
+    strKey.Format("Software\\QivnotesTests\\ImageCounts-%lu", ::GetCurrentProcessId());
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, strKey);
+    HKEY hRoot = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyA(HKEY_CURRENT_USER, strKey, &hRoot));
+    {
+        CXTPPropExchangeRegistry px(FALSE, hRoot, "Icons");
+        original.DoPropExchange(&px);
+    }
+    for (LPCSTR pszSection : counted)
+    {
+        DWORD dwHuge = 0x7FFFFFFF;
+        ASSERT_EQ(ERROR_SUCCESS, ::SHSetValueA(hRoot, pszSection, "Count", REG_DWORD, &dwHuge, 4));
+    }
+    int nKeys = CountKeys(hRoot);
+    CXTPImageManager fromRegistry;
+    {
+        CXTPPropExchangeRegistry px(TRUE, hRoot, "Icons");
+        fromRegistry.DoPropExchange(&px);
+    }
+    ExpectFilled(fromRegistry);
+    EXPECT_EQ(nKeys, CountKeys(hRoot));
+    ::RegCloseKey(hRoot);
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, strKey);
+
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szTemp);
+    CString strFile;
+    strFile.Format("%s%lu-counts.ini", szTemp, ::GetCurrentProcessId());
+    ::DeleteFileA(strFile);
+    {
+        CXTPPropExchangeIniFile px(FALSE, nullptr, "Icons");
+        px.AssignFile(strFile);
+        original.DoPropExchange(&px);
+    }
+    for (LPCSTR pszSection : counted)
+        ASSERT_TRUE(::WritePrivateProfileStringA(pszSection, "Count", szHuge, strFile));
+    std::string before = ReadWholeFile(strFile);
+    CXTPImageManager fromIni;
+    {
+        CXTPPropExchangeIniFile px(TRUE, nullptr, "Icons");
+        px.AssignFile(strFile);
+        fromIni.DoPropExchange(&px);
+    }
+    ExpectFilled(fromIni);
+    EXPECT_EQ(before, ReadWholeFile(strFile));
     ::DeleteFileA(strFile);
 }
 

@@ -54,10 +54,21 @@ BOOL CXTPPropExchangeRegistry::Prepare()
         m_bPrepared = TRUE;
         if (!m_hRootKey)
             return FALSE;
-        DWORD dwDisposition = 0;
-        if (::RegCreateKeyExA(m_hRootKey, m_strSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              IsLoading() ? KEY_READ : KEY_WRITE, nullptr, &m_hSectionKey,
-                              &dwDisposition) != ERROR_SUCCESS)
+        // Loading only opens: stored state read back must never leave keys
+        // behind, whatever its counts ask for.
+        LONG nResult = ERROR_SUCCESS;
+        if (IsLoading())
+        {
+            nResult = ::RegOpenKeyExA(m_hRootKey, m_strSubKey, 0, KEY_READ, &m_hSectionKey);
+        }
+        else
+        {
+            DWORD dwDisposition = 0;
+            nResult = ::RegCreateKeyExA(m_hRootKey, m_strSubKey, 0, nullptr,
+                                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                                        &m_hSectionKey, &dwDisposition);
+        }
+        if (nResult != ERROR_SUCCESS)
             m_hSectionKey = nullptr;
     }
     return m_hSectionKey != nullptr;

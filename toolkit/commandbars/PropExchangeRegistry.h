@@ -21,7 +21,8 @@ public:
     // of its own (the root key itself) is left alone.
     void ClearSection() override;
     BOOL HasNativeBinary() override;
-    // Opens (creating it when missing) the section's key once.
+    // Opens the section's key once; storing creates it when missing,
+    // loading never does.
     BOOL Prepare() override;
 
 private:

@@ -2,6 +2,9 @@
 // enumeration "IconSet" with one section per command ("Id", the check text
 // "CheckSum", and an enumeration "Icon" with one section per given width:
 // "Width" and "Data", the icon's archive form).
+//
+// Stored counts are not trusted: loading stops at the first section that is
+// not there, so a count far beyond the stored sections costs nothing.
 #include "toolkit/draw/ImageManager.h"
 
 #include "framework/core/Archive.h"
@@ -53,7 +56,8 @@ void CXTPImageManager::DoPropExchange(CXTPPropExchange* pPX)
         {
             SectionRef section(pEnumerator->GetNext(pos));
             int nCommand = 0;
-            ExchangeIntPropertyNoDefault(section.Get(), "Id", nCommand);
+            if (!ExchangeIntPropertyNoDefault(section.Get(), "Id", nCommand))
+                break;
             ExchangeIconSet(section.Get(), static_cast<UINT>(nCommand));
         }
         return;
@@ -111,7 +115,7 @@ void CXTPImageManager::ExchangeIconSet(CXTPPropExchange* pPX, UINT nCommand)
         {
             SectionRef section(pEnumerator->GetNext(pos));
             int nWidth = 16;
-            ExchangeIntPropertyNoDefault(section.Get(), "Width", nWidth);
+            BOOL bHasWidth = ExchangeIntPropertyNoDefault(section.Get(), "Width", nWidth);
             // An unusable width is refused, but its data is still read (into
             // an icon that is thrown away), so an archive stays in step.
             BOOL bUsable = nWidth > 1 && nWidth <= 1024;
@@ -123,6 +127,14 @@ void CXTPImageManager::ExchangeIconSet(CXTPPropExchange* pPX, UINT nCommand)
                 pIcon->InternalRelease();
             else if (!bLoaded || pIcon->GetNormalImage().IsEmpty())
                 pIconSet->RemoveIcon(static_cast<UINT>(nWidth));
+            if (!bLoaded && !pPX->CanOmitValues())
+            {
+                // A positional back end (an archive) is out of step after
+                // data it could not read: the whole load is refused.
+                AfxThrowArchiveException(CArchiveException::endOfFile);
+            }
+            if (!bHasWidth && !bLoaded)
+                break;   // no such section: the stored count said too much
         }
         return;
     }
