@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <psapi.h>
+
 #include <math.h>
 #include <vector>
 
@@ -501,7 +503,8 @@ TEST(ImageManagerIcon, UntrustedRecordsAreRefusedAndReadPast)
     const Case cases[] = {
         {"valid, image size 0 taken from the bit count", Header(4, 4, 32, 0), 64, true},
         {"top-down (negative height)", Header(4, -4, 32, 64), 64, true},
-        {"bits cut short: the rest stays zero", Header(4, 4, 32, 64), 10, true},
+        {"bits cut short of what the header promises", Header(4, 4, 32, 64), 10, false},
+        {"1024 x 1024 declared, 64 bytes given", Header(1024, 1024, 32, 0), 64, false},
         {"more bits than the image has", Header(4, 4, 32, 64), 200, true},
         {"header too short", Header(4, 4, 32, 64, 20), 64, false},
         {"header size field wrong", Header(4, 4, 32, 64, 52, 4000), 64, false},
@@ -524,6 +527,69 @@ TEST(ImageManagerIcon, UntrustedRecordsAreRefusedAndReadPast)
             EXPECT_EQ(CSize(4, 4), icon.GetNormalImage().GetExtent()) << c.pszWhat;
         }
     }
+}
+
+// The memory the process has committed: what a leak would make grow.
+SIZE_T CommittedBytes()
+{
+    using GetInfoFn = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
+    static GetInfoFn pfnGetInfo = [] {
+        HMODULE hPsapi = ::LoadLibraryA("psapi.dll");
+        return hPsapi ? reinterpret_cast<GetInfoFn>(
+                            reinterpret_cast<void*>(::GetProcAddress(hPsapi, "GetProcessMemoryInfo")))
+                      : nullptr;
+    }();
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    if (!pfnGetInfo || !pfnGetInfo(::GetCurrentProcess(), &counters, sizeof(counters)))
+        return 0;
+    return counters.PagefileUsage;
+}
+
+// Refused loads give back everything they made: a second record cut off
+// after a whole first one (an archive error that frees the first image),
+// and a first record shorter than its header's image (refused before any
+// image is made). Committed memory stays flat over many loads.
+TEST(ImageManagerIcon, RefusedRecordsKeepNothing)
+{
+    std::vector<BYTE> cutOff = {32, 0, 0, 0, 18, 0, 0, 0};
+    AppendRecord(cutOff, Header(32, 32, 32, 0), std::vector<BYTE>(32 * 32 * 4, 0x7F));
+    AppendRecord(cutOff, Header(32, 32, 1, 0, 48), std::vector<BYTE>(32 * 4, 0));
+    cutOff.resize(cutOff.size() - 40);
+    std::vector<BYTE> shortBits = {32, 0, 0, 0, 18, 0, 0, 0};
+    AppendRecord(shortBits, Header(1024, 1024, 32, 0), std::vector<BYTE>(64, 0x7F));
+    shortBits.insert(shortBits.end(), 2 + 4 * 2 * 2, 0);
+    shortBits.insert(shortBits.end(), {0xEE, 0xFF, 0xC0, 0x00});
+
+    auto loadAll = [&](int nTimes) {
+        for (int i = 0; i < nTimes; ++i)
+        {
+            CXTPImageManagerIcon icon(100, 32, 0);
+            CMemFile file(cutOff.data(), static_cast<UINT>(cutOff.size()));
+            CArchive ar(&file, CArchive::load);
+            int nCause = -1;
+            try
+            {
+                icon.Serialize(ar);
+            }
+            catch (CArchiveException* e)
+            {
+                nCause = e->m_cause;
+                e->Delete();
+            }
+            ASSERT_EQ(CArchiveException::endOfFile, nCause);
+            CXTPImageManagerIcon refused(100, 32, 0);
+            ASSERT_EQ(0xC0FFEEu, LoadIcon(refused, shortBits));
+            ASSERT_TRUE(refused.GetNormalImage().IsEmpty());
+        }
+    };
+    loadAll(100);   // whatever the first loads set up once
+    SIZE_T nBefore = CommittedBytes();
+    loadAll(10000);
+    SIZE_T nAfter = CommittedBytes();
+    ASSERT_NE(0u, nBefore);
+    // A lost 32 x 32 image per load would be 40 MB.
+    EXPECT_LT(nAfter, nBefore + 4 * 1024 * 1024) << nBefore << " then " << nAfter;
 }
 
 TEST(ImageManagerIcon, RecordsBeyondTheDataAreAnArchiveError)

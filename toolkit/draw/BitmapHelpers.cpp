@@ -30,7 +30,8 @@ BITMAPINFO TopDownHeader(int nWidth, int nHeight)
     return bmi;
 }
 
-// Pixel buffers of a bitmap's size; empty when the size is unreasonable.
+} // namespace
+
 std::vector<DWORD> PixelBuffer(int nWidth, int nHeight)
 {
     std::vector<DWORD> pixels;
@@ -47,6 +48,8 @@ std::vector<DWORD> PixelBuffer(int nWidth, int nHeight)
     }
     return pixels;
 }
+
+namespace {
 
 // A 32-bit copy of the bitmap with every pixel passed through fn.
 template <class Fn>

@@ -11,6 +11,8 @@
 
 #include "framework/core/Geometry.h"
 
+#include <vector>
+
 class CDC;
 
 // A BI_RGB DIB section of 32 bits per pixel, bottom-up (positive height);
@@ -39,6 +41,9 @@ BOOL GetBitmapFormat(HBITMAP hBitmap, int* pnWidth, int* pnHeight, int* pnBitCou
 BOOL ReadBitmapPixels(HBITMAP hBitmap, int nWidth, int nHeight, DWORD* pPixels);
 // A top-down 32-bit DIB section holding the pixels.
 HBITMAP CreateBitmapFromPixels(int nWidth, int nHeight, const DWORD* pPixels);
+// A pixel buffer of the size; empty when the size is unreasonable or memory
+// runs out, never an exception, so drawing code that needs one draws nothing.
+std::vector<DWORD> PixelBuffer(int nWidth, int nHeight);
 
 COLORREF GetBitmapPixel(HBITMAP hBitmap, int x, int y);
 

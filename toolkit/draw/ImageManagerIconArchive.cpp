@@ -7,6 +7,9 @@
 // Stored icons come back from the registry or a file: every header, size and
 // count is checked before it is used, record sizes are computed in 64 bits,
 // and a refused record is still read to its end so the archive stays in step.
+// A record must hold every pixel byte its header promises: a few bytes of
+// data can never make a large image, so what a load commits stays in
+// proportion to what it reads.
 #include "toolkit/draw/ImageManagerIcon.h"
 
 #include "framework/core/Archive.h"
@@ -15,6 +18,8 @@
 #include <commctrl.h>
 #include <stdint.h>
 #include <string.h>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -98,9 +103,17 @@ void ReadOrSkip(CArchive& ar, BYTE* pBuffer, DWORD_PTR nBytes)
     }
 }
 
+// Deletes a bitmap read from a record unless it is handed on.
+struct BitmapDeleter
+{
+    using pointer = HBITMAP;
+    void operator()(HBITMAP hBitmap) const { ::DeleteObject(hBitmap); }
+};
+using BitmapPtr = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
 // One DIB record. *pbPresent tells whether the record held anything; the
 // result is null when it held nothing or was refused.
-HBITMAP ReadDibRecord(CArchive& ar, BOOL* pbPresent)
+BitmapPtr ReadDibRecord(CArchive& ar, BOOL* pbPresent)
 {
     DWORD_PTR nHeaderBytes = ar.ReadCount();
     *pbPresent = nHeaderBytes != 0;
@@ -153,25 +166,24 @@ HBITMAP ReadDibRecord(CArchive& ar, BOOL* pbPresent)
             // never trusted beyond what the header's own size allows.
             if (pHeader->biSizeImage == 0 || pHeader->biSizeImage > nImageSize)
                 pHeader->biSizeImage = static_cast<DWORD>(nImageSize);
+            bHeaderOk = nBitBytes >= nImageSize;
         }
     }
-    if (!bHeaderOk)
+    void* pvBits = nullptr;
+    BitmapPtr bitmap;
+    if (bHeaderOk)
+        bitmap.reset(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(header.data()),
+                                        DIB_RGB_COLORS, &pvBits, nullptr, 0));
+    if (!bitmap || !pvBits)
     {
+        // Refused, or no memory for the image: the record is read past.
         ReadOrSkip(ar, nullptr, nBitBytes);
         return nullptr;
     }
-
-    std::vector<BYTE> bits(static_cast<size_t>(nImageSize), 0);
-    DWORD_PTR nCopy = nBitBytes < nImageSize ? nBitBytes : static_cast<DWORD_PTR>(nImageSize);
-    ReadOrSkip(ar, bits.data(), nCopy);
-    ReadOrSkip(ar, nullptr, nBitBytes - nCopy);
-
-    void* pvBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(header.data()),
-                                         DIB_RGB_COLORS, &pvBits, nullptr, 0);
-    if (hBitmap)
-        memcpy(pvBits, bits.data(), bits.size());
-    return hBitmap;
+    DWORD_PTR nImageBytes = static_cast<DWORD_PTR>(nImageSize);
+    ReadOrSkip(ar, static_cast<BYTE*>(pvBits), nImageBytes);
+    ReadOrSkip(ar, nullptr, nBitBytes - nImageBytes);
+    return bitmap;
 }
 
 void WriteImage(CArchive& ar, CXTPImageManagerIconHandle& hImage)
@@ -216,30 +228,25 @@ HICON JoinIcon(HBITMAP hColor, HBITMAP hMask)
     return hIcon;
 }
 
+// Both records are read before either is used; when the second is cut
+// off, the first is freed as the archive error passes.
 void ReadImage(CArchive& ar, CXTPImageManagerIconHandle& hImage)
 {
     hImage.Clear();
     BOOL bFirst = FALSE;
     BOOL bSecond = FALSE;
-    HBITMAP hFirst = ReadDibRecord(ar, &bFirst);
-    HBITMAP hSecond = ReadDibRecord(ar, &bSecond);
-    if (hFirst && hSecond)
+    BitmapPtr first = ReadDibRecord(ar, &bFirst);
+    BitmapPtr second = ReadDibRecord(ar, &bSecond);
+    if (first && second)
     {
-        hImage.AttachIcon(JoinIcon(hFirst, hSecond));
+        hImage.AttachIcon(JoinIcon(first.get(), second.get()));
     }
-    else if (hFirst && !bSecond)
+    else if (first && !bSecond)
     {
         int nWidth = 0, nHeight = 0, nBitCount = 0;
-        if (GetBitmapFormat(hFirst, &nWidth, &nHeight, &nBitCount) && nBitCount == 32)
-        {
-            hImage.AttachBitmap(hFirst);
-            hFirst = nullptr;
-        }
+        if (GetBitmapFormat(first.get(), &nWidth, &nHeight, &nBitCount) && nBitCount == 32)
+            hImage.AttachBitmap(first.release());
     }
-    if (hFirst)
-        ::DeleteObject(hFirst);
-    if (hSecond)
-        ::DeleteObject(hSecond);
 }
 
 } // namespace

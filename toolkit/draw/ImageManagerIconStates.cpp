@@ -34,7 +34,8 @@ DWORD WithColor(DWORD pixel, int nRed, int nGreen, int nBlue)
 }
 
 // Applies fn to the colour of every pixel of an alpha image (in a copy) or
-// of every opaque pixel of an icon, and stores the result in hResult.
+// of every opaque pixel of an icon, and stores the result in hResult. It runs
+// while drawing: without memory for the pixels the result stays empty.
 template <class Fn>
 void TransformImage(CXTPImageManagerIconHandle& hSource, CXTPImageManagerIconHandle& hResult,
                     Fn fn)
@@ -46,8 +47,8 @@ void TransformImage(CXTPImageManagerIconHandle& hSource, CXTPImageManagerIconHan
         if (!GetBitmapFormat(hSource.GetBitmap(), &nWidth, &nHeight, &nBitCount)
             || nBitCount != 32 || nWidth <= 0 || nHeight <= 0)
             return;
-        std::vector<DWORD> pixels(static_cast<size_t>(nWidth) * nHeight);
-        if (!ReadBitmapPixels(hSource.GetBitmap(), nWidth, nHeight, pixels.data()))
+        std::vector<DWORD> pixels = PixelBuffer(nWidth, nHeight);
+        if (pixels.empty() || !ReadBitmapPixels(hSource.GetBitmap(), nWidth, nHeight, pixels.data()))
             return;
         for (DWORD& pixel : pixels)
             pixel = fn(pixel);
@@ -63,10 +64,11 @@ void TransformImage(CXTPImageManagerIconHandle& hSource, CXTPImageManagerIconHan
     if (info.hbmColor && GetBitmapFormat(info.hbmColor, &nWidth, &nHeight, &nBitCount)
         && nWidth > 0 && nHeight > 0)
     {
-        std::vector<DWORD> colors(static_cast<size_t>(nWidth) * nHeight);
-        std::vector<DWORD> mask(colors.size());
+        std::vector<DWORD> colors = PixelBuffer(nWidth, nHeight);
+        std::vector<DWORD> mask = PixelBuffer(nWidth, nHeight);
         int nMaskWidth = 0, nMaskHeight = 0, nMaskBits = 0;
-        if (GetBitmapFormat(info.hbmMask, &nMaskWidth, &nMaskHeight, &nMaskBits)
+        if (!colors.empty() && !mask.empty()
+            && GetBitmapFormat(info.hbmMask, &nMaskWidth, &nMaskHeight, &nMaskBits)
             && nMaskWidth == nWidth && nMaskHeight >= nHeight
             && ReadBitmapPixels(info.hbmColor, nWidth, nHeight, colors.data())
             && ReadBitmapPixels(info.hbmMask, nWidth, nHeight, mask.data()))
