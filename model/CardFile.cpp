@@ -1,6 +1,7 @@
 #include "model/CardFile.h"
 
 #include "framework/core/Archive.h"
+#include "framework/core/Exceptions.h"
 #include "model/CardGraph.h"
 #include "model/QivItem.h"
 #include "model/ShellServices.h"
@@ -111,6 +112,35 @@ HWND LiveWindow(HWND hWnd)
     return (hWnd && ::IsWindow(hWnd)) ? hWnd : nullptr;
 }
 
+// The whole read of QivReadCardFile.
+C_QivCategory* ReadCardFile(CArchive& ar, HWND hTextView)
+{
+    ReadHeader(ar);
+    // The root is read as the archive would read any object, but owned
+    // here from the start, so siblings a damaged file gives it are freed
+    // with it.
+    UINT nSchema = 0;
+    DWORD dwObTag = 0;
+    CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(C_QivCategory), &nSchema, &dwObTag);
+    if (!pClass)
+        AfxThrowArchiveException(dwObTag ? CArchiveException::badIndex : CArchiveException::badClass,
+                                 ar.m_strFileName);
+    std::unique_ptr<C_QivCategory, void (*)(C_QivCategory*)> root(
+        static_cast<C_QivCategory*>(pClass->CreateObject()), QivDeleteRoot);
+    if (!root)
+        AfxThrowMemoryException();
+    ar.MapObject(root.get());
+    root->Serialize(ar);
+
+    // What the editor now holds is what the file holds: not an unsaved edit.
+    if (HWND hView = LiveWindow(hTextView)) {
+        StreamEditor(ar, hView, FALSE);
+        ::SendMessageA(hView, EM_SETMODIFY, FALSE, 0);
+    }
+    QivGetShellServices().PlaySoundEvent("ProcessComplete");
+    return root.release();
+}
+
 } // namespace
 
 WORD QivGetLastFormatVersion()
@@ -141,30 +171,9 @@ void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView)
 
 C_QivCategory* QivReadCardFile(CArchive& ar, HWND hTextView)
 {
-    ReadHeader(ar);
-    // The root is read as the archive would read any object, but owned
-    // here from the start, so siblings a damaged file gives it are freed
-    // with it.
-    UINT nSchema = 0;
-    DWORD dwObTag = 0;
-    CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(C_QivCategory), &nSchema, &dwObTag);
-    if (!pClass)
-        AfxThrowArchiveException(dwObTag ? CArchiveException::badIndex : CArchiveException::badClass,
-                                 ar.m_strFileName);
-    std::unique_ptr<C_QivCategory, void (*)(C_QivCategory*)> root(
-        static_cast<C_QivCategory*>(pClass->CreateObject()), QivDeleteRoot);
-    if (!root)
-        AfxThrowMemoryException();
-    ar.MapObject(root.get());
-    root->Serialize(ar);
-
-    // What the editor now holds is what the file holds: not an unsaved edit.
-    if (HWND hView = LiveWindow(hTextView)) {
-        StreamEditor(ar, hView, FALSE);
-        ::SendMessageA(hView, EM_SETMODIFY, FALSE, 0);
-    }
-    QivGetShellServices().PlaySoundEvent("ProcessComplete");
-    return root.release();
+    // A file of millions of small items can ask for more memory than the
+    // process has: that refuses the file like any other damage.
+    return AfxCallWithMemoryException([&] { return ReadCardFile(ar, hTextView); });
 }
 
 void QivDeleteRoot(C_QivCategory* pRoot)

@@ -9,6 +9,8 @@
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
 
+#include <new>
+
 class CException : public CObject
 {
     DECLARE_DYNAMIC(CException)
@@ -100,6 +102,22 @@ public:
 [[noreturn]] void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = nullptr);
 [[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCSTR lpszFileName = nullptr);
 [[noreturn]] void AFXAPI AfxThrowOleException(SCODE sc);
+
+// Runs a reader of outside data, turning a failed allocation into the
+// framework's memory exception: callers report that one in German like any
+// other refused input, where std::bad_alloc would end the program.
+template <class Fn>
+auto AfxCallWithMemoryException(Fn&& fn) -> decltype(fn())
+{
+    try
+    {
+        return fn();
+    }
+    catch (const std::bad_alloc&)
+    {
+        AfxThrowMemoryException();
+    }
+}
 
 // Shows a message box from the framework's core (the window half installs a
 // hook so message boxes go through the application and its test seam).

@@ -2,6 +2,7 @@
 // end of its line; a last line without a line feed is a line like any other.
 #include "model/exchange/CsvImport.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/core/StdioFile.h"
 #include "model/QivItem.h"
 
@@ -91,9 +92,7 @@ std::unique_ptr<C_QivItem> ParseLine(const CString& line, const Columns& columns
     return entry;
 }
 
-} // namespace
-
-CQivNewItems QivReadCsvFile(LPCSTR lpszPath)
+CQivNewItems ReadCsvFile(LPCSTR lpszPath)
 {
     CStdioFile file(lpszPath, CFile::modeRead | CFile::typeText);
     CQivNewItems entries;
@@ -105,4 +104,11 @@ CQivNewItems QivReadCsvFile(LPCSTR lpszPath)
         entries.push_back(ParseLine(line, columns));
     file.Close();
     return entries;
+}
+
+} // namespace
+
+CQivNewItems QivReadCsvFile(LPCSTR lpszPath)
+{
+    return AfxCallWithMemoryException([&] { return ReadCsvFile(lpszPath); });
 }

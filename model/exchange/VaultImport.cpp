@@ -3,6 +3,7 @@
 // byte, 5 more bytes of no interest.
 #include "model/exchange/VaultImport.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/core/File.h"
 #include "model/QivItem.h"
 #include "model/exchange/ExchangePath.h"
@@ -83,9 +84,7 @@ C_QivEntry* NewEntry(const CString& title, const BYTE* pText, DWORD nLength)
     return entry.release();
 }
 
-} // namespace
-
-CQivVaultImport QivReadVaultFile(LPCSTR lpszPath)
+CQivVaultImport ReadVaultFile(LPCSTR lpszPath)
 {
     CFile file(lpszPath, CFile::modeRead | CFile::typeBinary);
     CRecordReader reader(file);
@@ -132,4 +131,11 @@ CQivVaultImport QivReadVaultFile(LPCSTR lpszPath)
     }
     file.Close();
     return result;
+}
+
+} // namespace
+
+CQivVaultImport QivReadVaultFile(LPCSTR lpszPath)
+{
+    return AfxCallWithMemoryException([&] { return ReadVaultFile(lpszPath); });
 }
