@@ -114,8 +114,11 @@ void CXTPImageManager::ExchangeIconSet(CXTPPropExchange* pPX, UINT nCommand)
         while (pos)
         {
             SectionRef section(pEnumerator->GetNext(pos));
+            // Every stored icon has its width: a section without one is not
+            // there, and the stored count said too much.
             int nWidth = 16;
-            BOOL bHasWidth = ExchangeIntPropertyNoDefault(section.Get(), "Width", nWidth);
+            if (!ExchangeIntPropertyNoDefault(section.Get(), "Width", nWidth))
+                break;
             // An unusable width is refused, but its data is still read (into
             // an icon that is thrown away), so an archive stays in step.
             BOOL bUsable = nWidth > 1 && nWidth <= 1024;
@@ -133,8 +136,6 @@ void CXTPImageManager::ExchangeIconSet(CXTPPropExchange* pPX, UINT nCommand)
                 // data it could not read: the whole load is refused.
                 AfxThrowArchiveException(CArchiveException::endOfFile);
             }
-            if (!bHasWidth && !bLoaded)
-                break;   // no such section: the stored count said too much
         }
         return;
     }
