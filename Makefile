@@ -1,6 +1,7 @@
 # Thin front door over CMake: 'make run' builds and starts Qivnotes under Wine,
 # 'make test' builds and passes every test. Both install what is missing first.
-.PHONY: all run test bench clean
+# 'make fuzz SECONDS=N' runs every reader's fuzz mode for N seconds.
+.PHONY: all run test bench fuzz clean
 all:
 	scripts/build.sh
 run:
@@ -9,5 +10,7 @@ test:
 	scripts/test.sh
 bench:
 	scripts/bench.sh
+fuzz:
+	scripts/fuzz.sh $(SECONDS)
 clean:
 	rm -rf build

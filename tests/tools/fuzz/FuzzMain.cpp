@@ -319,6 +319,9 @@ int main(int argc, char** argv)
     // answered at once.
     AfxSetCoreMessageBoxHook([](LPCSTR, UINT, UINT) { return IDOK; });
 
+    if (options.seedsOut.empty())
+        printf("qivfuzz: seed %llu, %.0f s per mode\n",
+               static_cast<unsigned long long>(options.nSeed), options.dSeconds);
     long long nFindings = 0;
     int nRan = 0;
     for (size_t i = 0; i < modes.size(); ++i)
