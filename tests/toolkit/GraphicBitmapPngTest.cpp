@@ -4,6 +4,7 @@
 #include "toolkit/draw/GraphicBitmapPng.h"
 
 #include "ImageTestRes.h"
+#include "ProcessMemory.h"
 #include "TestFiles.h"
 #include "framework/core/Module.h"
 
@@ -190,6 +191,21 @@ TEST(GraphicBitmapPng, HugeImagesAreRefused)
     CXTPGraphicBitmapPng bitmap;
     EXPECT_FALSE(bitmap.LoadFromMemory(png.data(), static_cast<UINT>(png.size())));
     EXPECT_EQ(nullptr, bitmap.GetSafeHandle());
+}
+
+// A text chunk that declares 256 MB in a file of a few dozen bytes: the
+// loader refuses the file without ever taking memory of that size.
+TEST(GraphicBitmapPng, DeclaredChunkLengthsTakeNoMemory)
+{
+    std::string ihdr("\x00\x00\x00\x02\x00\x00\x00\x02\x08\x06\x00\x00\x00", 13);
+    std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", ihdr);
+    png += std::string("\x10\x00\x00\x00zTXtKommentar", 17);
+    SIZE_T nPeakBefore = QueryProcessMemory().nPeakWorkingSet;
+    ASSERT_NE(0u, nPeakBefore);
+    CXTPGraphicBitmapPng bitmap;
+    EXPECT_FALSE(bitmap.LoadFromMemory(png.data(), static_cast<UINT>(png.size())));
+    SIZE_T nPeakAfter = QueryProcessMemory().nPeakWorkingSet;
+    EXPECT_LT(nPeakAfter, nPeakBefore + 64 * 1024 * 1024) << nPeakBefore << " -> " << nPeakAfter;
 }
 
 // Every refusal frees what the decoder allocated: thousands of failed loads

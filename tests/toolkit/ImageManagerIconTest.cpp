@@ -2,6 +2,7 @@
 // pixel against the rules for faded, shadow and disabled images.
 #include "toolkit/draw/ImageManagerIcon.h"
 
+#include "ProcessMemory.h"
 #include "TestDib.h"
 #include "TestImages.h"
 #include "framework/core/Archive.h"
@@ -12,8 +13,6 @@
 #include "toolkit/draw/ImageManager.h"
 
 #include <gtest/gtest.h>
-
-#include <psapi.h>
 
 #include <math.h>
 #include <vector>
@@ -529,23 +528,6 @@ TEST(ImageManagerIcon, UntrustedRecordsAreRefusedAndReadPast)
     }
 }
 
-// The memory the process has committed: what a leak would make grow.
-SIZE_T CommittedBytes()
-{
-    using GetInfoFn = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
-    static GetInfoFn pfnGetInfo = [] {
-        HMODULE hPsapi = ::LoadLibraryA("psapi.dll");
-        return hPsapi ? reinterpret_cast<GetInfoFn>(
-                            reinterpret_cast<void*>(::GetProcAddress(hPsapi, "GetProcessMemoryInfo")))
-                      : nullptr;
-    }();
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof(counters);
-    if (!pfnGetInfo || !pfnGetInfo(::GetCurrentProcess(), &counters, sizeof(counters)))
-        return 0;
-    return counters.PagefileUsage;
-}
-
 // Refused loads give back everything they made: a second record cut off
 // after a whole first one (an archive error that frees the first image),
 // and a first record shorter than its header's image (refused before any
@@ -584,9 +566,9 @@ TEST(ImageManagerIcon, RefusedRecordsKeepNothing)
         }
     };
     loadAll(100);   // whatever the first loads set up once
-    SIZE_T nBefore = CommittedBytes();
+    SIZE_T nBefore = QueryProcessMemory().nCommitted;
     loadAll(10000);
-    SIZE_T nAfter = CommittedBytes();
+    SIZE_T nAfter = QueryProcessMemory().nCommitted;
     ASSERT_NE(0u, nBefore);
     // A lost 32 x 32 image per load would be 40 MB.
     EXPECT_LT(nAfter, nBefore + 4 * 1024 * 1024) << nBefore << " then " << nAfter;

@@ -119,6 +119,12 @@ BOOL DecodePng(CMemFile* pFile, DecodedPng* pOut)
 
     png_set_read_fn(png, pFile, ReadFromFile);
     png_set_sig_bytes(png, sizeof(signature));
+    // Chunks the picture does not need are skipped as they are read. libpng
+    // would read each into a zeroed buffer of the length the chunk declares,
+    // so a text chunk declaring a gigabyte in a file of a few bytes would
+    // commit that gigabyte before the data runs out.
+    static const png_byte unused[] = "tEXt\0zTXt\0iTXt\0sPLT\0eXIf\0pCAL\0sCAL";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, unused, sizeof(unused) / 5);
     png_read_info(png, info);
     RequestTransformations(png, info, pOut);
     png_read_update_info(png, info);
