@@ -9,6 +9,9 @@
 
 #include "framework/core/String.h"
 
+class CArchive;
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,5 +38,8 @@ void AddToolkitModes(std::vector<FuzzMode>& modes);
 // A file of this process in the temporary folder, written with the bytes.
 CString WriteScratchFile(LPCSTR lpszName, const Bytes& bytes);
 Bytes ReadWholeFile(LPCSTR lpszPath);
+// The bytes an archive stores; an archive loading from bytes.
+Bytes StoreArchive(const std::function<void(CArchive&)>& store);
+void LoadArchive(const Bytes& bytes, const std::function<void(CArchive&)>& load);
 
 } // namespace qivfuzz

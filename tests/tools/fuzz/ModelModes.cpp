@@ -6,7 +6,6 @@
 #include "FuzzModes.h"
 
 #include "framework/core/Archive.h"
-#include "framework/core/MemFile.h"
 #include "model/CardFile.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
@@ -18,7 +17,6 @@
 
 #include <objbase.h>
 #include <richedit.h>
-#include <stdlib.h>
 
 #include <memory>
 
@@ -41,33 +39,15 @@ Bytes ToBytes(const char* psz)
     return Bytes(psz, psz + strlen(psz));
 }
 
-Bytes Detach(CMemFile& file)
-{
-    ULONGLONG nLength = file.GetLength();
-    BYTE* p = file.Detach();
-    Bytes bytes(p, p + nLength);
-    free(p);
-    return bytes;
-}
-
 Bytes WriteTree(C_QivCategory* pRoot, HWND hView)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        QivWriteCardFile(ar, pRoot, hView);
-        ar.Close();
-    }
-    return Detach(file);
+    return StoreArchive([&](CArchive& ar) { QivWriteCardFile(ar, pRoot, hView); });
 }
 
 RootPtr ReadTree(const Bytes& bytes, HWND hView)
 {
-    static BYTE byNothing = 0;
-    CMemFile file(bytes.empty() ? &byNothing : const_cast<BYTE*>(bytes.data()),
-                  static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    RootPtr root(QivReadCardFile(ar, hView));
+    RootPtr root;
+    LoadArchive(bytes, [&](CArchive& ar) { root.reset(QivReadCardFile(ar, hView)); });
     return root;
 }
 

@@ -9,7 +9,6 @@
 #include "TestDib.h"
 #include "TestImages.h"
 #include "framework/core/Archive.h"
-#include "framework/core/MemFile.h"
 #include "framework/core/OleDateTime.h"
 #include "framework/core/OleVariant.h"
 #include "toolkit/commandbars/PropExchangeArchive.h"
@@ -46,35 +45,6 @@ IMPLEMENT_SERIAL(CFuzzObject, CObject, 1)
 namespace qivfuzz {
 
 namespace {
-
-Bytes Detach(CMemFile& file)
-{
-    ULONGLONG nLength = file.GetLength();
-    BYTE* p = file.Detach();
-    Bytes bytes(p, p + nLength);
-    free(p);
-    return bytes;
-}
-
-Bytes StoreArchive(const std::function<void(CArchive&)>& store)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        store(ar);
-        ar.Close();
-    }
-    return Detach(file);
-}
-
-void LoadArchive(const Bytes& bytes, const std::function<void(CArchive&)>& load)
-{
-    static BYTE byNothing = 0;
-    CMemFile file(bytes.empty() ? &byNothing : const_cast<BYTE*>(bytes.data()),
-                  static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    load(ar);
-}
 
 // --- PNG ----------------------------------------------------------------------
 
