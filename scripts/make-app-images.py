@@ -335,8 +335,8 @@ def scaled_table(table, quality=90):
     return [min(255, max(1, (q * scale + 50) // 100)) for q in table]
 
 
-def huffman_codes(spec):
-    counts, symbols = spec
+def huffman_codes(table):
+    counts, symbols = table
     codes = {}
     code = 0
     k = 0
@@ -457,8 +457,8 @@ def jpeg(rows):
                    bytes([1]) + bytes(cq[ZIGZAG[i]] for i in range(64)))
     out += segment(0xFFC0, struct.pack('>BHHB', 8, height, width, 3) +
                    bytes([1, 0x11, 0, 2, 0x11, 1, 3, 0x11, 1]))
-    for cls_id, spec in ((0x00, DC_LUMA), (0x10, AC_LUMA), (0x01, DC_CHROMA), (0x11, AC_CHROMA)):
-        out += segment(0xFFC4, bytes([cls_id]) + bytes(spec[0]) + bytes(spec[1]))
+    for cls_id, table in ((0x00, DC_LUMA), (0x10, AC_LUMA), (0x01, DC_CHROMA), (0x11, AC_CHROMA)):
+        out += segment(0xFFC4, bytes([cls_id]) + bytes(table[0]) + bytes(table[1]))
     out += segment(0xFFDA, bytes([3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0]))
     out += writer.out
     out += b'\xff\xd9'

@@ -23,7 +23,7 @@ public:
     CSize m_size;
 };
 
-struct ControlSpec
+struct ControlCase
 {
     DWORD dwFlags;
     BOOL bBeginGroup;
@@ -37,13 +37,13 @@ struct LayoutCase
     int nLength;
     int nMinLength;
     int nMRUWidth;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlCase> controls;
     CSize szExpected;
     std::vector<CRect> rects;   // committed rectangles, for the modes that commit
     std::vector<int> hiddenByLayout;
 };
 
-const ControlSpec N = {0, FALSE, FALSE};
+const ControlCase N = {0, FALSE, FALSE};
 
 const LayoutCase s_cases[] = {
     {"nothing visible", 0x48, 100, 0, 32767, {{0, FALSE, TRUE}}, CSize(27, 26), {}, {}},
@@ -87,13 +87,13 @@ TEST(ControlsLayout, CalcDynamicSizeTable)
         CTestBar bar;
         bar.SetPaintManager(&theme);
         bar.SetMRUWidth(c.nMRUWidth);
-        for (const ControlSpec& spec : c.controls)
+        for (const ControlCase& control : c.controls)
         {
             CXTPControl* pControl = new CFixedControl(CSize(20, 20));
             bar.GetControls()->AddTail(pControl);
-            pControl->SetFlags(spec.dwFlags);
-            pControl->SetBeginGroup(spec.bBeginGroup);
-            pControl->SetVisible(!spec.bHidden);
+            pControl->SetFlags(control.dwFlags);
+            pControl->SetBeginGroup(control.bBeginGroup);
+            pControl->SetVisible(!control.bHidden);
         }
         CSize size = bar.GetControls()->CalcDynamicSize(&dib.DC(), c.nLength, c.dwMode,
                                                          CRect(2, 2, 2, 2), c.nMinLength);
