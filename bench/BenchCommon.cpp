@@ -3,6 +3,8 @@
 #include <psapi.h>
 #include <stdio.h>
 
+#include <algorithm>
+
 namespace bench {
 
 double Now()
@@ -30,6 +32,54 @@ void Report(const char* name, double value, const char* unit, double baseline)
     printf("%-48s %12.3f %-6s (%.2fx baseline)\n", name, value, unit,
            baseline > 0 ? value / baseline : 0.0);
     fflush(stdout);
+}
+
+void Rounds::Add(double seconds)
+{
+    m_times.push_back(seconds);
+}
+
+double Rounds::Min() const
+{
+    return m_times.empty() ? 0 : *std::min_element(m_times.begin(), m_times.end());
+}
+
+double Rounds::Max() const
+{
+    return m_times.empty() ? 0 : *std::max_element(m_times.begin(), m_times.end());
+}
+
+double Rounds::Median() const
+{
+    if (m_times.empty())
+        return 0;
+    std::vector<double> sorted = m_times;
+    std::sort(sorted.begin(), sorted.end());
+    size_t n = sorted.size();
+    return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+}
+
+double Rounds::Spread() const
+{
+    return Min() > 0 ? Max() / Min() : 0;
+}
+
+double ReportAgainst(const char* name, const Rounds& measured, const char* baselineName,
+                     const Rounds& baseline)
+{
+    printf("%-44s min %8.3f  median %8.3f  max %8.3f s\n", name, measured.Min(), measured.Median(),
+           measured.Max());
+    printf("%-44s min %8.3f  median %8.3f  max %8.3f s  (spread %.2fx)\n", baselineName,
+           baseline.Min(), baseline.Median(), baseline.Max(), baseline.Spread());
+    double ratio = 0;
+    if (baseline.Spread() > kMaxBaselineSpread || baseline.Median() <= 0) {
+        printf("%-44s UNSTABLE BASELINE (spread above %.1fx): no ratio\n", name, kMaxBaselineSpread);
+    } else {
+        ratio = measured.Median() / baseline.Median();
+        printf("%-44s %.2fx the baseline (medians)\n", name, ratio);
+    }
+    fflush(stdout);
+    return ratio;
 }
 
 } // namespace bench

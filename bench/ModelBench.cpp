@@ -1,21 +1,32 @@
-// Card files at scale: a text-heavy file (100,000 entries of about 2 KB of
-// rich text in 1,000 categories) and a node-heavy one (1,000,000 entries of
-// 100 bytes in one category). Saving and loading each are timed beside
-// writing and reading the same number of bytes as one block, and the peak
-// memory of a load is set against the file size plus 150 bytes a node.
+// Card files at scale, in three shapes: text-heavy (100,000 notes of 2 KB of
+// rich text in 1,000 categories), notebook-like (100,000 notes of 700 bytes
+// in 100 categories of 10 groups, some with an attachment) and node-heavy
+// (1,000,000 notes of 100 bytes of plain text in one category).
+//
+// Saves and loads are set against writing and reading the same bytes raw,
+// through the same buffer size, in the same folder. Machines shared with
+// other work are noisy, so each operation runs several rounds with its
+// baseline interleaved, and medians are compared; a baseline whose rounds
+// lie more than 2x apart is reported as such instead of giving a ratio.
 //
 // The peak working set only grows, so each file is written by one child
 // process and loaded by another: the load's peak is then its own.
+//
+// Last, the tree-wide walks the application runs over every entry (search,
+// path lookup, HTML export) at 100,000 and 1,000,000 entries: their time
+// per entry should not grow with the size of the card file.
 #include "bench/BenchCommon.h"
 
 #include "framework/core/Exceptions.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
+#include "model/exchange/HtmlExport.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,23 +36,40 @@ namespace {
 struct Shape
 {
     const char* name;
-    int nCategories;
+    int nGroups;              // categories under the root
+    int nCategoriesPerGroup;  // categories in each group; 0: entries in the groups
     int nEntriesPerCategory;
     size_t nTextBytes;
     BOOL bRichText;
+    int nAttachmentEvery;     // every n-th entry has an attachment; 0: none
 };
 
-const Shape kText = { "text", 1000, 100, 2048, TRUE };
-const Shape kNodes = { "nodes", 1, 1000000, 100, FALSE };
+const Shape kShapes[] = {
+    { "text", 1000, 0, 100, 2048, TRUE, 0 },
+    { "notebook", 10, 10, 1000, 700, TRUE, 20 },
+    { "nodes", 1, 0, 1000000, 100, FALSE, 0 },
+};
 
-const Shape& ShapeByName(const char* name)
+const int kRounds = 5;
+
+const Shape* ShapeByName(const char* name)
 {
-    return strcmp(name, kText.name) == 0 ? kText : kNodes;
+    for (const Shape& shape : kShapes) {
+        if (strcmp(name, shape.name) == 0)
+            return &shape;
+    }
+    return nullptr;
+}
+
+int EntryCount(const Shape& shape)
+{
+    int nCategories = shape.nGroups * (shape.nCategoriesPerGroup ? shape.nCategoriesPerGroup : 1);
+    return nCategories * shape.nEntriesPerCategory;
 }
 
 int NodeCount(const Shape& shape)
 {
-    return shape.nCategories * (shape.nEntriesPerCategory + 1) + 1;
+    return 1 + shape.nGroups + shape.nGroups * shape.nCategoriesPerGroup + EntryCount(shape);
 }
 
 // A note of exactly nBytes: rich text with a font table and words, or
@@ -66,24 +94,47 @@ std::string MakeText(const Shape& shape, int nEntry)
     return text + tail;
 }
 
+void FillCategory(const Shape& shape, C_QivCategory* pCategory, int& nEntry)
+{
+    C_QivItem* pLast = nullptr;
+    char title[64];
+    for (int e = 0; e < shape.nEntriesPerCategory; ++e, ++nEntry) {
+        snprintf(title, sizeof(title), "Eintrag %d", e);
+        C_QivEntry* pEntry = new C_QivEntry(title);
+        std::string text = MakeText(shape, nEntry);
+        pEntry->SetText(text.data(), static_cast<DWORD>(text.size()));
+        if (shape.nAttachmentEvery && nEntry % shape.nAttachmentEvery == 0) {
+            snprintf(title, sizeof(title), "C:\\Dokumente\\Anlage %d.pdf", nEntry);
+            pEntry->m_lstAttachments.AddTail(title);
+        }
+        pCategory->InsertChild(pEntry, pLast);
+        pLast = pEntry;
+    }
+}
+
 C_QivCategory* MakeTree(const Shape& shape)
 {
     C_QivCategory* pRoot = new C_QivCategory("Notizen");
-    C_QivItem* pLastCategory = nullptr;
+    C_QivItem* pLastGroup = nullptr;
     char title[32];
-    for (int c = 0; c < shape.nCategories; ++c) {
-        snprintf(title, sizeof(title), "Kategorie %d", c);
-        C_QivCategory* pCategory = new C_QivCategory(title);
-        pRoot->InsertChild(pCategory, pLastCategory);
-        pLastCategory = pCategory;
+    int nEntry = 0;
+    for (int g = 0; g < shape.nGroups; ++g) {
+        snprintf(title, sizeof(title), "Kategorie %d", g);
+        C_QivCategory* pGroup = new C_QivCategory(title);
+        pRoot->InsertChild(pGroup, pLastGroup);
+        pLastGroup = pGroup;
+        if (shape.nCategoriesPerGroup == 0) {
+            FillCategory(shape, pGroup, nEntry);
+            continue;
+        }
         C_QivItem* pLast = nullptr;
-        for (int e = 0; e < shape.nEntriesPerCategory; ++e) {
-            snprintf(title, sizeof(title), "Eintrag %d", e);
-            C_QivEntry* pEntry = new C_QivEntry(title);
-            std::string text = MakeText(shape, c * shape.nEntriesPerCategory + e);
-            pEntry->SetText(text.data(), static_cast<DWORD>(text.size()));
-            pCategory->InsertChild(pEntry, pLast);
-            pLast = pEntry;
+        for (int c = 0; c < shape.nCategoriesPerGroup; ++c) {
+            snprintf(title, sizeof(title), "Thema %d.%d", g, c);
+            C_QivCategory* pCategory = new C_QivCategory(title);
+            pCategory->m_dwExpanded = c % 2;
+            pGroup->InsertChild(pCategory, pLast);
+            pLast = pCategory;
+            FillCategory(shape, pCategory, nEntry);
         }
     }
     return pRoot;
@@ -97,51 +148,48 @@ ULONGLONG FileSize(const char* path)
     return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// A block of the file's size, touched, so page faults of the buffer do not
-// count in the timed write or read.
-std::vector<char> TouchedBlock(ULONGLONG nBytes)
-{
-    std::vector<char> block(static_cast<size_t>(nBytes));
-    for (size_t i = 0; i < block.size(); i += 4096)
-        block[i] = static_cast<char>(i);
-    return block;
-}
-
+// Writes the bytes to a new file in pieces of the card files' buffer size.
 double RawWrite(const char* path, const std::vector<char>& block)
 {
     double start = bench::Now();
     HANDLE h = ::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD nWritten = 0;
-    ::WriteFile(h, block.data(), static_cast<DWORD>(block.size()), &nWritten, nullptr);
+    for (size_t nDone = 0; nDone < block.size();) {
+        DWORD nPiece = static_cast<DWORD>(std::min<size_t>(block.size() - nDone, QIV_CARD_FILE_BUFFER));
+        DWORD nWritten = 0;
+        if (!::WriteFile(h, block.data() + nDone, nPiece, &nWritten, nullptr) || nWritten == 0)
+            break;
+        nDone += nWritten;
+    }
     ::CloseHandle(h);
     return bench::Now() - start;
 }
 
-double RawRead(const char* path, char* pBlock, ULONGLONG nBytes)
-{
-    HANDLE h = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    DWORD nRead = 0;
-    ::ReadFile(h, pBlock, static_cast<DWORD>(nBytes), &nRead, nullptr);
-    ::CloseHandle(h);
-    return nRead == nBytes;
-}
-
-// Reading the bytes into a block allocated for them, as any load must
-// find room for what it reads.
-double RawReadNewBlock(const char* path, ULONGLONG nBytes)
+// Reads the file in pieces of the card files' buffer size into a block
+// allocated for it, as any load must find room for what it reads.
+double RawRead(const char* path, ULONGLONG nBytes)
 {
     double start = bench::Now();
     std::unique_ptr<char[]> block(new char[static_cast<size_t>(nBytes)]);
-    RawRead(path, block.get(), nBytes);
+    HANDLE h = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    for (ULONGLONG nDone = 0; nDone < nBytes;) {
+        DWORD nPiece = static_cast<DWORD>(std::min<ULONGLONG>(nBytes - nDone, QIV_CARD_FILE_BUFFER));
+        DWORD nRead = 0;
+        if (!::ReadFile(h, block.get() + nDone, nPiece, &nRead, nullptr) || nRead == 0)
+            break;
+        nDone += nRead;
+    }
+    ::CloseHandle(h);
     return bench::Now() - start;
 }
 
-double RawReadTouchedBlock(const char* path, ULONGLONG nBytes)
+std::vector<char> ReadWhole(const char* path)
 {
-    std::vector<char> block = TouchedBlock(nBytes);
-    double start = bench::Now();
-    RawRead(path, block.data(), nBytes);
-    return bench::Now() - start;
+    std::vector<char> bytes(static_cast<size_t>(FileSize(path)));
+    HANDLE h = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD nRead = 0;
+    ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, nullptr);
+    ::CloseHandle(h);
+    return bytes;
 }
 
 std::string Label(const Shape& shape, const char* what)
@@ -149,60 +197,124 @@ std::string Label(const Shape& shape, const char* what)
     return std::string(shape.name) + ": " + what;
 }
 
-// Child 1: builds the tree, saves it (timed), writes the same bytes as one
-// block (timed).
+// Child 1: builds the tree, then saves it and writes the same bytes raw,
+// round after round.
 int WriteCase(const Shape& shape, const char* path)
 {
     CQivCardFileStore store;
     store.ReplaceRoot(MakeTree(shape));
-    double start = bench::Now();
-    store.Save(path, FALSE);
-    double save = bench::Now() - start;
-    store.ReplaceRoot(nullptr);
-
-    ULONGLONG nBytes = FileSize(path);
     std::string rawPath = std::string(path) + ".raw";
-    std::vector<char> block = TouchedBlock(nBytes);
-    double raw = RawWrite(rawPath.c_str(), block);
+    std::vector<char> bytes;
+    bench::Rounds save, raw;
+    for (int r = 0; r < kRounds; ++r) {
+        double start = bench::Now();
+        store.Save(path, FALSE);
+        save.Add(bench::Now() - start);
+        if (bytes.empty())
+            bytes = ReadWhole(path);
+        raw.Add(RawWrite(rawPath.c_str(), bytes));
+    }
     ::DeleteFileA(rawPath.c_str());
 
     int nNodes = NodeCount(shape);
-    printf("%s: %d nodes, %.1f MB\n", shape.name, nNodes, nBytes / 1048576.0);
-    bench::Report(Label(shape, "raw write of the same bytes").c_str(), raw, "s", raw);
-    bench::Report(Label(shape, "save").c_str(), save, "s", raw);
-    bench::Report(Label(shape, "nodes saved per second").c_str(), nNodes / save, "1/s", 1e6);
+    printf("%s: %d nodes, %.1f MB, buffer %u bytes, %d rounds\n", shape.name, nNodes,
+           bytes.size() / 1048576.0, QIV_CARD_FILE_BUFFER, kRounds);
+    bench::ReportAgainst(Label(shape, "save").c_str(), save, Label(shape, "raw write").c_str(), raw);
+    printf("%-44s %.2f M nodes/s (median)\n", Label(shape, "save").c_str(), nNodes / save.Median() / 1e6);
     return 0;
 }
 
-// Child 2: loads the card file (timed) and takes the peak working set of
-// the process, then reads the same bytes as one block (timed). The load
-// comes first: the block read afterwards would otherwise be its peak.
+// Child 2: loads the card file and reads the same bytes raw, round after
+// round. The peak working set is taken after the first load, before any
+// raw read could set it.
 int ReadCase(const Shape& shape, const char* path)
 {
     SIZE_T startMemory = bench::PeakMemory();
     ULONGLONG nBytes = FileSize(path);
-    double load = 0;
-    {
+    bench::Rounds load, raw;
+    SIZE_T peak = 0;
+    for (int r = 0; r < kRounds; ++r) {
         CQivCardFileStore store;
         double start = bench::Now();
         store.Open(path);
-        load = bench::Now() - start;
+        load.Add(bench::Now() - start);
+        if (r == 0)
+            peak = bench::PeakMemory();
+        store.ReplaceRoot(nullptr);
+        raw.Add(RawRead(path, nBytes));
     }
-    SIZE_T peak = bench::PeakMemory();
-    double raw = RawReadNewBlock(path, nBytes);
-    double rawTouched = RawReadTouchedBlock(path, nBytes);
 
     int nNodes = NodeCount(shape);
+    bench::ReportAgainst(Label(shape, "load").c_str(), load, Label(shape, "raw read").c_str(), raw);
+    printf("%-44s %.2f M nodes/s (median)\n", Label(shape, "load").c_str(), nNodes / load.Median() / 1e6);
     double budget = static_cast<double>(nBytes) + 150.0 * nNodes;
-    bench::Report(Label(shape, "raw read of the same bytes, new block").c_str(), raw, "s", raw);
-    bench::Report(Label(shape, "  the same into a block already touched").c_str(), rawTouched, "s", raw);
-    bench::Report(Label(shape, "load").c_str(), load, "s", raw);
-    bench::Report(Label(shape, "nodes loaded per second").c_str(), nNodes / load, "1/s", 1e6);
     bench::Report(Label(shape, "peak memory (vs size + 150 B/node)").c_str(), peak / 1048576.0, "MB",
                   budget / 1048576.0);
     bench::Report(Label(shape, "  above the start-up working set").c_str(),
                   (peak - startMemory) / 1048576.0, "MB", budget / 1048576.0);
     return 0;
+}
+
+// Seconds per entry of the walks over a tree of nEntries notes of 100
+// bytes in categories of 1,000.
+struct WalkTimes
+{
+    double search;
+    double path;
+    double html;
+};
+
+WalkTimes TimeWalks(int nEntries, const char* folder)
+{
+    Shape shape = { "walks", nEntries / 1000, 0, 1000, 100, FALSE, 0 };
+    std::unique_ptr<C_QivCategory> root(MakeTree(shape));
+    C_QivItem* pLast = root->m_pFirstChild;
+    while (pLast->m_pNext)
+        pLast = pLast->m_pNext;
+    pLast = static_cast<C_QivCategory*>(pLast)->m_pFirstChild;
+    while (pLast->m_pNext)
+        pLast = pLast->m_pNext;
+
+    WalkTimes times;
+    // A text no title holds: the search walks every node.
+    double start = bench::Now();
+    root->SearchNext("nirgendwo", FALSE, FALSE);
+    times.search = (bench::Now() - start) / nEntries;
+
+    start = bench::Now();
+    CString path = root->GetPath(pLast, QIV_ROOT_IDENTIFIER);
+    times.path = (bench::Now() - start) / nEntries;
+    if (path.IsEmpty())
+        printf("path lookup found nothing\n");
+
+    CString page = CString(folder) + "modelbench-walks.htm";
+    start = bench::Now();
+    QivExportHtml(root.get(), page);
+    times.html = (bench::Now() - start) / nEntries;
+    ::DeleteFileA(page);
+    return times;
+}
+
+void BenchWalks()
+{
+    WalkTimes small = TimeWalks(100000, "");
+    WalkTimes large = TimeWalks(1000000, "");
+    struct Row
+    {
+        const char* name;
+        double small, large;
+    };
+    const Row rows[] = {
+        { "search without a hit", small.search, large.search },
+        { "path of the last entry", small.path, large.path },
+        { "HTML export", small.html, large.html },
+    };
+    printf("tree-wide walks, time per entry at 100,000 and 1,000,000 entries:\n");
+    for (const Row& row : rows) {
+        printf("%-44s %8.3f us  %8.3f us  growth per tenfold %.2fx\n", row.name, row.small * 1e6,
+               row.large * 1e6, row.small > 0 ? row.large / row.small : 0.0);
+    }
+    fflush(stdout);
 }
 
 BOOL RunChild(const char* mode, const Shape& shape, const char* path)
@@ -231,23 +343,41 @@ BOOL RunChild(const char* mode, const Shape& shape, const char* path)
 
 } // namespace
 
+// ModelBench [SHAPE...] runs the named shapes (all when none is named) and
+// the walks (only when no shape is named, or with "walks").
 int main(int argc, char** argv)
 {
     try {
-        if (argc == 4 && strcmp(argv[1], "write") == 0)
-            return WriteCase(ShapeByName(argv[2]), argv[3]);
-        if (argc == 4 && strcmp(argv[1], "read") == 0)
-            return ReadCase(ShapeByName(argv[2]), argv[3]);
+        if (argc == 4 && ShapeByName(argv[2])) {
+            if (strcmp(argv[1], "write") == 0)
+                return WriteCase(*ShapeByName(argv[2]), argv[3]);
+            if (strcmp(argv[1], "read") == 0)
+                return ReadCase(*ShapeByName(argv[2]), argv[3]);
+        }
+        std::vector<const Shape*> shapes;
+        BOOL bWalks = argc == 1;
+        for (int i = 1; i < argc; ++i) {
+            if (strcmp(argv[i], "walks") == 0)
+                bWalks = TRUE;
+            else if (const Shape* pShape = ShapeByName(argv[i]))
+                shapes.push_back(pShape);
+        }
+        if (argc == 1) {
+            for (const Shape& shape : kShapes)
+                shapes.push_back(&shape);
+        }
+        for (const Shape* pShape : shapes) {
+            std::string path = std::string("modelbench-") + pShape->name + ".qiv";
+            if (!RunChild("write", *pShape, path.c_str()) || !RunChild("read", *pShape, path.c_str()))
+                fprintf(stderr, "%s: a child process failed\n", pShape->name);
+            ::DeleteFileA(path.c_str());
+        }
+        if (bWalks)
+            BenchWalks();
     } catch (CException* e) {
         fprintf(stderr, "failed: %s\n", e->GetRuntimeClass()->m_lpszClassName);
         e->Delete();
         return 1;
-    }
-    for (const Shape* pShape : { &kText, &kNodes }) {
-        std::string path = std::string("modelbench-") + pShape->name + ".qiv";
-        if (!RunChild("write", *pShape, path.c_str()) || !RunChild("read", *pShape, path.c_str()))
-            fprintf(stderr, "%s: a child process failed\n", pShape->name);
-        ::DeleteFileA(path.c_str());
     }
     return 0;
 }

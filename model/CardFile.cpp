@@ -162,7 +162,12 @@ void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView)
     ar.SetFormatVersion(QIV_FORMAT_VERSION);
     ar << QIV_FORMAT_VERSION;
     ar << static_cast<WORD>(0);   // not viewer-only
+    // A tree holds each node once, so the archive need not remember which
+    // nodes it has written; it only numbers them.
+    BOOL bWrittenOnce = ar.GetObjectsWrittenOnce();
+    ar.SetObjectsWrittenOnce(TRUE);
     ar.WriteObject(pRoot);
+    ar.SetObjectsWrittenOnce(bWrittenOnce);
 
     if (HWND hView = LiveWindow(hTextView))
         StreamEditor(ar, hView, TRUE);

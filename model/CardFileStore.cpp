@@ -13,6 +13,10 @@
 #include <memory>
 #include <string>
 
+// Big enough that reading or writing a card file is a few large requests to
+// the file system, not one for every few kilobytes.
+const UINT QIV_CARD_FILE_BUFFER = 1 << 20;
+
 namespace {
 
 // Releases a COM interface when it goes out of scope.
@@ -31,7 +35,6 @@ private:
     T* m_p = nullptr;
 };
 
-const UINT nArchiveBuffer = 4096;
 
 struct RootDeleter
 {
@@ -41,7 +44,7 @@ using RootPtr = std::unique_ptr<C_QivCategory, RootDeleter>;
 
 RootPtr ReadFrom(CFile& file, HWND hTextView)
 {
-    CArchive ar(&file, CArchive::load, nArchiveBuffer);
+    CArchive ar(&file, CArchive::load, QIV_CARD_FILE_BUFFER);
     RootPtr root(QivReadCardFile(ar, hTextView));
     ar.Close();
     return root;
@@ -107,12 +110,22 @@ void CQivCardFileStore::StartNew()
     QivGetShellServices().CloseSearchWindow();
 }
 
+// The framework hands over an archive with the small default buffer; the
+// card file goes through one of its own buffer size over the same file.
+// Nothing is buffered when it starts, and closing it writes out what it
+// holds or gives back what it read ahead, so the framework's archive goes
+// on at the right place.
 void CQivCardFileStore::Serialize(CArchive& ar, HWND hTextView)
 {
+    ar.Flush();
+    CArchive own(ar.GetFile(), ar.IsStoring() ? CArchive::store : CArchive::load, QIV_CARD_FILE_BUFFER);
+    own.m_pDocument = ar.m_pDocument;
     if (ar.IsStoring())
-        QivWriteCardFile(ar, m_pRoot, hTextView);
+        QivWriteCardFile(own, m_pRoot, hTextView);
     else
-        ReplaceRoot(QivReadCardFile(ar, hTextView));
+        ReplaceRoot(QivReadCardFile(own, hTextView));
+    own.Close();
+    ar.SetFormatVersion(own.GetFormatVersion());
 }
 
 BOOL CQivCardFileStore::Open(LPCSTR lpszPath, HWND hTextView)
@@ -148,7 +161,7 @@ void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView)
     try {
         CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
         {
-            CArchive ar(&file, CArchive::store, nArchiveBuffer);
+            CArchive ar(&file, CArchive::store, QIV_CARD_FILE_BUFFER);
             QivWriteCardFile(ar, m_pRoot, hTextView);
             ar.Close();
         }

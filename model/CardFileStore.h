@@ -14,6 +14,9 @@
 class CArchive;
 class C_QivCategory;
 
+// The buffer size of the archives that read and write card files on disk.
+extern const UINT QIV_CARD_FILE_BUFFER;
+
 class CQivCardFileStore
 {
 public:

@@ -39,7 +39,8 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
       m_pLoadEnd(nullptr),
       m_pStoreCur(nullptr),
       m_pStoreEnd(nullptr),
-      m_nMapCount(1)
+      m_nMapCount(1),
+      m_bObjectsWrittenOnce(false)
 {
     ASSERT(pFile != nullptr);
     if (lpBuf && nBufSize >= static_cast<int>(nMinBufSize)) {
@@ -480,13 +481,18 @@ void CArchive::WriteObject(const CObject* pOb)
         *this << wNullTag;
         return;
     }
-    auto found = m_storeMap.find(pOb);
-    if (found != m_storeMap.end()) {
-        WriteObjectTag(found->second, 0);
-        return;
+    if (!m_bObjectsWrittenOnce) {
+        auto found = m_storeMap.find(pOb);
+        if (found != m_storeMap.end()) {
+            WriteObjectTag(found->second, 0);
+            return;
+        }
     }
     WriteClass(pOb->GetRuntimeClass());
-    m_storeMap.emplace(pOb, NextIndex());
+    if (m_bObjectsWrittenOnce)
+        NextIndex();
+    else
+        m_storeMap.emplace(pOb, NextIndex());
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
@@ -537,9 +543,21 @@ void CArchive::MapObject(const CObject* pOb)
     if (m_bLoading) {
         m_loadMap.push_back({ const_cast<CObject*>(pOb), false });
         NextIndex();
+    } else if (pOb && m_bObjectsWrittenOnce) {
+        NextIndex();
     } else if (pOb && m_storeMap.find(pOb) == m_storeMap.end()) {
         m_storeMap.emplace(pOb, NextIndex());
     }
+}
+
+void CArchive::SetObjectsWrittenOnce(BOOL bOnce)
+{
+    m_bObjectsWrittenOnce = bOnce != FALSE;
+}
+
+BOOL CArchive::GetObjectsWrittenOnce() const
+{
+    return m_bObjectsWrittenOnce;
 }
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb)

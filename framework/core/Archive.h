@@ -89,6 +89,13 @@ public:
     // Enters an object made outside the archive under the next index, so
     // later references to it resolve.
     void MapObject(const CObject* pOb);
+    // Storing: the caller promises that no object is written or mapped
+    // twice, as a tree writer does. Objects then only take the next index
+    // instead of an entry in the object map, which for a million nodes is
+    // most of a save. The bytes are the same as long as the promise holds;
+    // classes are still written once and referred to by index after that.
+    void SetObjectsWrittenOnce(BOOL bOnce);
+    BOOL GetObjectsWrittenOnce() const;
 
     CArchive& operator<<(BYTE by) { return StoreValue(by); }
     CArchive& operator<<(WORD w) { return StoreValue(w); }
@@ -187,4 +194,5 @@ private:
     std::vector<LoadEntry> m_loadMap;
     std::unordered_map<const void*, DWORD> m_storeMap;
     DWORD m_nMapCount;
+    bool m_bObjectsWrittenOnce;
 };

@@ -3,7 +3,9 @@
 // and the backup copy is made beside the card file.
 #include "ModelTestSupport.h"
 
+#include "framework/core/Archive.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/MemFile.h"
 #include "model/CardFile.h"
 #include "model/CardFileStore.h"
 
@@ -160,6 +162,40 @@ TEST(CardFileStore, SaveThenOpenOnDisk)
     EXPECT_EQ(nullptr, other.GetRoot()->m_pFirstChild);
     EXPECT_EQ(2, shell.m_nCloseSearchCalls);
     EXPECT_TRUE(IsClosed(path));
+}
+
+// The document's archive has a small buffer; the card file goes through one
+// of its own over the same file. Either way the document's archive must go
+// on right behind the card file.
+TEST(CardFileStore, SerializeLeavesTheDocumentsArchiveRightBehindTheCardFile)
+{
+    CTestShell shell;
+    CQivCardFileStore store;
+    store.ReplaceRoot(SmallTree("Wurzel"));
+    const DWORD dwMarker = 0x5A5A1234;
+    Bytes expected = WriteCardFile(store.GetRoot());
+    expected.insert(expected.end(), { 0x34, 0x12, 0x5A, 0x5A });
+
+    CMemFile file(4096);
+    {
+        CArchive ar(&file, CArchive::store);
+        store.Serialize(ar);
+        ar << dwMarker;
+        ar.Close();
+    }
+    Bytes bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    EXPECT_EQ(expected, bytes);
+
+    file.SeekToBegin();
+    CQivCardFileStore other;
+    CArchive ar(&file, CArchive::load);
+    other.Serialize(ar);
+    DWORD dwRead = 0;
+    ar >> dwRead;
+    EXPECT_EQ(dwMarker, dwRead);
+    EXPECT_EQ(WriteCardFile(store.GetRoot()), WriteCardFile(other.GetRoot()));
 }
 
 TEST(CardFileStore, AFailedOpenKeepsTheOpenTreeAndClosesTheFile)

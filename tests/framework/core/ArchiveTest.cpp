@@ -479,6 +479,39 @@ TEST(ArchiveTest, MappedObjectsAreReferencedByIndex)
     });
 }
 
+// A tree writer promises never to write an object twice; the archive then
+// only counts its objects, and the bytes stay those of the mapped form.
+TEST(ArchiveTest, ObjectsWrittenOnceAreNumberedWithoutAMap)
+{
+    CArchiveLeaf first, second, outside;
+    CArchiveOtherLeaf other;
+    first.m_value = 0x1111;
+    second.m_value = 0x2222;
+    other.m_value = 0x3333;
+    auto write = [&](CArchive& ar) {
+        ar << &first << &second;
+        ar.MapObject(&outside);
+        ar << &other << static_cast<CObject*>(nullptr) << &first;
+    };
+    // Class 1, objects 2 and 3, the mapped object 4, class 5, object 6,
+    // null; then the second class once more as a known class.
+    Bytes objects = Cat(NewClassTag(3, "CArchiveLeaf"), Word(0x1111));
+    objects = Cat(objects, Cat(Word(0x8001), Word(0x2222)));
+    objects = Cat(objects, Cat(NewClassTag(3, "CArchiveOtherLeaf"), Word(0x3333)));
+    objects = Cat(objects, Word(0));
+
+    // Mapped: the last object is a reference to the first.
+    EXPECT_EQ(Store(write), Cat(objects, Word(2)));
+    // Written once: the caller broke its promise with the last object, and
+    // it is written anew under index 7.
+    Bytes once = Store([&](CArchive& ar) {
+        ar.SetObjectsWrittenOnce(TRUE);
+        EXPECT_TRUE(ar.GetObjectsWrittenOnce());
+        write(ar);
+    });
+    EXPECT_EQ(once, Cat(objects, Cat(Word(0x8001), Word(0x1111))));
+}
+
 TEST(ArchiveTest, FileHeadersAreReadBeforeTheArchiveAndFlushRewindsUnreadBytes)
 {
     char path[MAX_PATH];
