@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 
 // Big enough that reading or writing a card file is a few large requests to
@@ -36,6 +37,24 @@ private:
 };
 
 
+// The buffer of a card-file archive. A process too short of memory for it
+// refuses the file with the framework's memory exception, which is reported
+// in German like any other refusal, and the open card file stays.
+class CArchiveBuffer
+{
+public:
+    CArchiveBuffer()
+        : m_pBytes(new (std::nothrow) BYTE[QIV_CARD_FILE_BUFFER])
+    {
+        if (!m_pBytes)
+            AfxThrowMemoryException();
+    }
+    BYTE* Get() const { return m_pBytes.get(); }
+
+private:
+    std::unique_ptr<BYTE[]> m_pBytes;
+};
+
 struct RootDeleter
 {
     void operator()(C_QivCategory* pRoot) const { QivDeleteRoot(pRoot); }
@@ -44,7 +63,8 @@ using RootPtr = std::unique_ptr<C_QivCategory, RootDeleter>;
 
 RootPtr ReadFrom(CFile& file, HWND hTextView)
 {
-    CArchive ar(&file, CArchive::load, QIV_CARD_FILE_BUFFER);
+    CArchiveBuffer buffer;
+    CArchive ar(&file, CArchive::load, QIV_CARD_FILE_BUFFER, buffer.Get());
     RootPtr root(QivReadCardFile(ar, hTextView));
     ar.Close();
     return root;
@@ -118,7 +138,9 @@ void CQivCardFileStore::StartNew()
 void CQivCardFileStore::Serialize(CArchive& ar, HWND hTextView)
 {
     ar.Flush();
-    CArchive own(ar.GetFile(), ar.IsStoring() ? CArchive::store : CArchive::load, QIV_CARD_FILE_BUFFER);
+    CArchiveBuffer buffer;
+    CArchive own(ar.GetFile(), ar.IsStoring() ? CArchive::store : CArchive::load, QIV_CARD_FILE_BUFFER,
+                 buffer.Get());
     own.m_pDocument = ar.m_pDocument;
     if (ar.IsStoring())
         QivWriteCardFile(own, m_pRoot, hTextView);
@@ -159,9 +181,10 @@ void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView)
 
     CString strTemp = TemporaryPathBeside(lpszPath);
     try {
+        CArchiveBuffer buffer;
         CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
         {
-            CArchive ar(&file, CArchive::store, QIV_CARD_FILE_BUFFER);
+            CArchive ar(&file, CArchive::store, QIV_CARD_FILE_BUFFER, buffer.Get());
             QivWriteCardFile(ar, m_pRoot, hTextView);
             ar.Close();
         }

@@ -3,7 +3,8 @@
 
 Usage: large_address_check.py BUILD_DIR [REQUIRED_PROGRAM...]
 
-Reads the COFF header of each .exe below BUILD_DIR (Wine prefixes left out)
+Reads the COFF header of each .exe below BUILD_DIR (Wine prefixes and CMake's
+compiler probes left out)
 and fails when a 32-bit one lacks IMAGE_FILE_LARGE_ADDRESS_AWARE, when a
 required program is missing, or when there is no 32-bit program at all.
 """
@@ -33,7 +34,8 @@ def coff_header(path):
 
 def programs(build_dir):
     for folder, dirs, files in os.walk(build_dir):
-        dirs[:] = [d for d in dirs if not d.startswith('wineprefix')]
+        # Wine prefixes hold Wine's programs, CMakeFiles the compiler probes.
+        dirs[:] = [d for d in dirs if not d.startswith('wineprefix') and d != 'CMakeFiles']
         for name in files:
             if name.lower().endswith('.exe'):
                 yield os.path.join(folder, name)
