@@ -198,9 +198,9 @@ void CXTSplitterWnd::SetSplitCursor(int ht)
 {
     CXTAuxData* pAux = GetAuxData();
     HCURSOR hCursor = nullptr;
-    if (ht == vSplitterBox || (ht >= vSplitterBar1 && ht <= vSplitterBar15))
+    if (IsRowHit(ht))
         hCursor = pAux->hcurVSplitBar;
-    else if (ht == hSplitterBox || (ht >= hSplitterBar1 && ht <= hSplitterBar15))
+    else if (IsColumnHit(ht))
         hCursor = pAux->hcurHSplitBar;
     if (hCursor != nullptr)
         ::SetCursor(hCursor);
@@ -256,72 +256,21 @@ void CXTSplitterWnd::StartTracking(int ht)
 
 void CXTSplitterWnd::StopTracking(BOOL bAccept)
 {
-    if (!m_bFullDrag)
+    // A flat bar's place is the last 4 pixels of its tracker (the whole
+    // tracker while bars are 6 pixels wide).
+    if (m_bFullDrag && m_bTracking && m_bFlatLook)
     {
-        CSplitterWnd::StopTracking(bAccept);
-        if (m_bClipStylesRemoved)
-        {
-            ModifyStyle(0, CLIP_STYLES);
-            m_bClipStylesRemoved = FALSE;
-        }
-        return;
-    }
-    if (!m_bTracking)
-        return;
-
-    // Cleared before the capture goes: releasing it reports back here.
-    BOOL bTracking2 = m_bTracking2;
-    m_bTracking = FALSE;
-    m_bTracking2 = FALSE;
-    ReleaseCapture();
-    OnInvertTracker(m_rectTracker);
-    if (bTracking2)
-        OnInvertTracker(m_rectTracker2);
-
-    CWnd* pOldActivePane = GetActivePane();
-    // The tracker shows the bar without its border.
-    m_rectTracker.OffsetRect(-1, -1);
-    m_rectTracker2.OffsetRect(-1, -1);
-
-    if (bAccept)
-    {
-        if (m_htTrack == vSplitterBox)
-        {
-            SplitRow(m_rectTracker.top);
-        }
-        else if (m_htTrack >= vSplitterBar1 && m_htTrack <= vSplitterBar15)
-        {
-            if (m_bFlatLook)
-                m_rectTracker.top = m_rectTracker.bottom - TRACKER_SIZE;
-            TrackRowSize(m_rectTracker.top, m_htTrack - vSplitterBar1);
-            RecalcLayout();
-        }
-        else if (m_htTrack == hSplitterBox)
-        {
-            SplitColumn(m_rectTracker.left);
-        }
+        if (m_htTrack >= vSplitterBar1 && m_htTrack <= vSplitterBar15)
+            m_rectTracker.top = m_rectTracker.bottom - TRACKER_SIZE;
         else if (m_htTrack >= hSplitterBar1 && m_htTrack <= hSplitterBar15)
-        {
-            if (m_bFlatLook)
-                m_rectTracker.left = m_rectTracker.right - TRACKER_SIZE;
-            TrackColumnSize(m_rectTracker.left, m_htTrack - hSplitterBar1);
-            RecalcLayout();
-        }
-        else if (m_htTrack >= splitterIntersection1 && m_htTrack <= splitterIntersection225)
-        {
-            TrackRowSize(m_rectTracker.top, (m_htTrack - splitterIntersection1) / 15);
-            TrackColumnSize(m_rectTracker2.left, (m_htTrack - splitterIntersection1) % 15);
-            RecalcLayout();
-        }
-        else if (m_htTrack == bothSplitterBox)
-        {
-            SplitRow(m_rectTracker.top);
-            SplitColumn(m_rectTracker2.left);
-        }
+            m_rectTracker.left = m_rectTracker.right - TRACKER_SIZE;
     }
-
-    if (pOldActivePane != nullptr && pOldActivePane == GetActivePane())
-        SetActivePane(-1, -1, pOldActivePane);
+    CSplitterWnd::StopTracking(bAccept);
+    if (m_bClipStylesRemoved)
+    {
+        ModifyStyle(0, CLIP_STYLES);
+        m_bClipStylesRemoved = FALSE;
+    }
 }
 
 // ---- messages ---------------------------------------------------------------
