@@ -5,6 +5,8 @@
 
 #include "BarTestSupport.h"
 #include "TestDib.h"
+#include "TestImages.h"
+#include "toolkit/draw/ImageManager.h"
 #include "toolkit/controls/ControlButton.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +136,65 @@ TEST(ControlsLayout, RowsAndWrapFlagsAreWritten)
     EXPECT_EQ(CSize(64, 34), size);
     EXPECT_EQ(0u, bar.GetControl(2)->GetHideFlags());
     EXPECT_FALSE(bar.GetControl(2)->GetWrap());
+}
+
+TEST(ControlsLayout, ShrinkByStyle)
+{
+    CTestTheme theme;
+    CXTPImageManager* pImages = new CXTPImageManager;
+    for (int nSize : {16, 32})
+    {
+        HICON hIcon = MakeTestIcon(nSize, nSize, [](int, int) { return TestPixel{RGB(0, 0, 200), 255}; });
+        for (int nId = 1; nId <= 3; ++nId)
+            pImages->SetIcon(CXTPImageManagerIconHandle(hIcon), nId, nSize);
+        ::DestroyIcon(hIcon);
+    }
+    CTestDib dib(10, 10);
+    struct
+    {
+        int nLength;
+        int nStyle;
+        BOOL bOneColumn;
+    } cases[] = {
+        {600, xtpButtonIconAndCaptionBelow, FALSE},   // room for three large buttons
+        {80, xtpButtonIconAndCaption, TRUE},          // three small ones in one column first
+        {26, xtpButtonIcon, TRUE},                    // then icons only
+    };
+    for (auto& c : cases)
+    {
+        CTestBar bar;
+        bar.SetPaintManager(&theme);
+        bar.SetImageManager(pImages);
+        bar.SetFlags(xtpFlagShrinkByStyle);
+        for (const char* pszCaption : {"Eins", "Zwei", "Drei"})
+        {
+            CXTPControl* pControl = bar.GetControls()->Add(xtpControlButton, bar.GetControlCount() + 1);
+            pControl->SetCaption(pszCaption);
+        }
+        CSize size = bar.GetControls()->CalcDynamicSize(&dib.DC(), c.nLength, 0x48, CRect(2, 2, 2, 2), 0);
+        EXPECT_EQ(32 + 34 + 4, size.cy) << c.nLength;
+        EXPECT_LE(size.cx, std::max(c.nLength, 4 + 3 * 42)) << c.nLength;
+        for (int i = 0; i < 3; ++i)
+        {
+            CXTPControl* pControl = bar.GetControl(i);
+            EXPECT_EQ(c.nStyle, pControl->GetStyle()) << c.nLength << " " << i;
+            if (c.bOneColumn)
+            {
+                EXPECT_EQ(2, pControl->GetRect().left) << c.nLength << " " << i;
+            }
+        }
+        if (c.bOneColumn)
+        {
+            int nHeight = bar.GetControl(0)->GetRect().Height();
+            EXPECT_EQ(2 + nHeight, bar.GetControl(1)->GetRect().top) << c.nLength;
+            EXPECT_EQ(2 + 2 * nHeight, bar.GetControl(2)->GetRect().top) << c.nLength;
+        }
+        else
+        {
+            EXPECT_EQ(bar.GetControl(0)->GetRect().right, bar.GetControl(1)->GetRect().left);
+        }
+    }
+    pImages->InternalRelease();
 }
 
 } // namespace

@@ -38,7 +38,7 @@ CXTPControl::CXTPControl()
       m_pControls(nullptr), m_controlType(xtpControlError), m_pParent(nullptr),
       m_bKeptVisible(FALSE), m_bDefaultItem(FALSE), m_buttonStyle(xtpButtonAutomatic),
       m_buttonCustomStyle(-1), m_bCloseSubMenuOnClick(TRUE), m_pAction(nullptr),
-      m_rcRow(0, 0, 0, 0), m_bWrap(FALSE), m_nWidth(0), m_nLabelWidth(0)
+      m_rcRow(0, 0, 0, 0), m_bWrap(FALSE), m_nWidth(0), m_nLabelWidth(0), m_nFallbackStyle(0)
 {
 }
 
@@ -97,20 +97,8 @@ void CXTPControl::SetCaption(LPCSTR lpszCaption)
 
 void CXTPControl::SetPrompt(LPCSTR lpszPrompt)
 {
-    CString strPrompt(lpszPrompt ? lpszPrompt : "");
-    if (strPrompt.IsEmpty())
+    if (!SplitPrompt(lpszPrompt, m_strTooltipText, m_strDescriptionText))
         return;
-    int nNewLine = strPrompt.Find('\n');
-    if (nNewLine >= 0)
-    {
-        m_strTooltipText = strPrompt.Mid(nNewLine + 1);
-        m_strDescriptionText = strPrompt.Left(nNewLine);
-    }
-    else
-    {
-        m_strTooltipText = strPrompt;
-        m_strDescriptionText = strPrompt;
-    }
     if (m_strCaption.IsEmpty())
         m_strCaption = m_strTooltipText;
 }
@@ -225,7 +213,9 @@ void CXTPControl::SetDefaultItem(BOOL bDefault)
 
 int CXTPControl::GetStyle() const
 {
-    return m_buttonCustomStyle != -1 ? m_buttonCustomStyle : m_buttonStyle;
+    if (m_buttonCustomStyle != -1)
+        return m_buttonCustomStyle;
+    return m_buttonStyle != xtpButtonAutomatic ? m_buttonStyle : m_nFallbackStyle;
 }
 
 void CXTPControl::SetStyle(int nStyle)

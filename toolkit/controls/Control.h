@@ -158,8 +158,10 @@ public:
     BOOL GetWrap() const { return m_bWrap; }
     void SetWrap(BOOL bWrap) { m_bWrap = bWrap; }
 
-    // Styles: the custom style unless it is -1, else the style.
+    // Styles: the custom style unless it is -1, else the style unless it is
+    // 0, else the fallback style the shrinking layout chose.
     int GetStyle() const;
+    void SetFallbackStyle(int nStyle) { m_nFallbackStyle = nStyle; }
     int GetStyleValue() const { return m_buttonStyle; }
     void SetStyle(int nStyle);
     int GetCustomStyle() const { return m_buttonCustomStyle; }
@@ -294,4 +296,5 @@ protected:
     BOOL m_bWrap;
     int m_nWidth;
     int m_nLabelWidth;
+    int m_nFallbackStyle;
 };

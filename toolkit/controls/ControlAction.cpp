@@ -39,22 +39,20 @@ void CXTPControlAction::SetCaption(LPCSTR lpszCaption)
         m_arrControls[i]->DelayLayoutParent();
 }
 
-void CXTPControlAction::SetPrompt(LPCSTR lpszPrompt)
+BOOL SplitPrompt(LPCSTR lpszPrompt, CString& strTooltip, CString& strDescription)
 {
     CString strPrompt(lpszPrompt ? lpszPrompt : "");
     if (strPrompt.IsEmpty())
-        return;
+        return FALSE;
     int nNewLine = strPrompt.Find('\n');
-    if (nNewLine >= 0)
-    {
-        m_strTooltipText = strPrompt.Mid(nNewLine + 1);
-        m_strDescriptionText = strPrompt.Left(nNewLine);
-    }
-    else
-    {
-        m_strTooltipText = strPrompt;
-        m_strDescriptionText = strPrompt;
-    }
+    strTooltip = nNewLine >= 0 ? strPrompt.Mid(nNewLine + 1) : strPrompt;
+    strDescription = nNewLine >= 0 ? strPrompt.Left(nNewLine) : strPrompt;
+    return TRUE;
+}
+
+void CXTPControlAction::SetPrompt(LPCSTR lpszPrompt)
+{
+    SplitPrompt(lpszPrompt, m_strTooltipText, m_strDescriptionText);
 }
 
 BOOL CXTPControlAction::GetEnabled() const

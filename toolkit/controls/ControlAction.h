@@ -12,6 +12,10 @@ class CXTPCommandBars;
 class CXTPControl;
 class CXTPControlActions;
 
+// A prompt is "description\ntooltip", or one text for both. FALSE for an
+// empty prompt, which changes nothing.
+BOOL SplitPrompt(LPCSTR lpszPrompt, CString& strTooltip, CString& strDescription);
+
 class CXTPControlAction : public CCmdTarget
 {
     DECLARE_DYNAMIC(CXTPControlAction)

@@ -433,6 +433,134 @@ void LayoutPass::Commit()
     }
 }
 
+// The shrink-by-style layout: large buttons (icon above caption) become
+// small ones stacked in columns of three, then icon-only ones, until the bar
+// fits its length.
+class ShrinkByStyle
+{
+public:
+    ShrinkByStyle(std::vector<LayoutRecord>& records, CDC* pDC, CXTPCommandBar* pBar)
+        : m_records(records), m_pDC(pDC), m_pBar(pBar),
+          m_nColumnHeight(static_cast<int>(pBar->GetLargeIconSize().cy) + 34)
+    {
+    }
+
+    // Lays the records out for the available length; the size reached.
+    CSize Run(int nLength, BOOL bHideWrap)
+    {
+        CXTPImageManager* pImages = m_pBar->GetImageManager();
+        int cxLarge = m_pBar->GetLargeIconSize().cx;
+        for (LayoutRecord& r : m_records)
+            if (r.bVisible)
+                SetStyle(r, pImages->IsIconAvailable(static_cast<UINT>(r.pControl->GetIconId()),
+                                                     static_cast<UINT>(cxLarge))
+                                ? xtpButtonIconAndCaptionBelow
+                                : xtpButtonIconAndCaption);
+        CSize size = Columns();
+        while (size.cx > nLength && Reduce())
+            size = Columns();
+        if (bHideWrap && size.cx > nLength)
+        {
+            BOOL bFirst = TRUE;
+            for (LayoutRecord& r : m_records)
+            {
+                if (!r.bVisible)
+                    continue;
+                if (!bFirst && r.rc.right > nLength)
+                {
+                    SetStyle(r, xtpButtonIcon);
+                    r.bHidden = TRUE;
+                }
+                bFirst = FALSE;
+            }
+            size = Columns();
+        }
+        return size;
+    }
+
+private:
+    void SetStyle(LayoutRecord& r, int nStyle)
+    {
+        if (r.nStyle == nStyle)
+            return;
+        r.nStyle = nStyle;
+        r.pControl->SetFallbackStyle(nStyle);
+        r.size = r.pControl->GetSize(m_pDC);
+    }
+
+    // Stacks the records in columns; the width and height they take.
+    CSize Columns()
+    {
+        int x = 0, y = 0, nColumnWidth = 0;
+        BOOL bFirst = TRUE;
+        for (LayoutRecord& r : m_records)
+        {
+            r.bWrap = FALSE;
+            if (!r.IsPlaced())
+                continue;
+            BOOL bNewColumn = !bFirst
+                              && (r.nStyle == xtpButtonIconAndCaptionBelow || r.bBeginGroup
+                                  || y + r.size.cy > m_nColumnHeight);
+            if (bNewColumn)
+            {
+                x += nColumnWidth + (r.bBeginGroup ? 6 : 0);
+                y = 0;
+                nColumnWidth = 0;
+                r.bWrap = TRUE;
+            }
+            r.rc = CRect(x, y, x + r.size.cx, y + r.size.cy);
+            y += r.size.cy;
+            nColumnWidth = std::max(nColumnWidth, static_cast<int>(r.size.cx));
+            bFirst = FALSE;
+        }
+        return CSize(x + nColumnWidth, m_nColumnHeight);
+    }
+
+    // One reduction from the end of the bar; FALSE when none is left.
+    BOOL Reduce()
+    {
+        std::vector<LayoutRecord*> visible;
+        for (LayoutRecord& r : m_records)
+            if (r.IsPlaced())
+                visible.push_back(&r);
+        auto triple = [&](auto test) -> int {
+            for (int i = static_cast<int>(visible.size()) - 3; i >= 0; --i)
+                if (!visible[i + 1]->bBeginGroup && !visible[i + 2]->bBeginGroup
+                    && test(visible[i], visible[i + 1], visible[i + 2]))
+                    return i;
+            return -1;
+        };
+        auto isLarge = [](LayoutRecord* r) { return r->nStyle == xtpButtonIconAndCaptionBelow; };
+        int i = triple([&](LayoutRecord* a, LayoutRecord* b, LayoutRecord* c) {
+            return isLarge(a) && isLarge(b) && isLarge(c);
+        });
+        if (i < 0)
+            i = triple([&](LayoutRecord* a, LayoutRecord* b, LayoutRecord* c) {
+                return isLarge(a) || isLarge(b) || isLarge(c);
+            });
+        int nNewStyle = xtpButtonIconAndCaption;
+        if (i < 0)
+        {
+            auto isSmall = [](LayoutRecord* r) { return r->nStyle == xtpButtonIconAndCaption; };
+            i = triple([&](LayoutRecord* a, LayoutRecord* b, LayoutRecord* c) {
+                return isSmall(a) && isSmall(b) && isSmall(c) && a->rc.left == b->rc.left
+                       && b->rc.left == c->rc.left;
+            });
+            nNewStyle = xtpButtonIcon;
+        }
+        if (i < 0)
+            return FALSE;
+        for (int k = 0; k < 3; ++k)
+            SetStyle(*visible[i + k], nNewStyle);
+        return TRUE;
+    }
+
+    std::vector<LayoutRecord>& m_records;
+    CDC* m_pDC;
+    CXTPCommandBar* m_pBar;
+    int m_nColumnHeight;
+};
+
 } // namespace
 
 CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const CRect& rcBorder,
@@ -464,7 +592,15 @@ CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const C
     int nMRUWidth = pBar ? pBar->GetMRUWidth() : 32767;
     int nLayoutLength = (dwMode & LM_MRUWIDTH) ? nMRUWidth : nLength;
 
-    if (dwMode & LM_POPUP)
+    BOOL bShrinkByStyle = pBar && (pBar->GetFlags() & xtpFlagShrinkByStyle);
+    CSize size;
+    if (bShrinkByStyle)
+    {
+        int nBorders = bVert ? cyBorders : cxBorders;
+        size = ShrinkByStyle(pass.Records(), pDC, pBar).Run(nLayoutLength - nBorders,
+                                                             (dwMode & LM_HIDEWRAP) != 0);
+    }
+    else if (dwMode & LM_POPUP)
     {
         CSize size = pass.WrapAndPlace(nMRUWidth);
         BOOL bRemembered = nMRUWidth > 0 && nMRUWidth < 32767;
@@ -479,8 +615,11 @@ CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const C
         pass.Wrap(nLayoutLength - cyBorders);
     else
         pass.Fit(nLayoutLength - ((dwMode & LM_LENGTHY) ? cyBorders : cxBorders));
-    CSize size = pass.Place();
-    dwMode = pass.Mode();
+    if (!bShrinkByStyle)
+    {
+        size = pass.Place();
+        dwMode = pass.Mode();
+    }
 
     if (nMinLength > 0)
     {
@@ -497,7 +636,6 @@ CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const C
             size.cx = std::max(static_cast<int>(size.cx), nLayoutLength - cxBorders);
     }
 
-    BOOL bShrinkByStyle = pBar && (pBar->GetFlags() & xtpFlagShrinkByStyle);
     if (dwMode & LM_COMMIT)
         pass.CentreRows(size, rcBorder, !bShrinkByStyle);
     size.cx += cxBorders;

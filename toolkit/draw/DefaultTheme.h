@@ -58,6 +58,8 @@ protected:
     void DrawSunken(CDC* pDC, LPCRECT lpRect) { Draw3dRect(pDC, lpRect, COLOR_3DSHADOW, COLOR_BTNHIGHLIGHT); }
     // The popup-item shapes of DrawControlPopupParent.
     void DrawPopupSubmenuArrow(CDC* pDC, CRect rc, COLORREF clr);
+    // An edit or combo field on a toolbar: label, white field, combo button, border.
+    void DrawField(CDC* pDC, CXTPControl* pControl, BOOL bCombo);
 };
 
 } // namespace XTPPaintThemes

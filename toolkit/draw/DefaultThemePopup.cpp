@@ -250,37 +250,9 @@ void CXTPDefaultTheme::DrawComboBoxButton(CDC* pDC, CRect rcBtn, BOOL bEnabled, 
     DrawDropDownArrow(pDC, rcArrow, ResolveColor(COLOR_BTNTEXT));
 }
 
-CSize CXTPDefaultTheme::DrawEditControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
+void CXTPDefaultTheme::DrawField(CDC* pDC, CXTPControl* pControl, BOOL bCombo)
 {
-    CXTPCommandBar* pBar = pControl->GetParent();
-    if (!bDraw)
-        return CXTPPaintManager::DrawEditControl(pDC, pControl, FALSE);
-    if (pBar && pBar->GetType() == xtpBarTypePopup)
-        return DrawControlPopupParent(pDC, pControl, TRUE);
-
     CXTPPaintManager::DrawEditControl(pDC, pControl, TRUE);
-    CRect rcField = pControl->GetRect();
-    rcField.left += pControl->GetLabelWidth();
-    BOOL bEnabled = pControl->GetEnabled();
-    if (bEnabled)
-    {
-        CRect rcInner(rcField);
-        rcInner.DeflateRect(1, 1);
-        Rectangle(pDC, &rcInner, COLOR_WINDOW, COLOR_WINDOW);
-    }
-    DrawControlBorder(pDC, rcField, bEnabled, pControl->GetSelected());
-    return CSize(0, 0);
-}
-
-CSize CXTPDefaultTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
-{
-    CXTPCommandBar* pBar = pControl->GetParent();
-    if (!bDraw)
-        return CXTPPaintManager::DrawComboBoxControl(pDC, pControl, FALSE);
-    if (pBar && pBar->GetType() == xtpBarTypePopup)
-        return DrawControlPopupParent(pDC, pControl, TRUE);
-
-    CXTPPaintManager::DrawComboBoxControl(pDC, pControl, TRUE);
     CXTPFontDC font(pDC, m_fontIcon.GetSafeHandle() ? &m_fontIcon : nullptr);
     CRect rcField = pControl->GetRect();
     rcField.left += pControl->GetLabelWidth();
@@ -291,11 +263,35 @@ CSize CXTPDefaultTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOO
         rcInner.DeflateRect(1, 1);
         Rectangle(pDC, &rcInner, COLOR_WINDOW, COLOR_WINDOW);
     }
-    int nButtonWidth = ComboButtonWidth(pDC, &m_fontIcon);
-    DrawComboBoxButton(pDC, CRect(rcField.right - nButtonWidth, rcField.top, rcField.right,
-                                  rcField.bottom),
-                       bEnabled, pControl->GetSelected(), pControl->IsPopupOpen());
+    if (bCombo)
+    {
+        int nButtonWidth = ComboButtonWidth(pDC, &m_fontIcon);
+        DrawComboBoxButton(pDC, CRect(rcField.right - nButtonWidth, rcField.top, rcField.right,
+                                      rcField.bottom),
+                           bEnabled, pControl->GetSelected(), pControl->IsPopupOpen());
+    }
     DrawControlBorder(pDC, rcField, bEnabled, pControl->GetSelected());
+}
+
+CSize CXTPDefaultTheme::DrawEditControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    if (!bDraw)
+        return CXTPPaintManager::DrawEditControl(pDC, pControl, FALSE);
+    if (pBar && pBar->GetType() == xtpBarTypePopup)
+        return DrawControlPopupParent(pDC, pControl, TRUE);
+    DrawField(pDC, pControl, FALSE);
+    return CSize(0, 0);
+}
+
+CSize CXTPDefaultTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    if (!bDraw)
+        return CXTPPaintManager::DrawComboBoxControl(pDC, pControl, FALSE);
+    if (pBar && pBar->GetType() == xtpBarTypePopup)
+        return DrawControlPopupParent(pDC, pControl, TRUE);
+    DrawField(pDC, pControl, TRUE);
     return CSize(0, 0);
 }
 

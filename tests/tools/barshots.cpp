@@ -1,0 +1,277 @@
+// The screenshot program of the toolkit: renders every control of the bars in
+// every state through each theme into PNG files, so that a person can look
+// at the themes. It writes shots/<theme>/<bar>-<control>-<state>.png, each
+// exactly the control's rectangle, and shots/index.csv listing them.
+//
+//   barshots [output folder]   (default: "shots" beside the program)
+#include "framework/core/String.h"
+#include "framework/ui/Dc.h"
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlSelector.h"
+#include "toolkit/controls/Controls.h"
+#include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/PaintManager.h"
+
+#include <png.h>
+
+#include <stdio.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const int ID_SHOT = 1000;
+
+// A bar of the type and position of the shot.
+class CShotBar : public CXTPCommandBar
+{
+public:
+    CShotBar(int nType, int nPosition)
+    {
+        m_barType = nType;
+        m_barPosition = nPosition;
+    }
+};
+
+struct BarKind
+{
+    const char* pszName;
+    int nType;
+    int nPosition;
+};
+
+const BarKind s_bars[] = {
+    {"toolbar", xtpBarTypeNormal, xtpBarTop},
+    {"vertical", xtpBarTypeNormal, xtpBarLeft},
+    {"menubar", xtpBarTypeMenuBar, xtpBarTop},
+    {"popup", xtpBarTypePopup, xtpBarPopup},
+};
+
+struct ControlKind
+{
+    const char* pszName;
+    int nType;
+    int nStyle;
+    const char* pszCaption;
+    int nId;
+};
+
+const ControlKind s_controls[] = {
+    {"button", xtpControlButton, xtpButtonIconAndCaption, "&Speichern\tStrg+S", ID_SHOT},
+    {"caption", xtpControlButton, xtpButtonCaption, "&Drucken", ID_SHOT},
+    {"icon", xtpControlButton, xtpButtonIcon, "Neu", ID_SHOT},
+    {"large", xtpControlButton, xtpButtonIconAndCaptionBelow, "Neue Kategorie", ID_SHOT},
+    {"popup", xtpControlPopup, xtpButtonAutomatic, "&Ansicht", 0},
+    {"split", xtpControlSplitButtonPopup, xtpButtonIconAndCaption, "Farbe", ID_SHOT},
+    {"checkbox", xtpControlCheckBox, xtpButtonAutomatic, "Fett", 0},
+    {"label", xtpControlLabel, xtpButtonAutomatic, "Suchen:", 0},
+    {"edit", xtpControlEdit, xtpButtonCaption, "Titel", 0},
+    {"combo", xtpControlComboBox, xtpButtonAutomatic, "", 0},
+};
+
+struct StateKind
+{
+    const char* pszName;
+    int nSelected;
+    int nPressed;
+    int nChecked;
+    BOOL bEnabled;
+};
+
+const StateKind s_states[] = {
+    {"normal", 0, 0, 0, TRUE},   {"hot", 1, 0, 0, TRUE},     {"pressed", 1, 1, 0, TRUE},
+    {"checked", 0, 0, 1, TRUE},  {"checkedhot", 1, 0, 1, TRUE}, {"disabled", 0, 0, 0, FALSE},
+    {"keyboard", 2, 0, 0, TRUE},
+};
+
+// A 16 × 16 icon: a blue page with a yellow corner.
+HICON MakeIcon(int nSize)
+{
+    std::vector<DWORD> pixels(nSize * nSize);
+    for (int y = 0; y < nSize; ++y)
+        for (int x = 0; x < nSize; ++x)
+            pixels[y * nSize + x] = x + y > nSize * 3 / 2 ? 0x00F0C020 : 0x002050C0;
+    std::vector<BYTE> mask(nSize * nSize / 8 + 4, 0);
+    ICONINFO info = {};
+    info.fIcon = TRUE;
+    info.hbmMask = ::CreateBitmap(nSize, nSize, 1, 1, mask.data());
+    info.hbmColor = ::CreateBitmap(nSize, nSize, 1, 32, pixels.data());
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    return hIcon;
+}
+
+// Writes the 32-bit top-down pixels as an RGB PNG file.
+bool WritePng(const std::string& strPath, const DWORD* pPixels, int cx, int cy)
+{
+    FILE* pFile = fopen(strPath.c_str(), "wb");
+    if (!pFile)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info || setjmp(png_jmpbuf(png)))
+    {
+        png_destroy_write_struct(&png, &info);
+        fclose(pFile);
+        return false;
+    }
+    png_init_io(png, pFile);
+    png_set_IHDR(png, info, cx, cy, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row(static_cast<size_t>(cx) * 3);
+    for (int y = 0; y < cy; ++y)
+    {
+        for (int x = 0; x < cx; ++x)
+        {
+            DWORD dw = pPixels[y * cx + x];
+            row[x * 3] = static_cast<png_byte>((dw >> 16) & 0xFF);
+            row[x * 3 + 1] = static_cast<png_byte>((dw >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<png_byte>(dw & 0xFF);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    fclose(pFile);
+    return true;
+}
+
+// Draws the control into a DIB of its own rectangle over the bar's background.
+bool Shoot(CXTPPaintManager* pPaintManager, CShotBar& bar, CXTPControl* pControl,
+           const std::string& strPath, CSize& size)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    size = pControl->GetSize(&dc);
+    if (pControl->GetType() == xtpControlEdit || pControl->GetType() == xtpControlComboBox)
+        size.cx = bar.GetType() == xtpBarTypePopup ? size.cx + 120 : 120;
+    if (size.cx <= 0 || size.cy <= 0)
+        return false;
+    pControl->SetRect(CRect(CPoint(0, 0), size));
+
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = size.cx;
+    bmi.bmiHeader.biHeight = -size.cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (!hBitmap)
+        return false;
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    CRect rc(CPoint(0, 0), size);
+    dc.FillSolidRect(&rc, pPaintManager->ResolveColor(COLOR_3DFACE));
+    pControl->Draw(&dc);
+    ::GdiFlush();
+    bool bWritten = WritePng(strPath, static_cast<const DWORD*>(pBits), size.cx, size.cy);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    return bWritten;
+}
+
+std::string CsvField(const CString& str)
+{
+    std::string s = "\"";
+    for (const char* p = str; *p; ++p)
+    {
+        if (*p == '"')
+            s += '"';
+        s += *p == '\t' ? ' ' : *p;
+    }
+    return s + "\"";
+}
+
+std::string DefaultFolder()
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string strPath(szPath);
+    size_t nSlash = strPath.find_last_of("\\/");
+    return (nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash)) + "\\shots";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string strFolder = argc > 1 ? argv[1] : DefaultFolder();
+    ::CreateDirectoryA(strFolder.c_str(), nullptr);
+
+    CXTPImageManager* pImages = new CXTPImageManager;
+    for (int nSize : {16, 32})
+    {
+        HICON hIcon = MakeIcon(nSize);
+        pImages->SetIcon(CXTPImageManagerIconHandle(hIcon), ID_SHOT, nSize);
+        ::DestroyIcon(hIcon);
+    }
+
+    std::string strIndex = "name,type,style,bar position,states,caption,size\n";
+    int nShots = 0, nFailed = 0;
+    // Theme 0 is the classic look; the other looks add their numbers here.
+    const struct
+    {
+        int nTheme;
+        const char* pszName;
+    } themes[] = {{xtpThemeOffice2000, "classic"}};
+    for (const auto& theme : themes)
+    {
+        CXTPPaintManager* pPaintManager = CreatePaintTheme(theme.nTheme);
+        pPaintManager->RefreshMetrics();
+        std::string strThemeFolder = strFolder + "\\" + theme.pszName;
+        ::CreateDirectoryA(strThemeFolder.c_str(), nullptr);
+        for (const BarKind& barKind : s_bars)
+        {
+            for (const ControlKind& controlKind : s_controls)
+            {
+                for (const StateKind& state : s_states)
+                {
+                    CShotBar bar(barKind.nType, barKind.nPosition);
+                    bar.SetPaintManager(pPaintManager);
+                    bar.SetImageManager(pImages);
+                    CXTPControl* pControl = bar.GetControls()->Add(xtpControlButton, controlKind.nId);
+                    pControl->SetType(controlKind.nType);
+                    pControl->SetStyle(controlKind.nStyle);
+                    pControl->SetCaption(controlKind.pszCaption);
+                    pControl->SetChecked(state.nChecked);
+                    pControl->SetEnabled(state.bEnabled);
+                    pControl->OnSetSelected(state.nSelected);
+                    pControl->SetPressed(state.nPressed);
+
+                    std::string strName = std::string(barKind.pszName) + "-" + controlKind.pszName
+                                          + "-" + state.pszName;
+                    CSize size;
+                    if (!Shoot(pPaintManager, bar, pControl, strThemeFolder + "\\" + strName + ".png",
+                               size))
+                    {
+                        ++nFailed;
+                        fprintf(stderr, "barshots: %s/%s not written\n", theme.pszName, strName.c_str());
+                        continue;
+                    }
+                    ++nShots;
+                    char szLine[512];
+                    snprintf(szLine, sizeof(szLine), "%s/%s,%d,%d,%d,%s,%s,%ldx%ld\n", theme.pszName,
+                             strName.c_str(), controlKind.nType, controlKind.nStyle,
+                             barKind.nPosition, state.pszName,
+                             CsvField(controlKind.pszCaption).c_str(), size.cx, size.cy);
+                    strIndex += szLine;
+                }
+            }
+        }
+        pPaintManager->InternalRelease();
+    }
+    pImages->InternalRelease();
+
+    std::string strIndexPath = strFolder + "\\index.csv";
+    FILE* pIndex = fopen(strIndexPath.c_str(), "wb");
+    if (!pIndex)
+        return 1;
+    fwrite(strIndex.data(), 1, strIndex.size(), pIndex);
+    fclose(pIndex);
+    printf("barshots: %d shots in %s\n", nShots, strFolder.c_str());
+    return nFailed == 0 ? 0 : 1;
+}
