@@ -212,6 +212,13 @@ void CXTPCommandBar::ResetSelection()
     m_nPopuped = -1;
 }
 
+void CXTPCommandBar::RestoreLayoutState(int nSelected, int nPopuped, DWORD dwDirty)
+{
+    m_nSelected = nSelected;
+    m_nPopuped = nPopuped;
+    m_dwDirty = dwDirty;
+}
+
 // --- Virtual operations: data-only bodies --------------------------------------------------
 
 void CXTPCommandBar::DelayRedraw()

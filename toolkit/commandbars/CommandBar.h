@@ -141,6 +141,11 @@ public:
     void ResetSelection();
     // Marks the layout for recalculation in the idle pass.
     void DelayLayout() { m_dwDirty |= xtpDirtyLayout; }
+    // Puts back the selected and open-popup indexes and the dirty bits
+    // without telling any control: list placeholders insert and remove
+    // their items inside every layout pass, which must neither mark the bar
+    // for another layout nor drop its selection.
+    void RestoreLayoutState(int nSelected, int nPopuped, DWORD dwDirty);
     // The control's effective index of selection the bar remembers after a press.
     void SetLastSelected(int nIndex) { m_nLastSelected = nIndex; }
     int GetLastSelected() const { return m_nLastSelected; }

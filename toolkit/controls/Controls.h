@@ -120,6 +120,8 @@ private:
     void BindAction(CXTPControl* pControl, int nId);
     // A new control of the type, null for unknown types and custom controls.
     CXTPControl* CreateByType(int nType, int nId) const;
+    // The same for a menu item, whose caption may pick the class.
+    CXTPControl* CreateByType(int nType, int nId, BOOL bFromMenu, const CString& strCaption) const;
     CXTPControl* DetachAt(int nIndex);
     // The window that answers the creation queries: the command bars' site,
     // else the parent bar's.

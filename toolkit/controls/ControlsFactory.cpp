@@ -12,6 +12,9 @@
 #include "toolkit/controls/ControlCheckBox.h"
 #include "toolkit/controls/ControlCustom.h"
 #include "toolkit/controls/ControlLabel.h"
+#include "toolkit/controls/ControlRecentFileList.h"
+#include "toolkit/controls/ControlWindowList.h"
+#include "toolkit/controls/ControlWorkspaceActions.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,6 +40,27 @@ CString GetMenuText(CMenu* pMenu, int nIndex)
                                    XTP_MAX_MENU_TEXT + 1, MF_BYPOSITION);
     nLength = std::max(0, std::min(nLength, XTP_MAX_MENU_TEXT));
     return CString(szText, nLength);
+}
+
+// The list placeholders made for their command ids; null for other ids.
+// From menus the recent files come by the id of their first item, and the
+// OLE verbs by their id with the marker caption.
+CXTPControl* CreatePlaceholder(int nId, BOOL bFromMenu, const CString& strCaption)
+{
+    switch (nId)
+    {
+    case 35000:
+        return new CXTPControlWindowList;
+    case 35002:
+        return new CXTPControlWorkspaceActions;
+    case 35003:
+        return bFromMenu ? nullptr : new CXTPControlRecentFileList;
+    case 57616:
+        return bFromMenu ? new CXTPControlRecentFileList : nullptr;
+    default:
+        (void)strCaption;
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -72,11 +96,19 @@ void CXTPControls::BindAction(CXTPControl* pControl, int nId)
     pControl->SetAction(pActions->Add(nId));
 }
 
-CXTPControl* CXTPControls::CreateByType(int nType, int /*nId*/) const
+CXTPControl* CXTPControls::CreateByType(int nType, int nId) const
+{
+    return CreateByType(nType, nId, FALSE, CString());
+}
+
+CXTPControl* CXTPControls::CreateByType(int nType, int nId, BOOL bFromMenu,
+                                        const CString& strCaption) const
 {
     switch (nType)
     {
     case xtpControlButton:
+        if (CXTPControl* pPlaceholder = CreatePlaceholder(nId, bFromMenu, strCaption))
+            return pPlaceholder;
         return new CXTPControlButton;
     case xtpControlLabel:
         return new CXTPControlLabel;
@@ -164,7 +196,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
     {
         if (nType == xtpControlCustom)
             return nullptr;
-        pControl = CreateByType(nType, nId);
+        pControl = CreateByType(nType, nId, TRUE, strCaption);
         if (!pControl)
             return nullptr;
         pControl->SetType(nType);
