@@ -1,6 +1,7 @@
 #include "app/TipDlg.h"
 
 #include "app/DialogHelp.h"
+#include "app/ProgramPicture.h"
 #include "app/Settings.h"
 #include "app/SoundEvents.h"
 #include "app/res/resource.h"
@@ -88,10 +89,7 @@ BOOL CTipDlg::IsShownAtStartup()
 
 CString CTipDlg::DefaultTipsFile()
 {
-    char szModule[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
-    CString strPath = szModule;
-    return strPath.Left(strPath.ReverseFind('\\') + 1) + "tipps.txt";
+    return QivProgramFolderFile("tipps.txt");
 }
 
 void CTipDlg::DoDataExchange(CDataExchange* pDX)
