@@ -1,0 +1,137 @@
+// Tab strips painted into 32-bit DIBs: colour-set entries against their
+// system colours, the property-page tab merging with the client area, and
+// the navigate buttons' frames.
+#include "BarTestSupport.h"
+#include "TabTestSupport.h"
+#include "TestDib.h"
+
+#include "toolkit/draw/ColorManager.h"
+#include "toolkit/extras/TabColorSets.h"
+#include "toolkit/extras/TabNavigateButton.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using CColorSet = CXTPTabPaintManager::CColorSet;
+
+COLORREF Sys(int nIndex)
+{
+    return CDistinctSysColors::ColorOf(nIndex);
+}
+
+struct EntryCase
+{
+    const char* pszName;
+    CXTPPaintManagerColor CColorSet::*pEntry;
+    COLORREF clrExpected;
+};
+
+} // namespace
+
+TEST(TabColorSet, DefaultEntriesFollowTheSystemColours)
+{
+    CDistinctSysColors colors;
+    CTestTabStrip strip;
+    CXTPTabPaintManager* pPaint = strip.m_pPaintManager;
+    ASSERT_EQ(1, pPaint->GetColor());
+    CColorSet* pSet = pPaint->GetColorSet();
+    const EntryCase cases[] = {
+        {"frame border", &CColorSet::m_clrFrameBorder, Sys(COLOR_3DSHADOW)},
+        {"client face", &CColorSet::m_clrControlFace, Sys(COLOR_3DFACE)},
+        {"frame highlight", &CColorSet::m_clrFrameHighlight, Sys(COLOR_3DHIGHLIGHT)},
+        {"selected face", &CColorSet::m_clrButtonSelected, Sys(COLOR_3DFACE)},
+        {"normal face", &CColorSet::m_clrButtonNormal, Sys(COLOR_3DFACE)},
+        {"normal text", &CColorSet::m_clrButtonText, Sys(COLOR_BTNTEXT)},
+        {"hot text", &CColorSet::m_clrHighlightText, RGB(0, 0, 128)},
+        {"disabled text", &CColorSet::m_clrDisabledText, Sys(COLOR_GRAYTEXT)},
+        {"3D highlight", &CColorSet::m_clrButtonHighlight, Sys(COLOR_3DHIGHLIGHT)},
+        {"3D shadow", &CColorSet::m_clrButtonShadow, Sys(COLOR_3DSHADOW)},
+        {"3D dark shadow", &CColorSet::m_clrButtonDarkShadow, Sys(COLOR_3DDKSHADOW)},
+        {"tab outline", &CColorSet::m_clrTabOutline, Sys(COLOR_3DSHADOW)},
+    };
+    for (const EntryCase& c : cases)
+        EXPECT_EQ(c.clrExpected, CColorSet::Resolve(pSet->*c.pEntry)) << c.pszName;
+    EXPECT_EQ(XTP_TAB_COLOR_PATTERN, pSet->m_clrStateButtonFace.clrLight.GetColor());
+    EXPECT_EQ(Sys(COLOR_3DSHADOW), CColorSet::Resolve(pSet->m_clrStateButtonBorder.clrLight));
+    EXPECT_EQ(Sys(COLOR_3DHIGHLIGHT), CColorSet::Resolve(pSet->m_clrStateButtonBorder.clrDark));
+    EXPECT_EQ(Sys(COLOR_WINDOW), CColorSet::Resolve(pSet->m_excel[0].clrInnerLight));
+    EXPECT_EQ(static_cast<COLORREF>(-1), pSet->m_excel[1].clrInnerLight.GetColor());
+    // A custom value wins over the computed one.
+    pSet->m_clrFrameBorder.SetCustomValue(RGB(1, 2, 3));
+    pSet->RefreshColors();
+    EXPECT_EQ(RGB(1, 2, 3), CColorSet::Resolve(pSet->m_clrFrameBorder));
+}
+
+TEST(TabColorSet, NumbersOutsideTheTableGiveTheDefaultSet)
+{
+    CTestTabStrip strip;
+    CXTPTabPaintManager* pPaint = strip.m_pPaintManager;
+    for (int nColor : {3, 64, -1})
+    {
+        pPaint->SetColor(nColor);
+        EXPECT_NE(nullptr, dynamic_cast<CXTPTabPaintManager::CColorSetDefault*>(pPaint->GetColorSet()))
+            << nColor;
+    }
+    pPaint->SetAppearance(12);
+    EXPECT_NE(nullptr, dynamic_cast<CXTPTabPaintManager::CAppearanceSetPropertyPage*>(
+                           pPaint->GetAppearanceSet()));
+    EXPECT_EQ(1, pPaint->GetColor());
+}
+
+TEST(TabPaint, SelectedPropertyPageTabMergesOnlyInRowZero)
+{
+    CTestTabStrip strip;
+    CXTPTabPaintManager* pPaint = strip.m_pPaintManager;
+    const COLORREF clrSelected = RGB(250, 0, 0);
+    const COLORREF clrNormal = RGB(0, 0, 250);
+    pPaint->GetColorSet()->m_clrButtonSelected.SetCustomValue(clrSelected);
+    pPaint->GetColorSet()->m_clrButtonNormal.SetCustomValue(clrNormal);
+    strip.SetLayoutRect(CRect(0, 0, 200, 120));
+    strip.AddTab("Erste");
+    strip.AddTab("Zweite");
+    strip.SetCurSel(0);
+    {
+        CTestDib dib(200, 120);
+        strip.DrawInto(&dib.DC());
+        CRect rc = strip.GetItem(0)->GetRect();
+        int x = rc.CenterPoint().x;
+        // Merged: the client frame's line is painted over in the fill colour.
+        EXPECT_EQ(clrSelected, dib.Pixel(x, rc.bottom - 1));
+        EXPECT_EQ(clrSelected, dib.Pixel(x, rc.bottom - 3));
+        // The other tab keeps the client frame's line under it.
+        CRect rc1 = strip.GetItem(1)->GetRect();
+        EXPECT_EQ(clrNormal, dib.Pixel(rc1.CenterPoint().x, rc1.bottom - 3));
+        EXPECT_NE(clrNormal, dib.Pixel(rc1.CenterPoint().x, rc1.bottom - 1));
+    }
+
+    // Two rows, the selected tab kept in the outer row.
+    pPaint->SetLayoutMode(xtpTabLayoutMultiRow);
+    pPaint->SetMultiRowFixedSelection(TRUE);
+    strip.SetLayoutRect(CRect(0, 0, 80, 120));
+    strip.SetCurSel(1);
+    ASSERT_EQ(1, strip.GetItem(1)->GetItemRow());
+    CTestDib dib(80, 120);
+    strip.DrawInto(&dib.DC());
+    CRect rc = strip.GetItem(1)->GetRect();
+    EXPECT_EQ(clrSelected, dib.Pixel(rc.CenterPoint().x, rc.top + 4));
+    EXPECT_NE(clrSelected, dib.Pixel(rc.CenterPoint().x, rc.bottom - 1));
+}
+
+TEST(TabPaint, NavigateButtonFramesFollowTheirState)
+{
+    CDistinctSysColors colors;
+    CTestTabStrip strip;
+    strip.SetLayoutRect(CRect(0, 0, 120, 60));
+    for (int i = 0; i < 6; ++i)
+        strip.AddTab("Registerkarte");
+    CXTPTabManagerNavigateButton* pRight = strip.FindNavigateButton(xtpTabNavigateButtonRight);
+    ASSERT_TRUE(pRight->IsEnabled());
+    CRect rc = pRight->GetRect();
+    CTestDib dib(120, 60);
+    strip.DrawInto(&dib.DC());
+    // Neither hot nor pressed: no frame, the glyph in the button text colour.
+    EXPECT_NE(Sys(COLOR_3DHIGHLIGHT), dib.Pixel(rc.left, rc.top));
+    CPoint c = rc.CenterPoint();
+    EXPECT_EQ(Sys(COLOR_BTNTEXT), dib.Pixel(c.x, c.y - 1));
+}
