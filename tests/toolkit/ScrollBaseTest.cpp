@@ -4,7 +4,13 @@
 // an arrow), thumb top = lowest top + (pos − min) × travel / (range − page).
 #include "toolkit/commandbars/ScrollBase.h"
 
+#include "TestDib.h"
+#include "toolkit/draw/ControlGalleryPaintManager.h"
+#include "toolkit/draw/DefaultTheme.h"
+
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -21,8 +27,15 @@ public:
         pScrollInfo->nPage = m_nPage;
         pScrollInfo->nPos = m_nPos;
     }
-    void DoScroll(int, int) override {}
+    void DoScroll(int nCommand, int nPosition) override
+    {
+        m_scrolls.push_back(std::make_pair(nCommand, nPosition));
+    }
     void RedrawScrollBar() override {}
+    CXTPControlGalleryPaintManager* GetScrollBarPaintManager() const override
+    {
+        return m_pGallery;
+    }
 
     void Layout(CRect rcBar, int nMin, int nMax, UINT nPage, int nPos)
     {
@@ -33,6 +46,9 @@ public:
         m_nPos = nPos;
         CalcScrollBarInfo();
     }
+
+    std::vector<std::pair<int, int>> m_scrolls;
+    CXTPControlGalleryPaintManager* m_pGallery = nullptr;
 
 protected:
     int GetScrollBarArrowSize() const override { return 17; }
@@ -134,6 +150,62 @@ TEST(ScrollBase, PositionFromThumbPixel)
         host.Layout(kBar, c.nMin, c.nMax, c.nPage, c.nMin);
         EXPECT_EQ(c.nPosition, host.PositionFromThumbPixel(c.y)) << c.pszWhat;
     }
+}
+
+// A theme that reports itself as the Office 2007 kind.
+class COffice2007KindTheme : public CXTPDefaultTheme
+{
+public:
+    int BaseTheme() override { return xtpThemeOffice2007; }
+};
+
+TEST(ScrollBase, StyleRepeatDelaysAndLines)
+{
+    CTestScrollHost host;
+    EXPECT_EQ(2, host.GetScrollStyle());   // no paint manager
+    CXTPDefaultTheme classic;
+    CXTPControlGalleryPaintManager classicGallery(&classic);
+    host.m_pGallery = &classicGallery;
+    EXPECT_EQ(3, host.GetScrollStyle());
+    COffice2007KindTheme office2007;
+    CXTPControlGalleryPaintManager office2007Gallery(&office2007);
+    host.m_pGallery = &office2007Gallery;
+    EXPECT_EQ(5, host.GetScrollStyle());
+    host.SetScrollStyle(1);
+    EXPECT_EQ(1, host.GetScrollStyle());
+
+    // The test prefix's double-click time is 500 ms.
+    ASSERT_EQ(500u, ::GetDoubleClickTime());
+    EXPECT_EQ(400u, CXTPScrollBase::GetRepeatDelay(TRUE));
+    EXPECT_EQ(50u, CXTPScrollBase::GetRepeatDelay(FALSE));
+
+    CTestDib dib(8, 8);
+    dib.Fill(RGB(255, 255, 255));
+    CXTPScrollBase::DrawScrollLine(&dib.DC(), 1, 2, 5, TRUE, RGB(255, 0, 0));
+    CXTPScrollBase::DrawScrollLine(&dib.DC(), 6, 0, 3, FALSE, RGB(0, 0, 255));
+    CXTPScrollBase::DrawScrollLine(&dib.DC(), 0, 7, 8, TRUE, static_cast<COLORREF>(-1));
+    EXPECT_EQ(RGB(255, 0, 0), dib.Pixel(1, 2));
+    EXPECT_EQ(RGB(255, 0, 0), dib.Pixel(5, 2));
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(0, 2));
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(1, 3));
+    EXPECT_EQ(RGB(0, 0, 255), dib.Pixel(6, 0));
+    EXPECT_EQ(RGB(0, 0, 255), dib.Pixel(6, 2));
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(6, 3));
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(3, 7));
+}
+
+TEST(ScrollBase, AThumbFillingTheTrackStartsNoLoop)
+{
+    CTestScrollHost host;
+    host.Layout(kBar, 0, 99, 100, 0);   // page = range: the thumb fills the track
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 17, 117, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(hWnd);
+    host.PerformTrackInit(hWnd, CPoint(8, 50), &host.GetScrollBarPosInfo(), FALSE);
+    EXPECT_TRUE(host.m_scrolls.empty());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(nullptr, host.GetTrackInfo());
+    ::DestroyWindow(hWnd);
 }
 
 } // namespace

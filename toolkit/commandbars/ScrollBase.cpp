@@ -14,7 +14,8 @@ LONGLONG MulDivRounded(LONGLONG a, LONGLONG b, LONGLONG c)
 } // namespace
 
 CXTPScrollBase::CXTPScrollBase()
-    : m_nHotPart(hitNone)
+    : m_pTrack(nullptr)
+    , m_nHotPart(hitNone)
     , m_bHostFlag(TRUE)
     , m_nScrollStyle(0)
 {

@@ -12,7 +12,9 @@
 
 #include "framework/core/Geometry.h"
 
+class CDC;
 class CWnd;
+class CXTPControlGalleryPaintManager;
 
 // Where the parts of a scroll bar lie, in client pixels of the host window.
 struct SCROLLBARPOSINFO
@@ -36,6 +38,22 @@ struct SCROLLBARPOSINFO
     int pxLowestThumbTop;
     RECT rc;
     int nHitTest;        // the part pressed
+};
+
+// One mouse loop on the bar: what is pressed and how the loop goes.
+struct SCROLLBARTRACKINFO
+{
+    BOOL bInside;         // the cursor is over the pressed part
+    int nPart;            // SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN or SB_THUMBPOSITION
+    UINT_PTR nTimer;      // the repeat timer while it runs
+    int nDragOffset;      // thumb top - cursor y
+    int pxLast;           // thumb top last shown
+    int posCurrent;       // position before the drag (a cancel goes back there)
+    int posNew;
+    HWND hWndTrack;
+    BOOL bTrackThumb;
+    SCROLLBARPOSINFO* pInfo;
+    RECT rcTrack;         // the pressed part, or the area a thumb drag holds
 };
 
 class CXTPScrollBase
@@ -75,6 +93,24 @@ public:
         CalcScrollBarGeometry(lprcBar, pInfo, pScrollInfo);
     }
 
+    // The repeat timer of held arrows and page areas.
+    enum { idRepeatTimer = 23345 };
+
+    // Runs the mouse loop after a left-button press at the client point:
+    // holds the capture, repeats arrows and page areas, drags the thumb
+    // (at once under the cursor with bJump), and ends on button-up, capture
+    // loss, WM_QUIT or the window's end. The thread's mouse manager is
+    // locked meanwhile.
+    void PerformTrackInit(HWND hWnd, CPoint point, SCROLLBARPOSINFO* pInfo, BOOL bJump);
+    // The loop of the press, null when none runs.
+    const SCROLLBARTRACKINFO* GetTrackInfo() const { return m_pTrack; }
+
+    // How the bar looks: the explicit style, else 5 under the Office 2007
+    // and ribbon themes, 3 under the others, 2 without a paint manager.
+    int GetScrollStyle() const;
+    // A line one pixel wide (bHorz: high) of the length; colour -1 draws nothing.
+    static void DrawScrollLine(CDC* pDC, int x, int y, int nLength, BOOL bHorz, COLORREF clr);
+
     // The part of the bar under a client point (hit codes above).
     int HitTestScrollBar(POINT point) const;
     int HitTest(POINT point) const { return HitTestScrollBar(point); }
@@ -89,11 +125,19 @@ public:
     int GetExplicitScrollStyle() const { return m_nScrollStyle; }
     void SetScrollStyle(int nStyle) { m_nScrollStyle = nStyle; }
 
+    // The paint manager that draws the bar; null: none (plain look).
+    virtual CXTPControlGalleryPaintManager* GetScrollBarPaintManager() const { return nullptr; }
+
+    // The time between two repeats of a held part: the first after four
+    // fifths of the double-click time, the others after a tenth of it.
+    static UINT GetRepeatDelay(BOOL bFirst);
+
 protected:
     // The height of each arrow button; the host answers its paint manager's.
     virtual int GetScrollBarArrowSize() const;
 
     SCROLLBARPOSINFO m_spi;
+    SCROLLBARTRACKINFO* m_pTrack;
     int m_nHotPart;
     BOOL m_bHostFlag;   // starts at TRUE; its meaning is the host's
     int m_nScrollStyle;
