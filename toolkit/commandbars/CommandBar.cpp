@@ -374,7 +374,3 @@ CXTPCommandBar* CXTPCommandBar::Clone(BOOL bRecursive)
     pBar->Copy(this, bRecursive);
     return pBar;
 }
-
-void CXTPCommandBar::DoPropExchange(CXTPPropExchange* /*pPX*/)
-{
-}

@@ -8,6 +8,7 @@
 #include "framework/core/Map.h"
 #include "framework/ui/CmdTarget.h"
 
+class CArchive;
 class CWnd;
 class CXTPCommandBar;
 class CXTPCommandBars;
@@ -16,6 +17,7 @@ class CXTPControlAction;
 class CXTPControlActions;
 class CXTPImageManager;
 class CXTPPaintManager;
+class CXTPPropExchange;
 
 // The command id of the customize command.
 const UINT XTP_ID_CUSTOMIZE = 35001;
@@ -53,6 +55,13 @@ public:
     CXTPCommandBars* m_pCommandBars;
     int keyboardCuesShow;
 
+    // The stored options: with bProfile the profile's short form, else all
+    // of them (CommandBarsOptions.cpp).
+    void DoPropExchange(CXTPPropExchange* pPX, BOOL bProfile);
+    void Serialize(CArchive& ar) override;
+    // 0 always shows access-key underlines, 1 never, 2 as the system shows them.
+    void SetAccessKeyUnderlineMode(int nMode);
+
     // Switches that are not stored.
     BOOL bShowPopupBarToolTips;
     BOOL bAutoUpdateShortcuts;
@@ -71,6 +80,9 @@ public:
     ~CXTPCommandBars() override;
 
     CXTPCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+    // The option set in the profile section "<base>-Options".
+    void WriteOptionsToProfile(LPCSTR lpszProfileName);
+    void ReadOptionsFromProfile(LPCSTR lpszProfileName);
 
     // Own paint manager, else the current process-wide one (made on first use).
     CXTPPaintManager* GetPaintManager() const;

@@ -3,7 +3,9 @@
 // ControlsFactory.cpp, the layout in ControlsLayout.cpp.
 #include "toolkit/controls/Controls.h"
 
+#include "framework/core/Exceptions.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/CommandBarsState.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlAction.h"
@@ -312,18 +314,27 @@ void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
         {
             CXTPPropExchange* pSection = pEnumerator->GetNext(pos);
             CObject* pObject = nullptr;
-            if (ExchangeRuntimeClass(pSection, pObject, RUNTIME_CLASS(CXTPControl)) && pObject)
+            if (!ExchangeRuntimeClass(pSection, pObject, RUNTIME_CLASS(CXTPControl)) || !pObject)
             {
-                CXTPControl* pControl = static_cast<CXTPControl*>(pObject);
-                pControl->SetControls(this);
-                pControl->DoPropExchange(pSection);
-                InsertAt(pControl, -1);
+                // The rest of the stream can't be placed without this control.
+                pSection->InternalRelease();
+                AfxThrowArchiveException(CArchiveException::badClass);
             }
+            CXTPControl* pControl = static_cast<CXTPControl*>(pObject);
+            pControl->SetControls(this);
+            pControl->DoPropExchange(pSection);
+            InsertAt(pControl, -1);
             pSection->InternalRelease();
         }
+        RefreshIndexes();
     }
+    if (pPX->IsLoading() && pPX->GetSchema() <= 2)
+        return;
 
-    BOOL bOriginal = m_pOriginalControls != nullptr;
+    // The original controls go along unless the caller's parameters say not to.
+    const XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParams = GetExchangeParams(pPX);
+    BOOL bOriginal = m_pOriginalControls != nullptr
+        && (!pParams || pParams->bSaveOriginalControls);
     ExchangeBoolProperty(pPX, "OriginalControls", bOriginal, FALSE);
     if (bOriginal)
     {
@@ -337,6 +348,25 @@ void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
         m_pOriginalControls->DoPropExchange(pSection);
         pSection->InternalRelease();
     }
-    BOOL bCustomized = pPX->IsStoring() && IsChanged();
+    // Older versions stored a further set of controls here; it is read past.
+    BOOL bCustomized = FALSE;
     ExchangeBoolProperty(pPX, "CustomizedControls", bCustomized, FALSE);
+    if (pPX->IsLoading() && bCustomized)
+    {
+        CXTPControls* pDropped = new CXTPControls;
+        pDropped->m_pCommandBars = GetCommandBars();
+        CXTPPropExchange* pSection = pPX->GetSection("CustomizedControls");
+        try
+        {
+            pDropped->DoPropExchange(pSection);
+        }
+        catch (...)
+        {
+            pSection->InternalRelease();
+            pDropped->InternalRelease();
+            throw;
+        }
+        pSection->InternalRelease();
+        pDropped->InternalRelease();
+    }
 }
