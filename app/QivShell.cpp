@@ -24,3 +24,22 @@ void QivStoreEditedEntryText(IQivShell* pShell)
     if (hEditor && ::SendMessageA(hEditor, EM_GETMODIFY, 0, 0))
         pShell->StoreCurrentEntryText();
 }
+
+void QivParkShortcuts(CWnd* pView, HACCEL* phSaved)
+{
+    if (CFrameWnd* pFrame = pView->GetParentFrame()) {
+        *phSaved = pFrame->m_hAccelTable;
+        pFrame->m_hAccelTable = nullptr;
+    }
+    if (IQivShell* pShell = QivShellOf(pView))
+        pShell->SuspendShortcuts(TRUE);
+}
+
+void QivRestoreShortcuts(CWnd* pView, HACCEL* phSaved)
+{
+    if (CFrameWnd* pFrame = pView->GetParentFrame())
+        pFrame->m_hAccelTable = *phSaved;
+    *phSaved = nullptr;
+    if (IQivShell* pShell = QivShellOf(pView))
+        pShell->SuspendShortcuts(FALSE);
+}

@@ -10,6 +10,9 @@ class CView;
 class CWnd;
 class CQivHistory;
 class CQivTreeView;
+class C_InhaltView;
+class C_QivEntry;
+class C_QivItem;
 
 class IQivShell
 {
@@ -19,6 +22,8 @@ public:
     virtual CQivTreeView* GetTreeView() = 0;
     // The rich-text view of the entry shown, null while a category is shown.
     virtual CView* GetTextView() = 0;
+    // The contents list, null while an entry is shown.
+    virtual C_InhaltView* GetContentsView() = 0;
 
     // Makes the view the frame's active view (it takes the focus); nothing
     // for a null view.
@@ -35,6 +40,22 @@ public:
     // Stops (TRUE) and resumes (FALSE) the command bars' shortcuts, so that
     // the keys reach an in-place title edit.
     virtual void SuspendShortcuts(BOOL bSuspend) = 0;
+
+    // ---- the right-hand panes ----
+    // The top pane holds the text view (made ready for entries: the stored
+    // default format, word wrap and margins) in place of the contents list;
+    // the existing one when it is there already.
+    virtual CView* ShowTextView() = 0;
+    // The top pane holds the contents list in place of the text view.
+    virtual C_InhaltView* ShowContentsView() = 0;
+    // The text view shows a text (rich text when it begins with "{\rtf", in
+    // any case, else plain text in the default format) on the background
+    // colour, unmodified.
+    virtual void ShowEntryText(const BYTE* pText, DWORD nLength, COLORREF crBackground) = 0;
+    // The text view's whole content as rich text into the entry.
+    virtual void StoreEntryText(C_QivEntry* pEntry) = 0;
+    // The attachments list shows the item's attachments.
+    virtual void ShowAttachments(C_QivItem* pItem) = 0;
 };
 
 // The shell of the frame holding pWnd; null when the frame is none.
@@ -46,3 +67,9 @@ HWND QivTextEditorOf(IQivShell* pShell);
 // Stores the shown entry's text when its editor reports a change
 // (EM_GETMODIFY); nothing otherwise.
 void QivStoreEditedEntryText(IQivShell* pShell);
+
+// While a title is edited in place, the frame's accelerator table is parked
+// in the view (*phSaved) and the command bars' shortcuts are suspended, so
+// that Delete, F2 and the Ctrl keys reach the edit box.
+void QivParkShortcuts(CWnd* pView, HACCEL* phSaved);
+void QivRestoreShortcuts(CWnd* pView, HACCEL* phSaved);

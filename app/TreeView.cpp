@@ -29,6 +29,9 @@ static_assert(kTreeStyles == 0x22B, "the tree's styles");
 // bit); the numeric pad's Delete has the same code without that bit.
 const UINT kDeleteKeyFlags = 0x153;
 
+// Posted to the view by SelectItemLater; lParam is the tree item.
+const UINT kSelectItemMessage = WM_APP + 1;
+
 // The expand or collapse part of a notification's action.
 const UINT kExpandActionMask = TVE_EXPAND | TVE_COLLAPSE;
 
@@ -43,6 +46,14 @@ BEGIN_MESSAGE_MAP(CQivTreeView, CTreeView)
     ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, OnItemExpandingNotify)
     ON_NOTIFY_REFLECT(TVN_BEGINLABELEDIT, OnBeginLabelEdit)
     ON_NOTIFY_REFLECT(TVN_ENDLABELEDIT, OnEndLabelEdit)
+    ON_MESSAGE(kSelectItemMessage, OnSelectItemLater)
+    ON_NOTIFY_REFLECT(TVN_BEGINDRAG, OnBeginDrag)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
     ON_COMMAND(ID_RENAME, OnRename)
     ON_COMMAND(ID_EDIT_CLEAR, OnDelete)
     ON_COMMAND(ID_EXPAND, OnExpand)
@@ -174,6 +185,22 @@ void CQivTreeView::OnItemExpandingNotify(NMHDR* pNMHDR, LRESULT* pResult)
     const NMTREEVIEWA* pNotify = reinterpret_cast<const NMTREEVIEWA*>(pNMHDR);
     OnItemExpanding(pNotify->itemNew.hItem, pNotify->action);
     *pResult = 0;
+}
+
+void CQivTreeView::SelectItemLater(HTREEITEM hItem)
+{
+    PostMessage(kSelectItemMessage, 0, reinterpret_cast<LPARAM>(hItem));
+}
+
+LRESULT CQivTreeView::OnSelectItemLater(WPARAM, LPARAM lParam)
+{
+    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(lParam);
+    C_QivCategory* pRoot = GetRoot();
+    if (pRoot && pRoot->FindItem(hItem)) {
+        CQuietSoundEvents quiet;
+        GetTreeCtrl().SelectItem(hItem);
+    }
+    return 0;
 }
 
 void CQivTreeView::OnKeyDown(UINT nChar, UINT, UINT nFlags)

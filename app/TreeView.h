@@ -13,12 +13,14 @@
 #include "framework/ui/ImageList.h"
 #include "framework/ui/OleDropTarget.h"
 #include "framework/ui/TreeView.h"
+#include "model/exchange/ExchangeContext.h"
 
 class CMenu;
 class CQivDoc;
 class C_QivCategory;
 class C_QivItem;
 class COleDataObject;
+class COleDataSource;
 
 class CQivTreeView : public CTreeView
 {
@@ -68,7 +70,30 @@ public:
     void InsertAlone(C_QivItem* pItem, HTREEITEM hParent, HTREEITEM hAfter);
     // Selects the item and makes it visible.
     void SelectItem(C_QivItem* pItem);
+    // Selects hItem silently once the messages before have been handled,
+    // when it is still in the card file (for views that the selection may
+    // replace while they handle their own message).
+    void SelectItemLater(HTREEITEM hItem);
     void MarkModified();
+
+    // ---- item clipboard and drag and drop ----
+    // Copies the selected item to the clipboard (with the text view's rich
+    // and plain text for an entry); the modified flag stays. FALSE when
+    // nothing was put there.
+    BOOL CopySelection();
+    // Copies the selected item and takes it out of the card file; the root
+    // is refused with a note.
+    void CutSelection();
+    // Puts a pasted or dropped item into the card file: the first child of
+    // a category target, right after an entry target; selected, and the
+    // document marked modified.
+    void InsertReceivedItem(C_QivItem* pNew, C_QivItem* pTarget);
+    // What the model's import and export commands work on, from this view.
+    CQivExchangeContext MakeExchangeContext();
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
 
     BOOL m_bNewEntry = FALSE;
     CImageList m_imageList;
@@ -78,6 +103,9 @@ public:
     HTREEITEM m_hDragSource = nullptr;
     HTREEITEM m_hDropTarget = nullptr;
     COleDropTarget m_dropTarget;
+    // Set when this tree's own drop inserted the copy of the item dragged
+    // from it: only then does a move delete the original.
+    BOOL m_bDroppedHere = FALSE;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -88,7 +116,15 @@ protected:
     afx_msg void OnItemExpandingNotify(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnBeginLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnSelectItemLater(WPARAM wParam, LPARAM lParam);
 
+    afx_msg void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditCut();
+    afx_msg void OnEditPaste();
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
     afx_msg void OnRename();
     afx_msg void OnDelete();
     afx_msg void OnExpand();
@@ -116,4 +152,14 @@ private:
     // Expands or collapses one tree item and records it in the model.
     void ExpandOne(HTREEITEM hItem, UINT nAction);
     void DeleteRootChildren();
+    // The item's blocks into the source: the item (as an object for the
+    // clipboard, as its record for a drag), an entry's rich text (and for
+    // the clipboard its plain text), a dragged category's title as text.
+    BOOL CacheItemBlocks(COleDataSource& source, C_QivItem* pItem, BOOL bAsObject);
+    DROPEFFECT RunDrag(COleDataSource& source);
+    // A drag from this tree may not drop an item on itself or below itself.
+    BOOL IsRefusedTarget(HTREEITEM hTarget) const;
+    void DrawInsertionLine(HTREEITEM hItem);
+    void EraseInsertionLine(HTREEITEM hItem);
+    void ImportDroppedFiles(COleDataObject& data, C_QivCategory* pCategory);
 };

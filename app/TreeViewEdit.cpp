@@ -98,15 +98,8 @@ void CQivTreeView::OnRename()
 
 void CQivTreeView::OnBeginLabelEdit(NMHDR*, LRESULT* pResult)
 {
-    // The frame's shortcuts would take Delete, F2 and the Ctrl keys away
-    // from the edit box.
     if (!m_bLabelEditing) {
-        if (CFrameWnd* pFrame = GetParentFrame()) {
-            m_hSavedAccelerators = pFrame->m_hAccelTable;
-            pFrame->m_hAccelTable = nullptr;
-        }
-        if (IQivShell* pShell = QivShellOf(this))
-            pShell->SuspendShortcuts(TRUE);
+        QivParkShortcuts(this, &m_hSavedAccelerators);
         m_bLabelEditing = 1;
     }
     *pResult = 0;
@@ -120,12 +113,7 @@ void CQivTreeView::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
     // same edit a second time for that: only the first end counts.
     if (!m_bLabelEditing)
         return;
-    IQivShell* pShell = QivShellOf(this);
-    if (CFrameWnd* pFrame = GetParentFrame())
-        pFrame->m_hAccelTable = m_hSavedAccelerators;
-    m_hSavedAccelerators = nullptr;
-    if (pShell)
-        pShell->SuspendShortcuts(FALSE);
+    QivRestoreShortcuts(this, &m_hSavedAccelerators);
     m_bLabelEditing = 0;
     if (pInfo->item.pszText) {
         if (C_QivItem* pItem = ItemOf(pInfo->item.hItem)) {
@@ -136,7 +124,7 @@ void CQivTreeView::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
     }
     if (m_bNewEntry) {
         m_bNewEntry = FALSE;
-        if (pShell)
+        if (IQivShell* pShell = QivShellOf(this))
             pShell->ActivateView(pShell->GetTextView());
     }
 }

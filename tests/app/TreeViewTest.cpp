@@ -419,8 +419,13 @@ TEST_F(TreeViewTest, BackgroundColourOffersTheCustomColoursAndIsSaved)
 
 TEST_F(TreeViewTest, F6SwitchesBetweenTreeAndTextView)
 {
+    C_QivEntry* pEntry = AddEntry(Root(), "Notiz");
     Show();
     m_pFrame->SetActiveView(View());
+    View()->SwitchPane();      // a category is shown: no text view to go to
+    EXPECT_EQ(View(), m_pFrame->GetActiveView());
+    Select(pEntry);
+    ASSERT_NE(nullptr, m_pFrame->m_pText);
     View()->SwitchPane();
     EXPECT_EQ(m_pFrame->m_pText, m_pFrame->GetActiveView());
     View()->SwitchPane();

@@ -1,13 +1,18 @@
 #include "ViewTestFrame.h"
 
+#include "app/ContentsView.h"
+#include "app/TextView.h"
 #include "app/TreeView.h"
 #include "framework/ui/CmdUI.h"
 #include "framework/ui/CreateContext.h"
-#include "framework/ui/RichEditView.h"
 #include "model/CardFileStore.h"
 #include "model/QivDoc.h"
 
 namespace apptest {
+
+CViewTestFrame::CViewTestFrame() : m_show(*this)
+{
+}
 
 void CViewTestFrame::ActivateView(CView* pView)
 {
@@ -20,15 +25,84 @@ CView* CViewTestFrame::GetActivePaneView()
     return CFrameWnd::GetActiveView();
 }
 
+namespace {
+
+// The attachments pane's place holder.
+class CBlankView : public CView
+{
+    DECLARE_DYNCREATE(CBlankView)
+};
+
+IMPLEMENT_DYNCREATE(CBlankView, CView)
+
+} // namespace
+
 BOOL CViewTestFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 {
-    if (!m_splitter.CreateStatic(this, 1, 2)
-        || !m_splitter.CreateView(0, 0, RUNTIME_CLASS(CQivTreeView), CSize(250, 0), pContext)
-        || !m_splitter.CreateView(0, 1, RUNTIME_CLASS(CRichEditView), CSize(0, 0), pContext))
+    if (!m_outer.CreateStatic(this, 1, 2)
+        || !m_outer.CreateView(0, 0, RUNTIME_CLASS(CQivTreeView), CSize(250, 0), pContext)
+        || !m_inner.CreateStatic(&m_outer, 2, 1, WS_CHILD | WS_VISIBLE, m_outer.IdFromRowCol(0, 1))
+        || !m_inner.CreateView(0, 0, RUNTIME_CLASS(C_InhaltView), CSize(0, 10000), pContext)
+        || !m_inner.CreateView(1, 0, RUNTIME_CLASS(CBlankView), CSize(0, 0), pContext))
         return FALSE;
-    m_pTree = static_cast<CQivTreeView*>(m_splitter.GetPane(0, 0));
-    m_pText = static_cast<CView*>(m_splitter.GetPane(0, 1));
+    m_pTree = static_cast<CQivTreeView*>(m_outer.GetPane(0, 0));
+    m_pContents = static_cast<C_InhaltView*>(m_inner.GetPane(0, 0));
     return TRUE;
+}
+
+BOOL CViewTestFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+    if (m_pTree && pNMHDR->hwndFrom == m_pTree->m_hWnd && m_show.OnTreeNotify(pNMHDR, pResult))
+        return TRUE;
+    return CFrameWnd::OnNotify(wParam, lParam, pResult);
+}
+
+CView* CViewTestFrame::ShowTextView()
+{
+    if (!m_pText) {
+        m_pContents = nullptr;
+        m_pText = QivReplacePaneView(m_inner, 0, 0, RUNTIME_CLASS(CQivTextView), m_pTree->GetDocument());
+        if (m_pText)
+            static_cast<CQivTextView*>(m_pText)->ApplyStoredSettings();
+    }
+    return m_pText;
+}
+
+C_InhaltView* CViewTestFrame::ShowContentsView()
+{
+    if (!m_pContents) {
+        m_pText = nullptr;
+        m_pContents = static_cast<C_InhaltView*>(
+            QivReplacePaneView(m_inner, 0, 0, RUNTIME_CLASS(C_InhaltView), m_pTree->GetDocument()));
+    }
+    return m_pContents;
+}
+
+void CViewTestFrame::ShowEntryText(const BYTE* pText, DWORD nLength, COLORREF crBackground)
+{
+    m_shown.push_back({ std::string(reinterpret_cast<const char*>(pText), pText ? nLength : 0), crBackground });
+    static_cast<CQivTextView*>(m_pText)->ShowText(pText, nLength, crBackground);
+}
+
+void CViewTestFrame::StoreEntryText(C_QivEntry* pEntry)
+{
+    ++m_nStores;
+    static_cast<CQivTextView*>(m_pText)->StoreText(pEntry);
+}
+
+std::string CViewTestFrame::EditorText() const
+{
+    char szText[1024] = {};
+    if (m_pText)
+        ::GetWindowTextA(m_pText->m_hWnd, szText, sizeof szText);
+    return szText;
+}
+
+void CViewTestFrame::EditText(LPCSTR lpszText)
+{
+    ::SetWindowTextA(m_pText->m_hWnd, lpszText);
+    ::SendMessageA(m_pText->m_hWnd, EM_SETMODIFY, TRUE, 0);
 }
 
 void ViewTest::SetUp()
