@@ -15,12 +15,15 @@
 #include "framework/ui/DialogSeams.h"
 #include "framework/ui/FontDialog.h"
 #include "framework/ui/Menu.h"
+#include "model/CardFileStore.h"
+#include "model/QivDoc.h"
 #include "model/QivItem.h"
 #include "toolkit/extras/HyperlinkShell.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -468,6 +471,57 @@ TEST_F(TextViewTest, DefaultFontIsChosenStoredAndAppliedToPlainTexts)
     EXPECT_EQ(180, cf.yHeight);
     EXPECT_TRUE(cf.dwEffects & CFE_BOLD);
     EXPECT_EQ(RGB(0, 0, 128), cf.crTextColor);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TextViewTest, FormattedNoteReachesTheSavedCardFile)
+{
+    auto* pRoot = new C_QivCategory("Notizen");
+    C_QivEntry* pEntry = apptest::AddEntry(pRoot, "Notiz");
+    m_pDoc->ReplaceRoot(pRoot);
+
+    SetText("fett kursiv unter durch\r\nmittig\r\nPunkt");
+    CRichEditCtrl& ctrl = m_pView->GetRichEditCtrl();
+    struct Step
+    {
+        LONG nMin;
+        LONG nMax;
+        UINT nID;
+    };
+    const Step steps[] = {
+        { 0, 4, ID_FORMAT_BOLD },       { 5, 11, ID_FORMAT_ITALIC },       { 12, 17, ID_FORMAT_UNDERLINE },
+        { 18, 23, ID_FORMAT_STRIKEOUT }, { 25, 25, ID_FORMAT_ALIGN_CENTER }, { 32, 32, ID_FORMAT_BULLETS },
+    };
+    for (const Step& s : steps)
+    {
+        ctrl.SetSel(s.nMin, s.nMax);
+        Command(s.nID);
+    }
+    m_pView->StoreText(pEntry);
+
+    char szTemp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szTemp);
+    CString strPath;
+    strPath.Format("%sqiv-notiz-%lu.qiv", szTemp, ::GetCurrentProcessId());
+    ASSERT_TRUE(m_pDoc->OnSaveDocument(strPath));
+    CQivCardFileStore store;
+    ASSERT_TRUE(store.Open(strPath));
+    std::unique_ptr<C_QivCategory> saved(store.DetachRoot());
+    ::DeleteFileA(strPath);
+    ASSERT_NE(saved, nullptr);
+    auto* pSaved = static_cast<C_QivEntry*>(saved->m_pFirstChild);
+    ASSERT_NE(pSaved, nullptr);
+    ASSERT_TRUE(pSaved->IsKindOf(RUNTIME_CLASS(C_QivEntry)));
+    const std::string rtf(reinterpret_cast<const char*>(pSaved->m_pText), pSaved->m_nTextLength);
+    EXPECT_EQ(0, rtf.compare(0, 5, "{\\rtf"));
+    const auto words = RtfControlWords(rtf);
+    for (const char* pszWord : { "b", "i", "ul", "strike", "qc" })
+        EXPECT_TRUE(RtfHas(words, pszWord)) << pszWord;
+    EXPECT_TRUE(RtfHas(words, "pnlvlblt") || RtfHas(words, "pntext")) << rtf;
+    EXPECT_NE(std::string::npos, rtf.find("mittig"));
 }
 
 } // namespace
