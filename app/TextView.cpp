@@ -25,13 +25,13 @@ IMPLEMENT_DYNCREATE(CQivTextView, CRichEditView)
 
 BEGIN_MESSAGE_MAP(CQivTextView, CRichEditView)
     ON_WM_LBUTTONDBLCLK()
-    ON_COMMAND(ID_FORMAT_BOLD, OnCharBold)
-    ON_COMMAND(ID_FORMAT_ITALIC, OnCharItalic)
-    ON_COMMAND(ID_FORMAT_UNDERLINE, OnCharUnderline)
-    ON_COMMAND(ID_FORMAT_STRIKEOUT, OnCharStrikeOut)
-    ON_COMMAND(ID_FORMAT_ALIGN_LEFT, OnParaLeft)
-    ON_COMMAND(ID_FORMAT_ALIGN_CENTER, OnParaCenter)
-    ON_COMMAND(ID_FORMAT_ALIGN_RIGHT, OnParaRight)
+    ON_COMMAND_RANGE(ID_FORMAT_BOLD, ID_FORMAT_BOLD, OnFormatCommand)
+    ON_COMMAND_RANGE(ID_FORMAT_ITALIC, ID_FORMAT_ITALIC, OnFormatCommand)
+    ON_COMMAND_RANGE(ID_FORMAT_UNDERLINE, ID_FORMAT_UNDERLINE, OnFormatCommand)
+    ON_COMMAND_RANGE(ID_FORMAT_STRIKEOUT, ID_FORMAT_STRIKEOUT, OnFormatCommand)
+    ON_COMMAND_RANGE(ID_FORMAT_ALIGN_LEFT, ID_FORMAT_ALIGN_LEFT, OnFormatCommand)
+    ON_COMMAND_RANGE(ID_FORMAT_ALIGN_CENTER, ID_FORMAT_ALIGN_CENTER, OnFormatCommand)
+    ON_COMMAND_RANGE(ID_FORMAT_ALIGN_RIGHT, ID_FORMAT_ALIGN_RIGHT, OnFormatCommand)
     ON_COMMAND(ID_FORMAT_BULLETS, OnBullets)
     ON_COMMAND(ID_FONT_BIGGER, OnFontBigger)
     ON_COMMAND(ID_FONT_SMALLER, OnFontSmaller)
@@ -48,13 +48,13 @@ BEGIN_MESSAGE_MAP(CQivTextView, CRichEditView)
     ON_COMMAND(ID_EDIT_CLEAR, OnEditClear)
     ON_COMMAND(ID_EDIT_CUT, OnEditCut)
     ON_COMMAND(ID_WORD_WRAP, OnWordWrap)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_BOLD, OnUpdateCharBold)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_ITALIC, OnUpdateCharItalic)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_UNDERLINE, OnUpdateCharUnderline)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_STRIKEOUT, OnUpdateCharStrikeOut)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_ALIGN_LEFT, OnUpdateParaLeft)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_ALIGN_CENTER, OnUpdateParaCenter)
-    ON_UPDATE_COMMAND_UI(ID_FORMAT_ALIGN_RIGHT, OnUpdateParaRight)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_BOLD, ID_FORMAT_BOLD, OnUpdateFormatCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_ITALIC, ID_FORMAT_ITALIC, OnUpdateFormatCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_UNDERLINE, ID_FORMAT_UNDERLINE, OnUpdateFormatCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_STRIKEOUT, ID_FORMAT_STRIKEOUT, OnUpdateFormatCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_ALIGN_LEFT, ID_FORMAT_ALIGN_LEFT, OnUpdateFormatCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_ALIGN_CENTER, ID_FORMAT_ALIGN_CENTER, OnUpdateFormatCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FORMAT_ALIGN_RIGHT, ID_FORMAT_ALIGN_RIGHT, OnUpdateFormatCommand)
     ON_UPDATE_COMMAND_UI(ID_FORMAT_BULLETS, OnUpdateBullets)
     ON_UPDATE_COMMAND_UI(ID_FONT_BIGGER, OnUpdateNeedWindow)
     ON_UPDATE_COMMAND_UI(ID_FONT_SMALLER, OnUpdateNeedWindow)
@@ -220,54 +220,61 @@ void CQivTextView::OnUpdateWordWrap(CCmdUI* pCmdUI)
 
 // ---- character and paragraph formats ---------------------------------------
 
-void CQivTextView::OnCharBold() { OnCharEffect(CFM_BOLD, CFE_BOLD); }
-void CQivTextView::OnCharItalic() { OnCharEffect(CFM_ITALIC, CFE_ITALIC); }
-void CQivTextView::OnCharUnderline() { OnCharEffect(CFM_UNDERLINE, CFE_UNDERLINE); }
-void CQivTextView::OnCharStrikeOut() { OnCharEffect(CFM_STRIKEOUT, CFE_STRIKEOUT); }
-void CQivTextView::OnParaLeft() { OnParaAlign(PFA_LEFT); }
-void CQivTextView::OnParaCenter() { OnParaAlign(PFA_CENTER); }
-void CQivTextView::OnParaRight() { OnParaAlign(PFA_RIGHT); }
+namespace {
 
-void CQivTextView::OnUpdateCharBold(CCmdUI* pCmdUI)
+// The effect and alignment commands: a character effect (mask and effect)
+// or a paragraph alignment.
+struct FormatCommand
 {
-    pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateCharEffect(pCmdUI, CFM_BOLD, CFE_BOLD);
+    UINT nID;
+    DWORD dwMask;
+    DWORD dwEffect;
+    WORD wAlign;
+};
+
+const FormatCommand kFormatCommands[] = {
+    { ID_FORMAT_BOLD, CFM_BOLD, CFE_BOLD, 0 },
+    { ID_FORMAT_ITALIC, CFM_ITALIC, CFE_ITALIC, 0 },
+    { ID_FORMAT_UNDERLINE, CFM_UNDERLINE, CFE_UNDERLINE, 0 },
+    { ID_FORMAT_STRIKEOUT, CFM_STRIKEOUT, CFE_STRIKEOUT, 0 },
+    { ID_FORMAT_ALIGN_LEFT, 0, 0, PFA_LEFT },
+    { ID_FORMAT_ALIGN_CENTER, 0, 0, PFA_CENTER },
+    { ID_FORMAT_ALIGN_RIGHT, 0, 0, PFA_RIGHT },
+};
+
+const FormatCommand* FindFormatCommand(UINT nID)
+{
+    for (const FormatCommand& command : kFormatCommands)
+    {
+        if (command.nID == nID)
+            return &command;
+    }
+    return nullptr;
 }
 
-void CQivTextView::OnUpdateCharItalic(CCmdUI* pCmdUI)
+} // namespace
+
+void CQivTextView::OnFormatCommand(UINT nID)
 {
-    pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateCharEffect(pCmdUI, CFM_ITALIC, CFE_ITALIC);
+    const FormatCommand* pCommand = FindFormatCommand(nID);
+    if (pCommand == nullptr)
+        return;
+    if (pCommand->dwMask != 0)
+        OnCharEffect(pCommand->dwMask, pCommand->dwEffect);
+    else
+        OnParaAlign(pCommand->wAlign);
 }
 
-void CQivTextView::OnUpdateCharUnderline(CCmdUI* pCmdUI)
+void CQivTextView::OnUpdateFormatCommand(CCmdUI* pCmdUI)
 {
+    const FormatCommand* pCommand = FindFormatCommand(pCmdUI->m_nID);
+    if (pCommand == nullptr)
+        return;
     pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateCharEffect(pCmdUI, CFM_UNDERLINE, CFE_UNDERLINE);
-}
-
-void CQivTextView::OnUpdateCharStrikeOut(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateCharEffect(pCmdUI, CFM_STRIKEOUT, CFE_STRIKEOUT);
-}
-
-void CQivTextView::OnUpdateParaLeft(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateParaAlign(pCmdUI, PFA_LEFT);
-}
-
-void CQivTextView::OnUpdateParaCenter(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateParaAlign(pCmdUI, PFA_CENTER);
-}
-
-void CQivTextView::OnUpdateParaRight(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(IsWindowEnabled());
-    OnUpdateParaAlign(pCmdUI, PFA_RIGHT);
+    if (pCommand->dwMask != 0)
+        OnUpdateCharEffect(pCmdUI, pCommand->dwMask, pCommand->dwEffect);
+    else
+        OnUpdateParaAlign(pCmdUI, pCommand->wAlign);
 }
 
 void CQivTextView::OnBullets()

@@ -20,7 +20,6 @@ static_assert(sizeof(PARAFORMAT2) == 188, "PARAFORMAT2 is 188 bytes in 32-bit co
 #endif
 
 class C_QivEntry;
-class CColorMenu;
 
 // The codes of the format toolbar's font boxes: apply the record's format
 // to the selection, or fill the record with the selection's format.
@@ -108,13 +107,8 @@ public:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
 
     // ---- commands ----
-    afx_msg void OnCharBold();
-    afx_msg void OnCharItalic();
-    afx_msg void OnCharUnderline();
-    afx_msg void OnCharStrikeOut();
-    afx_msg void OnParaLeft();
-    afx_msg void OnParaCenter();
-    afx_msg void OnParaRight();
+    // Bold, italic, underline, strike-out and the three alignments.
+    afx_msg void OnFormatCommand(UINT nID);
     afx_msg void OnBullets();
     afx_msg void OnFontBigger();
     afx_msg void OnFontSmaller();
@@ -133,13 +127,7 @@ public:
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
-    afx_msg void OnUpdateCharBold(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateCharItalic(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateCharUnderline(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateCharStrikeOut(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateParaLeft(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateParaCenter(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateParaRight(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatCommand(CCmdUI* pCmdUI);
     afx_msg void OnUpdateBullets(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNeedWindow(CCmdUI* pCmdUI);
     afx_msg void OnUpdateAlways(CCmdUI* pCmdUI);

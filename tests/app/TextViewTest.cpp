@@ -12,6 +12,7 @@
 #include "framework/ui/FrameWnd.h"
 #include "app/res/resource.h"
 #include "framework/ui/AfxRes.h"
+#include "framework/ui/CreateContext.h"
 #include "framework/ui/DialogSeams.h"
 #include "framework/ui/FontDialog.h"
 #include "framework/ui/Menu.h"
@@ -522,6 +523,41 @@ TEST_F(TextViewTest, FormattedNoteReachesTheSavedCardFile)
         EXPECT_TRUE(RtfHas(words, pszWord)) << pszWord;
     EXPECT_TRUE(RtfHas(words, "pnlvlblt") || RtfHas(words, "pntext")) << rtf;
     EXPECT_NE(std::string::npos, rtf.find("mittig"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TextViewTest, AViewMadeLaterTakesTheStoredShowCommandWhateverWasChosen)
+{
+    CWinApp* pApp = AfxGetApp();
+    const int nShowBefore = pApp->m_nCmdShow;
+    for (const char* pszKey : { "Top", "Left", "Bottom", "Right" })
+        WriteSettingInt("Frame", pszKey, 100);
+    WriteSettingInt("Frame", "Right", 700);
+    WriteSettingInt("Frame", "Bottom", 500);
+    WriteSettingInt("Frame", "Status", SW_SHOWMAXIMIZED);
+    pApp->m_nCmdShow = SW_MINIMIZE;
+
+    CFrameWnd* pFrame = new CFrameWnd;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CQivTextView);
+    context.m_pCurrentDoc = m_pDoc;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Zweite", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, nullptr, 0,
+                               &context));
+    EXPECT_EQ(SW_SHOWMAXIMIZED, pApp->m_nCmdShow);
+    pFrame->DestroyWindow();
+
+    // Without a complete stored placement nothing changes.
+    WriteSettingInt("Frame", "Status", -1);
+    pApp->m_nCmdShow = SW_MINIMIZE;
+    pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Dritte", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, nullptr, 0,
+                               &context));
+    EXPECT_EQ(SW_MINIMIZE, pApp->m_nCmdShow);
+    pFrame->DestroyWindow();
+    pApp->m_nCmdShow = nShowBefore;
 }
 
 } // namespace
