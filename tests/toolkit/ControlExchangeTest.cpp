@@ -14,6 +14,7 @@
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/ControlCheckBox.h"
 #include "toolkit/controls/ControlCustom.h"
+#include "toolkit/controls/ControlEdit.h"
 #include "toolkit/controls/ControlLabel.h"
 #include "toolkit/controls/ControlSelector.h"
 
@@ -104,6 +105,7 @@ void FillControls(CXTPControls* pControls)
     pControls->Add(xtpControlCheckBox, 103);
     pControls->AddTail(new CXTPControlSelector);
     pControls->Add(xtpControlCustom, 105);
+    pControls->Add(xtpControlEdit, 107);
     for (int i = 0; i < pControls->GetCount(); ++i)
     {
         CXTPControl* pControl = pControls->GetAt(i);
@@ -134,6 +136,11 @@ void FillControls(CXTPControls* pControls)
     pCustom->SetBorders(CRect(1, 2, 3, 4));
     pCustom->SetSize(CSize(80, 21));
     pCustom->SetVerticalPositionOption(xtpVerticalButton);
+    auto* pEdit = static_cast<CXTPControlEdit*>(pControls->GetAt(5));
+    pEdit->SetWidth(140);
+    pEdit->ShowLabel(TRUE);
+    pEdit->SetReadOnly(TRUE);
+    pEdit->SetEditHint("Suchen");
 }
 
 struct ReleaseCommandBars
@@ -156,8 +163,8 @@ TEST(ControlExchange, EveryClassThroughEveryBackend)
         backend.run([&](CXTPPropExchange* px) { source.GetControls()->DoPropExchange(px); },
                     [&](CXTPPropExchange* px) { target.GetControls()->DoPropExchange(px); });
 
-        ASSERT_EQ(5, target.GetControlCount()) << backend.pszName;
-        for (int i = 0; i < 5; ++i)
+        ASSERT_EQ(6, target.GetControlCount()) << backend.pszName;
+        for (int i = 0; i < 6; ++i)
         {
             CXTPControl* pSource = source.GetControl(i);
             CXTPControl* pLoaded = target.GetControl(i);
@@ -184,6 +191,11 @@ TEST(ControlExchange, EveryClassThroughEveryBackend)
         EXPECT_EQ(CRect(1, 2, 3, 4), pCustom->GetBorders()) << backend.pszName;
         EXPECT_EQ(CSize(80, 21), pCustom->GetControlSize()) << backend.pszName;
         EXPECT_EQ(xtpVerticalButton, pCustom->GetVerticalPositionOption()) << backend.pszName;
+        auto* pEdit = static_cast<CXTPControlEdit*>(target.GetControl(5));
+        EXPECT_EQ(140, pEdit->GetWidth()) << backend.pszName;
+        EXPECT_TRUE(pEdit->HasLabel()) << backend.pszName;
+        EXPECT_TRUE(pEdit->GetReadOnly()) << backend.pszName;
+        EXPECT_STREQ("Suchen", pEdit->GetEditHint()) << backend.pszName;
     }
 }
 

@@ -149,6 +149,9 @@ public:
     // The control's effective index of selection the bar remembers after a press.
     void SetLastSelected(int nIndex) { m_nLastSelected = nIndex; }
     int GetLastSelected() const { return m_nLastSelected; }
+    // The window that gets the focus back when a field of the bar gives it up.
+    HWND GetFocusReturnWindow() const { return m_hwndFocus; }
+    void SetFocusReturnWindow(HWND hWnd) { m_hwndFocus = hWnd; }
 
     // Virtual operations the controls call; the bar classes give them
     // window behaviour.

@@ -11,6 +11,7 @@
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/ControlCheckBox.h"
 #include "toolkit/controls/ControlCustom.h"
+#include "toolkit/controls/ControlEdit.h"
 #include "toolkit/controls/ControlLabel.h"
 #include "toolkit/controls/ControlRecentFileList.h"
 #include "toolkit/controls/ControlWindowList.h"
@@ -114,6 +115,8 @@ CXTPControl* CXTPControls::CreateByType(int nType, int nId, BOOL bFromMenu,
         return new CXTPControlLabel;
     case xtpControlCheckBox:
         return new CXTPControlCheckBox;
+    case xtpControlEdit:
+        return new CXTPControlEdit;
     default:
         // Popups, combo boxes, edits and galleries come with their own classes.
         return nullptr;
