@@ -74,7 +74,7 @@ TEST_F(TabLayoutTest, SizeToFitTakesFromTheLongestTabs)
         // Uneven shares: what the division leaves goes a pixel each, so the
         // tabs end exactly at the available length.
         {{50, 50, 50}, 100, {34, 33, 33}},
-        {{90, 80, 10}, 149, {69, 70, 10}},
+        {{90, 80, 10}, 149, {70, 69, 10}},
     };
     m_strip.m_pPaintManager->SetLayoutMode(xtpTabLayoutSizeToFit);
     for (const FitCase& c : cases)
@@ -232,4 +232,23 @@ TEST_F(TabLayoutTest, HeaderAndClientFollowThePosition)
         EXPECT_EQ(c.rcClient, m_strip.CXTPTabManager::GetClientRect()) << c.nPosition;
         EXPECT_EQ(c.rcFirstTab, m_strip.GetItem(0)->GetRect()) << c.nPosition;
     }
+}
+
+TEST_F(TabLayoutTest, RotatedTabsHangFromTheHeadersInnerEdge)
+{
+    m_strip.SetLayoutRect(CRect(0, 0, 300, 200));
+    m_strip.m_pPaintManager->SetLayoutMode(xtpTabLayoutRotated);
+    SetLengths({60, 90, 30});
+    int h = m_strip.m_pPaintManager->GetAppearanceSet()->GetButtonHeight(&m_strip);
+    // The header is as thick as the longest tab plus the margins (3 above).
+    EXPECT_EQ(CRect(0, 0, 299, 93), m_strip.GetHeaderRect());
+    EXPECT_EQ(3 * h, m_strip.GetItemsLength());
+    const int lengths[] = {60, 90, 30};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(CRect(MARGIN_LEFT + i * h, 93 - lengths[i], MARGIN_LEFT + (i + 1) * h, 93),
+                  m_strip.GetItem(i)->GetRect()) << i;
+    m_strip.m_pPaintManager->SetPosition(xtpTabPositionRight);
+    EXPECT_EQ(CRect(300 - 93, 0, 300, 199), m_strip.GetHeaderRect());
+    EXPECT_EQ(CRect(300 - 93, MARGIN_LEFT, 300 - 93 + 60, MARGIN_LEFT + h),
+              m_strip.GetItem(0)->GetRect());
 }

@@ -1,7 +1,9 @@
 // The screenshot program of the toolkit: renders every control of the bars in
 // every state through each theme into PNG files, so that a person can look
 // at the themes. It writes shots/<theme>/<bar>-<control>-<state>.png, each
-// exactly the control's rectangle, and shots/index.csv listing them.
+// exactly the control's rectangle, tab strips of every appearance and
+// colour set at each header position as shots/tabs/<appearance>-<colour>-
+// <position>.png, and shots/index.csv listing them.
 //
 //   barshots [output folder]   (default: "shots" beside the program)
 #include "framework/core/String.h"
@@ -12,6 +14,8 @@
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/extras/TabManager.h"
+#include "toolkit/extras/TabPaintManager.h"
 
 #include <png.h>
 
@@ -174,6 +178,124 @@ bool Shoot(CXTPPaintManager* pPaintManager, CShotBar& bar, CXTPControl* pControl
     return bWritten;
 }
 
+// A tab strip without a window for the tab shots: four tabs, the second
+// selected, the third hot, the first with an icon.
+class CShotTabStrip : public CXTPTabManager
+{
+public:
+    CShotTabStrip() : m_pPaintManager(new CXTPTabPaintManager()) { m_pPaintManager->AddAtom(this); }
+    ~CShotTabStrip() override
+    {
+        DeleteAllItems();
+        m_pPaintManager->InternalRelease();
+    }
+
+    void Reposition() override
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        m_pPaintManager->RepositionTabControl(this, &dc, m_rcLayout);
+    }
+    CXTPTabPaintManager* GetPaintManager() const override { return m_pPaintManager; }
+    void RedrawRect(LPCRECT, BOOL) override {}
+    BOOL DrawItemIcon(CDC* pDC, CPoint pt, CXTPTabManagerItem* pItem, BOOL bDraw,
+                      CSize& szIcon) override
+    {
+        if (!pItem)
+            return TRUE;
+        if (pItem->GetImageIndex() < 0)
+            return FALSE;
+        szIcon = CSize(16, 16);
+        if (bDraw)
+            ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+        return TRUE;
+    }
+    void MakeHot(int nIndex) { SetHighlighted(GetItem(nIndex)); }
+
+    CXTPTabPaintManager* m_pPaintManager;
+    CRect m_rcLayout;
+    HICON m_hIcon = nullptr;
+};
+
+// Every appearance set with every colour set at each header position:
+// shots/tabs/<appearance>-<colour>-<position>.png.
+void ShootTabs(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    static const char* const s_appearances[] = {"propertypage", "propertypageselected",
+        "propertypageflat", "propertypage2003", "statebuttons", "visualstudio", "flat", "excel",
+        "visio", "visualstudio2005"};
+    static const struct { int nColor; const char* pszName; } s_colors[] = {
+        {1, "default"}, {2, "visualstudio"}, {4, "office2003"}, {8, "winxp"}, {16, "whidbey"},
+        {32, "office2007"}};
+    static const char* const s_positions[] = {"top", "left", "bottom", "right"};
+    std::string strTabFolder = strFolder + "\\tabs";
+    ::CreateDirectoryA(strTabFolder.c_str(), nullptr);
+    HICON hIcon = MakeIcon(16);
+    for (int nAppearance = 0; nAppearance < 10; ++nAppearance)
+    {
+        for (const auto& color : s_colors)
+        {
+            for (int nPosition = 0; nPosition < 4; ++nPosition)
+            {
+                CShotTabStrip strip;
+                strip.m_hIcon = hIcon;
+                BOOL bHorizontal = nPosition == 0 || nPosition == 2;
+                CSize size = bHorizontal ? CSize(320, 90) : CSize(140, 320);
+                strip.m_rcLayout = CRect(CPoint(0, 0), size);
+                strip.m_pPaintManager->SetAppearance(nAppearance);
+                strip.m_pPaintManager->SetColor(color.nColor);
+                strip.m_pPaintManager->SetPosition(nPosition);
+                for (const char* pszCaption : {"Notizen", "Anlagen", "Suche", "Einstellungen"})
+                {
+                    CXTPTabManagerItem* pItem = new CXTPTabManagerItem();
+                    pItem->SetCaption(pszCaption);
+                    pItem->SetImageIndex(strip.GetItemCount() == 0 ? 0 : -1);
+                    strip.InsertItem(-1, pItem);
+                }
+                strip.SetCurSel(1);
+                strip.MakeHot(2);
+
+                CDC dc;
+                dc.CreateCompatibleDC(nullptr);
+                BITMAPINFO bmi = {};
+                bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+                bmi.bmiHeader.biWidth = size.cx;
+                bmi.bmiHeader.biHeight = -size.cy;
+                bmi.bmiHeader.biPlanes = 1;
+                bmi.bmiHeader.biBitCount = 32;
+                void* pBits = nullptr;
+                HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+                std::string strName = std::string(s_appearances[nAppearance]) + "-" + color.pszName +
+                                      "-" + s_positions[nPosition];
+                bool bWritten = false;
+                if (hBitmap)
+                {
+                    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+                    dc.FillSolidRect(0, 0, size.cx, size.cy, RGB(255, 255, 255));
+                    strip.m_pPaintManager->DrawTabControl(&strip, &dc, strip.m_rcLayout);
+                    ::GdiFlush();
+                    bWritten = WritePng(strTabFolder + "\\" + strName + ".png",
+                                        static_cast<const DWORD*>(pBits), size.cx, size.cy);
+                    ::SelectObject(dc.GetSafeHdc(), hOld);
+                    ::DeleteObject(hBitmap);
+                }
+                if (!bWritten)
+                {
+                    ++nFailed;
+                    fprintf(stderr, "barshots: tabs/%s not written\n", strName.c_str());
+                    continue;
+                }
+                ++nShots;
+                char szLine[256];
+                snprintf(szLine, sizeof(szLine), "tabs/%s,tab strip,%d,%d,selected 1 hot 2,,%ldx%ld\n",
+                         strName.c_str(), nAppearance, nPosition, size.cx, size.cy);
+                strIndex += szLine;
+            }
+        }
+    }
+    ::DestroyIcon(hIcon);
+}
+
 std::string CsvField(const CString& str)
 {
     std::string s = "\"";
@@ -265,6 +387,7 @@ int main(int argc, char** argv)
         pPaintManager->InternalRelease();
     }
     pImages->InternalRelease();
+    ShootTabs(strFolder, strIndex, nShots, nFailed);
 
     std::string strIndexPath = strFolder + "\\index.csv";
     FILE* pIndex = fopen(strIndexPath.c_str(), "wb");

@@ -15,6 +15,14 @@ CXTPTabPaintManager::CAppearanceSet* CreateTabAppearanceSet(int nAppearance)
     switch (nAppearance)
     {
     case 1: return new PM::CAppearanceSetPropertyPageSelected();
+    case 2: return new PM::CAppearanceSetPropertyPageFlat();
+    case 3: return new PM::CAppearanceSetPropertyPage2003();
+    case 4: return new PM::CAppearanceSetStateButtons();
+    case 5: return new PM::CAppearanceSetVisualStudio();
+    case 6: return new PM::CAppearanceSetFlat();
+    case 7: return new PM::CAppearanceSetExcel();
+    case 8: return new PM::CAppearanceSetVisio();
+    case 9: return new PM::CAppearanceSetVisualStudio2005();
     default: return new PM::CAppearanceSetPropertyPage();
     }
 }

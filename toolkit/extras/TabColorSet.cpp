@@ -22,6 +22,10 @@ CXTPTabPaintManager::CColorSet* CreateTabColorSet(int nColor)
     switch (nColor)
     {
     case 2: return new PM::CColorSetVisualStudio();
+    case 4: return new PM::CColorSetOffice2003();
+    case 8: return new PM::CColorSetWinXP();
+    case 16: return new PM::CColorSetWhidbey();
+    case 32: return new PM::CColorSetOffice2007();
     default: return new PM::CColorSetDefault();
     }
 }

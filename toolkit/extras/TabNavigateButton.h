@@ -43,6 +43,8 @@ public:
     BOOL IsPressed() const { return m_bPressed; }
     BOOL IsHighlighted() const { return m_bHot; }
     BOOL IsVisible() const { return !m_rcButton.IsRectEmpty(); }
+    // For layouts without a header (the stack of bars).
+    void Hide() { m_rcButton.SetRectEmpty(); }
     CXTPTabManager* GetTabManager() const { return m_pManager; }
 
     // 14 along a horizontal header, 15 along a vertical one.

@@ -207,9 +207,10 @@ void CXTPTabPaintManager::DrawFocusRect(CDC* pDC, CXTPTabManagerItem*, CRect rcI
 
 int CXTPTabPaintManager::GetTextExtent(CDC* pDC, const CString& strText, UINT nFormat) const
 {
+    if (nFormat & DT_NOPREFIX)
+        return pDC->GetTextExtent(strText).cx;
     CString strMeasure = strText;
-    if (!(nFormat & DT_NOPREFIX))
-        StripMnemonics(strMeasure);
+    StripMnemonics(strMeasure);
     return pDC->GetTextExtent(strMeasure).cx;
 }
 

@@ -110,9 +110,11 @@ int CXTPTabPaintManager::DrawItemContent(CDC* pDC, CXTPTabManagerItem* pItem, CR
     BOOL bHorizontalHeader = pTabManager->IsHorizontalPosition();
     BOOL bVertical = m_nLayout == xtpTabLayoutRotated ? bHorizontalHeader : !bHorizontalHeader;
     BOOL bSelected = pItem->IsSelected();
-    CXTPFontDC font(pDC, m_bBoldSelected && bSelected && pTabManager->IsActive()
-                             ? GetBoldFont(bVertical)
-                             : GetNormalFont(bVertical));
+    CFont* pFont = m_bBoldSelected && bSelected && pTabManager->IsActive() ? GetBoldFont(bVertical)
+                                                                           : GetNormalFont(bVertical);
+    // The layout selects the normal font once for all tabs it measures.
+    BOOL bFontSelected = ::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT) == pFont->GetSafeHandle();
+    CXTPFontDC font(pDC, bFontSelected ? nullptr : pFont);
 
     CSize szIcon = m_szIcon;
     BOOL bIcon = m_bShowIcons &&
@@ -151,8 +153,7 @@ int CXTPTabPaintManager::DrawItemContent(CDC* pDC, CXTPTabManagerItem* pItem, CR
     }
 
     m_pColorSet->SetTextColor(pDC, pItem);
-    int nLength = pTabManager->GetRectLength(pItem->GetRect());
-    int nExtra = nLength - pItem->GetFullLength();
+    int nExtra = pItem->GetLength() - pItem->GetFullLength();
     int nPosition = m_nPosition;
     const CRect& rcMargin = m_rcButtonMargin;
     CRect rc = rcItem;

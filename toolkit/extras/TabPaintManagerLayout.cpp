@@ -3,6 +3,8 @@
 // scroll offset on; the navigate buttons take their room at the far end.
 #include "toolkit/extras/TabPaintManager.h"
 
+#include "framework/ui/Dc.h"
+#include "toolkit/draw/ScopedDC.h"
 #include "toolkit/extras/TabAppearanceSets.h"
 #include "toolkit/extras/TabNavigateButton.h"
 
@@ -137,6 +139,9 @@ CRect CXTPTabPaintManager::GetHeaderRectWithButtons(CXTPTabManager* pTabManager,
 
 void CXTPTabPaintManager::MeasureItems(CXTPTabManager* pTabManager, CDC* pDC, BOOL bExtraLength)
 {
+    BOOL bHorizontal = pTabManager->IsHorizontalPosition();
+    BOOL bVertical = m_nLayout == xtpTabLayoutRotated ? bHorizontal : !bHorizontal;
+    CXTPFontDC font(pDC, GetNormalFont(bVertical));
     for (CXTPTabManagerItem* pItem : pTabManager->m_arrItems)
     {
         if (!pItem->IsVisible())
@@ -277,12 +282,14 @@ void CXTPTabPaintManager::ShrinkToFit(CXTPTabManager* pTabManager, int nAvailabl
                      });
 
     // The longest tabs come down together towards the next length. Whatever
-    // an even share leaves over goes a pixel each to the first tabs of the
-    // group, so the tabs end exactly at the available length.
+    // an even share leaves over is handed out a pixel each, so the tabs end
+    // exactly at the available length; the first tabs of the group stay the
+    // longer ones.
     auto shareOut = [&](int nGroup, int nAmount, BOOL bSet) {
         for (int i = 0; i < nGroup; ++i)
         {
-            int nShare = nAmount / nGroup + (i < nAmount % nGroup ? 1 : 0);
+            int nRest = nAmount % nGroup;
+            int nShare = nAmount / nGroup + ((bSet ? i < nRest : i >= nGroup - nRest) ? 1 : 0);
             CXTPTabManagerItem* pItem = arrItems[static_cast<size_t>(i)];
             pItem->m_nLength = bSet ? nShare : pItem->m_nLength - nShare;
         }
