@@ -20,19 +20,16 @@ HTREEITEM InsertNode(HWND hTree, C_QivItem* pItem, C_QivCategory* pCategory,
     TVINSERTSTRUCTA tvis = {};
     tvis.hParent = hParent;
     tvis.hInsertAfter = hInsertAfter;
-    tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    // The item's data goes in with the insert: a second message per item
+    // would double the time a large card file takes to fill the tree.
+    tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     tvis.item.pszText = const_cast<LPSTR>(pItem->m_strTitle.GetString());
     tvis.item.iImage = nImage;
     tvis.item.iSelectedImage = nSelectedImage;
+    tvis.item.lParam = reinterpret_cast<LPARAM>(pItem);
     HTREEITEM hItem = reinterpret_cast<HTREEITEM>(
         ::SendMessageA(hTree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&tvis)));
     pItem->m_hTreeItem = hItem;
-
-    TVITEMA tvi = {};
-    tvi.mask = TVIF_PARAM;
-    tvi.hItem = hItem;
-    tvi.lParam = reinterpret_cast<LPARAM>(pItem);
-    ::SendMessageA(hTree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
     return hItem;
 }
 

@@ -56,11 +56,12 @@ private:
             const TVINSERTSTRUCTA* pInsert = reinterpret_cast<const TVINSERTSTRUCTA*>(lParam);
             if (pInsert->hInsertAfter != TVI_FIRST && pInsert->hInsertAfter != pThis->m_hLastInserted)
                 ++pThis->m_nBadOrder;
+            if ((pInsert->item.mask & TVIF_PARAM) && pInsert->item.lParam)
+                ++pThis->m_nDataSet;
             pThis->m_hLastInserted = reinterpret_cast<HTREEITEM>(++pThis->m_nInserted);
             return reinterpret_cast<LRESULT>(pThis->m_hLastInserted);
         }
         case TVM_SETITEMA:
-            ++pThis->m_nDataSet;
             return TRUE;
         case TVM_SELECTITEM:
             ++pThis->m_nSelected;
