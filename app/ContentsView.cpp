@@ -19,8 +19,6 @@ namespace {
 const DWORD kListExtendedStyles = LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP;
 static_assert(kListExtendedStyles == 0x30, "the list's extended styles");
 
-// The Delete key beside the arrows; the numeric pad's lacks the extended bit.
-const UINT kDeleteKeyFlags = 0x153;
 
 } // namespace
 
@@ -140,7 +138,7 @@ void C_InhaltView::OnRename()
 
 void C_InhaltView::OnKeyDown(UINT nChar, UINT, UINT nFlags)
 {
-    if (nChar == VK_DELETE && (nFlags & 0x1FF) == kDeleteKeyFlags) {
+    if (QivIsItemDeleteKey(nChar, nFlags)) {
         DeleteSelectedRows();
         return;
     }

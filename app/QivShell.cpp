@@ -43,3 +43,9 @@ void QivRestoreShortcuts(CWnd* pView, HACCEL* phSaved)
     if (IQivShell* pShell = QivShellOf(pView))
         pShell->SuspendShortcuts(FALSE);
 }
+
+BOOL QivIsItemDeleteKey(UINT nChar, UINT nFlags)
+{
+    // The repeat and previous-state bits of a key held down do not count.
+    return nChar == VK_DELETE && (nFlags & 0x1FF) == 0x153;
+}

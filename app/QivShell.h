@@ -73,3 +73,8 @@ void QivStoreEditedEntryText(IQivShell* pShell);
 // that Delete, F2 and the Ctrl keys reach the edit box.
 void QivParkShortcuts(CWnd* pView, HACCEL* phSaved);
 void QivRestoreShortcuts(CWnd* pView, HACCEL* phSaved);
+
+// The Delete key beside the arrows (virtual key VK_DELETE, scan code 0x53
+// with the extended-key bit in the key message's flags). The numeric pad's
+// Delete has the same scan code without that bit and deletes no items.
+BOOL QivIsItemDeleteKey(UINT nChar, UINT nFlags);

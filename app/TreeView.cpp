@@ -25,9 +25,6 @@ const DWORD kTreeStyles = TVS_HASBUTTONS | TVS_HASLINES | TVS_EDITLABELS | TVS_S
                           | TVS_TRACKSELECT;
 static_assert(kTreeStyles == 0x22B, "the tree's styles");
 
-// The Delete key beside the arrows (scan code 0x53 with the extended-key
-// bit); the numeric pad's Delete has the same code without that bit.
-const UINT kDeleteKeyFlags = 0x153;
 
 // Posted to the view by SelectItemLater; lParam is the tree item.
 const UINT kSelectItemMessage = WM_APP + 1;
@@ -206,7 +203,7 @@ LRESULT CQivTreeView::OnSelectItemLater(WPARAM, LPARAM lParam)
 void CQivTreeView::OnKeyDown(UINT nChar, UINT, UINT nFlags)
 {
     Default();
-    if (nChar == VK_DELETE && (nFlags & 0x1FF) == kDeleteKeyFlags)
+    if (QivIsItemDeleteKey(nChar, nFlags))
         OnDelete();
 }
 
