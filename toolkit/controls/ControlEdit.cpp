@@ -133,7 +133,7 @@ LRESULT CXTPControlEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 
 CXTPControlEdit::CXTPControlEdit()
     : m_pEdit(nullptr), m_bHasLabel(FALSE), m_bReadOnly(FALSE), m_bPlaceAgain(FALSE),
-      m_bRecreateEdit(FALSE), m_bFocused(FALSE), m_bTextDirty(TRUE), m_pAutoCompleteWnd(nullptr),
+      m_bRecreateEdit(FALSE), m_bFocused(FALSE), m_bTextDirty(TRUE), m_bSettingText(FALSE), m_pAutoCompleteWnd(nullptr),
       m_dwShellAutoCompleteFlags(0), m_dwEditStyle(0)
 {
     m_controlType = xtpControlEdit;
@@ -181,8 +181,11 @@ void CXTPControlEdit::SetEditText(const CString& strText)
         if (strShown != strText)
         {
             // Emptied first, so that the caret and the scroll start again.
+            // The site hears only of changes the user makes.
+            m_bSettingText = TRUE;
             m_pEdit->SetWindowText("");
             m_pEdit->SetWindowText(strText);
+            m_bSettingText = FALSE;
         }
     }
     m_strTextCache = strText;
@@ -353,7 +356,7 @@ void CXTPControlEdit::OnEditKillFocus()
 void CXTPControlEdit::OnEditChange()
 {
     m_bTextDirty = TRUE;
-    if (IsEditWindow() && ::GetFocus() == m_pEdit->GetSafeHwnd())
+    if (!m_bSettingText && IsEditWindow() && ::GetFocus() == m_pEdit->GetSafeHwnd())
         OnEditChanged();
     if (IsEditWindow())
     {

@@ -124,6 +124,7 @@ protected:
     CString m_strTextOnFocus;
     mutable CString m_strTextCache;
     mutable BOOL m_bTextDirty;
+    BOOL m_bSettingText;
     CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd;
     DWORD m_dwShellAutoCompleteFlags;
     DWORD m_dwEditStyle;
