@@ -207,6 +207,8 @@ void CQivTreeView::OnKeyDown(UINT nChar, UINT, UINT nFlags)
         OnDelete();
 }
 
+// The right button's press and the control's own context-menu message are
+// swallowed: the selection does not move until the release opens the menu.
 void CQivTreeView::OnRButtonDown(UINT, CPoint)
 {
 }

@@ -12,6 +12,7 @@
 #include "framework/ui/Edit.h"
 #include "framework/ui/Menu.h"
 #include "model/QivDoc.h"
+#include "model/exchange/ExchangeCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -487,4 +488,32 @@ TEST_F(TreeViewTest, CommandStatesFollowTheSelection)
     EXPECT_EQ(0, QueryCommand(View(), ID_RENAME).nEnabled);
     EXPECT_EQ(0, QueryCommand(View(), ID_EDIT_CLEAR).nEnabled);
     Tree().EndEditLabelNow(TRUE);
+}
+
+TEST_F(TreeViewTest, ImportsThroughTheViewsContextGoToTheTargetCategory)
+{
+    C_QivCategory* pCategory = AddCategory(Root(), "Kat");
+    C_QivEntry* pEntry = AddEntry(pCategory, "Alt");
+    Show();
+    char szDir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szDir);
+    const std::string path = std::string(szDir) + "Importiert.txt";
+    ::DeleteFileA(path.c_str());
+    HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD nWritten = 0;
+    ::WriteFile(hFile, "Zeile", 5, &nWritten, nullptr);
+    ::CloseHandle(hFile);
+    CTestSeamScope<AFX_COMMONDIALOG_REQUEST> dialog([&](const AFX_COMMONDIALOG_REQUEST& r) {
+        r.pAnswer->strPath = path.c_str();
+        return IDOK;
+    });
+    Select(pEntry);      // an entry: its category takes the import
+    SetModified(FALSE);
+    QivCommandImportText(View()->MakeExchangeContext());
+    EXPECT_EQ("Notizen{Kat{Importiert,Alt}}", Outline(Root()));
+    EXPECT_EQ("Notizen{Kat{Importiert,Alt}}", TreeOutline(TreeWnd(), Root()->m_hTreeItem));
+    EXPECT_EQ(pCategory->m_pFirstChild->m_hTreeItem, Tree().GetSelectedItem());
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ("Notizen{Kat{Importiert,Alt}}", Outline(SavedAndReadBack().get()));
+    ::DeleteFileA(path.c_str());
 }
