@@ -2,13 +2,21 @@
 
 #include "framework/ui/Dc.h"
 #include "framework/ui/AppGlobals.h"
+#include "toolkit/commandbars/Animation.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/HookManager.h"
+#include "toolkit/commandbars/KeyboardManager.h"
+#include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/extras/ToolTipContext.h"
 
 IMPLEMENT_DYNCREATE(CXTPCommandBar, CWnd)
+
+UINT g_nXTPHoverDelay = 300;
+UINT g_nXTPExpandDelay = 5000;
 
 CXTPCommandBar::CXTPCommandBar()
     : m_bHideCaret(TRUE), m_nMRUWidth(32767), m_nSelected(-1), m_nPopuped(-1),
@@ -20,14 +28,25 @@ CXTPCommandBar::CXTPCommandBar()
       m_bCustomizable(TRUE), m_rcMarker(0, 0, 0, 0), m_bVerticalMarker(FALSE),
       m_bReturnCmd(FALSE), m_nReturnCmd(0), m_bEnteredByMouse(FALSE), m_nRedrawLock(0),
       m_bMultiLine(FALSE), m_bIgnoreLock(FALSE), m_bOpenOnHover(TRUE), m_pPaintManager(nullptr),
-      m_pImageManager(nullptr), m_bAnimation(FALSE), m_nLastStatusIndex(-1),
-      m_nLastSelected(-1), m_bDoubleGripper(FALSE)
+      m_pImageManager(nullptr), m_pToolTipContext(nullptr), m_pAnimation(nullptr),
+      m_nLastStatusIndex(-1), m_nLastSelected(-1), m_bDoubleGripper(FALSE)
 {
     m_pControls->SetParent(this);
+    m_pAnimation = new CXTPCommandBarAnimation(
+        this, [this](CDC* pDC, const CRect& rcClip) { DrawCommandBar(pDC, rcClip); },
+        [this]() -> BOOL { return GetPaintManager()->m_nAnimationOption != 0; });
 }
 
 CXTPCommandBar::~CXTPCommandBar()
 {
+    if (m_nTrackingMode)
+        SetTrackingMode(0);
+    XTPHookManager()->RemoveAll(this);
+    if (CXTPKeyboardManager* pKeyboard = XTPKeyboardManagerIfMade())
+        pKeyboard->RemoveHandler(this);
+    XTPMouseManager()->RemoveBar(this);
+    if (m_hWnd)
+        DestroyWindow();
     m_pControls->RemoveAll();
     m_pControls->SetParent(nullptr);
     m_pControls->InternalRelease();
@@ -35,6 +54,9 @@ CXTPCommandBar::~CXTPCommandBar()
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
+    if (m_pToolTipContext)
+        m_pToolTipContext->InternalRelease();
+    delete m_pAnimation;
 }
 
 int CXTPCommandBar::GetControlCount() const
@@ -199,10 +221,20 @@ BOOL CXTPCommandBar::GetShowTextBelowIcons() const
 
 // --- State ---------------------------------------------------------------------------------
 
+BOOL CXTPCommandBar::IsAnimationEnabled() const
+{
+    return m_pAnimation->IsAnimationEnabled();
+}
+
 void CXTPCommandBar::EnableAnimation(BOOL bEnable)
 {
-    m_bAnimation = bEnable;
+    m_pAnimation->EnableAnimation(bEnable);
     Redraw(nullptr, TRUE);
+}
+
+void CXTPCommandBar::SetAnimationFlags(DWORD dwFlags)
+{
+    m_pAnimation->SetAnimationFlags(dwFlags);
 }
 
 void CXTPCommandBar::ResetSelection()
@@ -226,13 +258,60 @@ void CXTPCommandBar::DelayRedraw()
     m_dwDirty |= xtpDirtyRedraw;
 }
 
-BOOL CXTPCommandBar::SetTrackingMode(int nMode, BOOL /*bSelectFirst*/, BOOL /*bKeyboard*/)
+BOOL CXTPCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
 {
-    if (m_nTrackingMode == nMode)
+    if ((m_nTrackingMode && nMode) || m_nTrackingMode == nMode)
+    {
+        m_nTrackingMode = nMode;
         return FALSE;
+    }
     m_nTrackingMode = nMode;
-    if (!nMode)
-        SetSelected(-1);
+    CXTPMouseManager* pMouse = XTPMouseManager();
+    if (nMode)
+    {
+        if (m_barType == xtpBarTypeMenuBar)
+            if (CWnd* pSite = GetSite())
+                pSite->SendMessage(XTP_WM_TRACKINGMODE, reinterpret_cast<WPARAM>(this), 0);
+        m_bEnteredByMouse = !bSelectFirst && !bKeyboard;
+        if (m_bHideCaret && !m_hwndFocus)
+        {
+            m_hwndFocus = ::GetFocus();
+            if (!m_hwndFocus)
+                if (CWnd* pSite = GetSite())
+                    m_hwndFocus = pSite->GetSafeHwnd();
+            if (m_hwndFocus)
+                ::HideCaret(m_hwndFocus);
+        }
+        pMouse->SetTrack(this);
+        XTPKeyboardManager()->AddHandler(this);
+        ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+        if (bSelectFirst)
+            SetSelected(m_pControls->GetNext(-1, +1), 2);
+    }
+    else
+    {
+        m_bEnteredByMouse = FALSE;
+        pMouse->RemoveTrack(this);
+        if (CXTPKeyboardManager* pKeyboard = XTPKeyboardManagerIfMade())
+            pKeyboard->RemoveHandler(this);
+        OpenControlPopup(-1);
+        if (bSelectFirst)
+            SetSelected(-1, 0);
+        if (m_hwndFocus)
+        {
+            if (::IsWindow(m_hwndFocus))
+                ::ShowCaret(m_hwndFocus);
+            m_hwndFocus = nullptr;
+        }
+        Redraw(nullptr, TRUE);
+        if (m_hWnd && ::GetFocus() == m_hWnd)
+            if (HWND hParent = ::GetParent(m_hWnd))
+                if (HWND hNext = ::GetNextDlgTabItem(hParent, m_hWnd, FALSE))
+                    ::SetFocus(hNext);
+        m_nLockCount = 0;
+    }
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->OnTrackingModeChanged(this, nMode);
     return TRUE;
 }
 
@@ -241,12 +320,76 @@ BOOL CXTPCommandBar::SetSelected(int nSelected, int nHow)
     if (nSelected == m_nSelected)
         return FALSE;
     m_nLastSelectionMethod = nHow;
+    if (!m_hWnd)
+        return FALSE;
     if (CXTPControl* pOld = GetControl(m_nSelected))
         pOld->OnSetSelected(0);
     m_nSelected = nSelected;
-    if (CXTPControl* pNew = GetControl(nSelected))
-        pNew->OnSetSelected(nHow);
+    if (nSelected == -1)
+    {
+        KillTimer(XTP_TID_HOVER);
+        return TRUE;
+    }
+    CXTPControl* pControl = GetControl(nSelected);
+    if (!pControl)
+        return FALSE;
+    int nState = 1;
+    if (nHow)
+    {
+        EnsureVisible(pControl);
+        nState = nHow >= 2 ? nHow : 2;
+    }
+    pControl->OnSetSelected(nState);
+    if (m_nTrackingMode)
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nSelected + 1);
+    XTPMouseManager()->SetSelected(this);
+    if (!nHow && m_bOpenOnHover)
+        SetTimer(XTP_TID_HOVER, g_nXTPHoverDelay, nullptr);
     return TRUE;
+}
+
+BOOL CXTPCommandBar::LoadToolBar(UINT /*nIDResource*/, BOOL /*bLoadIcons*/)
+{
+    return FALSE;
+}
+
+BOOL CXTPCommandBar::Popup(CXTPControlPopup* /*pControlPopup*/, BOOL /*bKeyboard*/)
+{
+    return FALSE;
+}
+
+void CXTPCommandBar::EnsureVisible(CXTPControl* /*pControl*/)
+{
+}
+
+BOOL CXTPCommandBar::PtInBar(CPoint ptScreen) const
+{
+    CRect rcWindow;
+    if (!m_hWnd)
+        return FALSE;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    return rcWindow.PtInRect(ptScreen);
+}
+
+int CXTPCommandBar::HitTestBar(POINT ptScreen) const
+{
+    return PtInBar(ptScreen) ? 1 : 0;
+}
+
+BOOL CXTPCommandBar::PreviewKey(UINT /*nChar*/)
+{
+    return FALSE;
+}
+
+void CXTPCommandBar::DetachAndDestroy()
+{
+    if (m_nTrackingMode)
+        SetTrackingMode(0);
+    XTPHookManager()->RemoveAll(this);
+    XTPMouseManager()->RemoveBar(this);
+    m_pControls->RemoveAll();
+    if (m_hWnd)
+        DestroyWindow();
 }
 
 BOOL CXTPCommandBar::SetPosition(int /*nPosition*/)
@@ -269,8 +412,11 @@ void CXTPCommandBar::OnRecalcLayout()
 
 void CXTPCommandBar::OnControlSelected(int nSelected, CXTPControl* pControl)
 {
-    if (nSelected)
-        m_nLastStatusIndex = pControl ? pControl->GetIndex() : -1;
+    if (CWnd* pSite = GetSite())
+        if (pSite->GetSafeHwnd())
+            pSite->SendMessage(XTP_WM_CONTROLSELECTED,
+                               nSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
+    UpdateStatusText(nSelected, pControl);
 }
 
 BOOL CXTPCommandBar::IsAccessKeyUnderlineVisible() const
@@ -279,31 +425,44 @@ BOOL CXTPCommandBar::IsAccessKeyUnderlineVisible() const
     return pCommandBars ? pCommandBars->IsAccessKeysShown() : TRUE;
 }
 
-void CXTPCommandBar::Redraw(LPCRECT lpRect, BOOL /*bAnimate*/)
+void CXTPCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate)
 {
     if (!lpRect)
         m_dwDirty &= ~xtpDirtyRedraw;
     if (!m_hWnd || m_nRedrawLock > 0)
         return;
-    ::InvalidateRect(m_hWnd, lpRect, FALSE);
+    m_pAnimation->RedrawRect(lpRect, bAnimate);
 }
 
 void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
     CXTPPaintManager* pPaintManager = GetPaintManager();
-    pPaintManager->FillCommandBar(pDC, this);
+    FillCommandBar(pDC);
+    if ((m_dwStyle & xtpBarStyleGripper) || m_barPosition == xtpBarFloating)
+        pPaintManager->DrawCommandBarGripper(pDC, this);
+    pDC->SetBkMode(TRANSPARENT);
+    BOOL bFirst = TRUE;
     for (int i = 0; i < GetControlCount(); ++i)
     {
         CXTPControl* pControl = GetControl(i);
-        if (!pControl->IsVisible())
+        if (!pControl || !pControl->IsVisible())
             continue;
+        if (pControl->GetBeginGroup() && !bFirst)
+            pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
+        bFirst = FALSE;
         CRect rcIntersect;
         CRect rcControl = pControl->GetRect();
         if (!rcIntersect.IntersectRect(&rcClipBox, &rcControl))
             continue;
-        if (pControl->GetBeginGroup() && i > 0)
-            pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
+        CFont* pOldFont = pDC->SelectObject(pPaintManager->GetControlFont(this, FALSE));
         pControl->Draw(pDC);
+        pDC->SelectObject(pOldFont);
+        if (IsCustomizeMode() && GetCommandBars()->GetDragControl() == pControl)
+        {
+            pDC->Draw3dRect(rcControl, RGB(0, 0, 0), RGB(0, 0, 0));
+            rcControl.DeflateRect(1, 1);
+            pDC->Draw3dRect(rcControl, RGB(0, 0, 0), RGB(0, 0, 0));
+        }
     }
 }
 
@@ -324,22 +483,35 @@ void CXTPCommandBar::FillCommandBar(CDC* pDC)
     GetPaintManager()->FillCommandBar(pDC, this);
 }
 
-void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
+BOOL CXTPCommandBar::OpenControlPopup(int nIndex, BOOL bKeyboard)
 {
-}
-
-BOOL CXTPCommandBar::OpenControlPopup(int nIndex, BOOL /*bKeyboard*/)
-{
+    if (nIndex == m_nPopuped)
+        return FALSE;
     if (m_nPopuped != -1)
     {
-        if (CXTPControl* pOpen = GetControl(m_nPopuped))
-            pOpen->SetPopupOpen(FALSE);
+        CXTPControl* pOpen = GetControl(m_nPopuped);
         m_nPopuped = -1;
+        if (pOpen)
+            pOpen->SetPopupOpen(FALSE);
     }
+    if (nIndex == -1)
+        return TRUE;
     CXTPControl* pControl = GetControl(nIndex);
-    if (!pControl || !pControl->GetEnabled() || !pControl->SetPopupOpen(TRUE))
+    if (!pControl || !pControl->GetEnabled())
         return FALSE;
     m_nPopuped = nIndex;
+    SetTrackingMode(2, FALSE, bKeyboard);
+    SetSelected(nIndex, bKeyboard);
+    // The control may have gone with the selection's side effects.
+    if (GetControl(nIndex) != pControl || !pControl->SetPopupOpen(TRUE))
+    {
+        if (m_nPopuped == nIndex)
+            m_nPopuped = -1;
+        return FALSE;
+    }
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay && m_hWnd)
+        SetTimer(XTP_TID_EXPANDED_POPUP, g_nXTPExpandDelay, nullptr);
     return TRUE;
 }
 

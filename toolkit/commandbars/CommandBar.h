@@ -3,21 +3,33 @@
 // controls, knows its owning command bars, its paint and image managers and
 // its site, and offers the sizes its controls are laid out with.
 //
-// This file holds the bar's data and the accessors controls and painters
-// use; the window behaviour (tracking, keys, hover, customize drops) is
-// added by the bar classes that build on it.
+// The window behaviour is spread over a few files by concern:
+// CommandBar.cpp the data, selection and tracking mode; CommandBarWnd.cpp the
+// window messages (paint, mouse, timers, help); CommandBarKeys.cpp the
+// keyboard navigation of tracking mode; CommandBarUpdate.cpp the idle update
+// of the controls, the status text and the menu converter.
+//
+// Tracking mode: 0 the bar is idle; 1 the keyboard moves its selection
+// (entered by Alt or F10 on a menu bar, or by Ctrl+Tab); 2 a popup of one of
+// its controls is open. While tracking, the bar is a handler of the thread's
+// keyboard manager and gets every key before any window does.
 #pragma once
 
 #include "framework/core/String.h"
 #include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/HookManagerHookAble.h"
 
 class CDC;
+class CMenu;
+class CXTPCommandBarAnimation;
 class CXTPCommandBars;
 class CXTPControl;
+class CXTPControlPopup;
 class CXTPControls;
 class CXTPImageManager;
 class CXTPPaintManager;
 class CXTPPropExchange;
+class CXTPToolTipContext;
 
 // Bar types.
 enum XTPBarType
@@ -58,15 +70,53 @@ const DWORD xtpFlagShrinkByStyle = 0x200000;
 // Bar style bit: the bar shows a gripper.
 const DWORD xtpBarStyleGripper = 0x400000;
 
+// Actions of the keyboard navigation (ProcessSpecialKey).
+enum XTPSpecialKey
+{
+    xtpKeyNext = 1,
+    xtpKeyPrev = 2,
+    xtpKeyBack = 3,     // collapse: close the open popup, or up on a vertical bar
+    xtpKeyPopup = 4,    // expand: open the selected control's popup
+    xtpKeyEscape = 5,
+    xtpKeyReturn = 6,
+    xtpKeyHome = 7,
+    xtpKeyEnd = 8,
+};
+
+// Private messages a bar sends to its site window.
+const UINT XTP_WM_CONTROLSELECTED = 10326;   // wParam: the selected control or 0
+const UINT XTP_WM_TRACKINGMODE = 10328;      // wParam: the menu bar entering tracking
+const UINT XTP_WM_CONTROLRBUTTONUP = 10329;  // wParam: POINT* (client), lParam: the control
+const UINT XTP_WM_BARKEYDOWN = 10330;        // wParam: XTP_BARKEYDOWN*, lParam: the bar
+
+// The key record of XTP_WM_BARKEYDOWN.
+struct XTP_BARKEYDOWN
+{
+    UINT nChar;
+    LPARAM lKeyData;
+};
+
+// Timers of the bar window.
+const UINT_PTR XTP_TID_HOVER = 112223;
+const UINT_PTR XTP_TID_EXPANDED_POPUP = 112224;
+// The process-wide hover and expand delays (ms).
+extern UINT g_nXTPHoverDelay;
+extern UINT g_nXTPExpandDelay;
+
 BOOL IsVerticalLayoutPosition(int nPosition);
 BOOL IsVerticalDockPosition(int nPosition);
 
-class CXTPCommandBar : public CWnd
+class CXTPCommandBar : public CWnd, public CXTPHookManagerHookAble
 {
     DECLARE_DYNCREATE(CXTPCommandBar)
 public:
     CXTPCommandBar();
     ~CXTPCommandBar() override;
+
+    // The redraw animation (also the bar's paint buffer) and the tooltip
+    // context the bar relays its messages to (null without command bars).
+    CXTPCommandBarAnimation* GetAnimation() const { return m_pAnimation; }
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
 
     // Controls.
     CXTPControls* GetControls() const { return m_pControls; }
@@ -135,8 +185,20 @@ public:
     void SetReturnCommand(BOOL bReturn) { m_bReturnCmd = bReturn; m_nReturnCmd = 0; }
     int GetReturnedCommand() const { return m_nReturnCmd; }
     void SetReturnedCommand(int nCommand) { m_nReturnCmd = nCommand; }
-    BOOL IsAnimationEnabled() const { return m_bAnimation; }
+    BOOL IsAnimationEnabled() const;
+    BOOL GetAnimationEnabled() const { return IsAnimationEnabled(); }
     void EnableAnimation(BOOL bEnable);
+    void SetAnimationFlags(DWORD dwFlags);
+    // Raised by the mouse manager around other modal loops: while above 0
+    // the bar ignores keys, hover timers and popup mouse moves.
+    void SetLockCount(int nLock) { m_nLockCount = nLock > 0 ? nLock : 0; }
+    void LockTracking(BOOL bLock) { SetLockCount(m_nLockCount + (bLock ? 1 : -1)); }
+    BOOL IsIgnoringLock() const { return m_bIgnoreLock; }
+    BOOL IsOpenOnHover() const { return m_bOpenOnHover; }
+    void SetOpenOnHover(BOOL bOpen) { m_bOpenOnHover = bOpen; }
+    BOOL IsEnteredByMouse() const { return m_bEnteredByMouse; }
+    int GetLastSelectionMethod() const { return m_nLastSelectionMethod; }
+    void LockRedraw(BOOL bLock) { m_nRedrawLock += bLock ? 1 : (m_nRedrawLock > 0 ? -1 : 0); }
     // Sets the layout-dirty bit and forgets selection and open popup.
     void ResetSelection();
     // Marks the layout for recalculation in the idle pass.
@@ -158,6 +220,13 @@ public:
     virtual void DelayRedraw();
     virtual BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE);
     virtual BOOL SetSelected(int nSelected, int nHow = 1);
+    // Converts a menu into controls (the old ones removed first on request);
+    // FALSE when the handle is no menu.
+    virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
+    // Loads a toolbar resource; the toolbar family reads it.
+    virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
+    // Opens the bar as the popup of the control; popup bars do it.
+    virtual BOOL Popup(CXTPControlPopup* pControlPopup, BOOL bKeyboard = FALSE);
     virtual BOOL SetPosition(int nPosition);
     virtual BOOL IsVisible() const;
     virtual void SetVisible(BOOL bVisible);
@@ -176,9 +245,28 @@ public:
     virtual void Redraw(LPCRECT lpRect = nullptr, BOOL bAnimate = FALSE);
     virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    // Shows the whole personalised menu (popup bars); the open popup's
+    // control asks it after the expand delay.
+    virtual void ExpandBar() {}
+    // Scrolls the control into view (bars that scroll).
+    virtual void EnsureVisible(CXTPControl* pControl);
+    // A key going down while the bar tracks: hookHandled, or hookPassOn to
+    // let the window under it have the key.
+    virtual int OnHookKeyDown(UINT nChar, LPARAM lParam);
+    virtual BOOL ProcessSpecialKey(XTPSpecialKey key);
     virtual void OnControlsChanged();
+    // The screen point is in the bar (its window rectangle).
+    virtual BOOL PtInBar(CPoint ptScreen) const;
+    // For the mouse manager: 1 inside the bar, -2 not the bar's, 0 outside.
+    virtual int HitTestBar(POINT ptScreen) const;
     virtual void FillCommandBar(CDC* pDC);
+    // Leaves tracking, unhooks the bar, removes its controls and destroys
+    // the window.
+    virtual void DetachAndDestroy();
     virtual void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // TRUE when the bar takes the key before anything else (the menu bar
+    // asks it about Alt).
+    virtual BOOL PreviewKey(UINT nChar);
     // Closes the open control popup and opens the one at the index (-1 only closes).
     virtual BOOL OpenControlPopup(int nIndex, BOOL bKeyboard = FALSE);
     // A floating bar measures itself again; a docked one has the frame laid out.
@@ -187,7 +275,50 @@ public:
     virtual CXTPCommandBar* Clone(BOOL bRecursive);
     virtual void DoPropExchange(CXTPPropExchange* pPX);
 
+    // The index of the control the access letter selects, -1 when none;
+    // bAmbiguous tells whether another control has the same letter.
+    int FindAccessKey(UINT nChar, BOOL& bAmbiguous) const;
+    // The control the tooltip shows for: its id, or -1.
+    INT_PTR HitTestToolTip(CPoint point, TOOLINFOA* pTI) const;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+    // Keys of the keyboard manager reach the bar here.
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                      LRESULT& lResult) override;
+
 protected:
+    // Registers the class (default procedure, arrow cursor) and creates
+    // the bar's window on it.
+    BOOL CreateBarWindow(LPCSTR lpszClassName, UINT nClassStyle, DWORD dwExStyle, DWORD dwStyle,
+                         const CRect& rect, CWnd* pParent, UINT nID = 0);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Site frame in help mode (Shift+F1).
+    BOOL IsHelpMode() const;
+    // Moves the selection along rows (popup toolbars, floating bars).
+    BOOL ProcessRowKey(BOOL bDown);
+    // Sends the status text and help id of a (de)selected control.
+    void UpdateStatusText(int nSelected, CXTPControl* pControl);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnPrint(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    DECLARE_MESSAGE_MAP()
+
     BOOL m_bHideCaret;
     int m_nMRUWidth;
     int m_nSelected;
@@ -225,7 +356,8 @@ protected:
     BOOL m_bOpenOnHover;
     CXTPPaintManager* m_pPaintManager;
     CXTPImageManager* m_pImageManager;
-    BOOL m_bAnimation;
+    CXTPToolTipContext* m_pToolTipContext;
+    CXTPCommandBarAnimation* m_pAnimation;
     int m_nLastStatusIndex;
     int m_nLastSelected;
     BOOL m_bDoubleGripper;

@@ -1,11 +1,14 @@
 #include "toolkit/commandbars/CommandBars.h"
 
+#include "framework/ui/FrameWnd.h"
 #include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlAction.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/extras/ToolTipContext.h"
 
 IMPLEMENT_DYNAMIC(CXTPCommandBarsOptions, CCmdTarget)
 IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
@@ -27,13 +30,16 @@ CXTPCommandBars::CXTPCommandBars()
       m_pDragSelected(nullptr), m_bCustomizeMode(FALSE), m_bCustomizableControls(FALSE),
       m_nIDMenu(0), m_pOptions(new CXTPCommandBarsOptions(this)), m_pSite(nullptr),
       m_bKeyboardCuesVisible(TRUE), m_pActions(new CXTPControlActions(this)),
-      m_bEnableActions(TRUE), m_bLockLayout(FALSE), m_bRightToLeft(FALSE)
+      m_bEnableActions(TRUE), m_bLockLayout(FALSE), m_bRightToLeft(FALSE),
+      m_bCustomizable(TRUE), m_bAccessKeyTracking(FALSE), m_nHelpId(0), m_pToolTipContext(new CXTPToolTipContext)
 {
+    m_pToolTipContext->ModifyTipStyle(2, 0);
 }
 
 CXTPCommandBars::~CXTPCommandBars()
 {
     SetDragControl(nullptr);
+    m_pToolTipContext->InternalRelease();
     m_pActions->RemoveAll();
     m_pActions->InternalRelease();
     m_pOptions->InternalRelease();
@@ -158,4 +164,34 @@ void CXTPCommandBars::SetCommandUsed(UINT nId)
 
 void CXTPCommandBars::CloseAllPopups()
 {
+    XTPMouseManager()->SendTrackLost();
+}
+
+void CXTPCommandBars::OnTrackingModeChanged(CXTPCommandBar* /*pBar*/, int nMode)
+{
+    // Underlines shown for the keyboard go when the last bar stops tracking.
+    if (!nMode && m_bAccessKeyTracking && XTPMouseManager()->GetTrackCount() == 0)
+        m_bKeyboardCuesVisible = FALSE;
+}
+
+void CXTPCommandBars::RecalcFrameLayout(BOOL bDelay)
+{
+    if (m_bLockLayout || !m_pSite || !m_pSite->GetSafeHwnd()
+        || !m_pSite->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        return;
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(m_pSite);
+    if (bDelay)
+        pFrame->DelayRecalcLayout(FALSE);
+    else
+        pFrame->RecalcLayout(FALSE);
+}
+
+BOOL CXTPCommandBars::ActivateBar(CXTPCommandBar* /*pBar*/, int /*nStep*/)
+{
+    return FALSE;
+}
+
+BOOL CXTPCommandBars::HandleAccessKey(CXTPCommandBar* /*pBar*/, UINT /*nChar*/)
+{
+    return FALSE;
 }

@@ -18,6 +18,7 @@ class CXTPControlActions;
 class CXTPImageManager;
 class CXTPPaintManager;
 class CXTPPropExchange;
+class CXTPToolTipContext;
 
 // The command id of the customize command.
 const UINT XTP_ID_CUSTOMIZE = 35001;
@@ -113,12 +114,38 @@ public:
     // Access keys shown on the bars now.
     BOOL IsAccessKeysShown() const { return m_bKeyboardCuesVisible; }
     void ShowAccessKeyUnderlines(BOOL bShow) { m_bKeyboardCuesVisible = bShow; }
+    // Underlines follow the keyboard: shown by Alt, hidden when tracking ends.
+    BOOL IsAccessKeyTracking() const { return m_bAccessKeyTracking; }
+    void SetAccessKeyTracking(BOOL bTracking) { m_bAccessKeyTracking = bTracking; }
 
     // Hidden and used commands of the personalised menus.
     virtual BOOL IsCommandHidden(UINT nId);
     virtual BOOL IsControlHidden(CXTPControl* pControl);
     void SetCommandUsed(UINT nId);
     void HideCommand(UINT nId) { m_pOptions->m_mapHiddenCommands.SetAt(nId, TRUE); }
+
+    // Customizing is allowed (the user may switch customize mode on).
+    BOOL IsCustomizable() const { return m_bCustomizable; }
+    void EnableCustomization(BOOL bEnable) { m_bCustomizable = bEnable; }
+    // The tooltip context every bar relays its messages to.
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
+    // The help id of the selected control (0: none).
+    int GetHelpId() const { return m_nHelpId; }
+    void SetHelpId(int nHelpId) { m_nHelpId = nHelpId; }
+    // The document-template id the controls' template sets are tested
+    // against (0: none).
+    virtual UINT GetActiveDocTemplate() { return 0; }
+    // A bar entered or left tracking mode; the underlines follow.
+    virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int nMode);
+    // Lays the frame out again (at once, or at the next idle time).
+    virtual void RecalcFrameLayout(BOOL bDelay = FALSE);
+
+    // Moves keyboard tracking from the bar to the next (nStep 1) or previous
+    // (-1) visible toolbar; FALSE when there is none to move to.
+    virtual BOOL ActivateBar(CXTPCommandBar* pBar, int nStep);
+    // A letter pressed while a toolbar tracks: the access keys of the other
+    // bars get it first. TRUE when one took it.
+    virtual BOOL HandleAccessKey(CXTPCommandBar* pBar, UINT nChar);
 
     // Ends the tracking of every open popup.
     virtual void CloseAllPopups();
@@ -141,4 +168,8 @@ private:
     BOOL m_bEnableActions;
     BOOL m_bLockLayout;
     BOOL m_bRightToLeft;
+    BOOL m_bCustomizable;
+    BOOL m_bAccessKeyTracking;
+    int m_nHelpId;
+    CXTPToolTipContext* m_pToolTipContext;
 };

@@ -1,11 +1,24 @@
 #include "toolkit/commandbars/MouseManager.h"
 
 #include "framework/core/Module.h"
+#include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/KeyboardManager.h"
+
+#include <vector>
 
 namespace {
 
 const UINT kMouseLeaveInterval = 50;
+
+int LinkLockCount(void* pContext)
+{
+    return static_cast<CXTPMouseManager*>(pContext)->GetLockCount();
+}
+
+void LinkSendTrackLost(void* pContext)
+{
+    static_cast<CXTPMouseManager*>(pContext)->SendTrackLost();
+}
 
 } // namespace
 
@@ -14,11 +27,16 @@ CXTPMouseManager::CXTPMouseManager()
     , m_bSwallowButtonUp(FALSE)
     , m_hHookMouse(::SetWindowsHookExA(WH_MOUSE, &MouseProc, nullptr, ::GetCurrentThreadId()))
     , m_hWndLeaveTrack(nullptr)
+    , m_pSelected(nullptr)
 {
+    const CXTPKeyboardManager::TrackingLink link = {&LinkLockCount, &LinkSendTrackLost, this};
+    XTPKeyboardManager()->SetTrackingLink(&link);
 }
 
 CXTPMouseManager::~CXTPMouseManager()
 {
+    if (CXTPKeyboardManager* pKeyboard = XTPKeyboardManagerIfMade())
+        pKeyboard->SetTrackingLink(nullptr);
     if (m_hHookMouse)
         ::UnhookWindowsHookEx(m_hHookMouse);
     if (m_hWndLeaveTrack && ::IsWindow(m_hWndLeaveTrack))
@@ -61,6 +79,74 @@ BOOL CXTPMouseManager::IsTrustedPoint(POINT ptScreen) const
             return TRUE;
     }
     return FALSE;
+}
+
+void CXTPMouseManager::SetTrack(CXTPCommandBar* pBar)
+{
+    if (m_arrTracked.IsEmpty() && m_pSelected && m_pSelected != pBar)
+    {
+        CXTPCommandBar* pHot = m_pSelected;
+        m_pSelected = nullptr;
+        pHot->SetSelected(-1, 0);
+    }
+    if (!IsTracked(pBar))
+        m_arrTracked.Add(pBar);
+}
+
+void CXTPMouseManager::RemoveTrack(CXTPCommandBar* pBar)
+{
+    for (INT_PTR i = 0; i < m_arrTracked.GetSize(); ++i)
+    {
+        if (m_arrTracked[i] == pBar)
+        {
+            m_arrTracked.RemoveAt(i);
+            if (m_arrTracked.IsEmpty())
+            {
+                POINT pt = {};
+                if (::GetCursorPos(&pt))
+                    ::SetCursorPos(pt.x, pt.y);
+            }
+            break;
+        }
+    }
+    m_bSwallowButtonUp = FALSE;
+}
+
+BOOL CXTPMouseManager::IsTracked(const CXTPCommandBar* pBar) const
+{
+    for (INT_PTR i = 0; i < m_arrTracked.GetSize(); ++i)
+        if (m_arrTracked[i] == pBar)
+            return TRUE;
+    return FALSE;
+}
+
+void CXTPMouseManager::SendTrackLost()
+{
+    // Bounded by the bars tracked now: a bar that stays in the list after
+    // leaving tracking is dropped rather than asked again for ever.
+    while (!m_arrTracked.IsEmpty())
+    {
+        CXTPCommandBar* pBar = m_arrTracked[0];
+        pBar->SetTrackingMode(0);
+        if (!m_arrTracked.IsEmpty() && m_arrTracked[0] == pBar)
+            m_arrTracked.RemoveAt(0);
+    }
+}
+
+BOOL CXTPMouseManager::IsTrackingBlocked(const CXTPCommandBar* pBar) const
+{
+    if (m_arrTracked.IsEmpty())
+        return FALSE;
+    return !pBar || pBar->GetLockCount() > 0 || !IsTracked(pBar);
+}
+
+void CXTPMouseManager::RemoveBar(CXTPCommandBar* pBar)
+{
+    if (m_pSelected == pBar)
+        m_pSelected = nullptr;
+    for (INT_PTR i = m_arrTracked.GetSize() - 1; i >= 0; --i)
+        if (m_arrTracked[i] == pBar)
+            m_arrTracked.RemoveAt(i);
 }
 
 void CXTPMouseManager::TrackMouseLeave(HWND hWnd)

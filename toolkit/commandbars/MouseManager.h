@@ -3,13 +3,15 @@
 // loops, the trusted windows (clicks in them do not end popup tracking),
 // the flag that swallows the left button-up after a popup starts tracking,
 // the thread's mouse hook, and the mouse-leave watch (a 50 ms timer that
-// posts WM_MOUSELEAVE when the cursor has left the watched window). The
-// list of tracked popup bars and what the hook does with them come with
-// the bars.
+// posts WM_MOUSELEAVE when the cursor has left the watched window), the
+// bars being tracked (in the order they started) and the hot bar, the one
+// bar of the thread that shows a selected control.
 #pragma once
 
 #include "framework/core/Array.h"
 #include "framework/core/ProcessLocal.h"
+
+class CXTPCommandBar;
 
 class CXTPMouseManager : public CNoTrackObject
 {
@@ -17,7 +19,8 @@ public:
     // The id of the mouse-leave timer.
     enum { idMouseLeaveTimer = 113341 };
 
-    // Installs the thread's mouse hook.
+    // Installs the thread's mouse hook and links the keyboard manager's Alt
+    // and deactivation handling to the tracked bars.
     CXTPMouseManager();
     // Removes the hook and stops the mouse-leave watch.
     ~CXTPMouseManager() override;
@@ -44,6 +47,25 @@ public:
     void TrackMouseLeave(HWND hWnd);
     HWND GetMouseLeaveWindow() const { return m_hWndLeaveTrack; }
 
+    // The tracked bars. The first bar to be tracked clears the selection
+    // of the hot bar when that is another bar; the last one out posts a
+    // fresh mouse move (the cursor set to where it is).
+    void SetTrack(CXTPCommandBar* pBar);
+    void RemoveTrack(CXTPCommandBar* pBar);
+    BOOL IsTracked(const CXTPCommandBar* pBar) const;
+    INT_PTR GetTrackCount() const { return m_arrTracked.GetSize(); }
+    CXTPCommandBar* GetTrackAt(INT_PTR nIndex) const { return m_arrTracked[nIndex]; }
+    // Every tracked bar leaves tracking, the first one first; a bar that
+    // does not remove itself is dropped.
+    void SendTrackLost();
+    // TRUE while bars are tracked and the bar is null, locked or not tracked.
+    BOOL IsTrackingBlocked(const CXTPCommandBar* pBar) const;
+    // The bar with the hot control (null: none).
+    void SetSelected(CXTPCommandBar* pBar) { m_pSelected = pBar; }
+    CXTPCommandBar* GetSelected() const { return m_pSelected; }
+    // A bar going away forgets itself.
+    void RemoveBar(CXTPCommandBar* pBar);
+
     // The hook and timer procedures, called by the system for this thread.
     static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
     static VOID CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent,
@@ -58,6 +80,8 @@ private:
     HHOOK m_hHookMouse;
     HWND m_hWndLeaveTrack;
     CArray<HWND, HWND> m_arrTrusted;
+    CArray<CXTPCommandBar*, CXTPCommandBar*> m_arrTracked;
+    CXTPCommandBar* m_pSelected;
 };
 
 // The calling thread's mouse manager, made on first use.
