@@ -499,14 +499,23 @@ BOOL CXTPCommandBar::OpenControlPopup(int nIndex, BOOL bKeyboard)
     CXTPControl* pControl = GetControl(nIndex);
     if (!pControl || !pControl->GetEnabled())
         return FALSE;
-    m_nPopuped = nIndex;
+    // Selected before the popup index is set: a keyboard selection makes
+    // the control close the bar's open popup, which would be this one.
+    const int nOldMode = m_nTrackingMode;
     SetTrackingMode(2, FALSE, bKeyboard);
     SetSelected(nIndex, bKeyboard);
-    // The control may have gone with the selection's side effects.
+    m_nPopuped = nIndex;
+    // The control may have gone with the selection's side effects. A control
+    // that opens nothing leaves the bar in the mode it had, not in menu mode
+    // without a menu.
     if (GetControl(nIndex) != pControl || !pControl->SetPopupOpen(TRUE))
     {
         if (m_nPopuped == nIndex)
             m_nPopuped = -1;
+        if (nOldMode)
+            m_nTrackingMode = nOldMode;
+        else
+            SetTrackingMode(0, FALSE);
         return FALSE;
     }
     CXTPCommandBars* pCommandBars = GetCommandBars();
