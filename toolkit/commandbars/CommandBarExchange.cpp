@@ -3,6 +3,7 @@
 // classes add their keys after that.
 #include "toolkit/commandbars/CommandBar.h"
 
+#include "toolkit/commandbars/Animation.h"
 #include "toolkit/commandbars/CommandBarsState.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/Controls.h"
@@ -23,7 +24,7 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
     ExchangeIntProperty(pPX, "MRUWidth", m_nMRUWidth, 0);
     if (nSchema > 2)
         ExchangeSizeProperty(pPX, "IconSize", m_szIcons, CSize(0, 0));
-    BOOL bAnimation = m_bAnimation;
+    BOOL bAnimation = IsAnimationEnabled();
     if (nSchema > 17)
     {
         ExchangeSizeProperty(pPX, "ButtonSize", m_szButtons, CSize(0, 0));
@@ -50,5 +51,5 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
     }
 
     if (pPX->IsLoading() && nSchema > 17)
-        m_bAnimation = bAnimation;
+        m_pAnimation->EnableAnimation(bAnimation);
 }
