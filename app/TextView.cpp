@@ -189,13 +189,16 @@ void GetRichTextBytes(CRichEditView* pView, BYTE** ppBuffer, DWORD* pnLength)
     }
     const DWORD nLength = static_cast<DWORD>(file.GetLength());
     BYTE* pData = file.Detach();
-    if (nLength > 0)
+    if (nLength == 0)
     {
-        *ppBuffer = static_cast<BYTE*>(malloc(nLength));
-        memcpy(*ppBuffer, pData, nLength);
-        *pnLength = nLength;
+        free(pData);
+        return;
     }
-    free(pData);
+    // The file's own block, cut to the text's length: no second copy of a
+    // large note has to find memory.
+    auto* pExact = static_cast<BYTE*>(realloc(pData, nLength));
+    *ppBuffer = pExact != nullptr ? pExact : pData;
+    *pnLength = nLength;
 }
 
 // ---- word wrap ------------------------------------------------------------
