@@ -8,6 +8,7 @@
 #include "framework/ui/Dc.h"
 #include "toolkit/draw/ToolkitClock.h"
 #include "toolkit/extras/TabNavigateButton.h"
+#include "toolkit/extras/ToolTipContext.h"
 
 #include <gtest/gtest.h>
 
@@ -423,4 +424,86 @@ TEST_F(TabManagerTest, ArrowScrollsOneStepPerTwentyMillisecondsHeld)
     MSG msg;
     EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     XTPSetToolkitClock(previous);
+}
+
+TEST_F(TabManagerTest, ToolHitTestFollowsTheTooltipMode)
+{
+    m_strip.SetLayoutRect(CRect(0, 0, 120, 60));
+    for (int i = 0; i < 6; ++i)
+        m_strip.AddTab("Registerkarte mit langem Namen");
+    m_strip.AddTab("K");
+    Tabs().GetItem(0)->SetTooltip("Erste Karte");
+    CXTPTabPaintManager* pPaint = m_strip.m_pPaintManager;
+    pPaint->SetLayoutMode(xtpTabLayoutSizeToFit);
+    ASSERT_TRUE(Tabs().GetItem(0)->IsTruncated());
+    CPoint pt0;
+    const struct { int nMode; BOOL bTruncated; INT_PTR nExpected; } cases[] = {
+        {2, TRUE, 0}, {1, TRUE, 0}, {0, TRUE, -1}, {2, FALSE, -1}, {1, FALSE, 0},
+    };
+    for (const auto& c : cases)
+    {
+        pPaint->SetToolTipBehaviour(c.nMode);
+        pPaint->SetLayoutMode(c.bTruncated ? xtpTabLayoutSizeToFit : xtpTabLayoutAutoSize);
+        Tabs().SetScrollOffset(0);
+        // Near the tab's start: a long tab runs on under the arrows.
+        pt0 = CPoint(Tabs().GetItem(0)->GetRect().left + 5, Tabs().GetItem(0)->GetRect().CenterPoint().y);
+        TOOLINFOA ti = {};
+        ti.cbSize = CXTPToolTipContext::TOOLINFO_SIZE;
+        EXPECT_EQ(c.nExpected, Tabs().PerformToolHitTest(nullptr, pt0, &ti))
+            << c.nMode << " " << c.bTruncated;
+        if (c.nExpected == 0)
+        {
+            EXPECT_STREQ("Erste Karte", ti.lpszText);
+            EXPECT_EQ(Tabs().GetItem(0)->GetRect(), CRect(ti.rect));
+        }
+        CXTPToolTipContext::FreeToolInfoCopies(&ti);
+    }
+    // A tab without a tooltip text offers none.
+    pPaint->SetToolTipBehaviour(1);
+    EXPECT_EQ(-1, Tabs().PerformToolHitTest(nullptr, Tabs().GetItem(1)->GetRect().CenterPoint(), nullptr));
+
+    // Navigate buttons: their index, once they have a text (the program
+    // has none for them).
+    pPaint->SetLayoutMode(xtpTabLayoutAutoSize);
+    CXTPTabManagerNavigateButton* pRight = Tabs().FindNavigateButton(xtpTabNavigateButtonRight);
+    ASSERT_TRUE(pRight->IsVisible());
+    CPoint ptRight = pRight->GetRect().CenterPoint();
+    int nIndex = -1;
+    EXPECT_EQ(pRight, Tabs().HitTestNavigateButton(ptRight, &nIndex));
+    EXPECT_EQ(1, nIndex);
+    EXPECT_EQ(nullptr, Tabs().HitTest(ptRight));
+    EXPECT_TRUE(pRight->GetTooltip().IsEmpty());
+    EXPECT_EQ(-1, Tabs().PerformToolHitTest(nullptr, ptRight, nullptr));
+    pRight->SetTooltip("Weiter");
+    TOOLINFOA ti = {};
+    ti.cbSize = CXTPToolTipContext::TOOLINFO_SIZE;
+    EXPECT_EQ(1, Tabs().PerformToolHitTest(nullptr, ptRight, &ti));
+    EXPECT_STREQ("Weiter", ti.lpszText);
+    CXTPToolTipContext::FreeToolInfoCopies(&ti);
+    // Disabled: no tip.
+    CXTPTabManagerNavigateButton* pLeft = Tabs().FindNavigateButton(xtpTabNavigateButtonLeft);
+    pLeft->SetTooltip("Zurück");
+    ASSERT_FALSE(pLeft->IsEnabled());
+    EXPECT_EQ(-1, Tabs().PerformToolHitTest(nullptr, pLeft->GetRect().CenterPoint(), nullptr));
+}
+
+TEST_F(TabManagerTest, PaintManagerForgetsDestroyedStrips)
+{
+    CXTPTabPaintManager* pShared = new CXTPTabPaintManager();
+    {
+        CTestTabStrip other;
+        pShared->AddAtom(&other);
+        int nBefore = other.m_nRepositions;
+        pShared->SetPosition(xtpTabPositionBottom);
+        EXPECT_EQ(nBefore + 1, other.m_nRepositions);
+    }
+    // The strip is gone; telling the paint manager's atoms must not reach it.
+    pShared->SetPosition(xtpTabPositionLeft);
+    pShared->SetAppearance(3);
+    // And a strip outlives a paint manager it was attached to.
+    CXTPTabPaintManager* pShortLived = new CXTPTabPaintManager();
+    pShortLived->AddAtom(&m_strip);
+    pShortLived->InternalRelease();
+    m_strip.m_pPaintManager->SetPosition(xtpTabPositionRight);
+    pShared->InternalRelease();
 }

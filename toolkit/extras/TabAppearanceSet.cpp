@@ -173,7 +173,7 @@ void CXTPTabPaintManager::CAppearanceSet::DrawFrame(CDC* pDC, CRect rc, int nKin
         if (nKind == 1)
             rc.InflateRect(2, 2);
         else if (nKind == 2 || nKind == 3)
-            pDC->FillSolidRect(rc, Resolve(pColorSet->m_clrHeaderFace.clrLight));
+            XTPTabFillSolidRect(pDC, rc, Resolve(pColorSet->m_clrHeaderFace.clrLight));
         return;
     }
     switch (nKind)
@@ -183,8 +183,8 @@ void CXTPTabPaintManager::CAppearanceSet::DrawFrame(CDC* pDC, CRect rc, int nKin
         CRect rcInner = rc;
         rcInner.DeflateRect(1, 1);
         COLORREF clrFace = Resolve(COLOR_3DFACE);
-        pDC->Draw3dRect(rcInner, clrFace, clrFace);
-        pDC->Draw3dRect(rc, clrBorder, clrBorder);
+        XTPTabDraw3dRect(pDC, rcInner, clrFace, clrFace);
+        XTPTabDraw3dRect(pDC, rc, clrBorder, clrBorder);
         break;
     }
     case 1:
@@ -192,11 +192,11 @@ void CXTPTabPaintManager::CAppearanceSet::DrawFrame(CDC* pDC, CRect rc, int nKin
         break;
     case 2:
     case 3:
-        pDC->FillSolidRect(rc, Resolve(pColorSet->m_clrHeaderFace.clrLight));
+        XTPTabFillSolidRect(pDC, rc, Resolve(pColorSet->m_clrHeaderFace.clrLight));
         if (nKind == 2)
-            pDC->FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), clrBorder);
+            XTPTabFillSolidRect(pDC, rc.right - 1, rc.top, 1, rc.Height(), clrBorder);
         else
-            pDC->FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, clrBorder);
+            XTPTabFillSolidRect(pDC, rc.left, rc.bottom - 1, rc.Width(), 1, clrBorder);
         break;
     }
 }
@@ -234,10 +234,10 @@ void CXTPTabPaintManager::CAppearanceSet::DrawSingleLineBorder(CDC* pDC, CRect r
         return;
     switch (nSide)
     {
-    case xtpTabPositionLeft: pDC->FillSolidRect(rc.left, rc.top, 1, rc.Height(), clr); break;
-    case xtpTabPositionBottom: pDC->FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, clr); break;
-    case xtpTabPositionRight: pDC->FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), clr); break;
-    default: pDC->FillSolidRect(rc.left, rc.top, rc.Width(), 1, clr); break;
+    case xtpTabPositionLeft: XTPTabFillSolidRect(pDC, rc.left, rc.top, 1, rc.Height(), clr); break;
+    case xtpTabPositionBottom: XTPTabFillSolidRect(pDC, rc.left, rc.bottom - 1, rc.Width(), 1, clr); break;
+    case xtpTabPositionRight: XTPTabFillSolidRect(pDC, rc.right - 1, rc.top, 1, rc.Height(), clr); break;
+    default: XTPTabFillSolidRect(pDC, rc.left, rc.top, rc.Width(), 1, clr); break;
     }
 }
 
@@ -316,7 +316,7 @@ void CXTPTabPaintManager::CAppearanceSet::FrameClient(CDC* pDC, CRect rcClient,
     if (nFrame == 0)
     {
         if (clrTopLeft != static_cast<COLORREF>(-1) && clrBottomRight != static_cast<COLORREF>(-1))
-            pDC->Draw3dRect(rcClient, clrTopLeft, clrBottomRight);
+            XTPTabDraw3dRect(pDC, rcClient, clrTopLeft, clrBottomRight);
     }
     else if (nFrame == 1)
     {
@@ -372,7 +372,7 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPage::FillClient(CXTPTabManager*
     {
         pColorSet->FillClient(pDC, rcClient, pTabManager);
         if (clrLight != static_cast<COLORREF>(-1) && clrDark != static_cast<COLORREF>(-1))
-            pDC->Draw3dRect(rcClient, clrLight, clrDark);
+            XTPTabDraw3dRect(pDC, rcClient, clrLight, clrDark);
         Line(pDC, rcClient.left + 1, rcClient.bottom - 2, rcClient.right - 1, rcClient.bottom - 2,
              clrShadow);
         Line(pDC, rcClient.right - 2, rcClient.top + 1, rcClient.right - 2, rcClient.bottom - 1,

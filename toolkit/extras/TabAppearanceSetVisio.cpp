@@ -115,14 +115,14 @@ void CXTPTabPaintManager::CAppearanceSetVisio::DrawTabControl(CXTPTabManager* pT
                                                               CDC* pDC, CRect rcControl)
 {
     CColorSet* pColorSet = GetColorSet();
-    pDC->FillSolidRect(rcControl, Resolve(pColorSet->m_clrControlFace));
+    XTPTabFillSolidRect(pDC, rcControl, Resolve(pColorSet->m_clrControlFace));
     DeflateRectByPosition(rcControl, m_pPaintManager->GetControlMargin(), GetPosition());
     pDC->SetBkMode(TRANSPARENT);
     int nSaved = pDC->SaveDC();
     pDC->IntersectClipRect(rcControl);
     COLORREF clrBorder = Resolve(pColorSet->m_clrFrameBorder);
     if (m_pPaintManager->GetClientFrame() != 2)
-        pDC->Draw3dRect(rcControl, clrBorder, clrBorder);
+        XTPTabDraw3dRect(pDC, rcControl, clrBorder, clrBorder);
     else if (pTabManager->GetItemCount() > 0)
         DrawSingleLineBorder(pDC, rcControl, xtpTabPositionTop, clrBorder);
     for (int i = pTabManager->GetItemCount() - 1; i >= 0; --i)
@@ -141,11 +141,11 @@ void CXTPTabPaintManager::CAppearanceSetVisio::DrawSingleButton(CDC* pDC, CXTPTa
     CColorSet* pColorSet = GetColorSet();
     CRect rc = pItem->GetRect();
     pColorSet->FillItem(pDC, rc, pItem);
-    pDC->Draw3dRect(rc, Resolve(pColorSet->m_clrFrameHighlight),
+    XTPTabDraw3dRect(pDC, rc, Resolve(pColorSet->m_clrFrameHighlight),
                     Resolve(pColorSet->m_clrFrameBorder));
     COLORREF clrGrip = Resolve(GRIP_COLOR);
     for (int y = rc.top + 4; y < rc.bottom - 3; y += 2)
-        pDC->FillSolidRect(rc.right - GRIP_WIDTH, y, 3, 1, clrGrip);
+        XTPTabFillSolidRect(pDC, rc.right - GRIP_WIDTH, y, 3, 1, clrGrip);
     CRect rcContent = rc;
     rcContent.right -= GRIP_WIDTH;
     m_pPaintManager->DrawItemContent(pDC, pItem, rcContent, TRUE);

@@ -56,7 +56,7 @@ void CXTPTabPaintManager::CAppearanceSetFlat::FillClient(CXTPTabManager* pTabMan
     pColorSet->FillClient(pDC, rcClient, pTabManager);
     COLORREF clrBorder = Resolve(pColorSet->m_clrFrameBorder);
     if (nFrame == 0)
-        pDC->Draw3dRect(rcClient, clrBorder, clrBorder);
+        XTPTabDraw3dRect(pDC, rcClient, clrBorder, clrBorder);
     else
         DrawSingleLineBorder(pDC, rcClient, GetPosition(), clrBorder);
 }
@@ -69,7 +69,7 @@ void CXTPTabPaintManager::CAppearanceSetFlat::DrawSingleButton(CDC* pDC, CXTPTab
         InflateRectByPosition(rc, 0, 0, 0, 1, nPosition);
     GetColorSet()->FillItem(pDC, rc, pItem);
     COLORREF clrBorder = Resolve(GetColorSet()->m_clrFrameBorder);
-    pDC->Draw3dRect(rc, clrBorder, clrBorder);
+    XTPTabDraw3dRect(pDC, rc, clrBorder, clrBorder);
     m_pPaintManager->DrawItemContent(pDC, pItem, pItem->GetRect(), TRUE);
 }
 
@@ -155,6 +155,8 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPageFlat::DrawSingleButton(
     ExcludeCorners(pDC, rcCorners);
 
     auto roundOutline = [&](CRect rcRound) {
+        if (clrBorder == static_cast<COLORREF>(-1))
+            return;
         InflateRectByPosition(rcRound, 0, 0, 0, 2, nPosition);
         CXTPPenDC pen(pDC->GetSafeHdc(), clrBorder);
         HGDIOBJ hOld = ::SelectObject(pDC->GetSafeHdc(), ::GetStockObject(HOLLOW_BRUSH));
@@ -168,7 +170,7 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPageFlat::DrawSingleButton(
             if (bSelected)
                 InflateRectByPosition(rc, 0, 0, 0, 1, nPosition);
             pColorSet->FillItem(pDC, rc, pItem);
-            pDC->Draw3dRect(rc, clrBorder, clrBorder);
+            XTPTabDraw3dRect(pDC, rc, clrBorder, clrBorder);
         }
         else
         {
@@ -185,9 +187,9 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPageFlat::DrawSingleButton(
         {
             CRect rcItem = pItem->GetRect();
             if (IsHorizontal(nPosition))
-                pDC->FillSolidRect(rcItem.right - 1, rcItem.top + 3, 1, rcItem.Height() - 6, clrBorder);
+                XTPTabFillSolidRect(pDC, rcItem.right - 1, rcItem.top + 3, 1, rcItem.Height() - 6, clrBorder);
             else
-                pDC->FillSolidRect(rcItem.left + 3, rcItem.bottom - 1, rcItem.Width() - 6, 1, clrBorder);
+                XTPTabFillSolidRect(pDC, rcItem.left + 3, rcItem.bottom - 1, rcItem.Width() - 6, 1, clrBorder);
         }
     }
     else
@@ -269,16 +271,16 @@ void CXTPTabPaintManager::CAppearanceSetVisualStudio::DrawSingleButton(CDC* pDC,
     {
         InflateRectByPosition(rc, 0, 0, 0, 1, nPosition);
         pColorSet->FillItem(pDC, rc, pItem);
-        pDC->Draw3dRect(rc, Resolve(pColorSet->m_clrFrameHighlight),
+        XTPTabDraw3dRect(pDC, rc, Resolve(pColorSet->m_clrFrameHighlight),
                         Resolve(pColorSet->m_clrSelectedText));
     }
     else
     {
         COLORREF clrBorder = Resolve(pColorSet->m_clrFrameBorder);
         if (IsHorizontal(nPosition))
-            pDC->FillSolidRect(rc.right - 1, rc.top + 2, 1, rc.Height() - 4, clrBorder);
+            XTPTabFillSolidRect(pDC, rc.right - 1, rc.top + 2, 1, rc.Height() - 4, clrBorder);
         else
-            pDC->FillSolidRect(rc.left + 2, rc.bottom - 1, rc.Width() - 4, 1, clrBorder);
+            XTPTabFillSolidRect(pDC, rc.left + 2, rc.bottom - 1, rc.Width() - 4, 1, clrBorder);
     }
     m_pPaintManager->DrawItemContent(pDC, pItem, pItem->GetRect(), TRUE);
 }

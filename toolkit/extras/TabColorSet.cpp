@@ -16,6 +16,27 @@ const COLORREF NONE = static_cast<COLORREF>(-1);
 
 } // namespace
 
+void XTPTabFillSolidRect(CDC* pDC, LPCRECT lpRect, COLORREF clr)
+{
+    if (clr != NONE)
+        pDC->FillSolidRect(lpRect, clr);
+}
+
+void XTPTabFillSolidRect(CDC* pDC, int x, int y, int cx, int cy, COLORREF clr)
+{
+    if (clr != NONE)
+        pDC->FillSolidRect(x, y, cx, cy, clr);
+}
+
+void XTPTabDraw3dRect(CDC* pDC, LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    CRect rc(lpRect);
+    XTPTabFillSolidRect(pDC, rc.left, rc.top, rc.Width() - 1, 1, clrTopLeft);
+    XTPTabFillSolidRect(pDC, rc.left, rc.top, 1, rc.Height() - 1, clrTopLeft);
+    XTPTabFillSolidRect(pDC, rc.right - 1, rc.top, 1, rc.Height(), clrBottomRight);
+    XTPTabFillSolidRect(pDC, rc.left, rc.bottom - 1, rc.Width(), 1, clrBottomRight);
+}
+
 CXTPTabPaintManager::CColorSet* CreateTabColorSet(int nColor)
 {
     using PM = CXTPTabPaintManager;
@@ -101,7 +122,7 @@ void CXTPTabPaintManager::CColorSet::FillHeader(CDC* pDC, CRect rc, CXTPTabManag
 void CXTPTabPaintManager::CColorSet::FillClient(CDC* pDC, CRect rc, CXTPTabManager* pTabManager)
 {
     CXTPTabManagerItem* pSelected = pTabManager->GetSelectedItem();
-    pDC->FillSolidRect(rc, Resolve(pSelected ? GetItemColor(pSelected) : m_clrButtonSelected));
+    XTPTabFillSolidRect(pDC, rc, Resolve(pSelected ? GetItemColor(pSelected) : m_clrButtonSelected));
 }
 
 void CXTPTabPaintManager::CColorSet::FillStateButton(CDC* pDC, CRect rc, CXTPTabManagerItem* pItem)
@@ -110,10 +131,10 @@ void CXTPTabPaintManager::CColorSet::FillStateButton(CDC* pDC, CRect rc, CXTPTab
     if (pItem->IsSelected())
     {
         if (m_pPaintManager->IsItemColors())
-            pDC->FillSolidRect(rc, Resolve(GetItemColor(pItem)));
+            XTPTabFillSolidRect(pDC, rc, Resolve(GetItemColor(pItem)));
         else
             GradientFill(pDC, rc, m_clrStateButtonFace, nPosition);
-        pDC->Draw3dRect(rc, Resolve(m_clrStateButtonBorder.clrLight),
+        XTPTabDraw3dRect(pDC, rc, Resolve(m_clrStateButtonBorder.clrLight),
                         Resolve(m_clrStateButtonBorder.clrDark));
         return;
     }
@@ -121,20 +142,20 @@ void CXTPTabPaintManager::CColorSet::FillStateButton(CDC* pDC, CRect rc, CXTPTab
     COLORREF clrLight = Resolve(COLOR_3DHIGHLIGHT);
     if (nPosition == xtpTabPositionTop || nPosition == xtpTabPositionBottom)
     {
-        pDC->FillSolidRect(rc.right - 2, rc.top + 2, 1, rc.Height() - 4, clrShadow);
-        pDC->FillSolidRect(rc.right - 1, rc.top + 2, 1, rc.Height() - 4, clrLight);
+        XTPTabFillSolidRect(pDC, rc.right - 2, rc.top + 2, 1, rc.Height() - 4, clrShadow);
+        XTPTabFillSolidRect(pDC, rc.right - 1, rc.top + 2, 1, rc.Height() - 4, clrLight);
     }
     else
     {
-        pDC->FillSolidRect(rc.left + 2, rc.bottom - 2, rc.Width() - 4, 1, clrShadow);
-        pDC->FillSolidRect(rc.left + 2, rc.bottom - 1, rc.Width() - 4, 1, clrLight);
+        XTPTabFillSolidRect(pDC, rc.left + 2, rc.bottom - 2, rc.Width() - 4, 1, clrShadow);
+        XTPTabFillSolidRect(pDC, rc.left + 2, rc.bottom - 1, rc.Width() - 4, 1, clrLight);
     }
 }
 
 COLORREF CXTPTabPaintManager::CColorSet::FillItem(CDC* pDC, CRect rc, CXTPTabManagerItem* pItem)
 {
     COLORREF clr = Resolve(GetItemColor(pItem));
-    pDC->FillSolidRect(rc, clr);
+    XTPTabFillSolidRect(pDC, rc, clr);
     return clr;
 }
 
@@ -172,6 +193,11 @@ void CXTPTabPaintManager::CColorSet::GradientFill(CDC* pDC, CRect rc, COLORREF c
     }
     clrFirst = Resolve(clrFirst);
     clrSecond = Resolve(clrSecond);
+    if (clrFirst == NONE || clrSecond == NONE)
+    {
+        XTPTabFillSolidRect(pDC, rc, clrFirst == NONE ? clrSecond : clrFirst);
+        return;
+    }
     BOOL bFar = nPosition == xtpTabPositionBottom || nPosition == xtpTabPositionRight;
     if (bFar != (m_pPaintManager && m_pPaintManager->IsInvertGradient()))
         std::swap(clrFirst, clrSecond);
@@ -199,12 +225,12 @@ void CXTPTabPaintManager::CColorSet::DrawButtonFrame3D(CDC* pDC,
         return;
     if (pButton->IsPressed())
     {
-        pDC->Draw3dRect(rc, Resolve(clrPressedTopLeft), Resolve(clrPressedBottomRight));
+        XTPTabDraw3dRect(pDC, rc, Resolve(clrPressedTopLeft), Resolve(clrPressedBottomRight));
         rc.OffsetRect(1, 1);
     }
     else if (pButton->IsHighlighted())
     {
-        pDC->Draw3dRect(rc, Resolve(clrHotTopLeft), Resolve(clrHotBottomRight));
+        XTPTabDraw3dRect(pDC, rc, Resolve(clrHotTopLeft), Resolve(clrHotBottomRight));
     }
 }
 

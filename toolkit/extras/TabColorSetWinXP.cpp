@@ -9,9 +9,8 @@
 
 #include "framework/ui/Dc.h"
 #include "toolkit/extras/TabAppearanceSets.h"
+#include "toolkit/extras/TabBitmap.h"
 #include "toolkit/extras/TabNavigateButton.h"
-
-#include <vector>
 
 namespace {
 
@@ -23,21 +22,6 @@ const int TABP_TABITEMLEFTEDGE = 6;
 const int TABP_TABITEMRIGHTEDGE = 7;
 const int TABP_PANE = 9;
 const int TP_BUTTON = 1;
-
-HBITMAP CreateTopDownDib(int cx, int cy, DWORD** ppBits)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pvBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pvBits, nullptr, 0);
-    *ppBits = static_cast<DWORD*>(pvBits);
-    return hBitmap;
-}
 
 } // namespace
 
@@ -92,8 +76,8 @@ void CXTPTabPaintManager::CColorSetWinXP::DrawThemedPart(CDC* pDC, CRect rc, int
         return;
     DWORD* pUpright = nullptr;
     DWORD* pTurned = nullptr;
-    HBITMAP hUpright = CreateTopDownDib(cxTop, cyTop, &pUpright);
-    HBITMAP hTurned = CreateTopDownDib(cx, cy, &pTurned);
+    HBITMAP hUpright = CreateTabTopDownDib(cxTop, cyTop, &pUpright);
+    HBITMAP hTurned = CreateTabTopDownDib(cx, cy, &pTurned);
     if (hUpright && hTurned)
     {
         CDC dcMem;

@@ -16,6 +16,12 @@
 
 const COLORREF XTP_TAB_COLOR_PATTERN = static_cast<COLORREF>(-2);
 
+// Fills and frames of the tab drawing: an unset colour (-1) never reaches
+// GDI; the part drawn in it is left out.
+void XTPTabFillSolidRect(CDC* pDC, LPCRECT lpRect, COLORREF clr);
+void XTPTabFillSolidRect(CDC* pDC, int x, int y, int cx, int cy, COLORREF clr);
+void XTPTabDraw3dRect(CDC* pDC, LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+
 class CXTPTabPaintManager::CColorSet
 {
 public:

@@ -52,26 +52,37 @@ const COLORREF LUNA_PRESSED = RGB(254, 142, 75);
 
 // 2003
 
+namespace {
+
+// The frames, shadows and faces of a scheme: what the 2003 set takes from
+// its scheme and the 2007 set from the blue scheme without style resources.
+void SetSchemeFrameAndFaces(CXTPTabPaintManager::CColorSetOffice2003* pSet, const SchemeColors& s)
+{
+    pSet->m_clrFrameBorder.SetStandardValue(s.clrFrameBorder);
+    pSet->m_clrSelectedFrame.SetStandardValue(s.clrFrameBorder);
+    pSet->m_clrButtonDarkShadow.SetStandardValue(s.clrDarkShadow);
+    pSet->m_clrTabOutline.SetStandardValue(s.clrDarkShadow);
+    pSet->m_clrButtonShadow.SetStandardValue(s.clrShadow);
+    pSet->m_clrTabHighlight.SetStandardValue(s.clrShadow);
+    pSet->m_clrHeaderFace.SetStandardValue(s.clrHeaderLight, s.clrHeaderDark);
+    pSet->m_clrAutoHideFace.SetStandardValue(s.clrAutoHideLight, s.clrAutoHideDark);
+    pSet->m_clrButtonNormal.SetStandardValue(s.clrNormalFace);
+    pSet->m_clrButtonSelected.SetStandardValue(s.clrSelectedFace);
+    pSet->m_clrButtonHighlighted.SetStandardValue(s.clrHotFace);
+    pSet->m_clrNavigateButtonBorder.SetStandardValue(s.clrNavigateBorder);
+}
+
+} // namespace
+
 BOOL CXTPTabPaintManager::CColorSetOffice2003::ApplySchemeColors(int nScheme)
 {
     if (nScheme < xtpSchemeNormalColor || nScheme > xtpSchemeMetallic)
         return FALSE;
     const SchemeColors& s = s_schemes[nScheme - 1];
-    m_clrFrameBorder.SetStandardValue(s.clrFrameBorder);
-    m_clrSelectedFrame.SetStandardValue(s.clrFrameBorder);
-    m_clrButtonDarkShadow.SetStandardValue(s.clrDarkShadow);
-    m_clrTabOutline.SetStandardValue(s.clrDarkShadow);
-    m_clrButtonShadow.SetStandardValue(s.clrShadow);
-    m_clrTabHighlight.SetStandardValue(s.clrShadow);
+    SetSchemeFrameAndFaces(this, s);
     m_clrTabShadow.SetStandardValue(s.clrTabShadow);
     m_clrStateButtonFace.SetStandardValue(s.clrStateButtonFace, s.clrStateButtonFace);
     m_clrStateButtonBorder.SetStandardValue(s.clrStateButtonBorder, s.clrStateButtonBorder);
-    m_clrHeaderFace.SetStandardValue(s.clrHeaderLight, s.clrHeaderDark);
-    m_clrAutoHideFace.SetStandardValue(s.clrAutoHideLight, s.clrAutoHideDark);
-    m_clrButtonNormal.SetStandardValue(s.clrNormalFace);
-    m_clrButtonSelected.SetStandardValue(s.clrSelectedFace);
-    m_clrButtonHighlighted.SetStandardValue(s.clrHotFace);
-    m_clrNavigateButtonBorder.SetStandardValue(s.clrNavigateBorder);
     return TRUE;
 }
 
@@ -130,8 +141,9 @@ COLORREF CXTPTabPaintManager::CColorSetOffice2003::FillItem(CDC* pDC, CRect rc,
     else if (pItem->IsHighlighted())
         clr = m_clrButtonHighlighted;
     clr = Resolve(clr);
-    GradientFill(pDC, rc, CXTPColorManager::BlendColors(clr, RGB(255, 255, 255), 300), clr,
-                 pItem->GetTabManager()->GetPosition());
+    if (clr != NONE)
+        GradientFill(pDC, rc, CXTPColorManager::BlendColors(clr, RGB(255, 255, 255), 300), clr,
+                     pItem->GetTabManager()->GetPosition());
     return clr;
 }
 
@@ -149,13 +161,13 @@ void CXTPTabPaintManager::CColorSetOffice2003::DrawNavigateButtonFrame(
             CXTPDrawHelpers::GradientFill(pDC, rc, bBoth ? RGB(254, 142, 75) : RGB(255, 242, 200),
                                           bBoth ? RGB(255, 207, 139) : RGB(255, 212, 151), FALSE);
             COLORREF clrBorder = Resolve(m_clrNavigateButtonBorder);
-            pDC->Draw3dRect(rc, clrBorder, clrBorder);
+            XTPTabDraw3dRect(pDC, rc, clrBorder, clrBorder);
         }
         else
         {
-            pDC->FillSolidRect(rc, Resolve(bBoth ? 50 : 32));
+            XTPTabFillSolidRect(pDC, rc, Resolve(bBoth ? 50 : 32));
             COLORREF clrBorder = Resolve(bBoth ? 33 : 31);
-            pDC->Draw3dRect(rc, clrBorder, clrBorder);
+            XTPTabDraw3dRect(pDC, rc, clrBorder, clrBorder);
             clrGlyph = bBoth ? 47 : 45;
         }
     }
@@ -201,11 +213,11 @@ COLORREF CXTPTabPaintManager::CColorSetWhidbey::FillItem(CDC* pDC, CRect rc,
 {
     COLORREF clr = Resolve(pItem->IsHighlighted() ? static_cast<COLORREF>(m_clrButtonHighlighted)
                                                   : GetItemColor(pItem));
-    if (m_bGradientButton)
+    if (m_bGradientButton && clr != NONE)
         GradientFill(pDC, rc, CXTPColorManager::BlendColors(clr, RGB(255, 255, 255), 300), clr,
                      pItem->GetTabManager()->GetPosition());
     else
-        pDC->FillSolidRect(rc, clr);
+        XTPTabFillSolidRect(pDC, rc, clr);
     return clr;
 }
 
@@ -239,19 +251,7 @@ void CXTPTabPaintManager::CColorSetOffice2007::RefreshColors()
     }
     else
     {
-        const SchemeColors& s = s_schemes[0];
-        m_clrFrameBorder.SetStandardValue(s.clrFrameBorder);
-        m_clrSelectedFrame.SetStandardValue(s.clrFrameBorder);
-        m_clrButtonDarkShadow.SetStandardValue(s.clrDarkShadow);
-        m_clrTabOutline.SetStandardValue(s.clrDarkShadow);
-        m_clrButtonShadow.SetStandardValue(s.clrShadow);
-        m_clrTabHighlight.SetStandardValue(s.clrShadow);
-        m_clrHeaderFace.SetStandardValue(s.clrHeaderLight, s.clrHeaderDark);
-        m_clrAutoHideFace.SetStandardValue(s.clrAutoHideLight, s.clrAutoHideDark);
-        m_clrButtonNormal.SetStandardValue(s.clrNormalFace);
-        m_clrButtonSelected.SetStandardValue(s.clrSelectedFace);
-        m_clrButtonHighlighted.SetStandardValue(s.clrHotFace);
-        m_clrNavigateButtonBorder.SetStandardValue(s.clrNavigateBorder);
+        SetSchemeFrameAndFaces(this, s_schemes[0]);
         m_clrButtonPressed.SetStandardValue(33);
         m_clrHighlightText.SetStandardValue(COLOR_BTNTEXT);
     }

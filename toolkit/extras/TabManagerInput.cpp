@@ -9,10 +9,10 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/Wnd.h"
 #include "toolkit/controls/TrackingLoop.h"
-#include "toolkit/draw/BitmapHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
 #include "toolkit/draw/SystemInfo.h"
 #include "toolkit/extras/TabAppearanceSets.h"
+#include "toolkit/extras/TabBitmap.h"
 #include "toolkit/extras/TabNavigateButton.h"
 #include "toolkit/extras/TabPaintManager.h"
 #include "toolkit/extras/ToolTipContext.h"
@@ -261,21 +261,6 @@ void TransposePixels(const DWORD* pSource, DWORD* pDest, int nSize)
             pDest[x * nSize + y] = pSource[y * nSize + x];
 }
 
-HBITMAP CreateTopDownDib(int nSize, DWORD** ppBits)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = nSize;
-    bmi.bmiHeader.biHeight = -nSize;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pvBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pvBits, nullptr, 0);
-    *ppBits = static_cast<DWORD*>(pvBits);
-    return hBitmap;
-}
-
 // The icon drawn into the background under rc turned a quarter: background
 // turned over, icon drawn, and the result turned back. FALSE when the
 // bitmaps cannot be made.
@@ -285,8 +270,8 @@ BOOL DrawTurnedIcon(CDC* pDC, const CRect& rc, CXTPImageManagerIcon* pImage,
     int nSize = rc.Width();
     DWORD* pBack = nullptr;
     DWORD* pTurned = nullptr;
-    HBITMAP hBack = CreateTopDownDib(nSize, &pBack);
-    HBITMAP hTurned = CreateTopDownDib(nSize, &pTurned);
+    HBITMAP hBack = CreateTabTopDownDib(nSize, nSize, &pBack);
+    HBITMAP hTurned = CreateTabTopDownDib(nSize, nSize, &pTurned);
     BOOL bDone = FALSE;
     if (hBack && hTurned)
     {

@@ -21,14 +21,14 @@ void CXTPTabPaintManager::PaintTabControl(CXTPTabManager* pTabManager, CDC* pDC,
     if (m_bStaticFrame)
     {
         COLORREF clrBorder = CColorSet::Resolve(m_pColorSet->m_clrFrameBorder);
-        pDC->Draw3dRect(rcControl, clrBorder, clrBorder);
+        XTPTabDraw3dRect(pDC, rcControl, clrBorder, clrBorder);
         rcControl.DeflateRect(1, 1, 1, 1);
         COLORREF clrFace = CColorSet::Resolve(m_pColorSet->m_clrControlFace);
-        pDC->Draw3dRect(rcControl, clrFace, clrFace);
+        XTPTabDraw3dRect(pDC, rcControl, clrFace, clrFace);
         DeflateRectByPosition(rcControl, 1, 0, 1, 1, m_nPosition);
     }
     if (m_bFillBackground)
-        pDC->FillSolidRect(rcControl, CColorSet::Resolve(m_pColorSet->m_clrControlFace));
+        XTPTabFillSolidRect(pDC, rcControl, CColorSet::Resolve(m_pColorSet->m_clrControlFace));
     DeflateRectByPosition(rcControl, m_rcControlMargin, m_nPosition);
     pDC->SetBkMode(TRANSPARENT);
     if (m_bFillBackground)
