@@ -1,5 +1,24 @@
 #include "toolkit/draw/ControlGalleryPaintManager.h"
 
+#include "framework/ui/Dc.h"
+#include "framework/ui/Gdi.h"
+#include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/ScrollBase.h"
+#include "toolkit/controls/ControlGalleryItems.h"
+#include "toolkit/draw/PaintManager.h"
+#include "toolkit/draw/ScopedDC.h"
+
+#include <algorithm>
+
+namespace {
+
+// Paint-manager colours of the label rows.
+const UINT XTP_COLOR_LABEL_BACK = 56;
+const UINT XTP_COLOR_LABEL_LINE = 52;
+const UINT XTP_COLOR_LABEL_TEXT = 44;
+
+} // namespace
+
 CXTPControlGalleryPaintManager::CXTPControlGalleryPaintManager(CXTPPaintManager* pPaintManager)
     : m_cxHScroll(16), m_cyHScroll(16), m_cyVScroll(16), m_cxVScroll(16), m_cyPopupUp(16),
       m_cyPopupDown(16), m_cxPopup(16), m_pPaintManager(pPaintManager)
@@ -16,4 +35,177 @@ void CXTPControlGalleryPaintManager::RefreshMetrics()
     m_cyPopupDown = 19;
     m_cxPopup = 16;
     m_themeScrollBar.OpenThemeData(nullptr, L"SCROLLBAR");
+}
+
+// --- Label rows ---------------------------------------------------------------------------
+
+void CXTPControlGalleryPaintManager::DrawLabel(CDC* pDC, CXTPControlGalleryItem* pLabel, CRect rc)
+{
+    CXTPPaintManager* pPaintManager = m_pPaintManager;
+    pDC->FillSolidRect(&rc, pPaintManager->ResolveColor(XTP_COLOR_LABEL_BACK));
+    pDC->FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1,
+                       pPaintManager->ResolveColor(XTP_COLOR_LABEL_LINE));
+    if (!pLabel)
+        return;
+    CXTPFontDC font(pDC, pPaintManager->GetRegularBoldFont());
+    pDC->SetTextColor(pPaintManager->ResolveColor(XTP_COLOR_LABEL_TEXT));
+    pDC->SetBkMode(TRANSPARENT);
+    CRect rcText(rc.left + 10, rc.top, rc.right - 10, rc.bottom);
+    CString strCaption = pLabel->GetCaption();
+    pDC->DrawText(strCaption, &rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
+// --- Scroll bars ---------------------------------------------------------------------------
+
+namespace {
+
+// The parts of a laid-out bar, in client pixels.
+struct ScrollParts
+{
+    CRect rcUp, rcDown, rcPageUp, rcPageDown, rcThumb;
+};
+
+ScrollParts GetScrollParts(const SCROLLBARPOSINFO& spi)
+{
+    ScrollParts parts;
+    parts.rcUp = CRect(spi.pxLeft, spi.pxTop, spi.pxRight, spi.pxUpArrow);
+    parts.rcDown = CRect(spi.pxLeft, spi.pxDownArrow, spi.pxRight, spi.pxBottom);
+    parts.rcPageUp = CRect(spi.pxLeft, spi.pxUpArrow, spi.pxRight, spi.pxThumbTop);
+    parts.rcPageDown = CRect(spi.pxLeft, spi.pxThumbBottom, spi.pxRight, spi.pxDownArrow);
+    parts.rcThumb = CRect(spi.pxLeft, spi.pxThumbTop, spi.pxRight, spi.pxThumbBottom);
+    return parts;
+}
+
+// Visual-styles state of a part: 1 normal, 2 hot, 3 pressed, 4 disabled.
+int ThemeState(BOOL bEnabled, BOOL bHot, BOOL bPressed)
+{
+    return !bEnabled ? 4 : bPressed ? 3 : bHot ? 2 : 1;
+}
+
+// The Marlett arrow of a flat button: "5" up, "6" down.
+void DrawFlatArrowGlyph(CDC* pDC, CRect rc, BOOL bUp, BOOL bEnabled)
+{
+    int nSide = std::min(rc.Width(), rc.Height());
+    if (nSide < 6)
+        return;
+    CFont font;
+    LOGFONTA lf = {};
+    lf.lfHeight = nSide - 4;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SYMBOL_CHARSET;
+    lstrcpyA(lf.lfFaceName, "MARLETT");
+    if (!font.CreateFontIndirect(&lf))
+        return;
+    CXTPFontDC fontDC(pDC, &font);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(bEnabled ? RGB(0, 0, 0) : ::GetSysColor(COLOR_BTNSHADOW));
+    pDC->TextOut(rc.left + (rc.Width() - nSide) / 2 + 2, rc.top + (rc.Height() - nSide) / 2 + 2,
+                 bUp ? "5" : "6", 1);
+}
+
+} // namespace
+
+void CXTPControlGalleryPaintManager::DrawScrollBar(CDC* pDC, CXTPScrollBase* pScrollBar)
+{
+    const SCROLLBARPOSINFO& spi = pScrollBar->GetScrollBarPosInfo();
+    if (spi.rc.bottom - spi.rc.top < 1)
+        return;
+    const SCROLLBARTRACKINFO* pTrack = pScrollBar->GetTrackInfo();
+    const int nPressed = pTrack ? spi.nHitTest : 0;
+    const int nHot = pTrack ? 0 : pScrollBar->GetHotPart();
+    const LONGLONG nRange = static_cast<LONGLONG>(spi.posMax) - spi.posMin + 1;
+    const BOOL bEnabled = pScrollBar->IsScrollBarEnabled() && nRange > std::max(spi.page, 1);
+    const BOOL bThumb = bEnabled && spi.pxThumbLength > 0
+                        && spi.pxThumbLength <= spi.pxDownArrow - spi.pxUpArrow;
+    ScrollParts parts = GetScrollParts(spi);
+    if (!bThumb)
+    {
+        parts.rcPageUp = CRect(spi.pxLeft, spi.pxUpArrow, spi.pxRight, spi.pxDownArrow);
+        parts.rcPageDown.SetRectEmpty();
+    }
+    const int nStyle = pScrollBar->GetScrollStyle();
+
+    if (nStyle == 3 && m_themeScrollBar.GetThemeHandle())
+    {
+        HDC hDC = pDC->GetSafeHdc();
+        auto state = [&](int nPart) {
+            return ThemeState(bEnabled, nHot == nPart, nPressed == nPart);
+        };
+        m_themeScrollBar.DrawThemeBackground(hDC, 1, state(CXTPScrollBase::hitUpArrow),
+                                             &parts.rcUp, nullptr);
+        m_themeScrollBar.DrawThemeBackground(hDC, 1, 4 + state(CXTPScrollBase::hitDownArrow),
+                                             &parts.rcDown, nullptr);
+        if (!parts.rcPageUp.IsRectEmpty())
+            m_themeScrollBar.DrawThemeBackground(hDC, 6, state(CXTPScrollBase::hitPageUp),
+                                                 &parts.rcPageUp, nullptr);
+        if (!parts.rcPageDown.IsRectEmpty())
+            m_themeScrollBar.DrawThemeBackground(hDC, 7, state(CXTPScrollBase::hitPageDown),
+                                                 &parts.rcPageDown, nullptr);
+        if (bThumb)
+        {
+            int nState = state(CXTPScrollBase::hitThumb);
+            m_themeScrollBar.DrawThemeBackground(hDC, 3, nState, &parts.rcThumb, nullptr);
+            if (parts.rcThumb.Height() > 13)
+                m_themeScrollBar.DrawThemeBackground(hDC, 9, nState, &parts.rcThumb, nullptr);
+        }
+        return;
+    }
+
+    if (nStyle == 2)
+    {
+        struct { CRect rc; int nPart; BOOL bUp; } arrows[] = {
+            {parts.rcUp, CXTPScrollBase::hitUpArrow, TRUE},
+            {parts.rcDown, CXTPScrollBase::hitDownArrow, FALSE},
+        };
+        for (const auto& arrow : arrows)
+        {
+            pDC->FillSolidRect(&arrow.rc, m_pPaintManager->ResolveColor(COLOR_3DFACE));
+            m_pPaintManager->DrawButtonFace(pDC, arrow.rc, nHot == arrow.nPart ? 1 : 0,
+                                            nPressed == arrow.nPart, bEnabled, FALSE, FALSE, 1,
+                                            0);
+            DrawFlatArrowGlyph(pDC, arrow.rc, arrow.bUp, bEnabled);
+        }
+    }
+    else
+    {
+        UINT nInactive = bEnabled ? 0 : DFCS_INACTIVE;
+        CRect rcUp(parts.rcUp), rcDown(parts.rcDown);
+        pDC->DrawFrameControl(&rcUp, DFC_SCROLL,
+                              DFCS_SCROLLUP | nInactive
+                                  | (nPressed == CXTPScrollBase::hitUpArrow ? DFCS_PUSHED : 0));
+        pDC->DrawFrameControl(&rcDown, DFC_SCROLL,
+                              DFCS_SCROLLDOWN | nInactive
+                                  | (nPressed == CXTPScrollBase::hitDownArrow ? DFCS_PUSHED : 0));
+    }
+
+    // The track in the brush the parent window gives scroll bars.
+    CWnd* pParent = pScrollBar->GetParentWindow();
+    HWND hWndParent = pParent ? pParent->GetSafeHwnd() : nullptr;
+    HBRUSH hBrush = hWndParent
+        ? reinterpret_cast<HBRUSH>(::DefWindowProcA(hWndParent, WM_CTLCOLORSCROLLBAR,
+                                                     reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
+                                                     reinterpret_cast<LPARAM>(hWndParent)))
+        : nullptr;
+    if (!hBrush)
+        hBrush = ::GetSysColorBrush(COLOR_SCROLLBAR);
+    struct { CRect rc; int nPart; } pages[] = {
+        {parts.rcPageUp, CXTPScrollBase::hitPageUp},
+        {parts.rcPageDown, CXTPScrollBase::hitPageDown},
+    };
+    for (const auto& page : pages)
+    {
+        if (page.rc.IsRectEmpty())
+            continue;
+        ::FillRect(pDC->GetSafeHdc(), &page.rc, hBrush);
+        if (nPressed == page.nPart)
+            ::InvertRect(pDC->GetSafeHdc(), &page.rc);
+    }
+    if (!bThumb)
+        return;
+    CRect rcThumb(parts.rcThumb);
+    pDC->FillSolidRect(&rcThumb, m_pPaintManager->ResolveColor(COLOR_3DFACE));
+    if (nStyle == 2)
+        m_pPaintManager->Draw3dRect(pDC, &rcThumb, COLOR_3DHIGHLIGHT, COLOR_3DSHADOW);
+    else
+        ::DrawEdge(pDC->GetSafeHdc(), &rcThumb, EDGE_RAISED, BF_RECT | BF_ADJUST);
 }

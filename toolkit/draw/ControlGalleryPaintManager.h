@@ -1,12 +1,16 @@
 // CXTPControlGalleryPaintManager: the part of a paint manager that draws the
-// scroll bars kept inside gallery controls. This holds its sizes, read from
-// the system's scroll-bar metrics, and its "SCROLLBAR" visual style; the
-// drawing is added with the gallery.
+// scroll bars kept inside gallery controls and the gallery's label rows. It
+// holds its sizes, read from the system's scroll-bar metrics, and its
+// "SCROLLBAR" visual style.
 #pragma once
 
+#include "framework/core/Geometry.h"
 #include "toolkit/draw/WinThemeWrapper.h"
 
+class CDC;
+class CXTPControlGalleryItem;
 class CXTPPaintManager;
+class CXTPScrollBase;
 
 class CXTPControlGalleryPaintManager
 {
@@ -14,6 +18,12 @@ public:
     explicit CXTPControlGalleryPaintManager(CXTPPaintManager* pPaintManager);
     virtual ~CXTPControlGalleryPaintManager() = default;
 
+    // A label row: its background, a line along its bottom and the caption.
+    virtual void DrawLabel(CDC* pDC, CXTPControlGalleryItem* pLabel, CRect rc);
+    // The scroll bar the scroll base has laid out, in the look its scroll
+    // style asks for: visual styles (3, with the theme open), flat (2) or
+    // classic; the hot and pressed parts come from the scroll base.
+    virtual void DrawScrollBar(CDC* pDC, CXTPScrollBase* pScrollBar);
     // Sizes from the system metrics; the three-button bar's fixed sizes.
     virtual void RefreshMetrics();
 
