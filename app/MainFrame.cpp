@@ -1,0 +1,314 @@
+#include "app/MainFrame.h"
+
+#include "app/AutoSave.h"
+#include "app/ContentsView.h"
+#include "app/FramePlacement.h"
+#include "app/Settings.h"
+#include "app/SoundEvents.h"
+#include "app/TextView.h"
+#include "app/TreeView.h"
+#include "app/WindowVisibility.h"
+#include "app/AttachmentView.h"
+#include "app/SearchDialog.h"
+#include "app/res/resource.h"
+#include "framework/ui/AfxRes.h"
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/MessageMap.h"
+#include "framework/ui/WinApp.h"
+#include "model/QivDoc.h"
+#include "model/ItemWalk.h"
+#include "model/QivItem.h"
+
+namespace {
+
+// Status-bar panes: the message pane and the two key indicators.
+const UINT kStatusPanes[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+const DWORD kStatusBarStyle = 0x50008200;
+
+UINT s_nTaskbarCreated = CQivTrayIcon::TaskbarCreatedMessage();
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_DESTROY()
+    ON_WM_TIMER()
+    ON_WM_SYSCOMMAND()
+    ON_WM_SETTINGCHANGE()
+    ON_MESSAGE(WM_EXITSIZEMOVE, OnExitSizeMove)
+    ON_MESSAGE(CQivTrayIcon::kCallbackMessage, OnTrayNotify)
+    ON_REGISTERED_MESSAGE(s_nTaskbarCreated, OnTaskbarCreated)
+    ON_COMMAND(ID_VIEW_NORMAL, OnNormalView)
+    ON_COMMAND(ID_VIEW_TEXT_ONLY, OnTextOnly)
+    ON_COMMAND(ID_VIEW_TREE_ONLY, OnTreeOnly)
+    ON_COMMAND(ID_VIEW_ATTACHMENTS, OnAttachmentsPane)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ATTACHMENTS, OnUpdateAttachmentsPane)
+    ON_COMMAND(ID_VIEW_BANNER, OnBanner)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_BANNER, OnUpdateBanner)
+    ON_COMMAND(ID_HIDE_RESTORE, OnHideRestore)
+    ON_UPDATE_COMMAND_UI(ID_HIDE_RESTORE, OnUpdateHideRestore)
+    ON_COMMAND(ID_CHARACTER_MAP, OnCharacterMap)
+    ON_COMMAND(ID_OPTIONS, OnOptions)
+    ON_COMMAND(ID_WEB_HOME, OnWebHome)
+    ON_COMMAND(ID_WEB_SHOP, OnWebShop)
+    ON_COMMAND(ID_EXIT, OnExit)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame() = default;
+
+CMainFrame::~CMainFrame()
+{
+    delete m_pSearchWindow;
+}
+
+// ---------------------------------------------------------------- creation
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    CRect rcWindow;
+    int nShow = AfxGetApp()->m_nCmdShow;
+    if (ComputeFramePlacement(ReadStoredPlacement(), GetScreenMetrics(), nShow, &rcWindow, &nShow)) {
+        AfxGetApp()->m_nCmdShow = nShow;
+        cs.x = rcWindow.left;
+        cs.y = rcWindow.top;
+        cs.cx = rcWindow.Width();
+        cs.cy = rcWindow.Height();
+    }
+    return CFrameWnd::PreCreateWindow(cs);
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndStatusBar.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR)
+        || !m_wndStatusBar.SetPanesFromIds(kStatusPanes, static_cast<int>(std::size(kStatusPanes))))
+        return -1;
+
+    if (!m_wndBanner.CreateBanner(this))
+        return -1;
+    m_wndBanner.SetBarStyle(m_wndBanner.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    m_wndBanner.SetWindowText(QivSettings::Get(QivSettings::BannerText));
+    if (QivSettings::Get(QivSettings::Banner) == 0)
+        ShowControlBar(&m_wndBanner, FALSE, FALSE);
+
+    // Double clicks only: no redraw of the whole frame at every resize.
+    ::SetClassLongPtrA(GetSafeHwnd(), GCL_STYLE, CS_DBLCLKS);
+
+    m_trayIcon.Add(this);
+    QivRestartAutoSave(this);
+    QivApplyTopMost(this);
+    return 0;
+}
+
+BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    return CreateClientPanes(pContext);
+}
+
+BOOL CMainFrame::CreateClientPanes(CCreateContext* pContext)
+{
+    // Splitter style bit 2 would draw the splitters' own border.
+    const DWORD kNoBorderFlag = 0x04;
+    if (!m_wndOuterSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
+        return FALSE;
+    if (m_wndOuterSplitter.GetStyleFlags() & kNoBorderFlag)
+        m_wndOuterSplitter.SetStyleFlags(m_wndOuterSplitter.GetStyleFlags() & ~kNoBorderFlag);
+    if (!m_wndOuterSplitter.CreateView(0, 0, RUNTIME_CLASS(CQivTreeView), CSize(QivSettings::kDefaultTreeWidth, 0),
+                                       pContext))
+        return FALSE;
+    if (!m_wndInnerSplitter.CreateStatic(&m_wndOuterSplitter, 2, 1, WS_CHILD | WS_VISIBLE,
+                                         m_wndOuterSplitter.IdFromRowCol(0, 1)))
+        return FALSE;
+    if (m_wndInnerSplitter.GetStyleFlags() & kNoBorderFlag)
+        m_wndInnerSplitter.SetStyleFlags(m_wndInnerSplitter.GetStyleFlags() & ~kNoBorderFlag);
+    if (!m_wndInnerSplitter.CreateView(0, 0, RUNTIME_CLASS(C_InhaltView), CSize(0, 10000), pContext)
+        || !m_wndInnerSplitter.CreateView(1, 0, RUNTIME_CLASS(C_AnlagenView), CSize(0, 0), pContext))
+        return FALSE;
+
+    m_pTreeView = static_cast<CQivTreeView*>(m_wndOuterSplitter.GetPane(0, 0));
+    m_pContentsView = static_cast<C_InhaltView*>(m_wndInnerSplitter.GetPane(0, 0));
+    m_pAttachmentsView = static_cast<C_AnlagenView*>(m_wndInnerSplitter.GetPane(1, 0));
+    m_pTextView = nullptr;
+
+    const int nWidth = QivSettings::Get(QivSettings::Splitter);
+    m_bNormalView = (nWidth != QivSettings::kTextOnlyWidth && nWidth != QivSettings::kTreeOnlyWidth) ? 1 : 0;
+    SetTreeWidth(nWidth);
+    // Leaving in text-only mode comes back in the normal view; tree-only
+    // stays.
+    if (nWidth == QivSettings::kTextOnlyWidth)
+        ShowNormalView();
+    return TRUE;
+}
+
+// ---------------------------------------------------------------- title
+
+void CMainFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CString strTitle = "Qivnotes";
+    CDocument* pDocument = GetActiveDocument();
+    if (bAddToTitle && pDocument)
+        strTitle += " - " + pDocument->GetTitle();
+    SetWindowText(strTitle);
+    m_trayIcon.SetTip(strTitle);
+}
+
+// ---------------------------------------------------------------- closing
+
+void CMainFrame::OnClose()
+{
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnExit()
+{
+    CFrameWnd::OnClose();
+}
+
+BOOL CMainFrame::DestroyWindow()
+{
+    m_trayIcon.Remove();
+    return CFrameWnd::DestroyWindow();
+}
+
+void CMainFrame::OnDestroy()
+{
+    StoreFrameState();
+    CFrameWnd::OnDestroy();
+}
+
+void CMainFrame::StoreFrameState()
+{
+    if (::IsWindow(m_wndOuterSplitter.GetSafeHwnd())) {
+        const int nWidth = GetTreeWidth();
+        if (m_bNormalView) {
+            QivSettings::Set(QivSettings::Splitter, nWidth);
+            QivSettings::Set(QivSettings::SplitterNormal, nWidth);
+        } else {
+            QivSettings::Set(QivSettings::Splitter,
+                             nWidth > 0 ? QivSettings::kTreeOnlyWidth : QivSettings::kTextOnlyWidth);
+        }
+        if (IsAttachmentsPaneVisible()) {
+            int cyCur = 0;
+            int cyMin = 0;
+            m_wndInnerSplitter.GetRowInfo(0, cyCur, cyMin);
+            QivSettings::Set(QivSettings::Splitter2Pos, cyCur);
+        }
+    }
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof(wp);
+    if (GetWindowPlacement(&wp)) {
+        QivSettings::Set(QivSettings::FrameStatus, static_cast<int>(wp.showCmd));
+        QivSettings::Set(QivSettings::FrameTop, wp.rcNormalPosition.top);
+        QivSettings::Set(QivSettings::FrameLeft, wp.rcNormalPosition.left);
+        QivSettings::Set(QivSettings::FrameBottom, wp.rcNormalPosition.bottom);
+        QivSettings::Set(QivSettings::FrameRight, wp.rcNormalPosition.right);
+    }
+}
+
+// ---------------------------------------------------------------- messages
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kAutoSaveTimerId) {
+        QivOnAutoSaveTimer(this, GetActiveDocument());
+        return;
+    }
+    CFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if (QivHandleSysCommand(this, nID, m_trayIcon.IsAdded()))
+        return;
+    CFrameWnd::OnSysCommand(nID, lParam);
+}
+
+void CMainFrame::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
+{
+    CFrameWnd::OnSettingChange(uFlags, lpszSection);
+}
+
+LRESULT CMainFrame::OnExitSizeMove(WPARAM, LPARAM)
+{
+    PlaySoundEvent("ToolbarDrop");
+    return Default();
+}
+
+LRESULT CMainFrame::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    m_trayIcon.OnCallback(this, lParam, FALSE);
+    return 0;
+}
+
+LRESULT CMainFrame::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    m_trayIcon.Readd();
+    return 0;
+}
+
+BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // Going to the next pane shows the tree and the text side by side first.
+    if (LOWORD(wParam) == ID_NEXT_PANE)
+        ShowNormalView();
+    return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    return CFrameWnd::OnNotify(wParam, lParam, pResult);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
+{
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+// ---------------------------------------------------------------- IQivShell
+
+CView* CMainFrame::GetTextView()
+{
+    return m_pTextView;
+}
+
+void CMainFrame::ActivateView(CView* pView)
+{
+    SetActiveView(pView);
+}
+
+CView* CMainFrame::GetActivePaneView()
+{
+    return GetActiveView();
+}
+
+void CMainFrame::StoreCurrentEntryText()
+{
+    if (!m_pTreeView || !m_pTextView)
+        return;
+    C_QivEntry* pEntry = QivAsEntry(m_pTreeView->GetSelectedItem());
+    if (!pEntry)
+        return;
+    m_pTextView->StoreText(pEntry);
+    if (CDocument* pDocument = GetActiveDocument())
+        pDocument->SetModifiedFlag(TRUE);
+}
+
+void CMainFrame::SuspendShortcuts(BOOL)
+{
+}
+
+void CMainFrame::CloseSearchWindow()
+{
+    if (!m_pSearchWindow)
+        return;
+    if (::IsWindow(m_pSearchWindow->GetSafeHwnd())) {
+        m_pSearchWindow->SendMessage(WM_CLOSE);
+        m_pSearchWindow->DestroyWindow();
+    }
+    delete m_pSearchWindow;
+    m_pSearchWindow = nullptr;
+}

@@ -1,0 +1,195 @@
+#include "QivnotesProcess.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+struct FindMain
+{
+    DWORD dwProcessId;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
+{
+    FindMain* pFind = reinterpret_cast<FindMain*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    char szTitle[256] = {};
+    ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+    // The title names the card file once it is open.
+    if (dwProcessId == pFind->dwProcessId && strncmp(szTitle, "Qivnotes - ", 11) == 0) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct FindChildClass
+{
+    LPCSTR lpszClass;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindChildWindow(HWND hWnd, LPARAM lParam)
+{
+    FindChildClass* pFind = reinterpret_cast<FindChildClass*>(lParam);
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (_stricmp(szClass, pFind->lpszClass) == 0) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Names what still stands of a program that did not end.
+BOOL CALLBACK PrintWindowsOf(HWND hWnd, LPARAM lParam)
+{
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    if (dwProcessId == static_cast<DWORD>(lParam) && ::IsWindowVisible(hWnd)) {
+        char szTitle[256] = {};
+        char szClass[64] = {};
+        ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        fprintf(stderr, "still open: %s \"%s\"\n", szClass, szTitle);
+        for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+            ::GetWindowTextA(hChild, szTitle, sizeof(szTitle));
+            if (szTitle[0])
+                fprintf(stderr, "    \"%s\"\n", szTitle);
+        }
+    }
+    return TRUE;
+}
+
+} // namespace
+
+CString QivnotesPath()
+{
+    const char* pszBinary = getenv("QIV_BINARY_DIR");
+    if (!pszBinary || !*pszBinary)
+        return CString();
+    CString strPath = pszBinary;
+    strPath += "/app/qivnotes.exe";
+    strPath.Replace('/', '\\');
+    if (strPath.GetLength() > 0 && strPath[0] == '\\')
+        strPath = "Z:" + strPath;
+    return strPath;
+}
+
+CString ScratchFolder(LPCSTR lpszName)
+{
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szTemp);
+    CString strFolder = CString(szTemp) + "qive2e-" + lpszName;
+    ::CreateDirectoryA(strFolder, nullptr);
+    return strFolder;
+}
+
+CQivnotesProcess::~CQivnotesProcess()
+{
+    if (m_pi.hProcess) {
+        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(m_pi.hProcess, 1);
+        ::CloseHandle(m_pi.hProcess);
+        ::CloseHandle(m_pi.hThread);
+    }
+}
+
+BOOL CQivnotesProcess::Start(const CString& strArguments)
+{
+    CString strExe = QivnotesPath();
+    CString strCommand = "\"" + strExe + "\" " + strArguments;
+    std::vector<char> command(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    // Its crash report goes to the test's own error output.
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    si.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    if (!::CreateProcessA(strExe, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &m_pi))
+        return FALSE;
+    ::WaitForInputIdle(m_pi.hProcess, 60000);
+    FindMain find = {m_pi.dwProcessId, nullptr};
+    for (int i = 0; i < 600 && !find.hWnd; ++i) {
+        ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&find));
+        if (!find.hWnd)
+            ::Sleep(100);
+    }
+    m_hMain = find.hWnd;
+    // The rest of the start-up (the entry of the path) follows the opening.
+    ::WaitForInputIdle(m_pi.hProcess, 60000);
+    return m_hMain != nullptr;
+}
+
+HWND CQivnotesProcess::FindChild(LPCSTR lpszClass) const
+{
+    FindChildClass find = {lpszClass, nullptr};
+    ::EnumChildWindows(m_hMain, FindChildWindow, reinterpret_cast<LPARAM>(&find));
+    return find.hWnd;
+}
+
+std::string CQivnotesProcess::SelectedTreeText() const
+{
+    HWND hTree = FindChild(WC_TREEVIEWA);
+    if (!hTree)
+        return "(no tree)";
+    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!hItem)
+        return "(none)";
+    // The item record and its text buffer live in the program's memory.
+    const SIZE_T nBytes = sizeof(TVITEMA) + 260;
+    BYTE* pRemote = static_cast<BYTE*>(::VirtualAllocEx(m_pi.hProcess, nullptr, nBytes, MEM_COMMIT, PAGE_READWRITE));
+    if (!pRemote)
+        return "(no memory)";
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT | TVIF_HANDLE;
+    item.hItem = hItem;
+    item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(TVITEMA));
+    item.cchTextMax = 260;
+    ::WriteProcessMemory(m_pi.hProcess, pRemote, &item, sizeof(item), nullptr);
+    ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(pRemote));
+    char szText[261] = {};
+    ::ReadProcessMemory(m_pi.hProcess, pRemote + sizeof(TVITEMA), szText, 260, nullptr);
+    ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
+    return szText;
+}
+
+BOOL CQivnotesProcess::WaitForTitle(LPCSTR lpszTitle) const
+{
+    for (int i = 0; i < 300; ++i) {
+        char szTitle[256] = {};
+        ::GetWindowTextA(m_hMain, szTitle, sizeof(szTitle));
+        if (strcmp(szTitle, lpszTitle) == 0) {
+            // A sent message is answered once the program's message loop
+            // runs, that is after the whole start-up.
+            DWORD_PTR dwResult = 0;
+            return ::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult) != 0;
+        }
+        ::Sleep(100);
+    }
+    return FALSE;
+}
+
+int CQivnotesProcess::Close()
+{
+    if (m_hMain)
+        ::PostMessageA(m_hMain, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(m_pi.hProcess, 60000) != WAIT_OBJECT_0) {
+        ::EnumWindows(PrintWindowsOf, static_cast<LPARAM>(m_pi.dwProcessId));
+        return -1;
+    }
+    DWORD dwExitCode = 0;
+    ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);
+    return static_cast<int>(dwExitCode);
+}
+
+} // namespace e2e
