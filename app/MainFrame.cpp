@@ -16,7 +16,6 @@
 #include "framework/ui/MessageMap.h"
 #include "framework/ui/WinApp.h"
 #include "model/QivDoc.h"
-#include "model/ItemWalk.h"
 #include "model/QivItem.h"
 
 namespace {
@@ -55,9 +54,34 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_WEB_HOME, OnWebHome)
     ON_COMMAND(ID_WEB_SHOP, OnWebShop)
     ON_COMMAND(ID_EXIT, OnExit)
+    ON_COMMAND(ID_NEW_CATEGORY, OnNewCategory)
+    ON_COMMAND(ID_NEW_ENTRY, OnNewEntry)
+    ON_COMMAND_RANGE(ID_RENAME, ID_RENAME, OnTreeCommand)
+    ON_COMMAND_RANGE(ID_COLLAPSE_ALL, ID_COLLAPSE_ALL, OnTreeCommand)
+    ON_COMMAND_RANGE(ID_EXPAND_ALL, ID_EXPAND_ALL, OnTreeCommand)
+    ON_COMMAND_RANGE(ID_PARENT_CATEGORY, ID_PARENT_CATEGORY, OnTreeCommand)
+    ON_COMMAND(ID_SORT, OnSort)
+    ON_COMMAND(ID_BACKGROUND_COLOR, OnBackgroundColor)
+    ON_COMMAND(ID_SWITCH_PANE, OnSwitchPane)
+    ON_COMMAND_RANGE(ID_FIRST_ENTRY, ID_LAST_ENTRY, OnSibling)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FIRST_ENTRY, ID_LAST_ENTRY, OnUpdateSibling)
+    ON_COMMAND(ID_BACK, OnBack)
+    ON_COMMAND(ID_FORWARD, OnForward)
+    ON_UPDATE_COMMAND_UI(ID_BACK, OnUpdateBack)
+    ON_UPDATE_COMMAND_UI(ID_FORWARD, OnUpdateForward)
+    ON_COMMAND(ID_ADD_ATTACHMENT, OnAddAttachment)
+    ON_UPDATE_COMMAND_UI(ID_NEW_CATEGORY, OnUpdateAlways)
+    ON_UPDATE_COMMAND_UI(ID_NEW_ENTRY, OnUpdateAlways)
+    ON_UPDATE_COMMAND_UI(ID_SORT, OnUpdateAlways)
+    ON_UPDATE_COMMAND_UI(ID_BACKGROUND_COLOR, OnUpdateAlways)
+    ON_UPDATE_COMMAND_UI(ID_SWITCH_PANE, OnUpdateAlways)
+    ON_UPDATE_COMMAND_UI(ID_ADD_ATTACHMENT, OnUpdateAlways)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame()
+    : m_showEntry(*this)
+{
+}
 
 CMainFrame::~CMainFrame()
 {
@@ -260,6 +284,9 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 
 BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+    if (m_pTreeView && pNMHDR->hwndFrom == m_pTreeView->GetSafeHwnd() && m_showEntry.OnTreeNotify(pNMHDR, pResult))
+        return TRUE;
     return CFrameWnd::OnNotify(wParam, lParam, pResult);
 }
 
@@ -287,14 +314,49 @@ CView* CMainFrame::GetActivePaneView()
 
 void CMainFrame::StoreCurrentEntryText()
 {
-    if (!m_pTreeView || !m_pTextView)
-        return;
-    C_QivEntry* pEntry = QivAsEntry(m_pTreeView->GetSelectedItem());
-    if (!pEntry)
-        return;
-    m_pTextView->StoreText(pEntry);
-    if (CDocument* pDocument = GetActiveDocument())
-        pDocument->SetModifiedFlag(TRUE);
+    m_showEntry.StoreCurrentEntryText();
+}
+
+CView* CMainFrame::ShowTextView()
+{
+    if (!m_pTextView) {
+        CDocument* pDocument = m_pTreeView ? m_pTreeView->GetDocument() : nullptr;
+        m_pContentsView = nullptr;
+        m_pTextView = static_cast<CQivTextView*>(
+            QivReplacePaneView(m_wndInnerSplitter, 0, 0, RUNTIME_CLASS(CQivTextView), pDocument));
+        if (m_pTextView)
+            m_pTextView->ApplyStoredSettings();
+    }
+    return m_pTextView;
+}
+
+C_InhaltView* CMainFrame::ShowContentsView()
+{
+    if (!m_pContentsView) {
+        CDocument* pDocument = m_pTreeView ? m_pTreeView->GetDocument() : nullptr;
+        m_pTextView = nullptr;
+        m_pContentsView = static_cast<C_InhaltView*>(
+            QivReplacePaneView(m_wndInnerSplitter, 0, 0, RUNTIME_CLASS(C_InhaltView), pDocument));
+    }
+    return m_pContentsView;
+}
+
+void CMainFrame::ShowEntryText(const BYTE* pText, DWORD nLength, COLORREF crBackground)
+{
+    if (m_pTextView)
+        m_pTextView->ShowText(pText, nLength, crBackground);
+}
+
+void CMainFrame::StoreEntryText(C_QivEntry* pEntry)
+{
+    if (m_pTextView)
+        m_pTextView->StoreText(pEntry);
+}
+
+void CMainFrame::ShowAttachments(C_QivItem* pItem)
+{
+    if (m_pAttachmentsView)
+        m_pAttachmentsView->ShowAttachments(pItem);
 }
 
 void CMainFrame::SuspendShortcuts(BOOL)

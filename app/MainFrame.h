@@ -14,6 +14,7 @@
 #include "app/History.h"
 #include "app/QivShell.h"
 #include "app/QivSplitterWnd.h"
+#include "app/ShowEntry.h"
 #include "app/TrayIcon.h"
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/extras/StatusBar.h"
@@ -34,15 +35,20 @@ public:
     // ---- IQivShell ----
     CQivTreeView* GetTreeView() override { return m_pTreeView; }
     CView* GetTextView() override;
+    C_InhaltView* GetContentsView() override { return m_pContentsView; }
     void ActivateView(CView* pView) override;
     CView* GetActivePaneView() override;
     void StoreCurrentEntryText() override;
     CQivHistory& GetHistory() override { return m_history; }
     void SuspendShortcuts(BOOL bSuspend) override;
+    CView* ShowTextView() override;
+    C_InhaltView* ShowContentsView() override;
+    void ShowEntryText(const BYTE* pText, DWORD nLength, COLORREF crBackground) override;
+    void StoreEntryText(C_QivEntry* pEntry) override;
+    void ShowAttachments(C_QivItem* pItem) override;
 
     // ---- panes ----
     CQivTextView* GetQivTextView() const { return m_pTextView; }
-    C_InhaltView* GetContentsView() const { return m_pContentsView; }
     C_AnlagenView* GetAttachmentsView() const { return m_pAttachmentsView; }
     CSuchenDlg* GetSearchWindow() const { return m_pSearchWindow; }
     // Closes the search window (its results point into the tree).
@@ -98,6 +104,21 @@ protected:
     afx_msg void OnWebHome();
     afx_msg void OnWebShop();
     afx_msg void OnExit();
+    // The tree's and the panes' commands.
+    afx_msg void OnNewCategory();
+    afx_msg void OnNewEntry();
+    afx_msg void OnTreeCommand(UINT nID);
+    afx_msg void OnSort();
+    afx_msg void OnBackgroundColor();
+    afx_msg void OnSwitchPane();
+    afx_msg void OnSibling(UINT nID);
+    afx_msg void OnUpdateSibling(CCmdUI* pCmdUI);
+    afx_msg void OnBack();
+    afx_msg void OnForward();
+    afx_msg void OnUpdateBack(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateForward(CCmdUI* pCmdUI);
+    afx_msg void OnAddAttachment();
+    afx_msg void OnUpdateAlways(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -120,6 +141,7 @@ private:
     C_AnlagenView* m_pAttachmentsView = nullptr;
     CSuchenDlg* m_pSearchWindow = nullptr;
     CQivHistory m_history;
+    CQivShowEntry m_showEntry;
     CBanner m_wndBanner;
     CXTPStatusBar m_wndStatusBar;
     CQivTrayIcon m_trayIcon;
