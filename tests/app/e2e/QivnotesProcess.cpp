@@ -179,6 +179,18 @@ BOOL CQivnotesProcess::WaitForTitle(LPCSTR lpszTitle) const
     return FALSE;
 }
 
+std::string CQivnotesProcess::WaitForSelectedTreeText(const std::string& strExpected) const
+{
+    std::string strText;
+    for (int i = 0; i < 300; ++i) {
+        strText = SelectedTreeText();
+        if (strText == strExpected)
+            break;
+        ::Sleep(100);
+    }
+    return strText;
+}
+
 int CQivnotesProcess::Close()
 {
     if (m_hMain)

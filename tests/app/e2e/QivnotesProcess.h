@@ -27,6 +27,9 @@ public:
     HWND FindChild(LPCSTR lpszClass) const;
     // The text of the tree's selected item, read across the processes.
     std::string SelectedTreeText() const;
+    // The same once it is the expected one (the start-up goes on after the
+    // window stands), or the last one read after 30 s.
+    std::string WaitForSelectedTreeText(const std::string& strExpected) const;
     // Closes the main window and waits for the exit code (-1 on time-out).
     int Close();
 

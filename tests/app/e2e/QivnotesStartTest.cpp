@@ -90,7 +90,7 @@ TEST_F(QivnotesStart, OpensTheCardFileAndSelectsTheEntryOfThePath)
     e2e::CQivnotesProcess program;
     ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
     EXPECT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
-    EXPECT_EQ("Suppe", program.SelectedTreeText());
+    EXPECT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
     EXPECT_EQ(0, program.Close());
     // The window's place and the tree's width are kept for the next start.
     EXPECT_EQ(225u, SettingInt("Settings", "Splitter"));
