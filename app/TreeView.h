@@ -151,6 +151,8 @@ private:
     void MoveSelection(int nDirection);
     // Expands or collapses one tree item and records it in the model.
     void ExpandOne(HTREEITEM hItem, UINT nAction);
+    // Expand all (TVE_EXPAND) or collapse all (TVE_COLLAPSE) with one sound.
+    void ExpandOrCollapseAll(UINT nAction);
     void DeleteRootChildren();
     // The item's blocks into the source: the item (as an object for the
     // clipboard, as its record for a drag), an entry's rich text (and for

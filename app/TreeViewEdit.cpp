@@ -261,46 +261,41 @@ void CQivTreeView::OnCollapse()
         ExpandOne(hItem, TVE_COLLAPSE);
 }
 
-void CQivTreeView::OnExpandAll()
+void CQivTreeView::ExpandOrCollapseAll(UINT nAction)
 {
     C_QivCategory* pRoot = GetRoot();
     if (!pRoot)
         return;
+    const BOOL bExpand = nAction == TVE_EXPAND;
     PlaySoundEvent("Expand/Collapse");
     SetRedraw(FALSE);
     {
         CQuietSoundEvents quiet;
+        if (!bExpand)
+            GetTreeCtrl().SelectItem(pRoot->m_hTreeItem);
+        // Expanding works down (a category before its children), collapsing
+        // up (after them); the root stays expanded.
         CQivTreeWalk walk(pRoot);
         while (walk.Next()) {
             C_QivCategory* pCategory = walk.GetCategory();
-            if (pCategory && !walk.IsLeaving() && pCategory->m_pFirstChild)
-                ExpandOne(pCategory->m_hTreeItem, TVE_EXPAND);
+            if (pCategory && pCategory->m_pFirstChild && walk.IsLeaving() != bExpand
+                && (bExpand || pCategory != pRoot))
+                ExpandOne(pCategory->m_hTreeItem, nAction);
         }
     }
-    if (HTREEITEM hSelected = GetTreeCtrl().GetSelectedItem())
-        GetTreeCtrl().EnsureVisible(hSelected);
+    if (HTREEITEM hVisible = bExpand ? GetTreeCtrl().GetSelectedItem() : pRoot->m_hTreeItem)
+        GetTreeCtrl().EnsureVisible(hVisible);
     SetRedraw(TRUE);
+}
+
+void CQivTreeView::OnExpandAll()
+{
+    ExpandOrCollapseAll(TVE_EXPAND);
 }
 
 void CQivTreeView::OnCollapseAll()
 {
-    C_QivCategory* pRoot = GetRoot();
-    if (!pRoot)
-        return;
-    PlaySoundEvent("Expand/Collapse");
-    SetRedraw(FALSE);
-    {
-        CQuietSoundEvents quiet;
-        GetTreeCtrl().SelectItem(pRoot->m_hTreeItem);
-        CQivTreeWalk walk(pRoot);
-        while (walk.Next()) {
-            C_QivCategory* pCategory = walk.GetCategory();
-            if (pCategory && walk.IsLeaving() && pCategory != pRoot && pCategory->m_pFirstChild)
-                ExpandOne(pCategory->m_hTreeItem, TVE_COLLAPSE);
-        }
-    }
-    GetTreeCtrl().EnsureVisible(pRoot->m_hTreeItem);
-    SetRedraw(TRUE);
+    ExpandOrCollapseAll(TVE_COLLAPSE);
 }
 
 // ---- sort ----
