@@ -21,6 +21,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
     libz-mingw-w64-dev dpkg-dev python3 make chromium ccache locales
+    cups-daemon cups-client printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -107,8 +107,9 @@ TEST_F(BannerTest, PictureAboveDarkBlueOrNavyWhenMissingReportedOnce)
         CBanner banner;
         std::vector<CString> boxes = CreateBanner(banner, c.bWithPicture);
         ASSERT_EQ(c.nBoxes, boxes.size());
-        if (c.nBoxes)
+        if (c.nBoxes) {
             EXPECT_STREQ("Die Datei \"banner.jpg\" fehlt im Programmordner.", boxes[0]);
+        }
         EXPECT_EQ(c.bWithPicture, banner.IsPictureLoaded() != FALSE);
         // Far taller than the picture; a text keeps the logo away.
         banner.SetWindowText("Eigener Text");
@@ -116,8 +117,9 @@ TEST_F(BannerTest, PictureAboveDarkBlueOrNavyWhenMissingReportedOnce)
         CTestDib dib(24, cy, RGB(1, 2, 3));
         banner.DrawBanner(&dib.DC(), CRect(0, 0, 24, cy));
         EXPECT_EQ(c.clrFoot, dib.Pixel(12, cy / 2));
-        if (c.bWithPicture)
+        if (c.bWithPicture) {
             EXPECT_NE(RGB(0, 0, 0x60), dib.Pixel(12, 2));
+        }
         DestroyBanner(banner);
     }
 }
