@@ -76,6 +76,30 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_BACKGROUND_COLOR, OnUpdateAlways)
     ON_UPDATE_COMMAND_UI(ID_SWITCH_PANE, OnUpdateAlways)
     ON_UPDATE_COMMAND_UI(ID_ADD_ATTACHMENT, OnUpdateAlways)
+    ON_COMMAND(ID_QUICKNOTE, OnQuickNote)
+    ON_COMMAND(ID_SEARCH, OnSearch)
+    ON_UPDATE_COMMAND_UI(ID_SEARCH, OnUpdateSearch)
+    ON_COMMAND(ID_GOTO, OnGoTo)
+    ON_COMMAND(ID_CREATE_SHORTCUT, OnShortcut)
+    ON_UPDATE_COMMAND_UI(ID_CREATE_SHORTCUT, OnUpdateShortcut)
+    ON_COMMAND(ID_DEFAULT_FONT, OnDefaultFont)
+    ON_COMMAND(ID_WORD_WRAP, OnWordWrap)
+    ON_UPDATE_COMMAND_UI(ID_WORD_WRAP, OnUpdateWordWrap)
+    ON_COMMAND_RANGE(ID_PAGE_SETUP, ID_PAGE_SETUP, OnTextViewCommand)
+    ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnTextViewCommand)
+    ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, OnTextViewCommand)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_SETUP, OnUpdatePageSetup)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdatePrint)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdatePrint)
+    ON_COMMAND_RANGE(ID_IMPORT_TEXT, ID_IMPORT_TEXT, OnExchange)
+    ON_COMMAND_RANGE(ID_IMPORT_CSV, ID_IMPORT_CSV, OnExchange)
+    ON_COMMAND_RANGE(ID_IMPORT_VAULT, ID_IMPORT_VAULT, OnExchange)
+    ON_COMMAND_RANGE(ID_IMPORT_CARDFILE, ID_IMPORT_CARDFILE, OnExchange)
+    ON_COMMAND_RANGE(ID_EXPORT_TEXT, ID_EXPORT_TEXT, OnExchange)
+    ON_COMMAND_RANGE(ID_EXPORT_HTML, ID_EXPORT_HTML, OnExchange)
+    ON_COMMAND_RANGE(ID_EXPORT_CARDFILE, ID_EXPORT_CARDFILE, OnExchange)
+    ON_COMMAND_RANGE(ID_EXPORT_DHTML, ID_EXPORT_DHTML, OnExchange)
+    ON_UPDATE_COMMAND_UI(ID_EXPORT_TEXT, OnUpdateExportText)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -83,10 +107,7 @@ CMainFrame::CMainFrame()
 {
 }
 
-CMainFrame::~CMainFrame()
-{
-    delete m_pSearchWindow;
-}
+CMainFrame::~CMainFrame() = default;
 
 // ---------------------------------------------------------------- creation
 
@@ -371,6 +392,5 @@ void CMainFrame::CloseSearchWindow()
         m_pSearchWindow->SendMessage(WM_CLOSE);
         m_pSearchWindow->DestroyWindow();
     }
-    delete m_pSearchWindow;
-    m_pSearchWindow = nullptr;
+    m_pSearchWindow.reset();
 }

@@ -16,9 +16,13 @@
 #include "app/QivSplitterWnd.h"
 #include "app/ShowEntry.h"
 #include "app/TrayIcon.h"
+#include "framework/core/StringList.h"
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/extras/StatusBar.h"
 
+#include <memory>
+
+class CQivDoc;
 class CQivTextView;
 class CQivTreeView;
 class CSuchenDlg;
@@ -50,7 +54,8 @@ public:
     // ---- panes ----
     CQivTextView* GetQivTextView() const { return m_pTextView; }
     C_AnlagenView* GetAttachmentsView() const { return m_pAttachmentsView; }
-    CSuchenDlg* GetSearchWindow() const { return m_pSearchWindow; }
+    CSuchenDlg* GetSearchWindow() const { return m_pSearchWindow.get(); }
+    CQivDoc* GetQivDocument();
     // Closes the search window (its results point into the tree).
     void CloseSearchWindow();
     CXTPStatusBar& GetStatusBar() { return m_wndStatusBar; }
@@ -119,6 +124,21 @@ protected:
     afx_msg void OnUpdateForward(CCmdUI* pCmdUI);
     afx_msg void OnAddAttachment();
     afx_msg void OnUpdateAlways(CCmdUI* pCmdUI);
+    // Dialogs, the editor and the card file's exchanges.
+    afx_msg void OnQuickNote();
+    afx_msg void OnSearch();
+    afx_msg void OnUpdateSearch(CCmdUI* pCmdUI);
+    afx_msg void OnGoTo();
+    afx_msg void OnShortcut();
+    afx_msg void OnUpdateShortcut(CCmdUI* pCmdUI);
+    afx_msg void OnDefaultFont();
+    afx_msg void OnWordWrap();
+    afx_msg void OnUpdateWordWrap(CCmdUI* pCmdUI);
+    afx_msg void OnTextViewCommand(UINT nID);
+    afx_msg void OnUpdatePageSetup(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePrint(CCmdUI* pCmdUI);
+    afx_msg void OnExchange(UINT nID);
+    afx_msg void OnUpdateExportText(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -139,7 +159,8 @@ private:
     CQivTextView* m_pTextView = nullptr;
     CQivTreeView* m_pTreeView = nullptr;
     C_AnlagenView* m_pAttachmentsView = nullptr;
-    CSuchenDlg* m_pSearchWindow = nullptr;
+    std::unique_ptr<CSuchenDlg> m_pSearchWindow;
+    CStringList m_searchHistory;
     CQivHistory m_history;
     CQivShowEntry m_showEntry;
     CBanner m_wndBanner;
