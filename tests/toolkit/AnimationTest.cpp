@@ -175,6 +175,37 @@ TEST_F(AnimationTest, RedrawsThatStartNoFadeOrEndOne)
     EXPECT_NE(RGB(255, 255, 0), m_screen.Pixel(15, 10));   // still fading
 }
 
+// A later fade of a rectangle of the same size starts afresh, whatever the
+// fade before it had kept out.
+TEST_F(AnimationTest, NextFadeOfTheRectangleStartsAfresh)
+{
+    const CRect rect(10, 5, 30, 25);
+    m_clrBar = RGB(0, 0, 255);
+    m_pAnimation->RedrawRect(&rect, TRUE);
+    m_clrBar = RGB(255, 255, 0);
+    const CRect rcPartly(25, 0, 40, 40);
+    m_pAnimation->RedrawRect(&rcPartly, FALSE);
+    ASSERT_EQ(1u, m_pAnimation->GetAnimation(0)->m_arrExclude.size());
+    for (int i = 0; i < 5; ++i)
+        Tick();
+    ASSERT_EQ(0, m_pAnimation->GetAnimationCount());
+    EXPECT_EQ(RGB(255, 255, 0), m_screen.Pixel(27, 10));
+    EXPECT_EQ(RGB(0, 0, 255), m_screen.Pixel(15, 10));
+
+    m_clrBar = RGB(255, 0, 0);
+    m_pAnimation->RedrawRect(&rect, TRUE);
+    ASSERT_EQ(1, m_pAnimation->GetAnimationCount());
+    EXPECT_TRUE(m_pAnimation->GetAnimation(0)->m_arrExclude.empty());
+    EXPECT_EQ(Blend(RGB(0, 0, 255), RGB(255, 0, 0), 42), m_screen.Pixel(15, 10));
+    EXPECT_EQ(Blend(RGB(255, 255, 0), RGB(255, 0, 0), 42), m_screen.Pixel(27, 10));
+    Tick();
+    EXPECT_EQ(Blend(RGB(255, 255, 0), RGB(255, 0, 0), 85), m_screen.Pixel(27, 10));
+    for (int i = 0; i < 4; ++i)
+        Tick();
+    EXPECT_EQ(RGB(255, 0, 0), m_screen.Pixel(27, 10));
+    EXPECT_FALSE(m_pAnimation->IsTimerRunning());
+}
+
 TEST_F(AnimationTest, RectanglesAreClippedToTheClientArea)
 {
     m_clrBar = RGB(0, 0, 255);

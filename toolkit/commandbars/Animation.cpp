@@ -2,7 +2,11 @@
 // copied, so no copy reaches outside the cached picture. Pictures are 32-bit
 // bottom-up DIB sections: rows move between them with memcpy and are
 // compared and blended in place. The cache and each fade keep their memory
-// DC for their lifetime, so a step costs one blend and one blit.
+// DC for their lifetime, so a step costs one blend and one blit. Making DIB
+// sections and DCs costs far more than a fade's pixel work, so a finished
+// fade's record is kept and taken again by the next fade of a rectangle of
+// its size (a control that turns hot and back fades the same rectangle), and
+// a fade draws its new picture through the DC its steps use.
 #include "toolkit/commandbars/Animation.h"
 
 #include "toolkit/draw/BitmapHelpers.h"
@@ -10,9 +14,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace {
+
+// Retired fade records kept for reuse; a bar fades few rectangle sizes.
+const size_t kMaxSpareRecords = 4;
 
 bool RectContains(const CRect& rcOuter, const CRect& rcInner)
 {
@@ -46,6 +52,13 @@ CXTPCommandBarAnimation::CAnimateInfo::CAnimateInfo(HDC hDC, const CRect& rect)
 {
     if (m_hdcBlend != nullptr && m_hbmBlend != nullptr)
         m_hOldBlend = ::SelectObject(m_hdcBlend, m_hbmBlend);
+}
+
+void CXTPCommandBarAnimation::CAnimateInfo::Restart(const CRect& rect)
+{
+    m_rect = rect;
+    m_nStep = 1;
+    m_arrExclude.clear();
 }
 
 CXTPCommandBarAnimation::CAnimateInfo::~CAnimateInfo()
@@ -83,7 +96,46 @@ CXTPCommandBarAnimation::CXTPCommandBarAnimation(CWnd* pWnd, DrawFunc fnDraw, Op
 CXTPCommandBarAnimation::~CXTPCommandBarAnimation()
 {
     RemoveAll();
+    DeleteSpareRecords();
     DeleteCache();
+}
+
+CXTPCommandBarAnimation::CAnimateInfo* CXTPCommandBarAnimation::TakeRecord(const CRect& rect)
+{
+    for (size_t i = 0; i < m_arrSpare.size(); ++i)
+    {
+        CAnimateInfo* pInfo = m_arrSpare[i];
+        if (pInfo->m_rect.Size() == rect.Size())
+        {
+            m_arrSpare.erase(m_arrSpare.begin() + static_cast<std::ptrdiff_t>(i));
+            pInfo->Restart(rect);
+            return pInfo;
+        }
+    }
+    return new CAnimateInfo(nullptr, rect);
+}
+
+void CXTPCommandBarAnimation::Retire(CAnimateInfo* pInfo)
+{
+    if (!pInfo->IsValid())
+    {
+        delete pInfo;
+        return;
+    }
+    // The oldest spare makes room.
+    if (m_arrSpare.size() >= kMaxSpareRecords)
+    {
+        delete m_arrSpare.front();
+        m_arrSpare.erase(m_arrSpare.begin());
+    }
+    m_arrSpare.push_back(pInfo);
+}
+
+void CXTPCommandBarAnimation::DeleteSpareRecords()
+{
+    for (CAnimateInfo* pInfo : m_arrSpare)
+        delete pInfo;
+    m_arrSpare.clear();
 }
 
 BOOL CXTPCommandBarAnimation::IsAnimationOn() const
@@ -191,7 +243,7 @@ void CXTPCommandBarAnimation::KillTimer()
 void CXTPCommandBarAnimation::RemoveAll()
 {
     for (CAnimateInfo* pInfo : m_arrAnimations)
-        delete pInfo;
+        Retire(pInfo);
     m_arrAnimations.clear();
     KillTimer();
 }
@@ -200,6 +252,7 @@ void CXTPCommandBarAnimation::Reset()
 {
     DeleteCache();
     RemoveAll();
+    DeleteSpareRecords();
 }
 
 void CXTPCommandBarAnimation::BlendPixels(BYTE* pDest, const BYTE* pOld, int nWidth, int nHeight,
@@ -240,14 +293,17 @@ void CXTPCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate)
 
     // The bar's new picture of the rectangle: the fade's new picture, or a
     // picture of its own for a direct redraw.
-    std::unique_ptr<CAnimateInfo> pInfo;
+    CAnimateInfo* pInfo = nullptr;
     HBITMAP hbmNew = nullptr;
     BYTE* pNewBits = nullptr;
     if (bAnimate)
     {
-        pInfo.reset(new CAnimateInfo(nullptr, rect));
+        pInfo = TakeRecord(rect);
         if (!pInfo->IsValid())
+        {
+            delete pInfo;
             return;
+        }
         hbmNew = pInfo->m_hbmNew;
         pNewBits = pInfo->m_pNewBits;
     }
@@ -257,15 +313,26 @@ void CXTPCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate)
         if (hbmNew == nullptr)
             return;
     }
+    if (bAnimate)
     {
-        CDC dcNew;
-        dcNew.CreateCompatibleDC(nullptr);
-        HGDIOBJ hOld = ::SelectObject(dcNew.GetSafeHdc(), hbmNew);
-        ::SetViewportOrgEx(dcNew.GetSafeHdc(), -rect.left, -rect.top, nullptr);
-        DrawClipped(&dcNew, rect);
-        ::SelectObject(dcNew.GetSafeHdc(), hOld);
+        // Drawn where the fade's steps go (that DC lives as long as the
+        // record), then kept as the new picture.
+        ::SetViewportOrgEx(pInfo->m_hdcBlend, -rect.left, -rect.top, nullptr);
+        DrawClipped(CDC::FromHandle(pInfo->m_hdcBlend), rect);
+        ::SetViewportOrgEx(pInfo->m_hdcBlend, 0, 0, nullptr);
+        ::GdiFlush();
+        std::memcpy(pNewBits, pInfo->m_pBlendBits, PictureBytes(rect));
     }
-    ::GdiFlush();
+    else
+    {
+        if (m_dcDraw.GetSafeHdc() == nullptr)
+            m_dcDraw.CreateCompatibleDC(nullptr);
+        HGDIOBJ hOld = ::SelectObject(m_dcDraw.GetSafeHdc(), hbmNew);
+        ::SetViewportOrgEx(m_dcDraw.GetSafeHdc(), -rect.left, -rect.top, nullptr);
+        DrawClipped(&m_dcDraw, rect);
+        ::SelectObject(m_dcDraw.GetSafeHdc(), hOld);
+        ::GdiFlush();
+    }
 
     if (bAnimate)
     {
@@ -273,7 +340,9 @@ void CXTPCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate)
         CopyToCache(pNewBits, rect);
         // Nothing changed: nothing to fade.
         if (std::memcmp(pInfo->m_pNewBits, pInfo->m_pOldBits, PictureBytes(rect)) != 0)
-            StartAnimation(pInfo.release());
+            StartAnimation(pInfo);
+        else
+            Retire(pInfo);
         return;
     }
 
@@ -283,7 +352,7 @@ void CXTPCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate)
         CAnimateInfo* pRunning = m_arrAnimations[i];
         if (RectContains(rect, pRunning->m_rect))
         {
-            delete pRunning;
+            Retire(pRunning);
             m_arrAnimations.erase(m_arrAnimations.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }
@@ -309,7 +378,7 @@ void CXTPCommandBarAnimation::StartAnimation(CAnimateInfo* pNew)
     {
         if (RectContains(pNew->m_rect, m_arrAnimations[i]->m_rect))
         {
-            delete m_arrAnimations[i];
+            Retire(m_arrAnimations[i]);
             m_arrAnimations.erase(m_arrAnimations.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }
@@ -356,6 +425,11 @@ void CXTPCommandBarAnimation::OnAnimate()
         CDC* pDC = CDC::FromHandle(hDC);
         for (CAnimateInfo* pInfo : m_arrAnimations)
         {
+            if (pInfo->m_arrExclude.empty())
+            {
+                DrawStep(pDC, pInfo);
+                continue;
+            }
             int nSaved = pDC->SaveDC();
             for (const CRect& rcExclude : pInfo->m_arrExclude)
                 pDC->ExcludeClipRect(&rcExclude);
@@ -365,10 +439,10 @@ void CXTPCommandBarAnimation::OnAnimate()
         ReleaseTargetDC(hDC);
     }
     auto itDone = std::remove_if(m_arrAnimations.begin(), m_arrAnimations.end(),
-                                 [](CAnimateInfo* pInfo) {
+                                 [this](CAnimateInfo* pInfo) {
                                      if (pInfo->m_nStep <= STEP_COUNT)
                                          return false;
-                                     delete pInfo;
+                                     Retire(pInfo);
                                      return true;
                                  });
     m_arrAnimations.erase(itDone, m_arrAnimations.end());

@@ -41,6 +41,9 @@ public:
         CAnimateInfo(const CAnimateInfo&) = delete;
         CAnimateInfo& operator=(const CAnimateInfo&) = delete;
 
+        // The record again for a new fade of a rectangle of the same size.
+        void Restart(const CRect& rect);
+
         BOOL IsValid() const
         {
             return m_hbmNew != nullptr && m_hbmOld != nullptr && m_hbmBlend != nullptr && m_hdcBlend != nullptr;
@@ -115,6 +118,12 @@ private:
     // The bar's picture of rcClip painted into pDC, clipped to it.
     void DrawClipped(CDC* pDC, const CRect& rcClip);
     void StartAnimation(CAnimateInfo* pInfo);
+    // A fade record for the rectangle: a retired one of its size when there
+    // is one (its pictures and DC are reused), else a new one.
+    CAnimateInfo* TakeRecord(const CRect& rect);
+    // A finished or dropped fade keeps its record for the next one.
+    void Retire(CAnimateInfo* pInfo);
+    void DeleteSpareRecords();
     // Draws the record's step into the DC and moves it on.
     void DrawStep(CDC* pDC, CAnimateInfo* pInfo);
     void KillTimer();
@@ -132,4 +141,6 @@ private:
     BOOL m_bAnimation;
     DWORD m_dwFlags;
     std::vector<CAnimateInfo*> m_arrAnimations;
+    std::vector<CAnimateInfo*> m_arrSpare;
+    CDC m_dcDraw;   // where a redraw without a fade draws its picture
 };
