@@ -285,6 +285,17 @@ public:
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
                       LRESULT& lResult) override;
 
+    // A customize drag over the bar (CustomizeDragSource): entering shows
+    // the insertion marker and answers whether the bar takes drops, moving
+    // over it moves the marker, leaving removes it. The drop gets
+    // dropEffect 2 (move) or 1 (copy) and may change it; points are in
+    // client coordinates.
+    virtual BOOL OnCustomizeDragEnter(CXTPControl* pControl, CPoint point);
+    virtual void OnCustomizeDragLeave();
+    virtual DWORD OnCustomizeDragOver(CXTPControl* pControl, CPoint point);
+    virtual void OnCustomizeDrop(CXTPControl* pControl, DWORD& dropEffect, CPoint ptDrop,
+                                 CPoint ptDrag);
+
 protected:
     // Registers the class (default procedure, arrow cursor) and creates
     // the bar's window on it.

@@ -17,10 +17,31 @@ void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
     input.mi.dy = dy;
     input.mi.dwFlags = dwFlags;
     ::SendInput(1, &input, sizeof(input));
-    PumpInputMessages();
 }
 
 } // namespace
+
+void InjectMouseMove(POINT ptScreen)
+{
+    int cx = ::GetSystemMetrics(SM_CXSCREEN);
+    int cy = ::GetSystemMetrics(SM_CYSCREEN);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(ptScreen.x, cx),
+              Normalise(ptScreen.y, cy));
+}
+
+void InjectMouseButton(DWORD dwFlags)
+{
+    SendMouse(dwFlags);
+}
+
+void InjectKey(WORD wVirtualKey, BOOL bUp)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVirtualKey;
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
 
 void PumpInputMessages()
 {
@@ -39,10 +60,8 @@ void PumpInputMessages()
 
 BOOL MoveMouseTo(POINT ptScreen)
 {
-    int cx = ::GetSystemMetrics(SM_CXSCREEN);
-    int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(ptScreen.x, cx),
-              Normalise(ptScreen.y, cy));
+    InjectMouseMove(ptScreen);
+    PumpInputMessages();
     POINT pt;
     ::GetCursorPos(&pt);
     return pt.x == ptScreen.x && pt.y == ptScreen.y;
@@ -50,12 +69,14 @@ BOOL MoveMouseTo(POINT ptScreen)
 
 void PressLeftButton()
 {
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    InjectMouseButton(MOUSEEVENTF_LEFTDOWN);
+    PumpInputMessages();
 }
 
 void ReleaseLeftButton()
 {
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    InjectMouseButton(MOUSEEVENTF_LEFTUP);
+    PumpInputMessages();
 }
 
 void TapKey(WORD wVirtualKey)

@@ -14,6 +14,11 @@ void PressLeftButton();
 void ReleaseLeftButton();
 // Presses and releases one key.
 void TapKey(WORD wVirtualKey);
+// The same input without dispatching anything, for scripts that run while
+// a modal loop takes the messages itself.
+void InjectMouseMove(POINT ptScreen);
+void InjectMouseButton(DWORD dwFlags);
+void InjectKey(WORD wVirtualKey, BOOL bUp);
 // Dispatches every message waiting in the thread's queue.
 void PumpInputMessages();
 // Brings a top-level window to the foreground; FALSE when it did not get
