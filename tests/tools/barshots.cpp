@@ -3,17 +3,27 @@
 // at the themes. It writes shots/<theme>/<bar>-<control>-<state>.png, each
 // exactly the control's rectangle, tab strips of every appearance and
 // colour set at each header position as shots/tabs/<appearance>-<colour>-
-// <position>.png, and shots/index.csv listing them.
+// <position>.png, the status bar, the splitter frame, the self-drawn tips and
+// popup shadows as shots/extras/*.png, and shots/index.csv listing them.
 //
 //   barshots [output folder]   (default: "shots" beside the program)
 #include "framework/core/String.h"
+#include "framework/ui/CreateContext.h"
 #include "framework/ui/Dc.h"
+#include "framework/ui/FrameWnd.h"
+#include "framework/ui/View.h"
+#include "toolkit/commandbars/ShadowsManager.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlSelector.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/draw/ScopedDC.h"
+#include "toolkit/extras/Splitter.h"
+#include "toolkit/extras/StatusBar.h"
+#include "toolkit/extras/ToolTipContext.h"
+#include "toolkit/extras/ToolTipWnd.h"
 #include "toolkit/extras/TabManager.h"
 #include "toolkit/extras/TabPaintManager.h"
 
@@ -21,6 +31,7 @@
 
 #include <stdio.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -296,6 +307,284 @@ void ShootTabs(const std::string& strFolder, std::string& strIndex, int& nShots,
     ::DestroyIcon(hIcon);
 }
 
+// ---- the status bar, the splitter frame, self-drawn tips and shadows ----------
+
+// A pane of the splitter frame: a white page with its name.
+class CShotView : public CView
+{
+    DECLARE_DYNCREATE(CShotView)
+public:
+    void OnDraw(CDC* pDC) override
+    {
+        CRect rc;
+        GetClientRect(&rc);
+        pDC->FillSolidRect(&rc, RGB(255, 255, 255));
+        pDC->TextOut(8, 8, "Ansicht", 7);
+    }
+};
+IMPLEMENT_DYNCREATE(CShotView, CView)
+
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+// Counts a shot and lists it in the index, or reports it missing.
+void Count(bool bWritten, const std::string& strName, const std::string& strKind, int& nShots,
+           int& nFailed, std::string& strIndex)
+{
+    if (!bWritten)
+    {
+        ++nFailed;
+        fprintf(stderr, "barshots: %s not written\n", strName.c_str());
+        return;
+    }
+    ++nShots;
+    strIndex += strName + "," + strKind + ",,,,,\n";
+}
+
+// The client area of a window as the screen shows it.
+bool ShootWindow(CWnd& wnd, const std::string& strPath)
+{
+    wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    CRect rc;
+    wnd.GetClientRect(&rc);
+    if (rc.IsRectEmpty())
+        return false;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = rc.Width();
+    bmi.bmiHeader.biHeight = -rc.Height();
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (!hBitmap)
+        return false;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    HDC hWindowDC = ::GetDC(wnd.m_hWnd);
+    ::BitBlt(dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hWindowDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(wnd.m_hWnd, hWindowDC);
+    ::GdiFlush();
+    bool bWritten = WritePng(strPath, static_cast<const DWORD*>(pBits), rc.Width(), rc.Height());
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    return bWritten;
+}
+
+// A top-most frame at the place and size, shown without taking the focus.
+CFrameWnd* ShowFrame(LPCSTR lpszTitle, const CRect& rc)
+{
+    auto* pFrame = new CFrameWnd;   // frames delete themselves when destroyed
+    if (!pFrame->Create(nullptr, lpszTitle, WS_OVERLAPPEDWINDOW, rc))
+        return nullptr;
+    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return pFrame;
+}
+
+void ShootStatusBars(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    CFrameWnd* pFrame = ShowFrame("Statusleiste", CRect(20, 20, 520, 160));
+    CXTPStatusBar bar;
+    if (pFrame == nullptr || !bar.Create(pFrame))
+    {
+        Count(false, "extras/statusbar", "status bar", nShots, nFailed, strIndex);
+        return;
+    }
+    // The main window's panes: the message, caps lock and num lock. The
+    // frame's first idle message comes first, so it does not blank the text.
+    PumpMessages();
+    const UINT ids[] = {0, 0, 0};
+    bar.SetPanesFromIds(ids, 3);
+    const char* const texts[] = {"Bereit", "UF", "NUM"};
+    for (int i = 0; i < 3; ++i)
+    {
+        bar.SetPaneTextAt(i, texts[i]);
+        if (i > 0)
+            bar.GetPane(i)->SetWidth(bar.CalcPaneWidth(bar.GetPane(i)));
+    }
+    pFrame->RecalcLayout();
+
+    struct
+    {
+        const char* pszName;
+        UINT nCapsStyle;
+        BOOL bShowDisabledText;
+    } shots[] = {{"statusbar", 0, TRUE},
+                 {"statusbar-disabled", XTP_SBPS_DISABLED, TRUE},
+                 {"statusbar-disabled-hidden", XTP_SBPS_DISABLED, FALSE}};
+    for (const auto& shot : shots)
+    {
+        bar.SetPaneStyleAt(1, shot.nCapsStyle);
+        bar.SetDisabledTextShown(shot.bShowDisabledText);
+        std::string strName = std::string("extras/") + shot.pszName;
+        Count(ShootWindow(bar, strFolder + "\\" + strName + ".png"), strName, "status bar", nShots,
+              nFailed, strIndex);
+    }
+    pFrame->DestroyWindow();
+}
+
+void ShootSplitters(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    for (BOOL bFlat : {FALSE, TRUE})
+    {
+        std::string strName = bFlat ? "extras/splitter-flat" : "extras/splitter";
+        CFrameWnd* pFrame = ShowFrame("Teiler", CRect(40, 200, 440, 480));
+        if (pFrame == nullptr)
+        {
+            Count(false, strName, "splitter", nShots, nFailed, strIndex);
+            continue;
+        }
+        // The main window's arrangement: a tree beside two rows.
+        auto* pOuter = new CXTSplitterWnd;
+        auto* pInner = new CXTSplitterWnd;
+        CCreateContext context;
+        bool bMade = pOuter->CreateStatic(pFrame, 1, 2)
+                     && pOuter->CreateView(0, 0, RUNTIME_CLASS(CShotView), CSize(140, 0), &context)
+                     && pInner->CreateStatic(pOuter, 2, 1, WS_CHILD | WS_VISIBLE, pOuter->IdFromRowCol(0, 1))
+                     && pInner->CreateView(0, 0, RUNTIME_CLASS(CShotView), CSize(0, 120), &context)
+                     && pInner->CreateView(1, 0, RUNTIME_CLASS(CShotView), CSize(0, 0), &context);
+        if (bMade)
+        {
+            pOuter->SetFlatLook(bFlat);
+            pInner->SetFlatLook(bFlat);
+            pFrame->RecalcLayout();
+        }
+        Count(bMade && ShootWindow(*pFrame, strFolder + "\\" + strName + ".png"), strName, "splitter",
+              nShots, nFailed, strIndex);
+        pFrame->DestroyWindow();
+        delete pInner;
+        delete pOuter;
+    }
+}
+
+// Draws a self-drawn tip into a DIB of its size, as its window paints itself.
+bool ShootTip(CXTPToolTipContext& context, CXTPToolTipContextToolTip& tip, const std::string& strPath)
+{
+    TOOLITEM tool;
+    tool.strText = "Speichert das Dokument (Strg+S)";
+    CSize size = tip.CalcTipSize(tool);
+    if (size.cx <= 0 || size.cy <= 0)
+        return false;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = size.cx;
+    bmi.bmiHeader.biHeight = -size.cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (!hBitmap)
+        return false;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    CRect rc(CPoint(0, 0), size);
+    dc.SetTextColor(context.GetTipTextColor());
+    dc.SetBkMode(TRANSPARENT);
+    {
+        CXTPFontDC font(&dc, context.GetFont());
+        tip.DrawBackground(&dc, tool, rc);
+        tip.DrawContent(&dc, tool, rc);
+    }
+    ::GdiFlush();
+    bool bWritten = WritePng(strPath, static_cast<const DWORD*>(pBits), size.cx, size.cy);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    return bWritten;
+}
+
+void ShootTips(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    CXTPToolTipContext context;
+    CXTPToolTipContextToolTip tipOffice(&context);
+    CXTPToolTipContext::CLunaToolTip tipLuna(&context);
+    CXTPToolTipContext::COffice2007ToolTip tipOffice2007(&context);
+    const struct
+    {
+        const char* pszName;
+        int nStyle;
+        CXTPToolTipContextToolTip* pTip;
+    } tips[] = {{"tip-office", xtpToolTipOffice, &tipOffice},
+                {"tip-luna", xtpToolTipLuna, &tipLuna},
+                {"tip-office2007", xtpToolTipOffice2007, &tipOffice2007}};
+    for (const auto& tip : tips)
+    {
+        context.SetStyle(tip.nStyle);
+        std::string strName = std::string("extras/") + tip.pszName;
+        Count(ShootTip(context, *tip.pTip, strFolder + "\\" + strName + ".png"), strName, "tooltip",
+              nShots, nFailed, strIndex);
+    }
+}
+
+// A popup's rectangle on white with its right and bottom shadow strips
+// blended over the background, as the layered strips show them.
+void ShootShadows(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    const int cx = 80, cy = 50, nMargin = 10, nShadow = 4;
+    const int cxImage = cx + 2 * nMargin, cyImage = cy + 2 * nMargin;
+    for (int k : {1, 2})
+    {
+        std::vector<DWORD> pixels(static_cast<size_t>(cxImage) * cyImage, 0xFFFFFF);
+        for (int y = nMargin; y < nMargin + cy; ++y)
+            for (int x = nMargin; x < nMargin + cx; ++x)
+                pixels[static_cast<size_t>(y) * cxImage + x] =
+                    (x == nMargin || y == nMargin || x == nMargin + cx - 1 || y == nMargin + cy - 1) ? 0x808080
+                                                                                                     : 0xF0F0F0;
+        // Right strip: (right, top + 4) to (right + 4, bottom); bottom strip:
+        // (left + 4, bottom) to (right + 4, bottom + 4).
+        struct
+        {
+            BOOL bBottom;
+            CRect rc;
+        } strips[] = {{FALSE, CRect(nMargin + cx, nMargin + nShadow, nMargin + cx + nShadow, nMargin + cy)},
+                      {TRUE, CRect(nMargin + nShadow, nMargin + cy, nMargin + cx + nShadow, nMargin + cy + nShadow)}};
+        for (const auto& strip : strips)
+        {
+            for (int y = 0; y < strip.rc.Height(); ++y)
+            {
+                for (int x = 0; x < strip.rc.Width(); ++x)
+                {
+                    DWORD dwShadow = CXTPShadowsManager::ShadowPixel(strip.bBottom, x, y, strip.rc.Width(),
+                                                                     strip.rc.Height(), k, RGB(0, 0, 0));
+                    DWORD alpha = dwShadow >> 24;
+                    DWORD& dwPixel = pixels[static_cast<size_t>(strip.rc.top + y) * cxImage + strip.rc.left + x];
+                    DWORD dwOut = 0;
+                    for (int nShift = 0; nShift < 24; nShift += 8)
+                    {
+                        DWORD c = (dwShadow >> nShift) & 0xFF;
+                        DWORD b = (dwPixel >> nShift) & 0xFF;
+                        dwOut |= std::min<DWORD>(255, c + b * (255 - alpha) / 255) << nShift;
+                    }
+                    dwPixel = dwOut;
+                }
+            }
+        }
+        std::string strName = "extras/shadow-k" + std::to_string(k);
+        Count(WritePng(strFolder + "\\" + strName + ".png", pixels.data(), cxImage, cyImage), strName,
+              "shadow", nShots, nFailed, strIndex);
+    }
+}
+
+// The status bar, the splitter frame, the self-drawn tips and the shadows,
+// in shots/extras.
+void ShootExtras(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    ::CreateDirectoryA((strFolder + "\\extras").c_str(), nullptr);
+    ShootStatusBars(strFolder, strIndex, nShots, nFailed);
+    ShootSplitters(strFolder, strIndex, nShots, nFailed);
+    ShootTips(strFolder, strIndex, nShots, nFailed);
+    ShootShadows(strFolder, strIndex, nShots, nFailed);
+}
+
 std::string CsvField(const CString& str)
 {
     std::string s = "\"";
@@ -388,6 +677,7 @@ int main(int argc, char** argv)
     }
     pImages->InternalRelease();
     ShootTabs(strFolder, strIndex, nShots, nFailed);
+    ShootExtras(strFolder, strIndex, nShots, nFailed);
 
     std::string strIndexPath = strFolder + "\\index.csv";
     FILE* pIndex = fopen(strIndexPath.c_str(), "wb");
