@@ -292,7 +292,7 @@ CRect CXTPTabPaintManager::CAppearanceSet::ToTopOrientation(CRect rc) const
     return rc;
 }
 
-void CXTPTabPaintManager::CAppearanceSet::TurnPoints(POINT* pPoints, int nCount, const CRect&,
+void CXTPTabPaintManager::CAppearanceSet::TurnPoints(POINT* pPoints, int nCount,
                                                      const CRect& rcReal) const
 {
     int nPosition = GetPosition();
@@ -422,12 +422,12 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPage::DrawPropertyPageTab(CDC* p
     CRect rcTop = ToTopOrientation(rc);
     auto turnedLine = [&](int x1, int y1, int x2, int y2, COLORREF clr) {
         POINT pts[2] = {{x1, y1}, {x2, y2}};
-        TurnPoints(pts, 2, rcTop, rc);
+        TurnPoints(pts, 2, rc);
         Line(pDC, pts[0], pts[1], clr);
     };
     auto turnedRect = [&](int l, int t, int r, int b) {
         POINT pts[2] = {{l, t}, {r - 1, b - 1}};
-        TurnPoints(pts, 2, rcTop, rc);
+        TurnPoints(pts, 2, rc);
         return CRect(std::min<int>(pts[0].x, pts[1].x), std::min<int>(pts[0].y, pts[1].y),
                      std::max<int>(pts[0].x, pts[1].x) + 1, std::max<int>(pts[0].y, pts[1].y) + 1);
     };

@@ -57,7 +57,7 @@ protected:
     // Fills the polygon with the colour set's tab background; the colour used.
     COLORREF FillPolygon(CDC* pDC, const POINT* pPoints, int nCount, CXTPTabManagerItem* pItem);
     // Points of a top-header shape turned to the header's position around rc.
-    void TurnPoints(POINT* pPoints, int nCount, const CRect& rcTop, const CRect& rcReal) const;
+    void TurnPoints(POINT* pPoints, int nCount, const CRect& rcReal) const;
     // The item's rect as it would lie on a top header.
     CRect ToTopOrientation(CRect rc) const;
     // The colour-set frame around a client area (frame 0) or the one line on

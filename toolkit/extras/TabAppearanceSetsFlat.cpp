@@ -112,13 +112,13 @@ void CXTPTabPaintManager::CAppearanceSetExcel::DrawSingleButton(CDC* pDC, CXTPTa
     int f = (B - T) / 2;
 
     POINT ptsShape[4] = {{L, B}, {L + f, B - 2 * f}, {R, B - 2 * f}, {R + f, B}};
-    TurnPoints(ptsShape, 4, rcTop, rcReal);
+    TurnPoints(ptsShape, 4, rcReal);
     COLORREF clrFill = FillPolygon(pDC, ptsShape, 4, pItem);
 
     const CColorSet::CExcelColors& colors = pColorSet->m_excel[pItem->IsSelected() ? 0 : 1];
     auto line = [&](int x1, int y1, int x2, int y2, COLORREF clr) {
         POINT pts[2] = {{x1, y1}, {x2, y2}};
-        TurnPoints(pts, 2, rcTop, rcReal);
+        TurnPoints(pts, 2, rcReal);
         Line(pDC, pts[0], pts[1], Resolve(clr));
     };
     line(L + 1, B - 1, L + f + 1, T, colors.clrInnerLight);
@@ -215,8 +215,8 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPageFlat::DrawSingleButton(
         for (int i = 0; i < 20; i += 2)
         {
             POINT ptEnd = {pts[i].x + pts[i + 1].x, pts[i].y + pts[i + 1].y};
-            TurnPoints(&pts[i], 1, rcTop, rc);
-            TurnPoints(&ptEnd, 1, rcTop, rc);
+            TurnPoints(&pts[i], 1, rc);
+            TurnPoints(&ptEnd, 1, rc);
             pts[i + 1] = {ptEnd.x - pts[i].x, ptEnd.y - pts[i].y};
         }
         AveragePixelPairs(pDC, pts, 20);

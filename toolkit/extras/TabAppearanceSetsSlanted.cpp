@@ -89,11 +89,11 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPage2003::DrawSingleButton(
     POINT ptsHighlight[3] = {{l + 5 - h, b - 2}, {l + 3, t + 2}, {l + 7, t + 1}};
     POINT ptsHighlightTop[2] = {{l + 7, t + 1}, {r - 2, t + 1}};
     POINT ptsShadow[2] = {{r - 1, t + 2}, {r - 1, b - 1}};
-    TurnPoints(ptsFill, 4, rcTop, rcReal);
-    TurnPoints(ptsOutline, 7, rcTop, rcReal);
-    TurnPoints(ptsHighlight, 3, rcTop, rcReal);
-    TurnPoints(ptsHighlightTop, 2, rcTop, rcReal);
-    TurnPoints(ptsShadow, 2, rcTop, rcReal);
+    TurnPoints(ptsFill, 4, rcReal);
+    TurnPoints(ptsOutline, 7, rcReal);
+    TurnPoints(ptsHighlight, 3, rcReal);
+    TurnPoints(ptsHighlightTop, 2, rcReal);
+    TurnPoints(ptsShadow, 2, rcReal);
 
     FillPolygon(pDC, ptsFill, 4, pItem);
     COLORREF clrOutline, clrHighlight, clrShadow;
@@ -146,9 +146,9 @@ void CXTPTabPaintManager::CAppearanceSetVisualStudio2005::DrawSingleButton(
                              {L + 8, B + 1 - 2 * S}};
     POINT ptsShadow[5] = {{R - 8, B + 1 - 2 * S}, {R - 5, B + 2 - 2 * S}, {R - 2, B + 5 - 2 * S},
                           {R + S - 5, B - 1}, {R + S - 5, B}};
-    TurnPoints(ptsShape, 8, rcTop, rcReal);
-    TurnPoints(ptsHighlight, 4, rcTop, rcReal);
-    TurnPoints(ptsShadow, 5, rcTop, rcReal);
+    TurnPoints(ptsShape, 8, rcReal);
+    TurnPoints(ptsHighlight, 4, rcReal);
+    TurnPoints(ptsShadow, 5, rcReal);
 
     FillPolygon(pDC, ptsShape, 8, pItem);
     COLORREF clrOutline, clrHighlight, clrShadow;

@@ -284,7 +284,6 @@ protected:
     BOOL IsItemInStrip(const CXTPTabManagerItem* pItem) const;
     BOOL IsHotTracking() const;
     void SetHighlighted(CXTPTabManagerItem* pItem) { m_pHighlighted = pItem; }
-    void SetPressed(CXTPTabManagerItem* pItem) { m_pPressed = pItem; }
     CRect GetItemDrawRect(const CXTPTabManagerItem* pItem) const;
 
 private:
