@@ -197,6 +197,8 @@ public:
     BOOL IsOpenOnHover() const { return m_bOpenOnHover; }
     void SetOpenOnHover(BOOL bOpen) { m_bOpenOnHover = bOpen; }
     BOOL IsEnteredByMouse() const { return m_bEnteredByMouse; }
+    // Only the first popup after a mouse click animates.
+    void ClearEnteredByMouse() { m_bEnteredByMouse = FALSE; }
     int GetLastSelectionMethod() const { return m_nLastSelectionMethod; }
     void LockRedraw(BOOL bLock) { m_nRedrawLock += bLock ? 1 : (m_nRedrawLock > 0 ? -1 : 0); }
     // Sets the layout-dirty bit and forgets selection and open popup.

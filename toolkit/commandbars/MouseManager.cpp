@@ -28,6 +28,8 @@ CXTPMouseManager::CXTPMouseManager()
     , m_hHookMouse(::SetWindowsHookExA(WH_MOUSE, &MouseProc, nullptr, ::GetCurrentThreadId()))
     , m_hWndLeaveTrack(nullptr)
     , m_pSelected(nullptr)
+    , m_bMenusExpanded(FALSE)
+    , m_nTrackedElements(0)
 {
     const CXTPKeyboardManager::TrackingLink link = {&LinkLockCount, &LinkSendTrackLost, this};
     XTPKeyboardManager()->SetTrackingLink(&link);
@@ -102,6 +104,7 @@ void CXTPMouseManager::RemoveTrack(CXTPCommandBar* pBar)
             m_arrTracked.RemoveAt(i);
             if (m_arrTracked.IsEmpty())
             {
+                m_bMenusExpanded = FALSE;
                 POINT pt = {};
                 if (::GetCursorPos(&pt))
                     ::SetCursorPos(pt.x, pt.y);
@@ -135,7 +138,7 @@ void CXTPMouseManager::SendTrackLost()
 
 BOOL CXTPMouseManager::IsTrackingBlocked(const CXTPCommandBar* pBar) const
 {
-    if (m_arrTracked.IsEmpty())
+    if (!IsTrackingPopups())
         return FALSE;
     return !pBar || pBar->GetLockCount() > 0 || !IsTracked(pBar);
 }
@@ -206,6 +209,17 @@ LRESULT CALLBACK CXTPMouseManager::MouseProc(int nCode, WPARAM wParam, LPARAM lP
         {
             pManager->m_bSwallowButtonUp = FALSE;
             return 1;
+        }
+        if (pManager->IsTrackingPopups())
+        {
+            const POINT pt = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt;
+            const UINT nMessage = static_cast<UINT>(wParam);
+            // A move to where the pointer already was is no move.
+            if ((nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE)
+                && pt.x == s_ptLastMouse.x && pt.y == s_ptLastMouse.y)
+                return 1;
+            s_ptLastMouse = pt;
+            pManager->OnTrackedMouseMessage(nMessage, pt);
         }
     }
     return ::CallNextHookEx(pManager->m_hHookMouse, nCode, wParam, lParam);

@@ -63,6 +63,26 @@ public:
     // The bar with the hot control (null: none).
     void SetSelected(CXTPCommandBar* pBar) { m_pSelected = pBar; }
     CXTPCommandBar* GetSelected() const { return m_pSelected; }
+    // Once one menu was expanded to show every command, later menus open
+    // expanded until no bar tracks any more.
+    BOOL IsMenusExpanded() const { return m_bMenusExpanded; }
+    void SetMenusExpanded(BOOL bExpanded) { m_bMenusExpanded = bExpanded; }
+    // The bars left tracking when the first tracked bar is locked (a modal
+    // loop runs in it): every tracked bar that is not locked leaves.
+    void SendTrackLostRecurse();
+    // Raises (or lowers) the lock count of every tracked bar.
+    void LockTrackRecurse(BOOL bLock);
+    // Elements that track the keyboard or mouse beside the bars (a combo
+    // box or edit with the focus, an open combo list): while there are any,
+    // other bars treat the thread as tracking popups. Never below 0.
+    void AddTrackedElement() { ++m_nTrackedElements; }
+    void RemoveTrackedElement() { m_nTrackedElements -= m_nTrackedElements > 0 ? 1 : 0; }
+    int GetTrackedElementCount() const { return m_nTrackedElements; }
+    BOOL IsTrackingPopups() const { return !m_arrTracked.IsEmpty() || m_nTrackedElements > 0; }
+    // A mouse message the hook saw while bars track (screen point): a press
+    // outside every tracked bar and trusted window closes them, a move
+    // reaches the bars that are not locked.
+    void OnTrackedMouseMessage(UINT nMessage, POINT ptScreen);
     // A bar going away forgets itself.
     void RemoveBar(CXTPCommandBar* pBar);
 
@@ -82,6 +102,10 @@ private:
     CArray<HWND, HWND> m_arrTrusted;
     CArray<CXTPCommandBar*, CXTPCommandBar*> m_arrTracked;
     CXTPCommandBar* m_pSelected;
+    BOOL m_bMenusExpanded;
+    int m_nTrackedElements;
+    // The last point the hook saw, for all threads.
+    static POINT s_ptLastMouse;
 };
 
 // The calling thread's mouse manager, made on first use.

@@ -120,6 +120,12 @@ private:
     void BindAction(CXTPControl* pControl, int nId);
     // A new control of the type, null for unknown types and custom controls.
     CXTPControl* CreateByType(int nType, int nId) const;
+    // A popup control of the type with its sub-bar: the site's answer to the
+    // popup-bar query, else a new popup bar, filled from the sub-menu or from
+    // the menu resource of the id. pMenuCaption is the caption of a menu
+    // item (null: taken from the resource).
+    CXTPControl* CreatePopupControl(int nType, int nId, CString* pMenuCaption,
+                                    CMenu* pSubMenu) const;
     // The same for a menu item, whose caption may pick the class.
     CXTPControl* CreateByType(int nType, int nId, BOOL bFromMenu, const CString& strCaption) const;
     CXTPControl* DetachAt(int nIndex);

@@ -13,6 +13,8 @@
 #include "toolkit/controls/ControlCustom.h"
 #include "toolkit/controls/ControlEdit.h"
 #include "toolkit/controls/ControlLabel.h"
+#include "toolkit/controls/ControlPopup.h"
+#include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/controls/ControlRecentFileList.h"
 #include "toolkit/controls/ControlWindowList.h"
 #include "toolkit/controls/ControlWorkspaceActions.h"
@@ -64,7 +66,62 @@ CXTPControl* CreatePlaceholder(int nId, BOOL bFromMenu, const CString& strCaptio
     }
 }
 
+// Menus fill popup bars that fill their own popup bars; a menu resource
+// that names itself (or a site that answers with a bar being filled) would
+// never end, so fills deeper than this are left empty.
+const int kMaxMenuFillDepth = 16;
+int g_nMenuFillDepth = 0;
+
+void FillPopupBar(CXTPCommandBar* pBar, CMenu* pMenu)
+{
+    if (!pMenu || !pMenu->GetSafeHmenu() || g_nMenuFillDepth >= kMaxMenuFillDepth)
+        return;
+    ++g_nMenuFillDepth;
+    pBar->LoadMenu(pMenu, TRUE);
+    --g_nMenuFillDepth;
+}
+
 } // namespace
+
+CXTPControl* CXTPControls::CreatePopupControl(int nType, int nId, CString* pMenuCaption,
+                                              CMenu* pSubMenu) const
+{
+    CXTPControlPopup* pControl = CXTPControlPopup::CreateControlPopup(nType);
+    CString strCaption = pMenuCaption ? *pMenuCaption : CString();
+    CMenu menuResource;
+    CMenu* pFill = pSubMenu;
+    if (nId > 0 && (!pMenuCaption || !pSubMenu) && menuResource.LoadMenu(static_cast<UINT>(nId)))
+    {
+        if (!pMenuCaption)
+            strCaption = GetMenuText(&menuResource, 0);
+        pFill = CMenu::FromHandle(::GetSubMenu(menuResource.GetSafeHmenu(), 0));
+    }
+
+    CXTPPopupBar* pBar = nullptr;
+    CWnd* pSite = GetSiteWindow();
+    if (pSite && (nId > 0 || pMenuCaption))
+    {
+        // The popup-bar query: the bar, 0, "a popup bar is wanted", 0, 0,
+        // the caption, the command id.
+        DWORD_PTR query[7] = {0, 0, 1, 0, 0, reinterpret_cast<DWORD_PTR>(static_cast<LPCSTR>(strCaption)),
+                              static_cast<DWORD_PTR>(nId)};
+        if (pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, reinterpret_cast<LPARAM>(query)))
+        {
+            CObject* pObject = reinterpret_cast<CObject*>(query[0]);
+            pBar = pObject ? XTPPopupBarOf(pObject) : nullptr;
+        }
+    }
+    if (!pBar)
+        pBar = CXTPPopupBar::CreatePopupBar(GetCommandBars());
+    if (pMenuCaption)
+        pBar->SetTitle(strCaption);
+    else
+        pControl->SetCaption(strCaption);
+    pControl->SetCommandBar(pBar);
+    pBar->InternalRelease();
+    FillPopupBar(pBar, pFill);
+    return pControl;
+}
 
 CWnd* CXTPControls::GetSiteWindow() const
 {
@@ -130,7 +187,9 @@ CXTPControl* CXTPControls::Add(int nType, int nId, LPCSTR lpszParameter, int nBe
         return nullptr;
     if (nType == xtpControlCustom)
         return Add(new CXTPControlCustom, nId, lpszParameter, nBefore, bTemporary);
-    CXTPControl* pControl = CreateByType(nType, nId);
+    CXTPControl* pControl = nType >= xtpControlPopup && nType <= xtpControlSplitButtonPopup
+                                ? CreatePopupControl(nType, nId, nullptr, nullptr)
+                                : CreateByType(nType, nId);
     if (!pControl)
         return nullptr;
     BindAction(pControl, nId);
@@ -199,7 +258,10 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
     {
         if (nType == xtpControlCustom)
             return nullptr;
-        pControl = CreateByType(nType, nId, TRUE, strCaption);
+        pControl = nType >= xtpControlPopup && nType <= xtpControlSplitButtonPopup
+                       ? CreatePopupControl(nType, nId, &strCaption,
+                                            CMenu::FromHandle(::GetSubMenu(hMenu, nIndex)))
+                       : CreateByType(nType, nId, TRUE, strCaption);
         if (!pControl)
             return nullptr;
         pControl->SetType(nType);
