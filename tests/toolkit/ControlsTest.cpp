@@ -10,6 +10,7 @@
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/ControlCheckBox.h"
 #include "toolkit/controls/ControlCustom.h"
+#include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/ControlLabel.h"
 
 #include <gtest/gtest.h>
@@ -298,10 +299,18 @@ TEST_F(ControlsTest, MenuItemsBecomeControls)
     EXPECT_FALSE(made[1]->IsDefaultItem());
     EXPECT_EQ(nullptr, made[2]);   // custom controls are not made from menus
     EXPECT_EQ(nullptr, made[3]);   // the placeholder
-    EXPECT_EQ(nullptr, made[4]);   // popups come with their own classes
+    // The sub-menu: a popup control whose sub-bar holds the sub-menu's item.
+    ASSERT_NE(nullptr, made[4]);
+    EXPECT_EQ(RUNTIME_CLASS(CXTPControlPopup), made[4]->GetRuntimeClass());
+    EXPECT_EQ(57600, made[4]->GetID());
+    EXPECT_STREQ("Datei", made[4]->GetCaption());
+    ASSERT_NE(nullptr, made[4]->GetCommandBar());
+    ASSERT_EQ(1, made[4]->GetCommandBar()->GetControlCount());
+    EXPECT_EQ(200, made[4]->GetCommandBar()->GetControl(0)->GetID());
+    EXPECT_STREQ("Datei", made[4]->GetCommandBar()->GetTitle());
     ASSERT_NE(nullptr, made[5]);
     EXPECT_EQ(1024, made[5]->GetCaption().GetLength());   // long texts are cut
-    EXPECT_EQ(3, Controls()->GetCount());
+    EXPECT_EQ(4, Controls()->GetCount());
 
     // The queries: before and after for each made control; the sub-menu's
     // number after the TAB became its id.
@@ -321,8 +330,9 @@ TEST_F(ControlsTest, MenuItemsBecomeControls)
             EXPECT_EQ("Datei", q.strCaption);
         }
     }
-    EXPECT_EQ(5, nBefore);
-    EXPECT_EQ(3, nAfter);
+    // The sub-menu's item was asked about too.
+    EXPECT_EQ(6, nBefore);
+    EXPECT_EQ(5, nAfter);
     site.DestroyWindow();
 }
 
@@ -350,7 +360,8 @@ TEST_F(ControlsTest, SubMenuIdsFromTheirText)
         menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hSub), c.pszText);
         site.m_queries.clear();
         Controls()->LoadMenuItem(&menu, 0);
-        ASSERT_EQ(1u, site.m_queries.size()) << c.pszText;
+        // Before and after the (popup) control is made.
+        ASSERT_EQ(2u, site.m_queries.size()) << c.pszText;
         EXPECT_EQ(c.nId, site.m_queries[0].nId) << c.pszText;
         EXPECT_EQ(c.pszCaption, site.m_queries[0].strCaption) << c.pszText;
     }

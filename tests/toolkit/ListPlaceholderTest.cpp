@@ -7,6 +7,7 @@
 #include "framework/ui/Menu.h"
 #include "framework/ui/RecentFileList.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/controls/ControlOleItems.h"
 #include "toolkit/controls/ControlRecentFileList.h"
 #include "toolkit/controls/ControlWindowList.h"
 #include "toolkit/controls/ControlWorkspaceActions.h"
@@ -329,6 +330,20 @@ TEST_F(ListPlaceholderTest, WorkspaceActionsListTheEnabledTabGroupCommands)
     m_pCommandBars->SetSite(nullptr);
 }
 
+TEST_F(ListPlaceholderTest, OleItemsWithoutASelectedObjectInsertNothing)
+{
+    CXTPControls* pControls = m_bar.GetControls();
+    CXTPControl* pPlaceholder = pControls->Add(new CXTPControlOleItems, 57872);
+    pControls->Add(xtpControlButton, 100);
+    LayOut();
+    EXPECT_EQ(2, m_bar.GetControlCount());
+    EXPECT_FALSE(pPlaceholder->IsVisible());
+    m_pCommandBars->SetCustomizeMode(TRUE);
+    LayOut();
+    EXPECT_TRUE(pPlaceholder->IsVisible());
+    m_pCommandBars->SetCustomizeMode(FALSE);
+}
+
 TEST(ListPlaceholderFactory, MakesPlaceholdersForTheirIds)
 {
     CTestBar bar(xtpBarTypePopup, xtpBarPopup);
@@ -356,11 +371,15 @@ TEST(ListPlaceholderFactory, MakesPlaceholdersForTheirIds)
     menu.AppendMenu(MF_STRING, 57616, "Letzte Datei");
     menu.AppendMenu(MF_STRING, 35000, "Fenster");
     menu.AppendMenu(MF_STRING, 35003, "Dateien");
+    menu.AppendMenu(MF_STRING, 57872, "<<OLE VERBS GO HERE>>");
+    menu.AppendMenu(MF_STRING, 57872, "Objekt");
     CXTPControls* pControls = bar.GetControls();
     pControls->RemoveAll();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 5; ++i)
         pControls->LoadMenuItem(&menu, i);
-    ASSERT_EQ(3, pControls->GetCount());
+    ASSERT_EQ(5, pControls->GetCount());
+    EXPECT_TRUE(pControls->GetAt(3)->IsKindOf(RUNTIME_CLASS(CXTPControlOleItems)));
+    EXPECT_FALSE(pControls->GetAt(4)->IsKindOf(RUNTIME_CLASS(CXTPControlOleItems)));
     EXPECT_TRUE(pControls->GetAt(0)->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
     EXPECT_TRUE(pControls->GetAt(1)->IsKindOf(RUNTIME_CLASS(CXTPControlWindowList)));
     EXPECT_FALSE(pControls->GetAt(2)->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));

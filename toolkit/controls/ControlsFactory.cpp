@@ -13,6 +13,7 @@
 #include "toolkit/controls/ControlCustom.h"
 #include "toolkit/controls/ControlEdit.h"
 #include "toolkit/controls/ControlLabel.h"
+#include "toolkit/controls/ControlOleItems.h"
 #include "toolkit/controls/ControlPopup.h"
 #include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/controls/ControlRecentFileList.h"
@@ -60,8 +61,10 @@ CXTPControl* CreatePlaceholder(int nId, BOOL bFromMenu, const CString& strCaptio
         return bFromMenu ? nullptr : new CXTPControlRecentFileList;
     case 57616:
         return bFromMenu ? new CXTPControlRecentFileList : nullptr;
+    case 57872:
+        return bFromMenu && strCaption == XTP_OLE_VERBS_CAPTION ? new CXTPControlOleItems
+                                                               : nullptr;
     default:
-        (void)strCaption;
         return nullptr;
     }
 }
