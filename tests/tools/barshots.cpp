@@ -14,6 +14,8 @@
 #include "framework/ui/View.h"
 #include "toolkit/commandbars/ShadowsManager.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/PopupBar.h"
+#include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlSelector.h"
 #include "toolkit/controls/Controls.h"
@@ -606,6 +608,100 @@ std::string DefaultFolder()
     return (nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash)) + "\\shots";
 }
 
+// Writes the open popup's client area (drawn through WM_PRINT) as a PNG.
+bool ShootWindow(CXTPCommandBar& bar, const std::string& strPath, CSize& size)
+{
+    CRect rcClient;
+    bar.GetClientRect(&rcClient);
+    size = rcClient.Size();
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = size.cx;
+    bmi.bmiHeader.biHeight = -size.cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (!hBitmap || size.cx <= 0 || size.cy <= 0)
+        return false;
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT);
+    ::GdiFlush();
+    bool bWritten = WritePng(strPath, static_cast<const DWORD*>(pBits), size.cx, size.cy);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBitmap);
+    return bWritten;
+}
+
+// Whole popup menus, opened on the screen: a menu with groups, a checked and
+// a disabled item and a sub-menu, and a menu too tall for the screen,
+// scrolled a few steps down. Appends their index lines; answers how many
+// could not be written.
+int ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
+                const std::string& strThemeFolder, const char* pszTheme, std::string& strIndex,
+                int& nShots)
+{
+    int nFailed = 0;
+    for (int nKind = 0; nKind < 2; ++nKind)
+    {
+        CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(nullptr);
+        pPopup->SetPaintManager(pPaintManager);
+        pPopup->SetImageManager(pImages);
+        CXTPControls* pControls = pPopup->GetControls();
+        const char* pszName = nKind == 0 ? "popupbar-open" : "popupbar-scrolled";
+        if (nKind == 0)
+        {
+            pControls->Add(xtpControlButton, ID_SHOT)->SetCaption("&Speichern\tStrg+S");
+            pControls->Add(xtpControlButton, 0)->SetCaption("Speichern &unter...");
+            CXTPControl* pChecked = pControls->Add(xtpControlButton, 0);
+            pChecked->SetCaption("&Immer im Vordergrund");
+            pChecked->SetChecked(TRUE);
+            pChecked->SetBeginGroup(TRUE);
+            CXTPControl* pDisabled = pControls->Add(xtpControlButton, 0);
+            pDisabled->SetCaption("&Drucken...\tStrg+P");
+            pDisabled->SetEnabled(FALSE);
+            CXTPControl* pSub = pControls->Add(xtpControlPopup, 0);
+            pSub->SetCaption("&Exportieren");
+            pSub->SetBeginGroup(TRUE);
+            pControls->Add(xtpControlButton, 0)->SetCaption("&Beenden");
+        }
+        else
+        {
+            for (int i = 0; i < 80; ++i)
+            {
+                CString strCaption;
+                strCaption.Format("Eintrag &%d", i + 1);
+                pControls->Add(xtpControlButton, 0)->SetCaption(strCaption);
+            }
+        }
+        CSize size;
+        std::string strName = std::string(pszTheme) + "/" + pszName;
+        bool bShot = pPopup->PopupAt(20, 20) != FALSE;
+        if (bShot && nKind == 1)
+            for (int i = 0; i < 5; ++i)
+                pPopup->ScrollDown();
+        if (bShot && nKind == 0)
+            pPopup->SetSelected(0, 2);
+        bShot = bShot && ShootWindow(*pPopup, strThemeFolder + "\\" + pszName + ".png", size);
+        pPopup->SetTrackingMode(0);
+        pPopup->InternalRelease();
+        if (!bShot)
+        {
+            ++nFailed;
+            fprintf(stderr, "barshots: %s not written\n", strName.c_str());
+            continue;
+        }
+        ++nShots;
+        char szLine[256];
+        snprintf(szLine, sizeof(szLine), "%s,%d,0,%d,open,\"\",%ldx%ld\n", strName.c_str(),
+                 xtpBarTypePopup, xtpBarPopup, size.cx, size.cy);
+        strIndex += szLine;
+    }
+    return nFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -673,6 +769,8 @@ int main(int argc, char** argv)
                 }
             }
         }
+        nFailed += ShootPopups(pPaintManager, pImages, strThemeFolder, theme.pszName, strIndex,
+                               nShots);
         pPaintManager->InternalRelease();
     }
     pImages->InternalRelease();
