@@ -6,6 +6,18 @@
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/draw/DefaultTheme.h"
 
+#include <memory>
+
+// A counted toolkit object (bar, control, command bars) whose reference
+// the test gives back at the end of the scope.
+template <class T>
+struct CReleased
+{
+    void operator()(T* p) const { p->InternalRelease(); }
+};
+template <class T>
+using CRefPtr = std::unique_ptr<T, CReleased<T>>;
+
 class CTestBar : public CXTPCommandBar
 {
 public:

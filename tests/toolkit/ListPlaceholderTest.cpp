@@ -20,14 +20,6 @@
 
 namespace {
 
-template <class T>
-struct Released
-{
-    void operator()(T* p) const { p->InternalRelease(); }
-};
-template <class T>
-using RefPtr = std::unique_ptr<T, Released<T>>;
-
 TEST(ListPlaceholder, NumberedCaptions)
 {
     struct
@@ -94,7 +86,7 @@ protected:
     }
 
     CTestBar m_bar;
-    RefPtr<CXTPCommandBars> m_pCommandBars;
+    CRefPtr<CXTPCommandBars> m_pCommandBars;
     std::unique_ptr<CRecentFileList> m_list;
 };
 
@@ -178,7 +170,7 @@ TEST_F(ListPlaceholderTest, RecentFilesKeepControlsTheUserPlacedAfterThem)
 
     // Without any recent-file list the placeholder is left as it is.
     CTestRecentFileList::s_pList = nullptr;
-    RefPtr<CXTPControl> pAlone(new CTestRecentFileList);
+    CRefPtr<CXTPControl> pAlone(new CTestRecentFileList);
     pAlone->OnCalcDynamicSize(0);
     EXPECT_TRUE(pAlone->IsVisible());
 }
@@ -362,7 +354,7 @@ TEST(ListPlaceholderFactory, MakesPlaceholdersForTheirIds)
         CXTPControl* pControl = bar.GetControls()->Add(xtpControlButton, c.nId);
         ASSERT_TRUE(pControl);
         EXPECT_EQ(c.pClass, pControl->GetRuntimeClass()) << c.nId;
-        EXPECT_EQ(c.pClass, RefPtr<CXTPControl>(pControl->Clone())->GetRuntimeClass()) << c.nId;
+        EXPECT_EQ(c.pClass, CRefPtr<CXTPControl>(pControl->Clone())->GetRuntimeClass()) << c.nId;
     }
 
     // From a menu the recent files come by the id of their first item.

@@ -24,14 +24,6 @@
 
 namespace {
 
-template <class T>
-struct Released
-{
-    void operator()(T* p) const { p->InternalRelease(); }
-};
-template <class T>
-using RefPtr = std::unique_ptr<T, Released<T>>;
-
 // Popups appear without animation unless a test asks for one.
 const int kNoAnimation = 5;
 
@@ -83,9 +75,9 @@ protected:
         m_pCommandBars->SetSite(nullptr);
     }
 
-    RefPtr<CXTPPopupBar> NewPopup(int nItems)
+    CRefPtr<CXTPPopupBar> NewPopup(int nItems)
     {
-        RefPtr<CXTPPopupBar> pPopup(CXTPPopupBar::CreatePopupBar(m_pCommandBars.get()));
+        CRefPtr<CXTPPopupBar> pPopup(CXTPPopupBar::CreatePopupBar(m_pCommandBars.get()));
         for (int i = 0; i < nItems; ++i)
         {
             CString strCaption;
@@ -96,12 +88,12 @@ protected:
     }
 
     CSiteWnd m_site;
-    RefPtr<CXTPCommandBars> m_pCommandBars;
+    CRefPtr<CXTPCommandBars> m_pCommandBars;
 };
 
 TEST_F(PopupBarTest, MenuLayoutStacksControlsInColumns)
 {
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(5);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(5);
     CXTPControls* pControls = pPopup->GetControls();
     pControls->GetAt(2)->SetBeginGroup(TRUE);
     pControls->GetAt(3)->SetFlags(xtpFlagWrapRow);
@@ -138,7 +130,7 @@ TEST_F(PopupBarTest, MenuLayoutStacksControlsInColumns)
 
 TEST_F(PopupBarTest, EmptyPopupIs22High)
 {
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(0);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(0);
     const CRect rcBorders = pPopup->GetPaintManager()->GetCommandBarBorders(pPopup.get());
     EXPECT_EQ(CSize(24 + rcBorders.left + rcBorders.right, 22 + rcBorders.top + rcBorders.bottom),
               pPopup->CalcDynamicLayout(0, 0));
@@ -153,7 +145,7 @@ TEST_F(PopupBarTest, EmptyPopupIs22High)
 
 TEST_F(PopupBarTest, OpensAndClosesAtAPoint)
 {
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(3);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(3);
     ASSERT_TRUE(pPopup->PopupAt(50, 60));
     ASSERT_TRUE(pPopup->GetSafeHwnd());
     EXPECT_TRUE(pPopup->IsVisible());
@@ -177,7 +169,7 @@ TEST_F(PopupBarTest, OpensAndClosesAtAPoint)
 
 TEST_F(PopupBarTest, PersonalisedMenuHidesUnusedCommandsBehindTheExpandButton)
 {
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(4);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(4);
     m_pCommandBars->HideCommand(1001);
     m_pCommandBars->HideCommand(1003);
     ASSERT_TRUE(pPopup->PopupAt(50, 60));
@@ -211,7 +203,7 @@ TEST_F(PopupBarTest, PersonalisedMenuHidesUnusedCommandsBehindTheExpandButton)
     EXPECT_TRUE(XTPMouseManager()->IsMenusExpanded());
 
     // The next menu opens full while tracking goes on, and no longer after.
-    RefPtr<CXTPPopupBar> pSecond = NewPopup(3);
+    CRefPtr<CXTPPopupBar> pSecond = NewPopup(3);
     m_pCommandBars->HideCommand(1000);
     ASSERT_TRUE(pSecond->PopupAt(300, 60));
     EXPECT_TRUE(pSecond->IsShowFull());
@@ -225,7 +217,7 @@ TEST_F(PopupBarTest, PersonalisedMenuHidesUnusedCommandsBehindTheExpandButton)
 
 TEST_F(PopupBarTest, APersonalisedMenuOfUnusedCommandsShowsThemAll)
 {
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(3);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(3);
     for (UINT nId = 1000; nId < 1003; ++nId)
         m_pCommandBars->HideCommand(nId);
     ASSERT_TRUE(pPopup->PopupAt(50, 60));
@@ -247,7 +239,7 @@ TEST_F(PopupBarTest, APersonalisedMenuOfUnusedCommandsShowsThemAll)
 
 TEST_F(PopupBarTest, ATallMenuScrolls)
 {
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(200);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(200);
     const CRect rcWork(GetMonitorAreaOfPoint(CPoint(50, 60)));
     ASSERT_TRUE(pPopup->PopupAt(50, 60));
     ASSERT_TRUE(pPopup->IsScrolling());
@@ -414,7 +406,7 @@ void FakeSleep(DWORD nMilliseconds) { g_nFakeTicks += nMilliseconds; }
 TEST_F(PopupBarTest, AnimationFollowsTheOption)
 {
     const CXTPToolkitClock old = XTPSetToolkitClock({&FakeTicks, &FakeSleep});
-    RefPtr<CXTPPopupBar> pPopup = NewPopup(3);
+    CRefPtr<CXTPPopupBar> pPopup = NewPopup(3);
     CXTPCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
     struct
     {
@@ -460,7 +452,7 @@ TEST_F(PopupControlTest, SubBarLoopsEnd)
     EXPECT_TRUE(CXTPControlPopup::ContainsBar(pRecent, m_pFile->GetCommandBar()));
     EXPECT_FALSE(CXTPControlPopup::ContainsBar(pRecent, &m_bar));
 
-    RefPtr<CXTPControl> pCopy(m_pFile->Clone(TRUE));
+    CRefPtr<CXTPControl> pCopy(m_pFile->Clone(TRUE));
     ASSERT_TRUE(pCopy->GetCommandBar());
     EXPECT_NE(m_pFile->GetCommandBar(), pCopy->GetCommandBar());
     EXPECT_TRUE(m_pFile->IsEqual(pCopy.get()));

@@ -33,6 +33,33 @@ const int kMenuPopupSound = 2;
 // No animation.
 const int kAnimateNone = 5;
 
+// The bar drawn into an off-screen bitmap of its client size: the last
+// frame of an animation.
+class CBarImage
+{
+public:
+    CBarImage(CXTPCommandBar* pBar, CDC* pWindowDC)
+    {
+        pBar->GetClientRect(&m_rc);
+        m_dc.CreateCompatibleDC(pWindowDC);
+        m_bitmap.CreateCompatibleBitmap(pWindowDC, m_rc.Width(), m_rc.Height());
+        m_pOld = m_dc.SelectObject(&m_bitmap);
+        pBar->DrawCommandBar(&m_dc, m_rc);
+    }
+    ~CBarImage() { m_dc.SelectObject(m_pOld); }
+    CBarImage(const CBarImage&) = delete;
+    CBarImage& operator=(const CBarImage&) = delete;
+
+    CDC* DC() { return &m_dc; }
+    const CRect& Rect() const { return m_rc; }
+
+private:
+    CRect m_rc;
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOld;
+};
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CXTPPopupBar, CXTPCommandBar)
@@ -333,15 +360,9 @@ void CXTPPopupBar::AnimatePopup()
         if (pSite->GetSafeHwnd())
             pSite->UpdateWindow();
 
-    CRect rcClient;
-    GetClientRect(&rcClient);
     CClientDC dcWindow(this);
-    CDC dcBar;
-    dcBar.CreateCompatibleDC(&dcWindow);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(&dcWindow, rcClient.Width(), rcClient.Height());
-    CBitmap* pOld = dcBar.SelectObject(&bmp);
-    DrawCommandBar(&dcBar, rcClient);
+    CBarImage image(this, &dcWindow);
+    const CRect& rcClient = image.Rect();
 
     // What lies on the screen under the window is the first frame.
     CRect rcWindow;
@@ -354,8 +375,7 @@ void CXTPPopupBar::AnimatePopup()
     ::SetLayout(dcWindow.GetSafeHdc(), dwLayout);
     ::ReleaseDC(nullptr, hScreen);
     pPaintManager->SetCommandBarRegion(this);
-    pPaintManager->AnimatePopupBar(&dcWindow, &dcBar, rcClient, nType);
-    dcBar.SelectObject(pOld);
+    pPaintManager->AnimatePopupBar(&dcWindow, image.DC(), rcClient, nType);
 }
 
 XTP_SHADOW_SETTINGS CXTPPopupBar::GetShadowSettings() const
@@ -411,16 +431,8 @@ void CXTPPopupBar::OnControlsChanged()
         pPaintManager->SetCommandBarRegion(this);
         ShowWindow(SW_SHOWNA);
         CClientDC dcWindow(this);
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        CDC dcBar;
-        dcBar.CreateCompatibleDC(&dcWindow);
-        CBitmap bmp;
-        bmp.CreateCompatibleBitmap(&dcWindow, rcClient.Width(), rcClient.Height());
-        CBitmap* pOld = dcBar.SelectObject(&bmp);
-        DrawCommandBar(&dcBar, rcClient);
-        pPaintManager->AnimateBarExpand(this, &dcWindow, &dcBar, bGrows);
-        dcBar.SelectObject(pOld);
+        CBarImage image(this, &dcWindow);
+        pPaintManager->AnimateBarExpand(this, &dcWindow, image.DC(), bGrows);
         GetMenuSoundPlayer().Request(kMenuPopupSound);
     }
     else

@@ -3,7 +3,6 @@
 // arrow buttons, the tear-off gripper, and the popup toolbar's rows.
 #include "toolkit/commandbars/PopupBar.h"
 
-#include "framework/ui/ControlBar.h"
 #include "framework/ui/Dc.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/controls/Controls.h"

@@ -29,14 +29,6 @@ LPCSTR TestWindowClass()
     return bRegistered ? "QivPopupInputTest" : "STATIC";
 }
 
-template <class T>
-struct Released
-{
-    void operator()(T* p) const { p->InternalRelease(); }
-};
-template <class T>
-using RefPtr = std::unique_ptr<T, Released<T>>;
-
 // A visible frame-like site that records the commands it gets.
 class CSiteWnd : public CWnd
 {
@@ -104,7 +96,7 @@ protected:
     }
 
     CSiteWnd m_site;
-    RefPtr<CXTPCommandBars> m_pCommandBars;
+    CRefPtr<CXTPCommandBars> m_pCommandBars;
     CTestBar m_bar;
     CXTPControlPopup* m_pFile;
     CXTPControlPopup* m_pRecent;
