@@ -355,8 +355,26 @@ TEST_F(PopupControlTest, OpensBelowTheMenuBarAndClosesOneLevelAtATime)
     EXPECT_EQ(-1, pFile->GetPopupIndex());
     EXPECT_FALSE(m_pRecent->IsPopupOpen());
 
-    // Up wraps from the first to the last item.
+    // Left closes a sub-menu too; Right on a plain item moves along the menu
+    // bar, Left moves back. The keys go through the keyboard manager, which
+    // offers them to the tracking bars from the innermost out.
+    pFile->OnHookKeyDown(VK_RIGHT, 0);
+    ASSERT_TRUE(pRecent->GetSafeHwnd());
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(nullptr, pRecent->GetSafeHwnd());
+    EXPECT_TRUE(pFile->GetSafeHwnd());
     pFile->OnHookKeyDown(VK_UP, 0);
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(nullptr, pFile->GetSafeHwnd());
+    EXPECT_EQ(1, m_bar.GetPopupIndex());
+    CXTPPopupBar* pEdit = XTPPopupBarOf(m_bar.GetControl(1)->GetCommandBar());
+    EXPECT_TRUE(pEdit->GetSafeHwnd());
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(nullptr, pEdit->GetSafeHwnd());
+    ASSERT_TRUE(pFile->GetSafeHwnd());
+    EXPECT_EQ(0, pFile->GetSelectedIndex());
+
+    // Up wraps from the first to the last item.
     pFile->OnHookKeyDown(VK_UP, 0);
     EXPECT_EQ(2, pFile->GetSelectedIndex());
 
@@ -366,6 +384,36 @@ TEST_F(PopupControlTest, OpensBelowTheMenuBarAndClosesOneLevelAtATime)
     EXPECT_EQ(1, m_bar.GetTrackingMode());
     EXPECT_EQ(-1, m_bar.GetPopupIndex());
     m_bar.SetTrackingMode(0);
+}
+
+TEST_F(PopupControlTest, RightToLeftMenusOpenLeftAndSwapTheArrows)
+{
+    m_site.ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    m_bar.SetWindowPos(nullptr, 500, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(m_bar.OpenControlPopup(0, TRUE));
+    CXTPPopupBar* pFile = FileMenu();
+    ASSERT_TRUE(pFile->GetSafeHwnd());
+    EXPECT_NE(0u, pFile->GetExStyle() & WS_EX_LAYOUTRTL);
+    EXPECT_EQ(xtpPopupLeft | xtpPopupDown, pFile->GetPopupFlags());
+    CRect rcFile;
+    pFile->GetWindowRect(&rcFile);
+    EXPECT_EQ(pFile->GetExcludeRect().right, rcFile.right);   // right-aligned under the item
+
+    // Left opens the sub-menu, which opens to the left of its item.
+    pFile->OnHookKeyDown(VK_DOWN, 0);
+    pFile->OnHookKeyDown(VK_LEFT, 0);
+    CXTPPopupBar* pRecent = RecentMenu();
+    ASSERT_TRUE(pRecent->GetSafeHwnd());
+    EXPECT_EQ(xtpPopupLeft, pRecent->GetPopupFlags());
+    CRect rcRecent;
+    pRecent->GetWindowRect(&rcRecent);
+    EXPECT_EQ(pRecent->GetExcludeRect().left, rcRecent.right);
+    // Right closes it again: the sub-menu leaves the key to its parent.
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(nullptr, pRecent->GetSafeHwnd());
+    EXPECT_TRUE(pFile->GetSafeHwnd());
+    m_bar.SetTrackingMode(0);
+    m_site.ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
 }
 
 TEST_F(PopupControlTest, MovingAlongTheMenuBarKeepsAMenuOpen)

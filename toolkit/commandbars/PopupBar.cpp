@@ -550,6 +550,19 @@ BOOL CXTPPopupBar::SetSelected(int nSelected, int nHow)
 
 int CXTPPopupBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
+    if (!IsCustomizeMode() && m_nLockCount == 0 && m_hWnd && m_barType == xtpBarTypePopup)
+    {
+        // Left with no sub-menu open, and Right on an item that opens
+        // nothing, are the parent's keys: the keyboard manager offers them
+        // to it next, so a sub-menu closes and a menu-bar menu moves along.
+        const UINT nKey = MirrorArrowKey(m_hWnd, nChar);
+        CXTPControl* pSelected = GetControl(m_nSelected);
+        if (nKey == VK_LEFT && m_nPopuped == -1)
+            return hookNext;
+        if (nKey == VK_RIGHT
+            && (!pSelected || !pSelected->GetCommandBar() || !pSelected->GetEnabled()))
+            return hookNext;
+    }
     if (m_bCollapsed && !m_bShowFull && nChar == VK_DOWN)
     {
         const BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
