@@ -135,17 +135,17 @@ TEST_F(PopupInputTest, OpenRollOverRunAndClickOutside)
     EXPECT_EQ(0, m_site.m_nLastCommand);
 }
 
+BOOL CALLBACK CountWindow(HWND /*hWnd*/, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
 // Counts the top-level windows of the thread.
 int ThreadWindowCount()
 {
     int nCount = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND, LPARAM lParam) -> BOOL {
-            ++*reinterpret_cast<int*>(lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&nCount));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&nCount));
     return nCount;
 }
 
