@@ -534,10 +534,13 @@ TEST_F(PopupControlTest, ClicksOutsideCloseTheMenusUnlessTrustedOrLocked)
     EXPECT_TRUE(pFile->GetSafeHwnd());
 
     // On a trusted window: nothing closes.
+    // Shown without taking the activation: an activation change would end
+    // the menus' tracking on its own.
     CWnd trusted;
-    trusted.CreateEx(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE,
+    trusted.CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP,
                      CRect(ptOutside.x - 10, ptOutside.y - 10, ptOutside.x + 10, ptOutside.y + 10),
                      nullptr, 0);
+    ::ShowWindow(trusted.GetSafeHwnd(), SW_SHOWNOACTIVATE);
     pMouse->AddTrustedWindow(trusted.GetSafeHwnd());
     pMouse->OnTrackedMouseMessage(WM_LBUTTONDOWN, ptOutside);
     EXPECT_TRUE(pFile->GetSafeHwnd());
