@@ -143,6 +143,10 @@ def main():
     print('// The program cursors the toolkit loads.')
     for cursor_id in (9008, 9009, 9011, 9970, 9971, 9973):
         print('%d CURSOR "toolkit/res/square.cur"' % cursor_id)
+    print()
+    print("// The toolkit's own resources, as every program with bars links them (in")
+    print('// this script, so that its cursor images are numbered with these).')
+    print('#include "toolkit/res/Toolkit.rc"')
 
 
 if __name__ == '__main__':

@@ -376,4 +376,5 @@ protected:
     BOOL m_bDoubleGripper;
 
     friend class CXTPControl;
+    friend class CXTPCommandBars;
 };

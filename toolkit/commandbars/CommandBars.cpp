@@ -185,13 +185,3 @@ void CXTPCommandBars::RecalcFrameLayout(BOOL bDelay)
     else
         pFrame->RecalcLayout(FALSE);
 }
-
-BOOL CXTPCommandBars::ActivateBar(CXTPCommandBar* /*pBar*/, int /*nStep*/)
-{
-    return FALSE;
-}
-
-BOOL CXTPCommandBars::HandleAccessKey(CXTPCommandBar* /*pBar*/, UINT /*nChar*/)
-{
-    return FALSE;
-}

@@ -4,6 +4,7 @@
 // the bar list, docking, keyboard and persistence build on it.
 #pragma once
 
+#include "framework/core/Array.h"
 #include "framework/core/Geometry.h"
 #include "framework/core/Map.h"
 #include "framework/ui/CmdTarget.h"
@@ -19,6 +20,9 @@ class CXTPImageManager;
 class CXTPPaintManager;
 class CXTPPropExchange;
 class CXTPToolTipContext;
+class CXTPMenuBar;
+class CXTPToolBar;
+struct CRuntimeClass;
 
 // The command id of the customize command.
 const UINT XTP_ID_CUSTOMIZE = 35001;
@@ -113,7 +117,9 @@ public:
     void SetDragControl(CXTPControl* pControl);
     // Access keys shown on the bars now.
     BOOL IsAccessKeysShown() const { return m_bKeyboardCuesVisible; }
-    void ShowAccessKeyUnderlines(BOOL bShow) { m_bKeyboardCuesVisible = bShow; }
+    // While underlines follow the keyboard (access-key tracking), shows or
+    // hides them and redraws the toolbars; customize mode keeps them shown.
+    void ShowAccessKeyUnderlines(BOOL bShow);
     // Underlines follow the keyboard: shown by Alt, hidden when tracking ends.
     BOOL IsAccessKeyTracking() const { return m_bAccessKeyTracking; }
     void SetAccessKeyTracking(BOOL bTracking) { m_bAccessKeyTracking = bTracking; }
@@ -139,6 +145,35 @@ public:
     virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int nMode);
     // Lays the frame out again (at once, or at the next idle time).
     virtual void RecalcFrameLayout(BOOL bDelay = FALSE);
+
+    // The toolbars, the menu bar included, in creation order. Each is a
+    // window on the site: docked ones are its children, laid out by the
+    // site's WM_SIZEPARENT; floating ones are popups it owns.
+    int GetCount() const { return static_cast<int>(m_arrBars.GetSize()); }
+    // Null outside 0..count-1.
+    CXTPToolBar* GetAt(int nIndex) const;
+    int FindIndex(const CXTPCommandBar* pBar) const;
+    // The first toolbar with the id; null for id 0.
+    CXTPToolBar* GetToolBar(UINT nBarID) const;
+    // The toolbar with bar id 1 when it is a menu bar.
+    CXTPMenuBar* GetMenuBar() const;
+    // A new toolbar of the class (CXTPToolBar by default) at the position;
+    // null when it refuses the position.
+    CXTPToolBar* CreateToolBar(LPCSTR lpszTitle, int nPosition, CRuntimeClass* pToolBarClass = nullptr);
+    // The menu bar (bar id 1, at the top) filled from the menu resource;
+    // null when the resource is missing.
+    CXTPMenuBar* CreateMenuBar(LPCSTR lpszTitle, UINT nIDMenu);
+    UINT GetMenuResourceId() const { return m_nIDMenu; }
+    // Hides the toolbar, takes it from the list and releases it.
+    void Remove(CXTPToolBar* pToolBar);
+    void RemoveAll();
+    void ToggleVisible(int nIndex);
+    // Puts the toolbar's window docked at a side (0..3) or floating (4).
+    virtual BOOL PlaceToolBar(CXTPToolBar* pToolBar, int nPosition);
+    // The context menu listing the toolbars (comes with docking).
+    virtual void ShowToolBarsContextMenu(CXTPCommandBar* /*pBar*/, CPoint /*ptScreen*/) {}
+    BOOL IsLayoutLocked() const { return m_bLockLayout; }
+    void LockLayout(BOOL bLock) { m_bLockLayout = bLock; }
 
     // Moves keyboard tracking from the bar to the next (nStep 1) or previous
     // (-1) visible toolbar; FALSE when there is none to move to.
@@ -168,6 +203,7 @@ private:
     BOOL m_bEnableActions;
     BOOL m_bLockLayout;
     BOOL m_bRightToLeft;
+    CArray<CXTPToolBar*, CXTPToolBar*> m_arrBars;
     BOOL m_bCustomizable;
     BOOL m_bAccessKeyTracking;
     int m_nHelpId;

@@ -1,0 +1,224 @@
+// The command bars' toolbar list: creating toolbars and the menu bar as
+// windows on the site, finding and removing them, and moving keyboard
+// tracking between them (Ctrl+Tab, Alt, Alt+letter).
+#include "toolkit/commandbars/CommandBars.h"
+
+#include "framework/ui/FrameWnd.h"
+#include "toolkit/commandbars/MenuBar.h"
+#include "toolkit/commandbars/MouseManager.h"
+#include "toolkit/commandbars/ToolBar.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/Controls.h"
+
+CXTPToolBar* CXTPCommandBars::GetAt(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < GetCount() ? m_arrBars[nIndex] : nullptr;
+}
+
+int CXTPCommandBars::FindIndex(const CXTPCommandBar* pBar) const
+{
+    for (int i = 0; i < GetCount(); ++i)
+        if (m_arrBars[i] == pBar)
+            return i;
+    return -1;
+}
+
+CXTPToolBar* CXTPCommandBars::GetToolBar(UINT nBarID) const
+{
+    if (nBarID == 0)
+        return nullptr;
+    for (int i = 0; i < GetCount(); ++i)
+        if (m_arrBars[i]->GetBarID() == nBarID)
+            return m_arrBars[i];
+    return nullptr;
+}
+
+CXTPMenuBar* CXTPCommandBars::GetMenuBar() const
+{
+    CXTPToolBar* pBar = GetToolBar(XTP_IDR_MENUBAR);
+    return pBar && pBar->IsKindOf(RUNTIME_CLASS(CXTPMenuBar)) ? static_cast<CXTPMenuBar*>(pBar)
+                                                                : nullptr;
+}
+
+CXTPToolBar* CXTPCommandBars::CreateToolBar(LPCSTR lpszTitle, int nPosition,
+                                           CRuntimeClass* pToolBarClass)
+{
+    if (!pToolBarClass)
+        pToolBarClass = RUNTIME_CLASS(CXTPToolBar);
+    CXTPToolBar* pToolBar = static_cast<CXTPToolBar*>(pToolBarClass->CreateObject());
+    if (!pToolBar)
+        return nullptr;
+    pToolBar->SetCommandBars(this);
+    pToolBar->SetTitle(lpszTitle);
+    if (!pToolBar->SetPosition(nPosition))
+    {
+        pToolBar->InternalRelease();
+        return nullptr;
+    }
+    m_arrBars.Add(pToolBar);
+    return pToolBar;
+}
+
+CXTPMenuBar* CXTPCommandBars::CreateMenuBar(LPCSTR lpszTitle, UINT nIDMenu)
+{
+    CXTPMenuBar* pMenuBar = new CXTPMenuBar;
+    pMenuBar->SetCommandBars(this);
+    pMenuBar->SetTitle(lpszTitle);
+    if (!pMenuBar->SetPosition(xtpBarTop) || !pMenuBar->LoadMenuBar(nIDMenu))
+    {
+        pMenuBar->InternalRelease();
+        return nullptr;
+    }
+    if (nIDMenu)
+    {
+        pMenuBar->GetControls()->CreateOriginalControls();
+        m_nIDMenu = static_cast<WORD>(nIDMenu);
+    }
+    m_arrBars.Add(pMenuBar);
+    // The menu bar lies above the toolbars: the frame lays its children out
+    // in z-order.
+    if (pMenuBar->GetSafeHwnd())
+        pMenuBar->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RecalcFrameLayout();
+    return pMenuBar;
+}
+
+BOOL CXTPCommandBars::PlaceToolBar(CXTPToolBar* pToolBar, int nPosition)
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return FALSE;
+    const BOOL bFloating = nPosition == xtpBarFloating;
+    if (!pToolBar->CreateToolBarWindow(m_pSite, bFloating))
+        return FALSE;
+    pToolBar->m_barPosition = nPosition;
+    if (pToolBar->IsVisible())
+        pToolBar->ShowWindow(SW_SHOWNA);
+    if (bFloating)
+        pToolBar->OnRecalcLayout();
+    else
+        RecalcFrameLayout(TRUE);
+    return TRUE;
+}
+
+void CXTPCommandBars::Remove(CXTPToolBar* pToolBar)
+{
+    const int nIndex = FindIndex(pToolBar);
+    if (nIndex == -1)
+        return;
+    if (pToolBar->GetSafeHwnd())
+        pToolBar->ShowWindow(SW_HIDE);
+    pToolBar->m_bVisible = FALSE;
+    m_arrBars.RemoveAt(nIndex);
+    RecalcFrameLayout();
+    pToolBar->DetachAndDestroy();
+    pToolBar->InternalRelease();
+}
+
+void CXTPCommandBars::RemoveAll()
+{
+    const BOOL bLocked = m_bLockLayout;
+    m_bLockLayout = TRUE;
+    while (GetCount() > 0)
+        Remove(m_arrBars[GetCount() - 1]);
+    m_bLockLayout = bLocked;
+    RecalcFrameLayout(TRUE);
+}
+
+void CXTPCommandBars::ToggleVisible(int nIndex)
+{
+    if (CXTPToolBar* pToolBar = GetAt(nIndex))
+        pToolBar->SetVisible(!pToolBar->IsVisible());
+}
+
+// --- Keyboard tracking ---------------------------------------------------------------------
+
+void CXTPCommandBars::ShowAccessKeyUnderlines(BOOL bShow)
+{
+    if (m_bCustomizeMode)
+        bShow = TRUE;
+    if (!m_bAccessKeyTracking || bShow == m_bKeyboardCuesVisible)
+        return;
+    m_bKeyboardCuesVisible = bShow;
+    for (int i = 0; i < GetCount(); ++i)
+        if (m_arrBars[i]->GetSafeHwnd() && m_arrBars[i]->IsVisible())
+            m_arrBars[i]->Redraw();
+}
+
+BOOL CXTPCommandBars::ActivateBar(CXTPCommandBar* pBar, int nStep)
+{
+    CXTPCommandBar* pTarget = pBar;
+    if (nStep)
+    {
+        if (GetCount() < 2)
+            return FALSE;
+        const int nStart = FindIndex(pBar);
+        pTarget = nullptr;
+        for (int n = 1; n < GetCount() && !pTarget; ++n)
+        {
+            int nIndex = ((nStart == -1 ? 0 : nStart) + n * nStep) % GetCount();
+            if (nIndex < 0)
+                nIndex += GetCount();
+            CXTPToolBar* pCandidate = m_arrBars[nIndex];
+            if (pCandidate->IsVisible() && pCandidate->GetSafeHwnd()
+                && pCandidate->GetControls()->GetNext(-1, +1) != -1)
+                pTarget = pCandidate;
+        }
+    }
+    if (!pTarget || !pTarget->GetSafeHwnd())
+        return FALSE;
+    CloseAllPopups();
+    ShowAccessKeyUnderlines(TRUE);
+    pTarget->SetTrackingMode(1, FALSE, FALSE);
+    pTarget->SetSelected(pTarget->GetControls()->GetNext(-1, +1), 2);
+    return TRUE;
+}
+
+BOOL CXTPCommandBars::HandleAccessKey(CXTPCommandBar* pBar, UINT nChar)
+{
+    if (m_pOptions->keyboardCuesUse == 2)
+        return FALSE;
+    if ((nChar >= VK_NUMPAD0 && nChar <= VK_NUMPAD9 && !m_pOptions->bUseNumPadAccessKeys)
+        || ::MapVirtualKeyA(nChar, 2) == 0)
+        return FALSE;
+    // A letter typed while a toolbar tracks goes to that toolbar's own walk:
+    // the menu bar takes Alt+letters only when nothing else tracks.
+    CXTPCommandBar* pCandidate = nullptr;
+    for (int i = 0; i < GetCount() && !pCandidate; ++i)
+        if (m_arrBars[i]->GetTrackingMode())
+            pCandidate = m_arrBars[i];
+    if (pCandidate == pBar)
+        return FALSE;
+    if (!pCandidate)
+    {
+        CXTPMenuBar* pMenuBar = GetMenuBar();
+        if (pMenuBar && pMenuBar->IsVisible())
+            pCandidate = pMenuBar;
+        else if (m_pOptions->keyboardCuesUse & 1)
+            for (int i = 0; i < GetCount() && !pCandidate; ++i)
+                if (m_arrBars[i]->IsVisible())
+                    pCandidate = m_arrBars[i];
+    }
+    if (!pCandidate || !pCandidate->GetSafeHwnd())
+        return FALSE;
+    if (pCandidate->PreviewKey(nChar))
+        return TRUE;
+
+    BOOL bAmbiguous = FALSE;
+    const int nIndex = pCandidate->FindAccessKey(nChar, bAmbiguous);
+    CXTPControl* pControl = pCandidate->GetControl(nIndex);
+    if (!pControl)
+        return FALSE;
+    if (!pCandidate->GetTrackingMode())
+        CloseAllPopups();
+    ShowAccessKeyUnderlines(TRUE);
+    pCandidate->SetTrackingMode(1, FALSE, TRUE);
+    pCandidate->SetSelected(nIndex, 2);
+    if (!bAmbiguous)
+    {
+        pControl->InternalAddRef();
+        pControl->OnKeyboardActivate();
+        pControl->InternalRelease();
+    }
+    return TRUE;
+}

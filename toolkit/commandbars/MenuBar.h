@@ -1,0 +1,85 @@
+// CXTPMenuBar: the toolbar that stands in for the frame's menu. It is
+// made from a menu resource, takes the menu away from the frame window and
+// watches the frame (and, in an MDI frame, the MDI client and the active
+// child) through the hook manager: Alt alone hands it the keyboard, Alt+
+// letter opens its menus, WM_MDISETMENU switches its controls (one set per
+// menu, so that each menu's customisation survives), and a maximized child
+// gets its minimize, restore and close buttons at the end of the bar.
+//
+// The bar owns the frame's own menu (the one the frame had) and destroys it
+// with itself; the frame's default-menu field is cleared then, so the
+// frame never uses the destroyed handle.
+#pragma once
+
+#include "framework/core/Map.h"
+#include "toolkit/commandbars/ToolBar.h"
+
+class CXTPControls;
+
+// The menu bar's bar id.
+const UINT XTP_IDR_MENUBAR = 1;
+// The window buttons of a maximized MDI child (XTP_ID_MENUBAR_CLOSE,
+// _RESTORE, _MINIMIZE) and the bitmap of their pictures come from
+// ToolkitRes.h; the system-menu button of the child:
+const UINT XTP_ID_MENUBAR_SYSMENU = 9406;
+// Posted to the bar when the MDI state may have changed.
+const UINT_PTR XTP_TID_MDIREFRESH = 12223;
+
+// Bar flags of the menu bar.
+const DWORD xtpFlagHideMinimizeBox = 0x100;
+const DWORD xtpFlagHideMaximizeBox = 0x200;
+const DWORD xtpFlagIgnoreSetMenuMessage = 0x400;
+const DWORD xtpFlagHideClose = 0x1000;
+const DWORD xtpFlagAddMDISysPopup = 0x2000;
+
+class CXTPMenuBar : public CXTPToolBar
+{
+    DECLARE_DYNCREATE(CXTPMenuBar)
+public:
+    class CControlMDIButton;
+
+    CXTPMenuBar();
+    ~CXTPMenuBar() override;
+
+    // Fills the bar from the menu resource (0 keeps the controls), hooks
+    // the frame, and takes the frame's menu away. FALSE when the resource
+    // is missing.
+    BOOL LoadMenuBar(UINT nIDMenu);
+    // Shows the controls of another menu (the frame's own for null).
+    void SwitchMenu(HMENU hMenu);
+    // The active MDI child (null outside an MDI frame or without one).
+    HWND GetActiveMdiChild(BOOL* pbMaximized = nullptr) const;
+    // Adds or removes the window buttons of a maximized child.
+    void UpdateMdiButtons();
+    UINT GetCurrentMenuId() const { return m_nIDMenuCurrent; }
+    UINT_PTR GetCurrentMenuKey() const { return m_nCurrentKey; }
+    HMENU GetFrameMenu() const { return m_hMenuDefault; }
+    // The number of menus whose controls are parked.
+    INT_PTR GetParkedMenuCount() const { return m_mapControls.GetCount(); }
+
+    void ResetToolBar(BOOL bConfirm) override;
+    void Copy(CXTPCommandBar* pSource, BOOL bRecursive) override;
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                      LRESULT& lResult) override;
+
+protected:
+    void RegisterFrameHooks();
+    // Refreshes the child hook and, while visible, the window buttons.
+    void RefreshMdiState();
+    // The key of a menu: the frame's own menu is its resource id, another
+    // menu its handle with the tag bit.
+    UINT_PTR GetMenuKey(HMENU hMenu) const;
+    void ReleaseParkedControls();
+    CWnd* GetSiteFrame() const;
+
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    DECLARE_MESSAGE_MAP()
+
+    BOOL m_bMdiFrame;
+    HWND m_hWndActiveChild;
+    HMENU m_hMenuDefault;
+    UINT m_nIDMenuCurrent;
+    UINT_PTR m_nCurrentKey;
+    CMap<UINT_PTR, UINT_PTR, CXTPControls*, CXTPControls*> m_mapControls;
+    BOOL m_bMenusReset;
+};
