@@ -187,7 +187,7 @@ BOOL CXTPCommandBars::HandleAccessKey(CXTPCommandBar* pBar, UINT nChar)
     for (int i = 0; i < GetCount() && !pCandidate; ++i)
         if (m_arrBars[i]->GetTrackingMode())
             pCandidate = m_arrBars[i];
-    if (pCandidate == pBar)
+    if (pCandidate && pCandidate == pBar)
         return FALSE;
     if (!pCandidate)
     {
