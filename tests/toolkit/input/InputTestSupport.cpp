@@ -90,6 +90,35 @@ void TapKey(WORD wVirtualKey)
     PumpInputMessages();
 }
 
+void ClickAndReleaseAt(POINT ptRelease)
+{
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dx = Normalise(ptRelease.x, ::GetSystemMetrics(SM_CXSCREEN));
+    inputs[1].mi.dy = Normalise(ptRelease.y, ::GetSystemMetrics(SM_CYSCREEN));
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+    PumpInputMessages();
+}
+
+void TapKeyWith(WORD wModifier, WORD wVirtualKey)
+{
+    INPUT inputs[4] = {};
+    for (INPUT& input : inputs)
+        input.type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = wModifier;
+    inputs[1].ki.wVk = wVirtualKey;
+    inputs[2].ki.wVk = wVirtualKey;
+    inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[3].ki.wVk = wModifier;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(4, inputs, sizeof(INPUT));
+    PumpInputMessages();
+}
+
 BOOL MakeForeground(HWND hWnd)
 {
     ::ShowWindow(hWnd, SW_SHOW);

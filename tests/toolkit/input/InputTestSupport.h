@@ -12,6 +12,10 @@ BOOL MoveMouseTo(POINT ptScreen);
 // dispatches what it caused.
 void PressLeftButton();
 void ReleaseLeftButton();
+// Presses the left button where the pointer is, moves it to the point and
+// releases it there, all queued at once: a modal loop that the press starts
+// finds the rest waiting.
+void ClickAndReleaseAt(POINT ptRelease);
 // Presses and releases one key.
 void TapKey(WORD wVirtualKey);
 // The same input without dispatching anything, for scripts that run while
@@ -19,6 +23,8 @@ void TapKey(WORD wVirtualKey);
 void InjectMouseMove(POINT ptScreen);
 void InjectMouseButton(DWORD dwFlags);
 void InjectKey(WORD wVirtualKey, BOOL bUp);
+// Presses a key while a modifier (VK_MENU, VK_CONTROL, VK_SHIFT) is held.
+void TapKeyWith(WORD wModifier, WORD wVirtualKey);
 // Dispatches every message waiting in the thread's queue.
 void PumpInputMessages();
 // Brings a top-level window to the foreground; FALSE when it did not get
