@@ -156,13 +156,20 @@ void CXTPCommandBarsOptions::SetAccessKeyUnderlineMode(int nMode)
     if (!m_pCommandBars)
         return;
     BOOL bShow = nMode != 1;
+    BOOL bTracking = FALSE;
     if (nMode == 2)
     {
         BOOL bCues = TRUE;
         if (::SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &bCues, 0) && !bCues)
+        {
             bShow = FALSE;
+            bTracking = TRUE;
+        }
     }
+    // The underlines take the value only while they follow the keyboard.
+    m_pCommandBars->SetAccessKeyTracking(TRUE);
     m_pCommandBars->ShowAccessKeyUnderlines(bShow);
+    m_pCommandBars->SetAccessKeyTracking(bTracking);
 }
 
 void CXTPCommandBars::WriteOptionsToProfile(LPCSTR lpszProfileName)
