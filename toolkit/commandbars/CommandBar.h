@@ -23,6 +23,8 @@ class CDC;
 class CMenu;
 class CXTPCommandBarAnimation;
 class CXTPCommandBars;
+class CXTPDockBar;
+class CXTPDockContext;
 class CXTPControl;
 class CXTPControlPopup;
 class CXTPControls;
@@ -276,6 +278,13 @@ public:
     virtual void Copy(CXTPCommandBar* pSource, BOOL bRecursive);
     virtual CXTPCommandBar* Clone(BOOL bRecursive);
     virtual void DoPropExchange(CXTPPropExchange* pPX);
+    // Docking (DockBar.h, DockContext.h): the size for a length along a dock
+    // bar and a layout mode (the row's thickness on the committing pass), the
+    // dock bar that holds the bar, and what it remembers of its places.
+    virtual CSize CalcDockingLayout(int nLength, DWORD dwMode, int nWidth = 0);
+    virtual CXTPDockBar* GetDockBar() const { return nullptr; }
+    virtual void SetDockBar(CXTPDockBar* /*pDockBar*/) {}
+    virtual CXTPDockContext* GetDockContext() const { return nullptr; }
 
     // The index of the control the access letter selects, -1 when none;
     // bAmbiguous tells whether another control has the same letter.
@@ -377,4 +386,5 @@ protected:
 
     friend class CXTPControl;
     friend class CXTPCommandBars;
+    friend class CXTPDockBar;
 };

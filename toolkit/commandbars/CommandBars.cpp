@@ -47,6 +47,7 @@ CXTPCommandBars::~CXTPCommandBars()
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
+    DestroyDockBars();
 }
 
 CXTPPaintManager* CXTPCommandBars::GetPaintManager() const

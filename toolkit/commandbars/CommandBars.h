@@ -16,6 +16,7 @@ class CXTPCommandBars;
 class CXTPControl;
 class CXTPControlAction;
 class CXTPControlActions;
+class CXTPDockBar;
 class CXTPImageManager;
 class CXTPPaintManager;
 class CXTPPropExchange;
@@ -182,6 +183,15 @@ public:
     // bars get it first. TRUE when one took it.
     virtual BOOL HandleAccessKey(CXTPCommandBar* pBar, UINT nChar);
 
+    // The four dock bars along the site's edges (CommandBarsDocking.cpp),
+    // children of the site: 0 top, 1 bottom, 2 left, 3 right.
+    void CreateDockBars();
+    CXTPDockBar* GetDockBar(int nPosition) const;
+    // The dock bar that takes a bar dragged to the screen point: the current
+    // one when the point lies within 20 pixels of it, else the first of top,
+    // bottom, left and right that does; null when none.
+    CXTPDockBar* CanDock(CPoint ptScreen, CXTPDockBar* pCurrent = nullptr) const;
+
     // Ends the tracking of every open popup.
     virtual void CloseAllPopups();
     // The customize drag of a control: 0 dropped where no bar takes it,
@@ -208,4 +218,7 @@ private:
     BOOL m_bAccessKeyTracking;
     int m_nHelpId;
     CXTPToolTipContext* m_pToolTipContext;
+
+    void DestroyDockBars();
+    CXTPDockBar* m_pDocks[4] = {};
 };

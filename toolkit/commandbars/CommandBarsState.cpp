@@ -1,6 +1,6 @@
 // Reading and writing the bars' arrangement in the application's profile
-// (CommandBarsState.h). Each value goes through the application's profile
-// calls, so the registry and the INI form are the same code.
+// (CommandBarsState.h): in the registry under the application's key, else
+// in its INI file.
 #include "toolkit/commandbars/CommandBarsState.h"
 
 #include "framework/ui/AppGlobals.h"
@@ -17,27 +17,84 @@ namespace {
 const int kDefaultMRUWidth = 32767;
 const int kDefaultDialogBarSize = 200;
 
-// One int of the profile; FALSE (value untouched) when it is missing or not
-// a number. Two reads with different defaults tell a missing value from a
-// stored one equal to the default.
-BOOL ReadInt(CWinApp* pApp, LPCSTR lpszSection, LPCSTR lpszEntry, int& nValue)
+// One profile section's int values. In the registry the section's key is
+// opened once for all of them (the profile calls open it per value); in an
+// INI file each value goes through the profile calls.
+class ProfileSection
 {
-    const UINT nFirst = pApp->GetProfileInt(lpszSection, lpszEntry, 0);
-    if (nFirst == 0 && pApp->GetProfileInt(lpszSection, lpszEntry, 1) == 1)
-        return FALSE;
-    nValue = static_cast<int>(nFirst);
-    return TRUE;
-}
+public:
+    ProfileSection(CWinApp* pApp, LPCSTR lpszSection, BOOL bWrite)
+        : m_pApp(pApp), m_strSection(lpszSection), m_hKey(nullptr)
+    {
+        m_bRegistry = pApp->m_pszRegistryKey && *pApp->m_pszRegistryKey;
+        if (!m_bRegistry)
+            return;
+        if (bWrite)
+        {
+            m_hKey = pApp->GetSectionKey(lpszSection);
+            return;
+        }
+        CString strKey;
+        strKey.Format("Software\\%s\\%s\\%s", pApp->m_pszRegistryKey,
+                      pApp->m_pszProfileName ? pApp->m_pszProfileName : "", lpszSection);
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &m_hKey) != ERROR_SUCCESS)
+            m_hKey = nullptr;
+    }
+    ~ProfileSection()
+    {
+        if (m_hKey)
+            ::RegCloseKey(m_hKey);
+    }
+    ProfileSection(const ProfileSection&) = delete;
+    ProfileSection& operator=(const ProfileSection&) = delete;
 
-int ReadIntOr(CWinApp* pApp, LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
-{
-    return static_cast<int>(pApp->GetProfileInt(lpszSection, lpszEntry, nDefault));
-}
+    // FALSE (value untouched) when the value is missing or no number.
+    BOOL ReadInt(LPCSTR lpszEntry, int& nValue) const
+    {
+        if (!m_bRegistry)
+        {
+            // Two reads with different defaults tell a missing value from a
+            // stored one equal to the default.
+            const UINT nFirst = m_pApp->GetProfileInt(m_strSection, lpszEntry, 0);
+            if (nFirst == 0 && m_pApp->GetProfileInt(m_strSection, lpszEntry, 1) == 1)
+                return FALSE;
+            nValue = static_cast<int>(nFirst);
+            return TRUE;
+        }
+        DWORD dwValue = 0, dwType = 0, nSize = sizeof(dwValue);
+        if (!m_hKey
+            || ::RegQueryValueExA(m_hKey, lpszEntry, nullptr, &dwType,
+                                  reinterpret_cast<BYTE*>(&dwValue), &nSize) != ERROR_SUCCESS
+            || dwType != REG_DWORD || nSize != sizeof(dwValue))
+            return FALSE;
+        nValue = static_cast<int>(dwValue);
+        return TRUE;
+    }
+    int ReadIntOr(LPCSTR lpszEntry, int nDefault) const
+    {
+        int nValue = nDefault;
+        ReadInt(lpszEntry, nValue);
+        return nValue;
+    }
+    void WriteInt(LPCSTR lpszEntry, int nValue)
+    {
+        if (!m_bRegistry)
+        {
+            m_pApp->WriteProfileInt(m_strSection, lpszEntry, nValue);
+            return;
+        }
+        DWORD dwValue = static_cast<DWORD>(nValue);
+        if (m_hKey)
+            ::RegSetValueExA(m_hKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<BYTE*>(&dwValue),
+                             sizeof(dwValue));
+    }
 
-void WriteInt(CWinApp* pApp, LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
-{
-    pApp->WriteProfileInt(lpszSection, lpszEntry, nValue);
-}
+private:
+    CWinApp* m_pApp;
+    CString m_strSection;
+    HKEY m_hKey;
+    BOOL m_bRegistry;
+};
 
 int ClampInt(int nValue, int nMin, int nMax)
 {
@@ -47,59 +104,61 @@ int ClampInt(int nValue, int nMin, int nMax)
 void WriteBarRecord(CWinApp* pApp, LPCSTR lpszSection, const XTP_BAR_STATE& bar)
 {
     pApp->WriteProfileString(lpszSection, nullptr, nullptr);
-    WriteInt(pApp, lpszSection, "BarID", static_cast<int>(bar.nBarID));
+    ProfileSection section(pApp, lpszSection, TRUE);
+    section.WriteInt("BarID", static_cast<int>(bar.nBarID));
     if (!bar.bVisible)
-        WriteInt(pApp, lpszSection, "Visible", 0);
+        section.WriteInt("Visible", 0);
     if (bar.bFloating)
-        WriteInt(pApp, lpszSection, "Floating", 1);
+        section.WriteInt("Floating", 1);
     if (bar.ptPosition.x != -1)
-        WriteInt(pApp, lpszSection, "XPos", bar.ptPosition.x);
+        section.WriteInt("XPos", bar.ptPosition.x);
     if (bar.ptPosition.y != -1)
-        WriteInt(pApp, lpszSection, "YPos", bar.ptPosition.y);
+        section.WriteInt("YPos", bar.ptPosition.y);
     if (bar.nMRUWidth != kDefaultMRUWidth)
-        WriteInt(pApp, lpszSection, "MRUWidth", bar.nMRUWidth);
-    WriteInt(pApp, lpszSection, "MRUDockID", bar.nMRUDockID);
-    WriteInt(pApp, lpszSection, "MRUDockLeftPos", bar.rcMRUDockPos.left);
-    WriteInt(pApp, lpszSection, "MRUDockTopPos", bar.rcMRUDockPos.top);
-    WriteInt(pApp, lpszSection, "MRUDockRightPos", bar.rcMRUDockPos.right);
-    WriteInt(pApp, lpszSection, "MRUDockBottomPos", bar.rcMRUDockPos.bottom);
-    WriteInt(pApp, lpszSection, "MRUFloatXPos", bar.ptMRUFloatPos.x);
-    WriteInt(pApp, lpszSection, "MRUFloatYPos", bar.ptMRUFloatPos.y);
-    WriteInt(pApp, lpszSection, "DialogBar", bar.bDialogBar ? 1 : 0);
+        section.WriteInt("MRUWidth", bar.nMRUWidth);
+    section.WriteInt("MRUDockID", bar.nMRUDockID);
+    section.WriteInt("MRUDockLeftPos", bar.rcMRUDockPos.left);
+    section.WriteInt("MRUDockTopPos", bar.rcMRUDockPos.top);
+    section.WriteInt("MRUDockRightPos", bar.rcMRUDockPos.right);
+    section.WriteInt("MRUDockBottomPos", bar.rcMRUDockPos.bottom);
+    section.WriteInt("MRUFloatXPos", bar.ptMRUFloatPos.x);
+    section.WriteInt("MRUFloatYPos", bar.ptMRUFloatPos.y);
+    section.WriteInt("DialogBar", bar.bDialogBar ? 1 : 0);
     if (bar.bDialogBar)
     {
-        WriteInt(pApp, lpszSection, "DialogBarDockingClientCx", bar.szDockingClient.cx);
-        WriteInt(pApp, lpszSection, "DialogBarDockingClientCy", bar.szDockingClient.cy);
-        WriteInt(pApp, lpszSection, "DialogBarFloatingClientCx", bar.szFloatingClient.cx);
-        WriteInt(pApp, lpszSection, "DialogBarFloatingClientCy", bar.szFloatingClient.cy);
+        section.WriteInt("DialogBarDockingClientCx", bar.szDockingClient.cx);
+        section.WriteInt("DialogBarDockingClientCy", bar.szDockingClient.cy);
+        section.WriteInt("DialogBarFloatingClientCx", bar.szFloatingClient.cx);
+        section.WriteInt("DialogBarFloatingClientCy", bar.szFloatingClient.cy);
     }
 }
 
 // FALSE when the section holds no record (no "BarID").
 BOOL ReadBarRecord(CWinApp* pApp, LPCSTR lpszSection, XTP_BAR_STATE& bar)
 {
+    const ProfileSection section(pApp, lpszSection, FALSE);
     int nBarID = 0;
-    if (!ReadInt(pApp, lpszSection, "BarID", nBarID))
+    if (!section.ReadInt("BarID", nBarID))
         return FALSE;
     bar.nBarID = static_cast<UINT>(nBarID);
-    bar.bVisible = ReadIntOr(pApp, lpszSection, "Visible", 1) != 0;
-    bar.bFloating = ReadIntOr(pApp, lpszSection, "Floating", 0) != 0;
-    bar.ptPosition.x = ReadIntOr(pApp, lpszSection, "XPos", -1);
-    bar.ptPosition.y = ReadIntOr(pApp, lpszSection, "YPos", -1);
+    bar.bVisible = section.ReadIntOr("Visible", 1) != 0;
+    bar.bFloating = section.ReadIntOr("Floating", 0) != 0;
+    bar.ptPosition.x = section.ReadIntOr("XPos", -1);
+    bar.ptPosition.y = section.ReadIntOr("YPos", -1);
     bar.nMRUWidth =
-        ClampInt(ReadIntOr(pApp, lpszSection, "MRUWidth", kDefaultMRUWidth), 0, kDefaultMRUWidth);
-    bar.nMRUDockID = ReadIntOr(pApp, lpszSection, "MRUDockID", 0);
-    bar.rcMRUDockPos.left = ReadIntOr(pApp, lpszSection, "MRUDockLeftPos", 0);
-    bar.rcMRUDockPos.top = ReadIntOr(pApp, lpszSection, "MRUDockTopPos", 0);
-    bar.rcMRUDockPos.right = ReadIntOr(pApp, lpszSection, "MRUDockRightPos", 0);
-    bar.rcMRUDockPos.bottom = ReadIntOr(pApp, lpszSection, "MRUDockBottomPos", 0);
-    bar.ptMRUFloatPos.x = ReadIntOr(pApp, lpszSection, "MRUFloatXPos", 0);
-    bar.ptMRUFloatPos.y = ReadIntOr(pApp, lpszSection, "MRUFloatYPos", 0);
-    bar.bDialogBar = ReadIntOr(pApp, lpszSection, "DialogBar", 0) != 0;
+        ClampInt(section.ReadIntOr("MRUWidth", kDefaultMRUWidth), 0, kDefaultMRUWidth);
+    bar.nMRUDockID = section.ReadIntOr("MRUDockID", 0);
+    bar.rcMRUDockPos.left = section.ReadIntOr("MRUDockLeftPos", 0);
+    bar.rcMRUDockPos.top = section.ReadIntOr("MRUDockTopPos", 0);
+    bar.rcMRUDockPos.right = section.ReadIntOr("MRUDockRightPos", 0);
+    bar.rcMRUDockPos.bottom = section.ReadIntOr("MRUDockBottomPos", 0);
+    bar.ptMRUFloatPos.x = section.ReadIntOr("MRUFloatXPos", 0);
+    bar.ptMRUFloatPos.y = section.ReadIntOr("MRUFloatYPos", 0);
+    bar.bDialogBar = section.ReadIntOr("DialogBar", 0) != 0;
     if (bar.bDialogBar)
     {
         auto readSize = [&](LPCSTR lpszEntry) {
-            return ClampInt(ReadIntOr(pApp, lpszSection, lpszEntry, kDefaultDialogBarSize),
+            return ClampInt(section.ReadIntOr(lpszEntry, kDefaultDialogBarSize),
                             XTP_DIALOGBAR_MIN_SIZE, kDefaultMRUWidth);
         };
         bar.szDockingClient = CSize(readSize("DialogBarDockingClientCx"),
@@ -115,6 +174,7 @@ void WriteDockRows(CWinApp* pApp, LPCSTR lpszSection, const std::vector<UINT>& e
     pApp->WriteProfileString(lpszSection, nullptr, nullptr);
     if (entries.size() <= 1)
         return;
+    ProfileSection section(pApp, lpszSection, TRUE);
     int nWritten = 0;
     BOOL bLastWasBreak = FALSE;
     for (size_t i = 0; i < entries.size(); ++i)
@@ -125,10 +185,10 @@ void WriteDockRows(CWinApp* pApp, LPCSTR lpszSection, const std::vector<UINT>& e
             continue;
         CString strEntry;
         strEntry.Format("Bar#%d", nWritten++);
-        WriteInt(pApp, lpszSection, strEntry, static_cast<int>(entries[i]));
+        section.WriteInt(strEntry, static_cast<int>(entries[i]));
         bLastWasBreak = bBreak;
     }
-    WriteInt(pApp, lpszSection, "Bars", nWritten);
+    section.WriteInt("Bars", nWritten);
 }
 
 // Bar ids already placed (in any dock bar) are left out the second time.
@@ -136,7 +196,8 @@ void ReadDockRows(CWinApp* pApp, LPCSTR lpszSection, std::vector<UINT>& entries,
                   std::set<UINT>& placed)
 {
     entries.clear();
-    const int nCount = std::min(ReadIntOr(pApp, lpszSection, "Bars", 0), XTP_STATE_MAX_ENTRIES);
+    const ProfileSection section(pApp, lpszSection, FALSE);
+    const int nCount = std::min(section.ReadIntOr("Bars", 0), XTP_STATE_MAX_ENTRIES);
     if (nCount <= 1)
         return;
     for (int j = 0; j < nCount; ++j)
@@ -144,7 +205,7 @@ void ReadDockRows(CWinApp* pApp, LPCSTR lpszSection, std::vector<UINT>& entries,
         CString strEntry;
         strEntry.Format("Bar#%d", j);
         int nBarID = 0;
-        if (!ReadInt(pApp, lpszSection, strEntry, nBarID))
+        if (!section.ReadInt(strEntry, nBarID))
             break;
         const UINT nId = static_cast<UINT>(nBarID);
         if (nId != 0 && !placed.insert(nId).second)
@@ -218,16 +279,18 @@ void WriteLayoutToProfile(LPCSTR lpszBase, const XTP_COMMANDBARS_LAYOUT& layout)
         WriteBarRecord(pApp, FormatStateSection(lpszBase, "%s-Bar%d", static_cast<int>(n)),
                        layout.bars[n]);
 
-    CString strSummary = FormatStateSection(lpszBase, "%s-Summary");
-    WriteInt(pApp, strSummary, "Bars", static_cast<int>(layout.bars.size()));
-    WriteInt(pApp, strSummary, "ScreenCX", layout.szScreen.cx);
-    WriteInt(pApp, strSummary, "ScreenCY", layout.szScreen.cy);
+    {
+        ProfileSection summary(pApp, FormatStateSection(lpszBase, "%s-Summary"), TRUE);
+        summary.WriteInt("Bars", static_cast<int>(layout.bars.size()));
+        summary.WriteInt("ScreenCX", layout.szScreen.cx);
+        summary.WriteInt("ScreenCY", layout.szScreen.cy);
+    }
 
     for (int d = 0; d < 4; ++d)
         WriteDockRows(pApp, FormatStateSection(lpszBase, "%s-DockBar%d", d), layout.dockRows[d]);
 
     if (layout.nStatusBarHidden == 1)
-        WriteInt(pApp, lpszBase, "StatusBar", 0);
+        pApp->WriteProfileInt(lpszBase, "StatusBar", 0);
     else
         pApp->WriteProfileString(lpszBase, "StatusBar", nullptr);
 }
@@ -239,10 +302,10 @@ void ReadLayoutFromProfile(LPCSTR lpszBase, XTP_COMMANDBARS_LAYOUT& layout, CSiz
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return;
-    CString strSummary = FormatStateSection(lpszBase, "%s-Summary");
-    const int nBars = std::min(ReadIntOr(pApp, strSummary, "Bars", 0), XTP_STATE_MAX_ENTRIES);
-    layout.szScreen.cx = ReadIntOr(pApp, strSummary, "ScreenCX", 0);
-    layout.szScreen.cy = ReadIntOr(pApp, strSummary, "ScreenCY", 0);
+    const ProfileSection summary(pApp, FormatStateSection(lpszBase, "%s-Summary"), FALSE);
+    const int nBars = std::min(summary.ReadIntOr("Bars", 0), XTP_STATE_MAX_ENTRIES);
+    layout.szScreen.cx = summary.ReadIntOr("ScreenCX", 0);
+    layout.szScreen.cy = summary.ReadIntOr("ScreenCY", 0);
 
     std::set<UINT> recorded;
     for (int n = 0; n < nBars; ++n)
@@ -263,5 +326,5 @@ void ReadLayoutFromProfile(LPCSTR lpszBase, XTP_COMMANDBARS_LAYOUT& layout, CSiz
         ReadDockRows(pApp, FormatStateSection(lpszBase, "%s-DockBar%d", d), layout.dockRows[d],
                      placed);
 
-    layout.nStatusBarHidden = ReadIntOr(pApp, lpszBase, "StatusBar", 1) == 0 ? 1 : 0;
+    layout.nStatusBarHidden = ProfileSection(pApp, lpszBase, FALSE).ReadIntOr("StatusBar", 1) == 0 ? 1 : 0;
 }

@@ -15,8 +15,10 @@
 
 #include <vector>
 
+class CWnd;
 class CXTPCommandBar;
 class CXTPCommandBars;
+class CXTPDockBar;
 class CXTPPropExchange;
 
 // No count read from the profile goes beyond this.
@@ -97,3 +99,29 @@ void ReadLayoutFromProfile(LPCSTR lpszBase, XTP_COMMANDBARS_LAYOUT& layout, CSiz
 // szScreen - szIcon. A rectangle moves with its top-left corner.
 CPoint ScaleStoredPoint(CPoint pt, CSize szStored, CSize szScreen, CSize szIcon);
 CRect ScaleStoredRect(const CRect& rc, CSize szStored, CSize szScreen, CSize szIcon);
+
+// The arrangement as it stands: a record per toolbar of the list, the rows
+// of the four dock bars (0 top, 1 bottom, 2 left, 3 right; null ones have
+// none) and, on a frame site, whether its status bar is hidden.
+void TakeLayoutSnapshot(XTP_COMMANDBARS_LAYOUT& layout, const std::vector<CXTPCommandBar*>& toolbars,
+                        CXTPDockBar* const* ppDockBars, CWnd* pSite);
+
+// The bars as the stream of the controls blob: section "CommandBars", an
+// enumerator "CommandBar" and one section per bar ("Class", then its keys
+// and controls). Out gives FALSE on an archive or OLE error. In makes each
+// bar from its stored class (the caller releases them, InternalRelease) and
+// gives FALSE, with no bars, when the stream breaks anywhere.
+BOOL ExchangeBarsOut(CXTPPropExchange* pPX, const std::vector<CXTPCommandBar*>& bars);
+BOOL ExchangeBarsIn(CXTPPropExchange* pPX, std::vector<CXTPCommandBar*>& bars);
+// The same stream through an archive, in the packed form the profile keeps
+// (ControlsBlob.h), and back.
+BOOL StoreBarsToBlob(const std::vector<CXTPCommandBar*>& bars,
+                     XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParams, std::vector<BYTE>& blob);
+BOOL LoadBarsFromBlob(const std::vector<BYTE>& blob, XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParams,
+                      std::vector<CXTPCommandBar*>& bars);
+// Puts the toolbars where the layout says: the dock bars' rows, the status
+// bar, then each record (floating or docked, remembered places, position
+// and visibility). Bars the layout names but the list lacks are passed over.
+void ApplyLayoutSnapshot(const XTP_COMMANDBARS_LAYOUT& layout,
+                         const std::vector<CXTPCommandBar*>& toolbars, CXTPDockBar* const* ppDockBars,
+                         CWnd* pSite);
