@@ -4,6 +4,7 @@
 #include "framework/ui/Wnd.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/ShortcutManager.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlAction.h"
 #include "toolkit/draw/ImageManager.h"
@@ -48,6 +49,8 @@ CXTPCommandBars::~CXTPCommandBars()
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
     DestroyDockBars();
+    if (m_pShortcutManager)
+        m_pShortcutManager->InternalRelease();
 }
 
 CXTPPaintManager* CXTPCommandBars::GetPaintManager() const

@@ -17,6 +17,7 @@ class CXTPControl;
 class CXTPControlAction;
 class CXTPControlActions;
 class CXTPDockBar;
+class CXTPShortcutManager;
 class CXTPImageManager;
 class CXTPPaintManager;
 class CXTPPropExchange;
@@ -192,6 +193,25 @@ public:
     // bottom, left and right that does; null when none.
     CXTPDockBar* CanDock(CPoint ptScreen, CXTPDockBar* pCurrent = nullptr) const;
 
+    // The accelerators, made on first use (FrameMessages.cpp).
+    CXTPShortcutManager* GetShortcutManager();
+    // Print preview: the accelerators rest until it ends.
+    void SetPreviewMode(BOOL bPreview);
+    // The frame's messages before its own handling; TRUE when handled here.
+    virtual BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Keyboard messages after the frame's own pre-translation: Alt shows
+    // the underlines, keys run accelerators. TRUE when taken.
+    virtual BOOL PreTranslateFrameMessage(MSG* pMsg);
+    // A key typed into a bar's edit field that has the focus, other than
+    // Enter, Tab and Esc: no accelerator may take it.
+    BOOL IsKeyForFocusedEdit(const MSG* pMsg);
+    // The customize window while it is open, and customise drags running
+    // (they nest): the frame does not close meanwhile.
+    void SetCustomizeWindow(HWND hWnd) { m_hwndCustomize = hWnd; }
+    HWND GetCustomizeWindow() const { return m_hwndCustomize; }
+    void SetCustomizeDragRunning(BOOL bRunning);
+    BOOL IsCustomizeRunning() const;
+
     // Ends the tracking of every open popup.
     virtual void CloseAllPopups();
     // The customize drag of a control: 0 dropped where no bar takes it,
@@ -220,5 +240,9 @@ private:
     CXTPToolTipContext* m_pToolTipContext;
 
     void DestroyDockBars();
+    void RedrawSite();
+    CXTPShortcutManager* m_pShortcutManager = nullptr;
+    HWND m_hwndCustomize = nullptr;
+    int m_nCustomizeDragRunning = 0;
     CXTPDockBar* m_pDocks[4] = {};
 };

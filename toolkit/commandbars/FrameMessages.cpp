@@ -1,0 +1,145 @@
+// The frame's messages as the command bars see them first: WM_CLOSE waits
+// while the bars are being customised, colour and setting changes refresh
+// the drawing, leaving the application closes the popups; and the keyboard
+// before the frame's own handling: underlines on Alt, accelerators through
+// the shortcut manager.
+#include "toolkit/commandbars/CommandBars.h"
+
+#include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/MouseManager.h"
+#include "toolkit/commandbars/ShortcutManager.h"
+#include "toolkit/controls/EditWnd.h"
+#include "toolkit/draw/ColorManager.h"
+#include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/PaintManager.h"
+
+namespace {
+
+// Alt held when the key went down (bit 29 of a key message's lParam).
+const LPARAM kAltContext = 1 << 29;
+
+BOOL IsKeyMessage(UINT message)
+{
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+// The bars' edit field that has the focus, if one has.
+CWnd* FocusedBarEdit()
+{
+    CWnd* pFocus = CWnd::GetFocus();
+    return pFocus && pFocus->IsKindOf(RUNTIME_CLASS(CXTPEdit)) ? pFocus : nullptr;
+}
+
+} // namespace
+
+CXTPShortcutManager* CXTPCommandBars::GetShortcutManager()
+{
+    if (!m_pShortcutManager)
+    {
+        m_pShortcutManager = new CXTPShortcutManager(this);
+        m_pShortcutManager->SetSite(m_pSite);
+    }
+    return m_pShortcutManager;
+}
+
+void CXTPCommandBars::SetPreviewMode(BOOL bPreview)
+{
+    GetShortcutManager()->Suspend(bPreview);
+}
+
+BOOL CXTPCommandBars::IsCustomizeRunning() const
+{
+    return m_hwndCustomize != nullptr || m_nCustomizeDragRunning > 0;
+}
+
+void CXTPCommandBars::SetCustomizeDragRunning(BOOL bRunning)
+{
+    if (bRunning)
+        ++m_nCustomizeDragRunning;
+    else if (m_nCustomizeDragRunning > 0)
+        --m_nCustomizeDragRunning;
+}
+
+void CXTPCommandBars::RedrawSite()
+{
+    if (m_pSite && m_pSite->GetSafeHwnd())
+        ::RedrawWindow(m_pSite->GetSafeHwnd(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+BOOL CXTPCommandBars::IsKeyForFocusedEdit(const MSG* pMsg)
+{
+    if (!IsKeyMessage(pMsg->message) || !FocusedBarEdit())
+        return FALSE;
+    const WPARAM nKey = pMsg->wParam;
+    return nKey != VK_RETURN && nKey != VK_TAB && nKey != VK_ESCAPE;
+}
+
+BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    switch (message)
+    {
+    case WM_CLOSE:
+        // Closing the frame under an open customize window or a running
+        // customise drag would pull the bars from under them.
+        if (IsCustomizeRunning())
+        {
+            if (pResult)
+                *pResult = 0;
+            return TRUE;
+        }
+        return FALSE;
+    case WM_SYSCOLORCHANGE:
+        GetColorManager()->RefreshColors();
+        GetPaintManager()->RefreshMetrics();
+        GetImageManager()->RefreshIcons();
+        RedrawSite();
+        return FALSE;
+    case WM_SETTINGCHANGE:
+        GetPaintManager()->RefreshMetrics();
+        RedrawSite();
+        return FALSE;
+    case WM_ACTIVATEAPP:
+        if (!wParam)
+            CloseAllPopups();
+        return FALSE;
+    case WM_COMMAND:
+        // Menu and accelerator commands (cut, paste, ...) go to a focused
+        // edit field of the bars first.
+        if (lParam == 0)
+            if (CWnd* pEdit = FocusedBarEdit())
+                if (pEdit->OnCmdMsg(LOWORD(wParam), CN_COMMAND, nullptr, nullptr))
+                {
+                    if (pResult)
+                        *pResult = 1;
+                    return TRUE;
+                }
+        return FALSE;
+    case WM_SYSCOMMAND:
+        // The menu key and commands of the frame's own menu keep the popups.
+        if (!IsCustomizeMode() && !(wParam != 0 && LOWORD(wParam) == 0)
+            && (wParam & 0xFFF0) != SC_KEYMENU)
+            CloseAllPopups();
+        return FALSE;
+    }
+    return FALSE;
+}
+
+BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
+{
+    CXTPMouseManager* pMouseManager = XTPMouseManager();
+    const BOOL bTracked = pMouseManager->GetTrackCount() > 0;
+    if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & kAltContext) && !bTracked
+        && pMouseManager->GetLockCount() == 0 && pMsg->wParam == VK_MENU)
+    {
+        ShowAccessKeyUnderlines(TRUE);
+        return FALSE;
+    }
+    // With underlines following the keyboard, the next key-up takes them away.
+    if ((pMsg->message == WM_SYSKEYUP || pMsg->message == WM_KEYUP) && IsAccessKeyTracking()
+        && IsAccessKeysShown() && !bTracked)
+        ShowAccessKeyUnderlines(FALSE);
+    if (IsKeyMessage(pMsg->message) && m_pSite && m_pSite->GetSafeHwnd())
+        return GetShortcutManager()->TranslateAccelerator(m_pSite->GetSafeHwnd(), pMsg);
+    return FALSE;
+}

@@ -1,0 +1,3 @@
+#include "toolkit/commandbars/FrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CXTPFrameWnd, CFrameWnd)
