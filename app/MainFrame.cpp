@@ -3,6 +3,7 @@
 #include "app/AutoSave.h"
 #include "app/ContentsView.h"
 #include "app/FramePlacement.h"
+#include "app/QivTheme.h"
 #include "app/Settings.h"
 #include "app/SoundEvents.h"
 #include "app/TextView.h"
@@ -16,6 +17,13 @@
 #include "framework/ui/MessageMap.h"
 #include "framework/ui/WinApp.h"
 #include "model/QivDoc.h"
+#include "toolkit/commandbars/MenuBar.h"
+#include "toolkit/commandbars/ShortcutManager.h"
+#include "toolkit/commandbars/ToolBar.h"
+#include "toolkit/draw/AuxData.h"
+#include "toolkit/draw/ColorManager.h"
+#include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/PaintManager.h"
 #include "model/QivItem.h"
 
 namespace {
@@ -26,11 +34,14 @@ const DWORD kStatusBarStyle = 0x50008200;
 
 UINT s_nTaskbarCreated = CQivTrayIcon::TaskbarCreatedMessage();
 
+// Where the toolkit keeps its options and shortcuts in the profile.
+const char kCommandBarsSection[] = "CommandBars";
+
 } // namespace
 
-IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, CXTPFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
     ON_WM_DESTROY()
@@ -122,15 +133,17 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
         cs.cx = rcWindow.Width();
         cs.cy = rcWindow.Height();
     }
-    return CFrameWnd::PreCreateWindow(cs);
+    return CXTPFrameWnd::PreCreateWindow(cs);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (CXTPFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     if (!m_wndStatusBar.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR)
         || !m_wndStatusBar.SetPanesFromIds(kStatusPanes, static_cast<int>(std::size(kStatusPanes))))
+        return -1;
+    if (!CreateCommandBars())
         return -1;
 
     if (!m_wndBanner.CreateBanner(this))
@@ -143,10 +156,58 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // Double clicks only: no redraw of the whole frame at every resize.
     ::SetClassLongPtrA(GetSafeHwnd(), GCL_STYLE, CS_DBLCLKS);
 
+    m_pCommandBars->GetCommandBarsOptions()->SetAccessKeyUnderlineMode(2);
     m_trayIcon.Add(this);
     QivRestartAutoSave(this);
     QivApplyTopMost(this);
     return 0;
+}
+
+BOOL CMainFrame::CreateCommandBars()
+{
+    if (!InitCommandBars())
+        return FALSE;
+    CXTAuxData* pAux = GetAuxData();
+    pAux->hcurHSplitBar = ::LoadCursor(nullptr, IDC_SIZEWE);
+    pAux->hcurVSplitBar = ::LoadCursor(nullptr, IDC_SIZENS);
+
+    // The theme's bar colours come from the colour table: build it first.
+    RefreshSystemColors();
+    CQivTheme* pTheme = new CQivTheme;
+    pTheme->RefreshMetrics();
+    SetCurrentPaintManager(pTheme);
+
+    CString strTitle;
+    strTitle.LoadString(IDS_BAR_MENU);
+    if (!m_pCommandBars->CreateMenuBar(strTitle, IDR_MAINFRAME))
+        return FALSE;
+    struct BarRow
+    {
+        UINT nIDTitle;
+        UINT nIDToolBar;
+        CXTPToolBar** ppBar;
+    };
+    const BarRow bars[] = {
+        {IDS_BAR_STANDARD, IDR_TOOLBAR_STANDARD, &m_pStandardBar},
+        {IDS_BAR_FORMAT, IDR_TOOLBAR_FORMAT, &m_pFormatBar},
+        {IDS_BAR_VIEW, IDR_TOOLBAR_VIEW, &m_pViewBar},
+    };
+    for (const BarRow& row : bars) {
+        strTitle.LoadString(row.nIDTitle);
+        CXTPToolBar* pBar = m_pCommandBars->CreateToolBar(strTitle, xtpBarTop);
+        if (!pBar || !pBar->LoadToolBar(row.nIDToolBar))
+            return FALSE;
+        *row.ppBar = pBar;
+    }
+    m_pCommandBars->GetImageManager()->AddToolBarIcons(IDR_TOOLBAR_ICONS, IDR_TOOLBAR_ICONS);
+
+    CXTPShortcutManager* pShortcuts = m_pCommandBars->GetShortcutManager();
+    pShortcuts->LoadAcceleratorResource(IDR_MAINFRAME);
+    pShortcuts->SetUseSystemKeyNameText(TRUE);
+
+    m_pCommandBars->ReadOptionsFromProfile(kCommandBarsSection);
+    pShortcuts->ReadAcceleratorsFromProfile(kCommandBarsSection);
+    return TRUE;
 }
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
@@ -205,24 +266,30 @@ void CMainFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
 
 void CMainFrame::OnClose()
 {
-    CFrameWnd::OnClose();
+    // The toolkit's state is stored only when it changed during the run.
+    CXTPMenuBar* pMenuBar = m_pCommandBars ? m_pCommandBars->GetMenuBar() : nullptr;
+    if (pMenuBar && pMenuBar->IsVisible() && m_pCommandBars->GetCommandBarsOptions()->bDirty) {
+        m_pCommandBars->WriteOptionsToProfile(kCommandBarsSection);
+        m_pCommandBars->GetShortcutManager()->WriteAcceleratorsToProfile(kCommandBarsSection);
+    }
+    CXTPFrameWnd::OnClose();
 }
 
 void CMainFrame::OnExit()
 {
-    CFrameWnd::OnClose();
+    CXTPFrameWnd::OnClose();
 }
 
 BOOL CMainFrame::DestroyWindow()
 {
     m_trayIcon.Remove();
-    return CFrameWnd::DestroyWindow();
+    return CXTPFrameWnd::DestroyWindow();
 }
 
 void CMainFrame::OnDestroy()
 {
     StoreFrameState();
-    CFrameWnd::OnDestroy();
+    CXTPFrameWnd::OnDestroy();
 }
 
 void CMainFrame::StoreFrameState()
@@ -262,19 +329,21 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         QivOnAutoSaveTimer(this, GetActiveDocument());
         return;
     }
-    CFrameWnd::OnTimer(nIDEvent);
+    CXTPFrameWnd::OnTimer(nIDEvent);
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
 {
     if (QivHandleSysCommand(this, nID, m_trayIcon.IsAdded()))
         return;
-    CFrameWnd::OnSysCommand(nID, lParam);
+    CXTPFrameWnd::OnSysCommand(nID, lParam);
 }
 
 void CMainFrame::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
 {
-    CFrameWnd::OnSettingChange(uFlags, lpszSection);
+    CXTPFrameWnd::OnSettingChange(uFlags, lpszSection);
+    if (m_pCommandBars)
+        m_pCommandBars->GetCommandBarsOptions()->SetAccessKeyUnderlineMode(2);
 }
 
 LRESULT CMainFrame::OnExitSizeMove(WPARAM, LPARAM)
@@ -300,7 +369,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     // Going to the next pane shows the tree and the text side by side first.
     if (LOWORD(wParam) == ID_NEXT_PANE)
         ShowNormalView();
-    return CFrameWnd::OnCommand(wParam, lParam);
+    return CXTPFrameWnd::OnCommand(wParam, lParam);
 }
 
 BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -308,12 +377,12 @@ BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
     if (m_pTreeView && pNMHDR->hwndFrom == m_pTreeView->GetSafeHwnd() && m_showEntry.OnTreeNotify(pNMHDR, pResult))
         return TRUE;
-    return CFrameWnd::OnNotify(wParam, lParam, pResult);
+    return CXTPFrameWnd::OnNotify(wParam, lParam, pResult);
 }
 
 BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
 {
-    return CFrameWnd::PreTranslateMessage(pMsg);
+    return CXTPFrameWnd::PreTranslateMessage(pMsg);
 }
 
 // ---------------------------------------------------------------- IQivShell
@@ -380,8 +449,10 @@ void CMainFrame::ShowAttachments(C_QivItem* pItem)
         m_pAttachmentsView->ShowAttachments(pItem);
 }
 
-void CMainFrame::SuspendShortcuts(BOOL)
+void CMainFrame::SuspendShortcuts(BOOL bSuspend)
 {
+    if (m_pCommandBars)
+        m_pCommandBars->GetShortcutManager()->Suspend(bSuspend);
 }
 
 void CMainFrame::CloseSearchWindow()

@@ -17,19 +17,20 @@
 #include "app/ShowEntry.h"
 #include "app/TrayIcon.h"
 #include "framework/core/StringList.h"
-#include "framework/ui/FrameWnd.h"
+#include "toolkit/commandbars/FrameWnd.h"
 #include "toolkit/extras/StatusBar.h"
 
 #include <memory>
 
 class CQivDoc;
+class CXTPToolBar;
 class CQivTextView;
 class CQivTreeView;
 class CSuchenDlg;
 class C_AnlagenView;
 class C_InhaltView;
 
-class CMainFrame : public CFrameWnd, public IQivShell
+class CMainFrame : public CXTPFrameWnd, public IQivShell
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
@@ -59,6 +60,9 @@ public:
     // Closes the search window (its results point into the tree).
     void CloseSearchWindow();
     CXTPStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    CXTPToolBar* GetStandardBar() const { return m_pStandardBar; }
+    CXTPToolBar* GetFormatBar() const { return m_pFormatBar; }
+    CXTPToolBar* GetViewBar() const { return m_pViewBar; }
     CBanner& GetBanner() { return m_wndBanner; }
     CQivSplitterWnd& GetOuterSplitter() { return m_wndOuterSplitter; }
     CQivSplitterWnd& GetInnerSplitter() { return m_wndInnerSplitter; }
@@ -143,6 +147,9 @@ protected:
 
 private:
     BOOL CreateClientPanes(CCreateContext* pContext);
+    // The menu bar, the three toolbars, their icons and shortcuts, and the
+    // options and shortcuts stored at the last exit.
+    BOOL CreateCommandBars();
     // Sets column 0 of the outer splitter (and column 1 to fill the rest).
     void SetTreeWidth(int cx);
     int GetTreeWidth() const;
@@ -166,4 +173,7 @@ private:
     CBanner m_wndBanner;
     CXTPStatusBar m_wndStatusBar;
     CQivTrayIcon m_trayIcon;
+    CXTPToolBar* m_pStandardBar = nullptr;
+    CXTPToolBar* m_pViewBar = nullptr;
+    CXTPToolBar* m_pFormatBar = nullptr;
 };
