@@ -7,6 +7,7 @@
 #include "app/GoToDialog.h"
 #include "app/GoToEntry.h"
 #include "app/LinkDialog.h"
+#include "app/ProgramPicture.h"
 #include "app/QuickNote.h"
 #include "app/SearchDialog.h"
 #include "app/Shortcut.h"
@@ -23,17 +24,6 @@
 #include <stdlib.h>
 
 #include <vector>
-
-namespace {
-
-CString ProgramFile()
-{
-    char szModule[MAX_PATH * 4] = {};
-    ::GetModuleFileNameA(nullptr, szModule, sizeof(szModule));
-    return szModule;
-}
-
-} // namespace
 
 CQivDoc* CMainFrame::GetQivDocument()
 {
@@ -82,7 +72,7 @@ void CMainFrame::OnShortcut()
     request.pItem = dialog.m_nTarget == 1 ? m_pTreeView->GetSelectedItem() : nullptr;
     request.strCardFile = pDoc->GetPathName();
     request.strDocTitle = pDoc->GetTitle();
-    request.strProgram = ProgramFile();
+    request.strProgram = QivProgramFile();
     QivCreateShortcut(request);
 }
 

@@ -16,7 +16,7 @@ const LONG kHimetricPerInch = 2540;
 
 } // namespace
 
-CString QivProgramFolderFile(LPCSTR lpszName)
+CString QivProgramFile()
 {
     // The program may sit in a folder deeper than MAX_PATH allows: grow the
     // buffer until the whole name fits.
@@ -26,12 +26,16 @@ CString QivProgramFolderFile(LPCSTR lpszName)
         if (nLength == 0)
             return CString();
         if (nLength < buffer.size())
-            break;
+            return CString(buffer.data());
         if (buffer.size() >= 32768)
             return CString();
         buffer.resize(buffer.size() * 2);
     }
-    CString strPath = buffer.data();
+}
+
+CString QivProgramFolderFile(LPCSTR lpszName)
+{
+    CString strPath = QivProgramFile();
     int nSlash = strPath.ReverseFind('\\');
     if (nSlash < 0)
         return CString();

@@ -12,6 +12,8 @@
 
 class CDC;
 
+// The program's own file name, however long; empty when it cannot be read.
+CString QivProgramFile();
 // The full path of a file in the program's folder; empty when the program's
 // own path cannot be read.
 CString QivProgramFolderFile(LPCSTR lpszName);

@@ -56,8 +56,9 @@ protected:
     std::vector<CString> CreateBanner(CBanner& banner, bool bWithPicture)
     {
         ::DeleteFileA(m_strPicture);
-        if (bWithPicture)
+        if (bWithPicture) {
             EXPECT_TRUE(::CopyFileA(SourcePath("app/res/banner.jpg"), m_strPicture, FALSE));
+        }
         std::vector<CString> boxes;
         CTestSeamScope<AFX_MESSAGEBOX_REQUEST> answer([&](const AFX_MESSAGEBOX_REQUEST& box) {
             boxes.push_back(box.strText);
