@@ -84,6 +84,17 @@ long CXTPAccessible::VariantToChildId(const VARIANT& var)
     return ChildIdAt(var, 0);
 }
 
+BSTR CXTPAccessible::AllocBSTR(LPCSTR lpszText)
+{
+    if (lpszText == nullptr)
+        lpszText = "";
+    int nChars = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, nullptr, 0);
+    BSTR bstr = ::SysAllocStringLen(nullptr, static_cast<UINT>(nChars > 0 ? nChars - 1 : 0));
+    if (bstr != nullptr && nChars > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, bstr, nChars);
+    return bstr;
+}
+
 void CXTPAccessible::NotifyWinEventIfBound(DWORD dwEvent, HWND hWnd, LONG idObject, LONG idChild)
 {
     if (Functions().pfnNotifyWinEvent != nullptr)

@@ -66,6 +66,8 @@ public:
     // by reference through a non-null pointer, VT_BYREF|VT_VARIANT followed
     // at most four deep; anything else -1.
     static long VariantToChildId(const VARIANT& var);
+    // A BSTR of the text in the program's code page (the caller frees it).
+    static BSTR AllocBSTR(LPCSTR lpszText);
     static void NotifyWinEventIfBound(DWORD dwEvent, HWND hWnd, LONG idObject, LONG idChild);
     // E_FAIL while oleacc.dll or the function is missing (tried again at
     // the next call).

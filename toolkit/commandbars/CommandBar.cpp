@@ -341,7 +341,7 @@ BOOL CXTPCommandBar::SetSelected(int nSelected, int nHow)
     }
     pControl->OnSetSelected(nState);
     if (m_nTrackingMode)
-        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nSelected + 1);
+        NotifyWinEventIfBound(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nSelected + 1);
     XTPMouseManager()->SetSelected(this);
     if (!nHow && m_bOpenOnHover)
         SetTimer(XTP_TID_HOVER, g_nXTPHoverDelay, nullptr);

@@ -15,6 +15,7 @@
 // keyboard manager and gets every key before any window does.
 #pragma once
 
+#include "toolkit/commandbars/Accessible.h"
 #include "framework/core/String.h"
 #include "framework/ui/Wnd.h"
 #include "toolkit/commandbars/HookManagerHookAble.h"
@@ -108,7 +109,7 @@ extern UINT g_nXTPExpandDelay;
 BOOL IsVerticalLayoutPosition(int nPosition);
 BOOL IsVerticalDockPosition(int nPosition);
 
-class CXTPCommandBar : public CWnd, public CXTPHookManagerHookAble
+class CXTPCommandBar : public CWnd, public CXTPHookManagerHookAble, public CXTPAccessible
 {
     DECLARE_DYNCREATE(CXTPCommandBar)
 public:
@@ -301,6 +302,22 @@ public:
     // over it moves the marker, leaving removes it. The drop gets
     // dropEffect 2 (move) or 1 (copy) and may change it; points are in
     // client coordinates.
+    // What accessibility clients learn of the bar: one child per control,
+    // child id = index + 1 (CommandBarAccessible.cpp).
+    CCmdTarget* GetAccessibleOwner() override;
+    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+    HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+    HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
+    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT GetAccessibleKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut) override;
+    HRESULT GetAccessibleDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override;
+    HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                               VARIANT varChild) override;
+    HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+
     virtual BOOL OnCustomizeDragEnter(CXTPControl* pControl, CPoint point);
     virtual void OnCustomizeDragLeave();
     virtual DWORD OnCustomizeDragOver(CXTPControl* pControl, CPoint point);
@@ -308,6 +325,10 @@ public:
                                  CPoint ptDrag);
 
 protected:
+    LPUNKNOWN GetInterfaceHook(const void* iid) override;
+    // The control of a child id (1..count), else null.
+    CXTPControl* GetAccessibleControl(const VARIANT& varChild) const;
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     // Registers the class (default procedure, arrow cursor) and creates
     // the bar's window on it.
     BOOL CreateBarWindow(LPCSTR lpszClassName, UINT nClassStyle, DWORD dwExStyle, DWORD dwStyle,

@@ -37,6 +37,7 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_NCLBUTTONDOWN()
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_WM_TIMER()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 BOOL CXTPCommandBar::CreateBarWindow(LPCSTR lpszClassName, UINT nClassStyle, DWORD dwExStyle,

@@ -8,6 +8,7 @@
 #include "framework/core/Map.h"
 #include "framework/core/String.h"
 #include "framework/ui/CmdTarget.h"
+#include "toolkit/commandbars/Accessible.h"
 
 class CDC;
 class CXTPCommandBar;
@@ -85,7 +86,7 @@ struct NMXTPCONTROL
     CXTPControl* pControl;
 };
 
-class CXTPControl : public CCmdTarget
+class CXTPControl : public CCmdTarget, public CXTPAccessible
 {
     DECLARE_SERIAL(CXTPControl)
 public:
@@ -243,10 +244,27 @@ public:
     virtual int GetCustomizeMinWidth() const { return 0; }
     virtual void SetWidth(int nWidth) { m_nWidth = nWidth; }
     virtual void OnRemoved();
+
+    // What accessibility clients learn of the control (ControlAccessible.cpp).
+    CCmdTarget* GetAccessibleOwner() override;
+    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+    HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccessibleDescription(VARIANT varChild, BSTR* pszDescription) override;
+    HRESULT GetAccessibleKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut) override;
+    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT GetAccessibleDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                               VARIANT varChild) override;
+    HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+    HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
+    HRESULT AccessibleSelect(long flagsSelect, VARIANT varChild) override;
     virtual BOOL IsCustomizeMovable() const;
     virtual CXTPControl* Clone(BOOL bRecursive = FALSE);
 
 protected:
+    LPUNKNOWN GetInterfaceHook(const void* iid) override;
     // Makes a control of this class; Clone copies into it.
     virtual CXTPControl* CreateSameClass() const;
     // The customize click of buttons and labels: close the bar's popup,
