@@ -1,9 +1,12 @@
 // A bar's stored properties, in the order the controls blob holds them: the
 // bar's own keys, then its controls in the section "Controls"; the bar
-// classes add their keys after that.
+// classes add their keys after that. A toolbar loaded this way is merged
+// into the running one of the same id.
 #include "toolkit/commandbars/CommandBar.h"
 
+#include "framework/ui/MessageBox.h"
 #include "toolkit/commandbars/Animation.h"
+#include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/commandbars/CommandBarsState.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/Controls.h"
@@ -52,4 +55,54 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
 
     if (pPX->IsLoading() && nSchema > 17)
         m_pAnimation->EnableAnimation(bAnimation);
+}
+
+void CXTPToolBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPCommandBar::DoPropExchange(pPX);
+    const UINT nSchema = pPX->GetSchema();
+    ExchangeBoolProperty(pPX, "BuiltIn", m_bBuiltIn, TRUE);
+    ExchangeBoolProperty(pPX, "TearOff", m_bTearOff, FALSE);
+    if (nSchema > 6)
+        ExchangeBoolProperty(pPX, "Closeable", m_bCloseable, TRUE);
+    if (nSchema > 7)
+        ExchangeBoolProperty(pPX, "ContextMenuPresent", m_bContextMenuPresent, TRUE);
+    if (nSchema > 16)
+        ExchangeBoolProperty(pPX, "CustomizeDialogPresent", m_bCustomizeDialogPresent, TRUE);
+    // Menu bars of older streams could not be closed.
+    if (pPX->IsLoading() && nSchema <= 16 && m_barType == xtpBarTypeMenuBar)
+        m_bCloseable = FALSE;
+}
+
+void CXTPToolBar::MergeLoaded(CXTPToolBar* pLoaded, BOOL bSilent)
+{
+    CXTPControls* pLoadedOriginal = pLoaded->GetControls()->GetOriginalControls();
+    CXTPControls* pOriginal = m_pControls->GetOriginalControls();
+    if (pLoadedOriginal && pOriginal && !pLoadedOriginal->Compare(pOriginal))
+    {
+        // The resource changed since the user customised the toolbar: the
+        // new buttons win unless the user keeps the customised ones.
+        if (bSilent || pLoadedOriginal->Compare(pLoaded->GetControls()))
+            return;
+        CString strFormat;
+        if (!strFormat.LoadString(XTP_IDS_TOOLBAR_CHANGED))
+            return;
+        CString strPrompt;
+        strPrompt.Format(strFormat, static_cast<LPCSTR>(m_strTitle));
+        if (AfxMessageBox(strPrompt, MB_YESNO | MB_ICONQUESTION) == IDNO)
+        {
+            m_pControls->RemoveAll();
+            for (int i = 0; i < pLoaded->GetControlCount(); ++i)
+                m_pControls->AddCopy(pLoaded->GetControl(i));
+            OnRecalcLayout();
+        }
+        return;
+    }
+    // The place stays for the stored arrangement to decide.
+    const int nPosition = m_barPosition;
+    const BOOL bVisible = m_bVisible;
+    Copy(pLoaded, FALSE);
+    m_barPosition = nPosition;
+    m_bVisible = bVisible;
+    OnRecalcLayout();
 }

@@ -7,7 +7,10 @@
 #include "framework/core/Array.h"
 #include "framework/core/Geometry.h"
 #include "framework/core/Map.h"
+#include "framework/core/String.h"
 #include "framework/ui/CmdTarget.h"
+
+#include <vector>
 
 class CArchive;
 class CWnd;
@@ -25,6 +28,7 @@ class CXTPToolTipContext;
 class CXTPMenuBar;
 class CXTPToolBar;
 struct CRuntimeClass;
+struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM;
 
 // The command id of the customize command.
 const UINT XTP_ID_CUSTOMIZE = 35001;
@@ -212,6 +216,25 @@ public:
     void SetCustomizeDragRunning(BOOL bRunning);
     BOOL IsCustomizeRunning() const;
 
+    // The whole bar state in the profile under one base section name
+    // (CommandBarsStateProfile.cpp): the arrangement of the toolbars and,
+    // when the site handles the customize command, the bars' controls.
+    void StoreStateToProfile(LPCSTR lpszProfileName, BOOL bStoreArgument = TRUE);
+    // Reads it back; bSilent keeps the question about a toolbar whose
+    // resource changed since it was customised from the user.
+    void RestoreStateFromProfile(LPCSTR lpszProfileName, BOOL bSilent = FALSE);
+    // Where the controls go when they are too large for the profile; empty:
+    // a hidden file in the user's application-data folder.
+    void SetControlsSideFile(LPCSTR lpszPath) { m_strControlsSideFile = lpszPath; }
+    // The bars to store: each toolbar followed depth-first by the popup bars
+    // its controls reach, each bar once and with a reference the caller
+    // releases. Popup bars without an id of their own get one from 0x1000000.
+    virtual void CollectBars(std::vector<CXTPCommandBar*>& bars,
+                             XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParams);
+    // Loaded toolbars: running ones with the same id take the loaded
+    // controls, the others join the list.
+    virtual void ApplyLoadedBars(const std::vector<CXTPCommandBar*>& bars, BOOL bSilent);
+
     // Ends the tracking of every open popup.
     virtual void CloseAllPopups();
     // The customize drag of a control: 0 dropped where no bar takes it,
@@ -245,4 +268,5 @@ private:
     HWND m_hwndCustomize = nullptr;
     int m_nCustomizeDragRunning = 0;
     CXTPDockBar* m_pDocks[4] = {};
+    CString m_strControlsSideFile;
 };

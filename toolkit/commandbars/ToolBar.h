@@ -50,6 +50,13 @@ public:
     // Floating layout: caption on top with the hide and expand buttons.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void Copy(CXTPCommandBar* pSource, BOOL bRecursive) override;
+    // The bar's keys and controls, then the toolbar's own keys
+    // (CommandBarExchange.cpp).
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    // A stored toolbar of the same id was loaded: this one takes its
+    // controls and properties, unless the toolbar's resource changed since
+    // the user customised it (asked unless bSilent).
+    virtual void MergeLoaded(CXTPToolBar* pLoaded, BOOL bSilent);
 
     // Docked layout for a length along the dock and a layout mode.
     virtual CSize CalcDockingLayout(int nLength, DWORD dwMode, int nWidth = 0);
@@ -82,6 +89,13 @@ public:
     BOOL IsResetAllowed() const { return m_bResetAllowed; }
     void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
     BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
+    // Made by the program (not by the user or a torn-off popup).
+    BOOL IsBuiltIn() const { return m_bBuiltIn; }
+    void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
+    BOOL IsTearOffBar() const { return m_bTearOff; }
+    void SetTearOffBar(BOOL bTearOff) { m_bTearOff = bTearOff; }
+    BOOL IsCustomizeDialogPresent() const { return m_bCustomizeDialogPresent; }
+    void SetCustomizeDialogPresent(BOOL bPresent) { m_bCustomizeDialogPresent = bPresent; }
     // Hidden for the print preview, and shown again with the visibility it had.
     void SetPreviewHidden(BOOL bHidden);
 
@@ -112,4 +126,7 @@ protected:
     BOOL m_bShowExpandButton;
     BOOL m_bCloseable;
     BOOL m_bContextMenuPresent;
+    BOOL m_bBuiltIn = TRUE;
+    BOOL m_bTearOff = FALSE;
+    BOOL m_bCustomizeDialogPresent = TRUE;
 };

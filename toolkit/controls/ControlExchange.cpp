@@ -7,6 +7,8 @@
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/ControlAction.h"
+#include "toolkit/controls/ControlPopup.h"
+#include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/draw/ImageManager.h"
 
 #include <algorithm>
@@ -153,4 +155,35 @@ void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
         ExchangeIntProperty(pPX, "HelpId", m_nHelpId, 0);
     if (nSchema > 17)
         ExchangeIntProperty(pPX, "Style", m_buttonStyle, 0);
+}
+
+void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
+{
+    // The button's own "Style" of older streams follows the sub-bar's id here.
+    CXTPControl::DoPropExchange(pPX);
+    const UINT nSchema = pPX->GetSchema();
+    int nBarID = m_pCommandBar ? static_cast<int>(m_pCommandBar->GetBarID()) : 0;
+    ExchangeIntProperty(pPX, "CommandBarId", nBarID, 0);
+    if (pPX->IsLoading())
+        m_nPendingCommandBarId = static_cast<UINT>(nBarID);
+    if (nSchema > 4 && nSchema < 18)
+        ExchangeIntProperty(pPX, "Style", m_buttonStyle, 0);
+}
+
+BOOL CXTPControlPopup::ResolveCommandBarId(const std::vector<CXTPCommandBar*>& bars)
+{
+    const UINT nBarID = m_nPendingCommandBarId;
+    m_nPendingCommandBarId = 0;
+    if (nBarID == 0)
+        return FALSE;
+    for (CXTPCommandBar* pBar : bars)
+    {
+        if (pBar->GetBarID() != nBarID)
+            continue;
+        if (m_pParent && ContainsBar(pBar, m_pParent))
+            return FALSE;
+        SetCommandBar(pBar);
+        return TRUE;
+    }
+    return FALSE;
 }

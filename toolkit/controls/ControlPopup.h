@@ -11,6 +11,8 @@
 
 #include "toolkit/controls/ControlButton.h"
 
+#include <vector>
+
 class CXTPCommandBar;
 
 // Split buttons: enabled values beside TRUE and FALSE.
@@ -37,6 +39,16 @@ public:
 
     BOOL IsEqual(CXTPControl* pOther) const override;
     void Copy(CXTPControl* pSource, BOOL bRecursive = FALSE) override;
+    // The control's keys, then "CommandBarId": the bar id of the sub-bar.
+    // A loaded id waits until the bars it names are all read
+    // (ResolveCommandBarId, ControlExchange.cpp).
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    UINT GetPendingCommandBarId() const { return m_nPendingCommandBarId; }
+    // The bar of the list with the pending id becomes the sub-bar, unless
+    // it already holds the bar this control lies on (a bar never opens
+    // itself or a bar above it). The id is cleared either way; TRUE when a
+    // sub-bar was taken.
+    BOOL ResolveCommandBarId(const std::vector<CXTPCommandBar*>& bars);
     void OnKeyboardActivate() override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint point) override;
@@ -68,4 +80,5 @@ protected:
     BOOL m_bPopup;
     CXTPCommandBar* m_pCommandBar;
     BOOL m_bShadow;
+    UINT m_nPendingCommandBarId = 0;
 };
