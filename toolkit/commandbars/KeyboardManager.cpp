@@ -2,6 +2,7 @@
 
 #include "framework/core/Module.h"
 #include "toolkit/commandbars/HookManagerHookAble.h"
+#include "toolkit/controls/EditWnd.h"
 
 #include <vector>
 
@@ -135,6 +136,11 @@ LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPA
 
     if ((lParam & kAltDownBit) && wParam == VK_MENU && pManager->GetTrackingLockCount() <= 0)
     {
+        // A bar's text field with the focus takes Alt combinations itself
+        // (access keys, Alt+Down opening its list): Alt leaves tracking on.
+        HWND hWndFocus = ::GetFocus();
+        if (hWndFocus && ::SendMessageA(hWndFocus, WM_XTP_ISTOOLKITEDIT, 0, 0) == TRUE)
+            return 1;
         if (lParam & kRepeatBit)
             return ::CallNextHookEx(hHook, nCode, wParam, lParam);
         pManager->SendTrackLost();

@@ -4,6 +4,7 @@
 #include "framework/ui/ControlBar.h"
 #include "framework/ui/RichEditCtrl.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/AutoComplete.h"
 #include "toolkit/controls/ControlAction.h"
@@ -289,6 +290,7 @@ void CXTPControlEdit::SetFocused(BOOL bFocused)
             m_pParent->SetTrackingMode(1);
             m_pParent->SetSelected(m_nIndex);
         }
+        XTPMouseManager()->AddTrackedElement();
         NotifySite(XTP_EN_SETFOCUS);
     }
     else
@@ -300,6 +302,7 @@ void CXTPControlEdit::SetFocused(BOOL bFocused)
             if (hWndReturn && ::IsWindow(hWndReturn))
                 ::SetFocus(hWndReturn);
         }
+        XTPMouseManager()->RemoveTrackedElement();
         NotifySite(XTP_EN_KILLFOCUS);
     }
     RedrawParent(FALSE);

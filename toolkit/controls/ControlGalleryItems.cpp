@@ -1,5 +1,12 @@
 #include "toolkit/controls/ControlGalleryItems.h"
 
+#include "framework/ui/Dc.h"
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/controls/ControlGallery.h"
+#include "toolkit/draw/ControlGalleryPaintManager.h"
+#include "toolkit/draw/PaintManager.h"
+#include "toolkit/draw/ScopedDC.h"
+
 CXTPControlGalleryItem::CXTPControlGalleryItem()
     : m_pItems(nullptr), m_nId(0), m_nImage(-1), m_bLabel(FALSE), m_szItem(0, 0)
 {
@@ -10,6 +17,25 @@ CSize CXTPControlGalleryItem::GetSize() const
     if ((m_szItem.cx != 0 || m_szItem.cy != 0) || !m_pItems)
         return m_szItem;
     return m_pItems->GetItemSize();
+}
+
+void CXTPControlGalleryItem::Draw(CDC* pDC, CXTPControlGallery* pGallery, CRect rc, BOOL bEnabled,
+                                  BOOL bSelected, BOOL bPressed, BOOL bChecked)
+{
+    CXTPPaintManager* pPaintManager = pGallery->GetPaintManager();
+    if (m_bLabel)
+    {
+        pPaintManager->GetGalleryPaintManager()->DrawLabel(pDC, this, rc);
+        return;
+    }
+    pPaintManager->DrawButtonFace(pDC, rc, bSelected, bPressed, bEnabled, bChecked, FALSE,
+                                  xtpBarTypePopup, xtpBarPopup);
+    CXTPFontDC font(pDC, pPaintManager->GetRegularFont());
+    pDC->SetTextColor(pPaintManager->GetControlTextColor(bSelected, bPressed, bEnabled, bChecked,
+                                                         FALSE, xtpBarTypePopup, xtpBarPopup));
+    pDC->SetBkMode(TRANSPARENT);
+    rc.DeflateRect(2, 0);
+    pDC->DrawText(m_strCaption, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 CXTPControlGalleryItems::CXTPControlGalleryItems()

@@ -8,6 +8,8 @@
 #include "framework/core/String.h"
 #include "framework/ui/CmdTarget.h"
 
+class CDC;
+class CXTPControlGallery;
 class CXTPControlGalleryItems;
 
 // One item: a picture with a caption and a tooltip, or a label (a heading
@@ -32,6 +34,11 @@ public:
     // The collection's default size unless the item has one of its own.
     CSize GetSize() const;
     void SetSize(CSize szItem) { m_szItem = szItem; }
+
+    // Draws the item in its rectangle: a label row through the gallery
+    // paint manager, else a button face for the state and the caption.
+    virtual void Draw(CDC* pDC, CXTPControlGallery* pGallery, CRect rc, BOOL bEnabled,
+                      BOOL bSelected, BOOL bPressed, BOOL bChecked);
 
 protected:
     friend class CXTPControlGalleryItems;
@@ -64,6 +71,13 @@ public:
     // TRUE: a gallery redraws only the items whose state changed.
     BOOL IsItemRedraw() const { return m_bItemRedraw; }
     void SetItemRedraw(BOOL bItemRedraw) { m_bItemRedraw = bItemRedraw; }
+    // Asked before an item draws itself: TRUE when the collection drew it.
+    virtual BOOL PreDrawItem(CDC* /*pDC*/, CXTPControlGallery* /*pGallery*/,
+                             CXTPControlGalleryItem* /*pItem*/, CRect /*rc*/, BOOL /*bEnabled*/,
+                             BOOL /*bSelected*/, BOOL /*bPressed*/, BOOL /*bChecked*/)
+    {
+        return FALSE;
+    }
 
 protected:
     CXTPControlGalleryItem* Add(CXTPControlGalleryItem* pItem);

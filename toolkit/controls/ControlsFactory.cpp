@@ -10,8 +10,10 @@
 #include "toolkit/controls/ControlAction.h"
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/ControlCheckBox.h"
+#include "toolkit/controls/ControlComboBox.h"
 #include "toolkit/controls/ControlCustom.h"
 #include "toolkit/controls/ControlEdit.h"
+#include "toolkit/controls/ControlGallery.h"
 #include "toolkit/controls/ControlLabel.h"
 #include "toolkit/controls/ControlOleItems.h"
 #include "toolkit/controls/ControlPopup.h"
@@ -175,8 +177,12 @@ CXTPControl* CXTPControls::CreateByType(int nType, int nId, BOOL bFromMenu,
         return new CXTPControlLabel;
     case xtpControlCheckBox:
         return new CXTPControlCheckBox;
+    case xtpControlComboBox:
+        return new CXTPControlComboBox;
     case xtpControlEdit:
         return new CXTPControlEdit;
+    case xtpControlGallery:
+        return new CXTPControlGallery;
     default:
         // Popups, combo boxes, edits and galleries come with their own classes.
         return nullptr;

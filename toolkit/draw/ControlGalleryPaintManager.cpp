@@ -3,8 +3,11 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/Gdi.h"
 #include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/ScrollBase.h"
+#include "toolkit/controls/ControlGallery.h"
 #include "toolkit/controls/ControlGalleryItems.h"
+#include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/PaintManager.h"
 #include "toolkit/draw/ScopedDC.h"
 
@@ -16,6 +19,11 @@ namespace {
 const UINT XTP_COLOR_LABEL_BACK = 56;
 const UINT XTP_COLOR_LABEL_LINE = 52;
 const UINT XTP_COLOR_LABEL_TEXT = 44;
+// Paint-manager colours of the gallery's own background.
+const UINT XTP_COLOR_GALLERY_BACK = 41;
+const UINT XTP_COLOR_GALLERY_FRAME = 52;
+const UINT XTP_COLOR_GALLERY_SEPARATOR = 39;
+const UINT XTP_COLOR_POPUP_BAR_BACK = 30;
 
 } // namespace
 
@@ -208,4 +216,69 @@ void CXTPControlGalleryPaintManager::DrawScrollBar(CDC* pDC, CXTPScrollBase* pSc
         m_pPaintManager->Draw3dRect(pDC, &rcThumb, COLOR_3DHIGHLIGHT, COLOR_3DSHADOW);
     else
         ::DrawEdge(pDC->GetSafeHdc(), &rcThumb, EDGE_RAISED, BF_RECT | BF_ADJUST);
+}
+
+// --- The gallery's own parts -----------------------------------------------------------------
+
+void CXTPControlGalleryPaintManager::FillControl(CDC* pDC, CXTPControlGallery* pGallery, CRect rc)
+{
+    pDC->FillSolidRect(&rc, m_pPaintManager->ResolveColor(XTP_COLOR_GALLERY_BACK));
+    if (pGallery->IsShowBorders())
+    {
+        const COLORREF clrFrame = m_pPaintManager->ResolveColor(XTP_COLOR_GALLERY_FRAME);
+        pDC->Draw3dRect(&rc, clrFrame, clrFrame);
+    }
+    if (pGallery->HasNextVisibleControl())
+        pDC->FillSolidRect(rc.left, rc.bottom - 2, rc.Width(), 1,
+                           m_pPaintManager->ResolveColor(XTP_COLOR_GALLERY_SEPARATOR));
+}
+
+void CXTPControlGalleryPaintManager::DrawPopupScrollBar(CDC* pDC, CXTPControlGallery* pGallery)
+{
+    CRect rcBar;
+    pGallery->GetScrollBarRect(rcBar);
+    if (rcBar.IsRectEmpty())
+        return;
+    pDC->FillSolidRect(&rcBar, m_pPaintManager->ResolveColor(XTP_COLOR_POPUP_BAR_BACK));
+    const SCROLLBARTRACKINFO* pTrack = pGallery->GetTrackInfo();
+    const int nPressedPart = pTrack ? pTrack->pInfo->nHitTest : 0;
+    const int nHotPart = pGallery->GetHotPart();
+    const BOOL bControlEnabled = pGallery->GetEnabled();
+
+    struct Button
+    {
+        int nPart;
+        CRect rc;
+    };
+    const int yUpEnd = std::min(static_cast<int>(rcBar.top) + m_cyPopupUp, static_cast<int>(rcBar.bottom));
+    const int yDownEnd = std::min(yUpEnd + m_cyPopupDown, static_cast<int>(rcBar.bottom));
+    const Button buttons[] = {
+        {CXTPScrollBase::hitUpArrow, CRect(rcBar.left, rcBar.top, rcBar.right, yUpEnd)},
+        {CXTPScrollBase::hitDownArrow, CRect(rcBar.left, yUpEnd, rcBar.right, yDownEnd)},
+        {CXTPScrollBase::hitPopup, CRect(rcBar.left, yDownEnd, rcBar.right, rcBar.bottom)},
+    };
+    for (const Button& button : buttons)
+    {
+        const BOOL bEnabled = button.nPart == CXTPScrollBase::hitPopup
+                                  ? bControlEnabled
+                                  : bControlEnabled && pGallery->IsScrollArrowEnabled(button.nPart);
+        const BOOL bPressed = bEnabled && nPressedPart == button.nPart;
+        const BOOL bHot = bEnabled && !pTrack && nHotPart == button.nPart;
+        m_pPaintManager->DrawButtonFace(pDC, button.rc, bHot || bPressed, bPressed, bEnabled, FALSE,
+                                        FALSE, xtpBarTypePopup, xtpBarPopup);
+        const COLORREF clrGlyph = m_pPaintManager->GetControlTextColor(
+            bHot || bPressed, bPressed, bEnabled, FALSE, FALSE, xtpBarTypePopup, xtpBarPopup);
+        const CPoint ptMid = button.rc.CenterPoint();
+        if (button.nPart == CXTPScrollBase::hitUpArrow)
+            FillTriangle(pDC, CPoint(ptMid.x - 4, ptMid.y + 2), CPoint(ptMid.x + 4, ptMid.y + 2),
+                         CPoint(ptMid.x, ptMid.y - 2), clrGlyph);
+        else
+        {
+            const int yTop = button.nPart == CXTPScrollBase::hitPopup ? ptMid.y + 1 : ptMid.y - 2;
+            if (button.nPart == CXTPScrollBase::hitPopup)
+                pDC->FillSolidRect(ptMid.x - 4, ptMid.y - 3, 9, 2, clrGlyph);
+            FillTriangle(pDC, CPoint(ptMid.x - 4, yTop), CPoint(ptMid.x + 4, yTop),
+                         CPoint(ptMid.x, yTop + 4), clrGlyph);
+        }
+    }
 }

@@ -8,6 +8,7 @@
 #include "toolkit/draw/WinThemeWrapper.h"
 
 class CDC;
+class CXTPControlGallery;
 class CXTPControlGalleryItem;
 class CXTPPaintManager;
 class CXTPScrollBase;
@@ -20,10 +21,16 @@ public:
 
     // A label row: its background, a line along its bottom and the caption.
     virtual void DrawLabel(CDC* pDC, CXTPControlGalleryItem* pLabel, CRect rc);
+    // The gallery's background, its frame with borders and the separator
+    // line above a following control.
+    virtual void FillControl(CDC* pDC, CXTPControlGallery* pGallery, CRect rc);
     // The scroll bar the scroll base has laid out, in the look its scroll
     // style asks for: visual styles (3, with the theme open), flat (2) or
     // classic; the hot and pressed parts come from the scroll base.
     virtual void DrawScrollBar(CDC* pDC, CXTPScrollBase* pScrollBar);
+    // The three-button bar of a gallery with a popup: up, down and the
+    // button that opens the popup.
+    virtual void DrawPopupScrollBar(CDC* pDC, CXTPControlGallery* pGallery);
     // Sizes from the system metrics; the three-button bar's fixed sizes.
     virtual void RefreshMetrics();
 

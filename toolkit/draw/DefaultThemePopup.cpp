@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlComboBox.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
 #include "toolkit/draw/ScopedDC.h"
@@ -269,6 +270,12 @@ void CXTPDefaultTheme::DrawField(CDC* pDC, CXTPControl* pControl, BOOL bCombo)
         DrawComboBoxButton(pDC, CRect(rcField.right - nButtonWidth, rcField.top, rcField.right,
                                       rcField.bottom),
                            bEnabled, pControl->GetSelected(), pControl->IsPopupOpen());
+        if (auto* pCombo = dynamic_cast<CXTPControlComboBox*>(pControl))
+        {
+            CXTPFontDC fontField(pDC, &m_fontRegular);
+            pCombo->DrawFieldText(pDC, CRect(rcField.left + 4, rcField.top + 3,
+                                             rcField.right - nButtonWidth - 3, rcField.bottom - 3));
+        }
     }
     DrawControlBorder(pDC, rcField, bEnabled, pControl->GetSelected());
 }
@@ -288,7 +295,12 @@ CSize CXTPDefaultTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOO
 {
     CXTPCommandBar* pBar = pControl->GetParent();
     if (!bDraw)
+    {
+        // The field's edit window leaves room for the button.
+        if (auto* pCombo = dynamic_cast<CXTPControlComboBox*>(pControl))
+            pCombo->SetButtonWidth(ComboButtonWidth(pDC, &m_fontIcon));
         return CXTPPaintManager::DrawComboBoxControl(pDC, pControl, FALSE);
+    }
     if (pBar && pBar->GetType() == xtpBarTypePopup)
         return DrawControlPopupParent(pDC, pControl, TRUE);
     DrawField(pDC, pControl, TRUE);

@@ -2,6 +2,8 @@
 // which every program and test using the bars links in.
 #pragma once
 
+#define XTP_IDS_INVALID_NUMBER 9347
+#define XTP_IDS_INVALID_FONTSIZE 9348
 #define XTP_IDS_CONFIRM_RESETTOOLBAR 9349
 #define XTP_IDS_TOOLBAR_CHANGED 9394
 #define XTP_ID_CUSTOMIZE_ADDORREMOVE 9300
