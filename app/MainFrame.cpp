@@ -206,6 +206,7 @@ BOOL CMainFrame::CreateCommandBars()
     pShortcuts->SetUseSystemKeyNameText(TRUE);
 
     m_pCommandBars->ReadOptionsFromProfile(kCommandBarsSection);
+    m_pCommandBars->RestoreStateFromProfile(kCommandBarsSection, FALSE);
     pShortcuts->ReadAcceleratorsFromProfile(kCommandBarsSection);
     return TRUE;
 }
@@ -270,6 +271,7 @@ void CMainFrame::OnClose()
     CXTPMenuBar* pMenuBar = m_pCommandBars ? m_pCommandBars->GetMenuBar() : nullptr;
     if (pMenuBar && pMenuBar->IsVisible() && m_pCommandBars->GetCommandBarsOptions()->bDirty) {
         m_pCommandBars->WriteOptionsToProfile(kCommandBarsSection);
+        m_pCommandBars->StoreStateToProfile(kCommandBarsSection, TRUE);
         m_pCommandBars->GetShortcutManager()->WriteAcceleratorsToProfile(kCommandBarsSection);
     }
     CXTPFrameWnd::OnClose();
