@@ -6,6 +6,9 @@
   cell's top-left pixel, 24 bits.
 - resize.cur: the cursor of a control resized in customize mode, a 32 x 32
   monochrome double arrow pointing left and right, hot spot in its middle.
+- dragcopy.cur, dragmove.cur, dragnone.cur: the cursors of a control dragged
+  in customize mode: the arrow with the dragged button below it, with a
+  plus sign when it is copied, and with a barred circle over no bar.
 
 The files are written byte by byte, so the same script gives the same bytes.
 """
@@ -177,6 +180,75 @@ def cursor(rows, hot_x, hot_y):
     return directory + entry + image
 
 
+ARROW = [
+    "#           ",
+    "##          ",
+    "#.#         ",
+    "#..#        ",
+    "#...#       ",
+    "#....#      ",
+    "#.....#     ",
+    "#......#    ",
+    "#.......#   ",
+    "#........#  ",
+    "#.....##### ",
+    "#..#..#     ",
+    "#.# #..#    ",
+    "##  #..#    ",
+    "#    #..#   ",
+    "     #..#   ",
+    "      ##    ",
+]
+
+BUTTON = [
+    "#.#.#.#.#.#.",
+    ".          #",
+    "#          .",
+    ".          #",
+    "#          .",
+    ".          #",
+    "#.#.#.#.#.#.",
+]
+
+PLUS = [
+    "#########",
+    "#.......#",
+    "#...#...#",
+    "#...#...#",
+    "#.#####.#",
+    "#...#...#",
+    "#...#...#",
+    "#.......#",
+    "#########",
+]
+
+BARRED = [
+    "    ####    ",
+    "  ##....##  ",
+    " #...##...# ",
+    " #..#  #..# ",
+    "#..#   ##..#",
+    "#..#  #.#..#",
+    "#..# #.# #.#",
+    "#..##.#  #.#",
+    " #..#.#  #. ",
+    " #...##.#.# ",
+    "  ##....##  ",
+    "    ####    ",
+]
+
+
+def compose(parts):
+    """A 32 x 32 picture of the parts, each (rows, left, top), later over earlier."""
+    grid = [[' '] * 32 for _ in range(32)]
+    for rows, left, top in parts:
+        for y, row in enumerate(rows):
+            for x, c in enumerate(row):
+                if c != ' ':
+                    grid[top + y][left + x] = c
+    return [''.join(r) for r in grid]
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), '..', 'toolkit', 'res')
@@ -185,6 +257,14 @@ def main():
         f.write(bmp24(strip))
     with open(os.path.join(out, 'resize.cur'), 'wb') as f:
         f.write(cursor(RESIZE, 13, 14))
+    drag = {
+        'dragmove.cur': compose([(ARROW, 0, 0), (BUTTON, 9, 18)]),
+        'dragcopy.cur': compose([(ARROW, 0, 0), (BUTTON, 9, 18), (PLUS, 19, 22)]),
+        'dragnone.cur': compose([(ARROW, 0, 0), (BARRED, 9, 18)]),
+    }
+    for name, rows in drag.items():
+        with open(os.path.join(out, name), 'wb') as f:
+            f.write(cursor(rows, 0, 0))
 
 
 if __name__ == '__main__':

@@ -464,6 +464,8 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
             pDC->Draw3dRect(rcControl, RGB(0, 0, 0), RGB(0, 0, 0));
         }
     }
+    if (IsCustomizeMode())
+        DrawDropMarker(pDC);
 }
 
 CSize CXTPCommandBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)

@@ -323,6 +323,13 @@ public:
     virtual DWORD OnCustomizeDragOver(CXTPControl* pControl, CPoint point);
     virtual void OnCustomizeDrop(CXTPControl* pControl, DWORD& dropEffect, CPoint ptDrop,
                                  CPoint ptDrag);
+    // Where the dragged control would land (CommandBarCustomizeDrop.cpp):
+    // the index of the nearest visible, movable control (-1: none), whether
+    // the drop goes after it, and the marker that shows it (empty over the
+    // dragged control itself).
+    int FindDropIndex(CXTPControl* pSource, CPoint point, CRect& rcMarker, BOOL& bAfter) const;
+    // The marker of a running customize drag, inverted over the bar.
+    void DrawDropMarker(CDC* pDC) const;
 
 protected:
     LPUNKNOWN GetInterfaceHook(const void* iid) override;

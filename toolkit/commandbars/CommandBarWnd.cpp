@@ -8,6 +8,7 @@
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/Animation.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/CustomizeDragSource.h"
 #include "toolkit/commandbars/KeyboardManager.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/controls/Control.h"
@@ -62,6 +63,8 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars)
     {
+        if (m_barPosition != xtpBarListBox)
+            pCommandBars->GetDragSource()->AddDropTarget(this);
         CXTPToolTipContext* pContext = pCommandBars->GetToolTipContext();
         pContext->InternalAddRef();
         if (m_pToolTipContext)
@@ -77,6 +80,8 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CXTPCommandBar::OnDestroy()
 {
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->GetDragSource()->RemoveDropTarget(this);
     if (m_nTrackingMode)
         SetTrackingMode(0);
     KillTimer(XTP_TID_HOVER);

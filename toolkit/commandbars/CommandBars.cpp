@@ -4,6 +4,7 @@
 #include "framework/ui/Wnd.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/CustomizeDragSource.h"
 #include "toolkit/commandbars/ShortcutManager.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlAction.h"
@@ -32,7 +33,8 @@ CXTPCommandBars::CXTPCommandBars()
       m_nIDMenu(0), m_pOptions(new CXTPCommandBarsOptions(this)), m_pSite(nullptr),
       m_bKeyboardCuesVisible(TRUE), m_pActions(new CXTPControlActions(this)),
       m_bEnableActions(TRUE), m_bLockLayout(FALSE), m_bRightToLeft(FALSE),
-      m_bCustomizable(TRUE), m_bAccessKeyTracking(FALSE), m_nHelpId(0), m_pToolTipContext(new CXTPToolTipContext)
+      m_bCustomizable(TRUE), m_bAccessKeyTracking(FALSE), m_nHelpId(0), m_pToolTipContext(new CXTPToolTipContext),
+      m_pDragSource(new CustomizeDragSource(this))
 {
     m_pToolTipContext->ModifyTipStyle(2, 0);
 }
@@ -49,6 +51,7 @@ CXTPCommandBars::~CXTPCommandBars()
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
     DestroyDockBars();
+    delete m_pDragSource;
     if (m_pShortcutManager)
         m_pShortcutManager->InternalRelease();
 }

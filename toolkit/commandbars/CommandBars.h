@@ -25,6 +25,7 @@ class CXTPImageManager;
 class CXTPPaintManager;
 class CXTPPropExchange;
 class CXTPToolTipContext;
+class CustomizeDragSource;
 class CXTPMenuBar;
 class CXTPToolBar;
 struct CRuntimeClass;
@@ -141,6 +142,9 @@ public:
     void EnableCustomization(BOOL bEnable) { m_bCustomizable = bEnable; }
     // The tooltip context every bar relays its messages to.
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
+    // The customize drag of controls between the bars; every bar registers
+    // with it while its window exists.
+    CustomizeDragSource* GetDragSource() const { return m_pDragSource; }
     // The help id of the selected control (0: none).
     int GetHelpId() const { return m_nHelpId; }
     void SetHelpId(int nHelpId) { m_nHelpId = nHelpId; }
@@ -238,8 +242,8 @@ public:
     // Ends the tracking of every open popup.
     virtual void CloseAllPopups();
     // The customize drag of a control: 0 dropped where no bar takes it,
-    // 1 copied, 2 moved to a bar, 5 cancelled (no drag source yet).
-    virtual int DoCustomizeDrag(CXTPControl* /*pControl*/, BOOL /*bCopy*/) { return 5; }
+    // 1 copied, 2 moved to a bar, 5 cancelled.
+    virtual int DoCustomizeDrag(CXTPControl* pControl, BOOL bCopy);
 
 private:
     BOOL m_bIgnoreShiftMenuKey;
@@ -261,6 +265,7 @@ private:
     BOOL m_bAccessKeyTracking;
     int m_nHelpId;
     CXTPToolTipContext* m_pToolTipContext;
+    CustomizeDragSource* m_pDragSource;
 
     void DestroyDockBars();
     void RedrawSite();

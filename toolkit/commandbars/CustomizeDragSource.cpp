@@ -125,6 +125,8 @@ int CustomizeDragSource::DoDragDrop(CXTPControl* pControl, BOOL bCopyOnly)
     m_pTarget = nullptr;
     ::GetCursorPos(&m_ptStart);
     m_bDragRunning = TRUE;
+    if (m_pCommandBars != nullptr)
+        m_pCommandBars->SetCustomizeDragRunning(TRUE);
     ::SetCapture(m_hWndCapture);
 
     // Released where nothing moved: cancelled; once the pointer moved: over nothing.
@@ -197,5 +199,12 @@ int CustomizeDragSource::DoDragDrop(CXTPControl* pControl, BOOL bCopyOnly)
     m_pControl = nullptr;
     m_hWndCapture = nullptr;
     m_bDragRunning = FALSE;
+    if (m_pCommandBars != nullptr)
+        m_pCommandBars->SetCustomizeDragRunning(FALSE);
     return nResult;
+}
+
+int CXTPCommandBars::DoCustomizeDrag(CXTPControl* pControl, BOOL bCopy)
+{
+    return m_pDragSource->DoDragDrop(pControl, bCopy);
 }
