@@ -13,6 +13,7 @@
 #include "framework/ui/TestSeams.h"
 #include "toolkit/commandbars/CommandBarsState.h"
 #include "toolkit/commandbars/ControlsBlob.h"
+#include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/FrameWnd.h"
 #include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/commandbars/PropExchangeArchive.h"
@@ -217,7 +218,7 @@ TEST_F(CommandBarsStateProfileTest, StoringWritesRecordsSummaryAndThePackedContr
     ASSERT_EQ(4u, bars.size());
     EXPECT_EQ(window.m_pFormat, bars[1]);
     EXPECT_EQ(0x1000000u, bars[2]->GetBarID());
-    EXPECT_EQ(window.m_pFormat->GetControl(1)->GetCommandBar(), bars[2]);
+    EXPECT_EQ(window.m_pFormat->GetControls()->FindControl(33000)->GetCommandBar(), bars[2]);
     EXPECT_EQ(window.m_pView, bars[3]);
     CMemFile file;
     {
@@ -454,3 +455,129 @@ TEST_F(CommandBarsStateProfileTest, DamagedStatesKeepTheMadeBars)
 }
 
 } // namespace
+
+namespace {
+
+// The rows of a dock bar as bar ids, each row in its order on the screen.
+std::vector<std::vector<UINT>> RowIds(CXTPDockBar* pDockBar)
+{
+    std::vector<std::vector<UINT>> rows;
+    for (int i = 0; i < pDockBar->GetEntryCount(); ++i)
+    {
+        if (!pDockBar->GetEntry(i))
+            continue;
+        std::vector<CXTPCommandBar*> row;
+        pDockBar->GetRowBarsInOrder(i, row);
+        rows.emplace_back();
+        for (CXTPCommandBar* pBar : row)
+            rows.back().push_back(pBar->GetBarID());
+        while (pDockBar->GetEntry(i + 1))
+            ++i;
+    }
+    return rows;
+}
+
+} // namespace
+
+// The toolbars live in the frame's dock bars: a second frame takes their
+// rows (two bars sharing one), the side each is docked at and its place in
+// its row.
+TEST_F(CommandBarsStateProfileTest, ASecondFrameTakesTheRows)
+{
+    CRect rcFormat;
+    {
+        CStateWindow stored;
+        ASSERT_TRUE(stored.IsMade());
+        CXTPDockBar* pTop = stored.Bars()->GetDockBar(0);
+        CRect rcStandard = WindowRect(stored.m_pStandard);
+        CRect rcDrop(CPoint(rcStandard.right + 60, rcStandard.top), WindowRect(stored.m_pFormat).Size());
+        ASSERT_TRUE(stored.Bars()->DockCommandBar(stored.m_pFormat, rcDrop, pTop));
+        ASSERT_TRUE(stored.m_pView->SetPosition(xtpBarLeft));
+        stored.m_pFrame->RecalcLayout();
+        ASSERT_EQ((std::vector<std::vector<UINT>>{{kStandardId, kFormatId}}), RowIds(pTop));
+        rcFormat = WindowRect(stored.m_pFormat);
+        stored.m_pFrame->ScreenToClient(&rcFormat);
+        stored.Bars()->StoreStateToProfile(kBase);
+    }
+    CStateWindow window;
+    ASSERT_TRUE(window.IsMade());
+    ASSERT_EQ((std::vector<std::vector<UINT>>{{kStandardId}, {kFormatId}, {kViewId}}),
+              RowIds(window.Bars()->GetDockBar(0)));
+    window.Bars()->RestoreStateFromProfile(kBase, TRUE);
+    window.m_pFrame->RecalcLayout();
+    EXPECT_EQ((std::vector<std::vector<UINT>>{{kStandardId, kFormatId}}),
+              RowIds(window.Bars()->GetDockBar(0)));
+    EXPECT_EQ((std::vector<std::vector<UINT>>{{kViewId}}), RowIds(window.Bars()->GetDockBar(2)));
+    EXPECT_EQ(xtpBarLeft, window.m_pView->GetPosition());
+    EXPECT_EQ(window.Bars()->GetDockBar(2), window.m_pView->GetParent());
+    CRect rcRestored = WindowRect(window.m_pFormat);
+    window.m_pFrame->ScreenToClient(&rcRestored);
+    EXPECT_EQ(rcFormat, rcRestored);
+}
+
+// More damaged states: a bar id placed twice, an archive stream cut short
+// inside a well-packed blob, a side file of garbage. The bars start as made,
+// or with the good parts of the stored state.
+TEST_F(CommandBarsStateProfileTest, MoreDamagedStatesStartWithTheGoodParts)
+{
+    enum Damage { duplicateId, truncatedStream, garbageSideFile };
+    const struct
+    {
+        const char* pszName;
+        Damage damage;
+        bool bStandardHidden;
+        size_t nViewControls;
+    } kCases[] = {
+        {"duplicate bar id", duplicateId, true, 0},
+        {"truncated stream", truncatedStream, true, 1},
+        {"garbage side file", garbageSideFile, true, 1},
+    };
+    for (const auto& c : kCases)
+    {
+        {
+            CStateWindow stored;
+            ASSERT_TRUE(stored.IsMade());
+            stored.m_pStandard->SetVisible(FALSE);
+            stored.m_pView->GetControls()->RemoveAll();
+            stored.Bars()->StoreStateToProfile(kBase);
+        }
+        switch (c.damage)
+        {
+        case duplicateId:
+            // The format bar's record names the standard bar, shown.
+            ASSERT_TRUE(m_profile.Write("CommandBars-Bar1", "BarID", REG_DWORD, Dword(kStandardId)));
+            break;
+        case truncatedStream:
+        {
+            CTestProfileScope::RawValue value = m_profile.Read("CommandBars-Controls", "Controls");
+            std::vector<BYTE> data;
+            ASSERT_TRUE(DecompressControlsBlob(reinterpret_cast<const BYTE*>(value.data.data()),
+                                               value.data.size(), data));
+            data.resize(data.size() * 2 / 3);
+            std::vector<BYTE> blob = CompressControlsBlob(data.data(), data.size());
+            ASSERT_TRUE(m_profile.Write("CommandBars-Controls", "Controls", REG_BINARY,
+                                        std::string(blob.begin(), blob.end())));
+            break;
+        }
+        case garbageSideFile:
+        {
+            const std::string garbage = std::string("ZIP!") + Dword(40) + std::string(300, '\xA5');
+            ASSERT_TRUE(WriteWholeFile(m_strSideFile, garbage.data(), garbage.size()));
+            ASSERT_TRUE(m_profile.Write("CommandBars-Controls", "LoadFromFile", REG_DWORD, Dword(1)));
+            ASSERT_TRUE(m_profile.Write("CommandBars-Controls", "Controls", REG_SZ,
+                                        std::string(static_cast<LPCSTR>(m_strSideFile)) + '\0'));
+            break;
+        }
+        }
+        CStateWindow window;
+        ASSERT_TRUE(window.IsMade());
+        window.Bars()->RestoreStateFromProfile(kBase, TRUE);
+        EXPECT_EQ(3, window.Bars()->GetCount()) << c.pszName;
+        EXPECT_EQ(c.bStandardHidden, !window.m_pStandard->IsVisible()) << c.pszName;
+        EXPECT_EQ((std::vector<int>{57600, 57601, 57603, 57607}), ControlIds(window.m_pStandard))
+            << c.pszName;
+        EXPECT_EQ(c.nViewControls, ControlIds(window.m_pView).size()) << c.pszName;
+        EXPECT_TRUE(window.m_pFormat->IsVisible()) << c.pszName;
+        RemoveSideFile();
+    }
+}

@@ -7,6 +7,7 @@
 // popup shadows as shots/extras/*.png, and shots/index.csv listing them.
 //
 //   barshots [output folder]   (default: "shots" beside the program)
+#include "barshots/DockSample.h"
 #include "framework/core/String.h"
 #include "framework/ui/CreateContext.h"
 #include "framework/ui/Dc.h"
@@ -14,7 +15,9 @@
 #include "framework/ui/View.h"
 #include "toolkit/commandbars/ShadowsManager.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/PopupBar.h"
+#include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlSelector.h"
@@ -578,6 +581,27 @@ void ShootShadows(const std::string& strFolder, std::string& strIndex, int& nSho
 
 // The status bar, the splitter frame, the self-drawn tips and the shadows,
 // in shots/extras.
+// The docking sample: the frame with its docked rows, and its floating bar.
+void ShootDocking(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
+                  int& nShots, int& nFailed)
+{
+    ::CreateDirectoryA((strFolder + "\\dock").c_str(), nullptr);
+    CDockSampleFrame* pFrame = CDockSampleFrame::Make(CRect(20, 20, 660, 420), pImages, ID_SHOT);
+    if (pFrame == nullptr || pFrame->GetFloatingBar() == nullptr)
+    {
+        Count(false, "dock/rows", "dock bars", nShots, nFailed, strIndex);
+        return;
+    }
+    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    PumpMessages();
+    Count(ShootWindow(*pFrame, strFolder + "\\dock\\rows.png"), "dock/rows", "dock bars", nShots,
+          nFailed, strIndex);
+    Count(ShootWindow(*pFrame->GetFloatingBar(), strFolder + "\\dock\\floating.png"), "dock/floating",
+          "floating toolbar", nShots, nFailed, strIndex);
+    pFrame->GetCommandBars()->RemoveAll();
+    pFrame->DestroyWindow();
+}
+
 void ShootExtras(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
 {
     ::CreateDirectoryA((strFolder + "\\extras").c_str(), nullptr);
@@ -773,6 +797,7 @@ int main(int argc, char** argv)
                                nShots);
         pPaintManager->InternalRelease();
     }
+    ShootDocking(strFolder, pImages, strIndex, nShots, nFailed);
     pImages->InternalRelease();
     ShootTabs(strFolder, strIndex, nShots, nFailed);
     ShootExtras(strFolder, strIndex, nShots, nFailed);

@@ -200,6 +200,14 @@ public:
     // one when the point lies within 20 pixels of it, else the first of top,
     // bottom, left and right that does; null when none.
     CXTPDockBar* CanDock(CPoint ptScreen, CXTPDockBar* pCurrent = nullptr) const;
+    // Docks the toolbar into the dock bar at the screen rectangle (null: a
+    // new last row); its window becomes the dock bar's child.
+    virtual BOOL DockCommandBar(CXTPToolBar* pToolBar, LPCRECT lpRect, CXTPDockBar* pDockBar);
+    // The toolbar leaves its dock bar and floats where its window is, as a
+    // popup the site owns.
+    virtual BOOL FloatCommandBar(CXTPToolBar* pToolBar);
+    // Runs the site frame's layout when one was asked for later.
+    void IdleRecalcLayout();
 
     // The accelerators, made on first use (FrameMessages.cpp).
     CXTPShortcutManager* GetShortcutManager();

@@ -1,9 +1,12 @@
-// The command bars' four dock bars along the site's edges, and the question
-// which of them takes a bar dragged to a point.
+// The command bars' four dock bars along the site's edges, the question
+// which of them takes a bar dragged to a point, and moving toolbars between
+// the dock bars and the floating state.
 #include "toolkit/commandbars/CommandBars.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/DockBar.h"
+#include "toolkit/commandbars/ToolBar.h"
 
 namespace {
 
@@ -48,6 +51,11 @@ void CXTPCommandBars::CreateDockBars()
 
 void CXTPCommandBars::DestroyDockBars()
 {
+    // Toolbars that outlive the dock bars forget them.
+    for (int i = 0; i < GetCount(); ++i)
+        for (CXTPDockBar* pDockBar : m_pDocks)
+            if (pDockBar && m_arrBars[i]->GetDockBar() == pDockBar)
+                m_arrBars[i]->SetDockBar(nullptr);
     for (CXTPDockBar*& pDockBar : m_pDocks)
     {
         if (pDockBar && pDockBar->GetSafeHwnd())
@@ -70,4 +78,50 @@ CXTPDockBar* CXTPCommandBars::CanDock(CPoint ptScreen, CXTPDockBar* pCurrent) co
         if (IsWithinReach(pDockBar, ptScreen))
             return pDockBar;
     return nullptr;
+}
+
+BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pToolBar, LPCRECT lpRect, CXTPDockBar* pDockBar)
+{
+    if (!pToolBar || !pDockBar || !pDockBar->GetSafeHwnd())
+        return FALSE;
+    if (!pToolBar->CreateToolBarWindow(pDockBar, FALSE))
+        return FALSE;
+    pDockBar->DockCommandBar(pToolBar, lpRect);
+    if (pToolBar->IsVisible() && !pToolBar->IsWindowVisible())
+        pToolBar->ShowWindow(SW_SHOWNA);
+    return TRUE;
+}
+
+BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pToolBar)
+{
+    if (!pToolBar || !m_pSite || !m_pSite->GetSafeHwnd())
+        return FALSE;
+    const BOOL bHadWindow = pToolBar->GetSafeHwnd() != nullptr;
+    const BOOL bWasFloating = pToolBar->GetPosition() == xtpBarFloating;
+    CRect rcOld(0, 0, 0, 0);
+    if (bHadWindow)
+        pToolBar->GetWindowRect(&rcOld);
+    if (!pToolBar->CreateToolBarWindow(m_pSite, TRUE))
+        return FALSE;
+    if (CXTPDockBar* pDockBar = pToolBar->GetDockBar())
+        pDockBar->RemoveCommandBar(pToolBar);
+    pToolBar->SetDockBar(nullptr);
+    pToolBar->m_barPosition = xtpBarFloating;
+    // A docked window that turns into a popup stays where it was on the screen.
+    if (bHadWindow && !bWasFloating)
+        pToolBar->SetWindowPos(nullptr, rcOld.left, rcOld.top, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (pToolBar->IsVisible())
+        pToolBar->ShowWindow(SW_SHOWNA);
+    pToolBar->OnRecalcLayout();
+    return TRUE;
+}
+
+void CXTPCommandBars::IdleRecalcLayout()
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd() || !m_pSite->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        return;
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(m_pSite);
+    if (pFrame->m_nIdleFlags & CFrameWnd::idleLayout)
+        pFrame->RecalcLayout((pFrame->m_nIdleFlags & CFrameWnd::idleNotify) != 0);
 }

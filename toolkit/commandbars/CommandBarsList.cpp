@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/CommandBars.h"
 
 #include "framework/ui/FrameWnd.h"
+#include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/MenuBar.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -88,6 +89,11 @@ BOOL CXTPCommandBars::PlaceToolBar(CXTPToolBar* pToolBar, int nPosition)
 {
     if (!m_pSite || !m_pSite->GetSafeHwnd())
         return FALSE;
+    // With dock bars the toolbar lives in them or floats; a site without
+    // them holds its docked toolbars itself.
+    if (m_pDocks[0])
+        return nPosition == xtpBarFloating ? FloatCommandBar(pToolBar)
+                                           : DockCommandBar(pToolBar, nullptr, GetDockBar(nPosition));
     const BOOL bFloating = nPosition == xtpBarFloating;
     if (!pToolBar->CreateToolBarWindow(m_pSite, bFloating))
         return FALSE;
@@ -110,6 +116,8 @@ void CXTPCommandBars::Remove(CXTPToolBar* pToolBar)
         pToolBar->ShowWindow(SW_HIDE);
     pToolBar->m_bVisible = FALSE;
     m_arrBars.RemoveAt(nIndex);
+    if (CXTPDockBar* pDockBar = pToolBar->GetDockBar())
+        pDockBar->RemoveCommandBar(pToolBar);
     RecalcFrameLayout();
     pToolBar->DetachAndDestroy();
     pToolBar->InternalRelease();

@@ -6,6 +6,8 @@
 #include "framework/ui/FrameWnd.h"
 #include "framework/ui/MessageBox.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/DockBar.h"
+#include "toolkit/commandbars/DockContext.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/Controls.h"
@@ -59,13 +61,18 @@ public:
 CXTPToolBar::CXTPToolBar()
     : m_bResetAllowed(TRUE), m_bTemporary(FALSE), m_bPreviewVisible(FALSE),
       m_bPreviewHidden(FALSE), m_bShowExpandButton(TRUE), m_bCloseable(TRUE),
-      m_bContextMenuPresent(TRUE)
+      m_bContextMenuPresent(TRUE), m_pDockContext(new CXTPDockContext(this))
 {
     m_dwFlags = 0x3F;
     m_dwStyle = xtpBarStyleGripper;
 }
 
-CXTPToolBar::~CXTPToolBar() = default;
+CXTPToolBar::~CXTPToolBar()
+{
+    if (m_pDockBar)
+        m_pDockBar->RemoveCommandBar(this);
+    delete m_pDockContext;
+}
 
 // --- Loading -------------------------------------------------------------------------------
 

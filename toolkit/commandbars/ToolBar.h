@@ -22,6 +22,9 @@ const UINT XTP_WM_TOOLBARVISIBLECHANGED = 10325;   // wParam: the bar, lParam: v
 const UINT XTP_WM_TOOLBARRESET = 10340;            // lParam: the bar
 // Posted to a user-made toolbar that was hidden: it is removed then.
 const UINT XTP_WM_DEFERREDREMOVE = WM_APP + 0x3A41;
+// Posted to a floating toolbar whose frame was told of its deactivation
+// before the foreground moved: it hides then if the frame is inactive.
+const UINT XTP_WM_FLOATSTATUSCHECK = WM_APP + 0x3A42;
 
 // The expand button's extra length along a docked bar.
 const int XTP_EXPAND_BUTTON_LENGTH = 11;
@@ -99,6 +102,16 @@ public:
     // Hidden for the print preview, and shown again with the visibility it had.
     void SetPreviewHidden(BOOL bHidden);
 
+    // The dock bar holding the toolbar (null while floating or outside dock
+    // bars) and the dock context that drags it (ToolBarDocking.cpp).
+    CXTPDockBar* GetDockBar() const override { return m_pDockBar; }
+    void SetDockBar(CXTPDockBar* pDockBar) override { m_pDockBar = pDockBar; }
+    CXTPDockContext* GetDockContext() const override { return m_pDockContext; }
+    // Some docking or floating permission in the flags: dragged by its gripper.
+    BOOL IsMovable() const { return (m_dwFlags & 0x1F) != 0; }
+    // The gripper band in client coordinates (empty without a gripper).
+    CRect GetGripperRect();
+
 protected:
     // The special control of the id, made and added as a temporary control
     // when bCreate and missing.
@@ -114,9 +127,13 @@ protected:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnClose();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDeferredRemove(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFloatStatusCheck(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bResetAllowed;
@@ -129,4 +146,6 @@ protected:
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;
     BOOL m_bCustomizeDialogPresent = TRUE;
+    CXTPDockBar* m_pDockBar = nullptr;
+    CXTPDockContext* m_pDockContext;
 };

@@ -7,6 +7,7 @@
 #include "framework/ui/FrameWnd.h"
 #include "framework/ui/MiniFrameWnd.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/DockContext.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/SystemInfo.h"
@@ -27,9 +28,13 @@ BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
     ON_WM_NCACTIVATE()
     ON_WM_CLOSE()
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_SETCURSOR()
     ON_WM_RBUTTONDOWN()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_MESSAGE(XTP_WM_DEFERREDREMOVE, OnDeferredRemove)
+    ON_MESSAGE(XTP_WM_FLOATSTATUSCHECK, OnFloatStatusCheck)
 END_MESSAGE_MAP()
 
 BOOL CXTPToolBar::CreateToolBarWindow(CWnd* pParent, BOOL bFloating)
@@ -138,9 +143,14 @@ void CXTPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         CXTPCommandBar::OnLButtonDown(nFlags, point);
         return;
     }
-    // Dragging the bar by its gripper comes with the dock context.
     if (CXTPCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->CloseAllPopups();
+    if (m_pDockContext && IsMovable())
+    {
+        CPoint ptScreen = point;
+        ClientToScreen(&ptScreen);
+        m_pDockContext->StartDrag(ptScreen);
+    }
 }
 
 void CXTPToolBar::OnRButtonDown(UINT nFlags, CPoint point)
@@ -171,6 +181,8 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
     {
         if ((wParam & FS_HIDE) || !IsTopLevelOwnerActive(m_hWnd))
             ShowWindow(SW_HIDE);
+        else
+            PostMessage(XTP_WM_FLOATSTATUSCHECK);
     }
     else if (wParam & (FS_SHOW | FS_ACTIVATE))
     {

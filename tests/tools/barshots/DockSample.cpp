@@ -1,0 +1,84 @@
+#include "DockSample.h"
+
+#include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/DockBar.h"
+#include "toolkit/commandbars/MenuBar.h"
+#include "toolkit/commandbars/ToolBar.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/Controls.h"
+
+#include <vector>
+
+namespace {
+
+const char* const kMenus[] = {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"};
+const UINT kStatusPanes[] = {0};
+
+} // namespace
+
+CXTPToolBar* CDockSampleFrame::AddToolBar(LPCSTR lpszTitle, UINT nBarId, int nPosition, int nButtons)
+{
+    CXTPToolBar* pBar = GetCommandBars()->CreateToolBar(lpszTitle, nPosition);
+    if (!pBar)
+        return nullptr;
+    pBar->SetBarID(nBarId);
+    pBar->SetImageManager(m_pImages);
+    // Every third button begins a group.
+    std::vector<UINT> items;
+    for (int i = 0; i < nButtons; ++i)
+    {
+        if (i > 0 && i % 3 == 0)
+            items.push_back(0);
+        items.push_back(m_nIconId);
+    }
+    pBar->LoadToolBarItems(items.data(), static_cast<int>(items.size()));
+    return pBar;
+}
+
+CDockSampleFrame* CDockSampleFrame::Make(const CRect& rc, CXTPImageManager* pImages, UINT nIconId)
+{
+    auto* pFrame = new CDockSampleFrame;   // frames delete themselves when destroyed
+    pFrame->m_pImages = pImages;
+    pFrame->m_nIconId = nIconId;
+    if (!pFrame->CXTPFrameWnd::Create(nullptr, "Andocken", WS_OVERLAPPEDWINDOW, rc))
+        return nullptr;
+    // The status bar first: the frame lays its bars out in the order they
+    // were made, and the status bar lies below the bottom dock bar.
+    if (!pFrame->m_status.Create(pFrame) || !pFrame->InitCommandBars())
+    {
+        pFrame->DestroyWindow();
+        return nullptr;
+    }
+    pFrame->m_status.SetPanesFromIds(kStatusPanes, 1);
+    pFrame->m_status.SetPaneTextAt(0, "Bereit");
+
+    CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
+    if (CXTPMenuBar* pMenuBar = pCommandBars->CreateMenuBar("Men\xFC", 0))
+        for (const char* pszMenu : kMenus)
+            pMenuBar->GetControls()->Add(xtpControlPopup, 0)->SetCaption(pszMenu);
+    CXTPToolBar* pStandard = pFrame->AddToolBar("Standard", 301, xtpBarTop, 7);
+    CXTPToolBar* pFormat = pFrame->AddToolBar("Format", 302, xtpBarTop, 5);
+    pFrame->AddToolBar("Ansicht", 303, xtpBarTop, 9);
+    pFrame->AddToolBar("Zeichnen", 304, xtpBarLeft, 6);
+    pFrame->AddToolBar("Suchen", 305, xtpBarBottom, 4);
+    pFrame->m_pFloating = pFrame->AddToolBar("Tabelle", 306, xtpBarFloating, 6);
+    pFrame->RecalcLayout();
+    // The format bar joins the standard bar's row, a little apart from it.
+    if (pStandard && pFormat)
+    {
+        CRect rcStandard, rcFormat;
+        pStandard->GetWindowRect(&rcStandard);
+        pFormat->GetWindowRect(&rcFormat);
+        CRect rcDrop(CPoint(rcStandard.right + 30, rcStandard.top), rcFormat.Size());
+        pCommandBars->DockCommandBar(pFormat, rcDrop, pCommandBars->GetDockBar(0));
+    }
+    if (pFrame->m_pFloating)
+    {
+        // Its buttons came after it floated: it measures itself again.
+        pFrame->m_pFloating->OnRecalcLayout();
+        pFrame->m_pFloating->SetWindowPos(nullptr, rc.left + rc.Width() / 2, rc.top + rc.Height() / 2,
+                                          0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    pFrame->RecalcLayout();
+    return pFrame;
+}
