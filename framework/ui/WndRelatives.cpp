@@ -102,7 +102,9 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
     return GetDescendantWindow(m_hWnd, nID, bOnlyPerm);
 }
 
-// Children first, then grandchildren, each level in z-order.
+// Children first, then grandchildren, each level in z-order. Below a child
+// with the id, a descendant with the same id comes first: a splitter in the
+// frame's first pane holds the view of its own first pane under that id.
 CWnd* CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
     for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
@@ -110,6 +112,9 @@ CWnd* CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
     {
         if (::GetDlgCtrlID(hWndChild) != nID)
             continue;
+        if (::GetTopWindow(hWndChild) != nullptr)
+            if (CWnd* pInner = GetDescendantWindow(hWndChild, nID, bOnlyPerm))
+                return pInner;
         CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hWndChild) : FromHandle(hWndChild);
         if (pWnd != nullptr)
             return pWnd;

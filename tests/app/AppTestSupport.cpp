@@ -1,9 +1,15 @@
 #include "AppTestSupport.h"
 
 #include "app/SoundEvents.h"
+#include "common/CardFileDump.h"
 #include "framework/core/Profile.h"
 #include "framework/ui/AppGlobals.h"
 #include "framework/ui/TestSeams.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
 
 namespace
 {
@@ -98,6 +104,33 @@ CString SourcePath(LPCSTR lpszRelative)
     if (strPath[0] == '\\')
         strPath = "Z:" + strPath;
     return strPath;
+}
+
+void KeepSavedCardFile(const CString& strPath, C_QivItem* pRoot)
+{
+    const char* pszBinary = getenv("QIV_BINARY_DIR");
+    if (!pszBinary || !*pszBinary)
+        return;
+    CString strFolder = CString(pszBinary) + "/app-saved";
+    strFolder.Replace('/', '\\');
+    if (strFolder[0] == '\\')
+        strFolder = "Z:" + strFolder;
+    ::CreateDirectoryA(strFolder, nullptr);
+    // Several saves of one test are told apart by their number.
+    static std::string lastTest;
+    static int nSave = 0;
+    const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string test = pInfo ? std::string(pInfo->test_suite_name()) + "." + pInfo->name() : "outside";
+    nSave = test == lastTest ? nSave + 1 : 1;
+    lastTest = test;
+    CString strBase;
+    strBase.Format("%s\\%s-%d", strFolder.GetString(), test.c_str(), nSave);
+    EXPECT_TRUE(::CopyFileA(strPath, strBase + ".qiv", FALSE)) << strPath.GetString();
+    const std::string lines = QivDumpLines(pRoot);
+    FILE* pFile = fopen(strBase + ".dump", "wb");
+    ASSERT_NE(nullptr, pFile);
+    fwrite(lines.data(), 1, lines.size(), pFile);
+    fclose(pFile);
 }
 
 void PumpAppMessages()

@@ -39,5 +39,12 @@ protected:
 // empty when QIV_SOURCE_DIR is not set.
 CString SourcePath(LPCSTR lpszRelative);
 
+// Keeps a copy of a card file a test saved, beside the dump of the tree the
+// program held when saving it, in the build tree's folder app-saved: a test
+// run after the app tests reads every copy with the independent reader and
+// compares. Nothing is kept when QIV_BINARY_DIR is not set.
+class C_QivItem;
+void KeepSavedCardFile(const CString& strPath, C_QivItem* pRoot);
+
 // Dispatches every message waiting in the thread's queue.
 void PumpAppMessages();

@@ -1,10 +1,12 @@
 // The search window on its template: results, status line, history,
 // completion, opening hits, and closing.
+#include "AppTestSupport.h"
 #include "CardTreeFixture.h"
 
 #include "app/SearchDialog.h"
 #include "app/res/resource.h"
 #include "framework/core/StringList.h"
+#include "framework/ui/AppGlobals.h"
 #include "framework/ui/TestSeams.h"
 
 #include <gtest/gtest.h>
@@ -17,11 +19,12 @@ using Strings = std::vector<std::string>;
 
 } // namespace
 
-class SearchWindow : public testing::Test
+class SearchWindow : public AppSettingsTest
 {
 protected:
     void SetUp() override
     {
+        AppSettingsTest::SetUp();
         m_root.reset(new C_QivCategory("Notizen"));
         m_pGarden = AddCategory(m_root.get(), "Garten");
         m_pRoses = AddEntry(m_pGarden, "Rosen", std::string("Rosen schneiden im März\0", 24));
@@ -36,6 +39,7 @@ protected:
     {
         m_dialog.reset();
         m_treeWnd.Detach();
+        AppSettingsTest::TearDown();
     }
 
     CSuchenDlg& Open()
@@ -173,4 +177,41 @@ TEST_F(SearchWindow, OpeningAHitSelectsItAndFindsTheFirstTerm)
     ASSERT_EQ(1u, messages.size());
     EXPECT_STREQ("Eintrag existiert nicht mehr!", messages[0].GetString());
     EXPECT_EQ(m_pRoses, m_tree.Selected());
+}
+
+TEST_F(SearchWindow, ClosingHidesAndStoresThePlacementTheNextWindowTakes)
+{
+    // Nothing stored: the window stands where its resource puts it.
+    CRect rcResource;
+    Open().GetWindowRect(rcResource);
+    EXPECT_EQ(0u, StoredType("wndplsearch", "length"));
+    m_dialog->SetWindowPos(nullptr, rcResource.left + 40, rcResource.top + 30, rcResource.Width() + 50,
+                           rcResource.Height() + 20, SWP_NOZORDER | SWP_NOACTIVATE);
+    WINDOWPLACEMENT moved = {};
+    moved.length = sizeof(moved);
+    ASSERT_TRUE(m_dialog->GetWindowPlacement(&moved));
+
+    CSoundRecorder sounds({ "ToolbarClose" });
+    m_dialog->SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(::IsWindow(m_dialog->m_hWnd)) << "closing only hides";
+    EXPECT_FALSE(m_dialog->IsWindowVisible());
+    EXPECT_EQ((Strings{ "ToolbarClose" }), sounds.m_events);
+    CWinApp* pApp = AfxGetApp();
+    const struct { LPCSTR key; int value; } stored[] = {
+        { "length", static_cast<int>(sizeof(WINDOWPLACEMENT)) }, { "showCmd", SW_SHOWNORMAL },
+        { "rcNormalPosition.left", moved.rcNormalPosition.left }, { "rcNormalPosition.top", moved.rcNormalPosition.top },
+        { "rcNormalPosition.right", moved.rcNormalPosition.right },
+        { "rcNormalPosition.bottom", moved.rcNormalPosition.bottom },
+    };
+    for (const auto& c : stored)
+        EXPECT_EQ(c.value, static_cast<int>(pApp->GetProfileInt("wndplsearch", c.key, -1))) << c.key;
+    for (LPCSTR key : { "flags", "ptMinPosition.x", "ptMinPosition.y", "ptMaxPosition.x", "ptMaxPosition.y" })
+        EXPECT_EQ(DWORD(REG_DWORD), StoredType("wndplsearch", key)) << key;
+
+    // The next window opens where this one was closed.
+    Open();
+    WINDOWPLACEMENT restored = {};
+    restored.length = sizeof(restored);
+    ASSERT_TRUE(m_dialog->GetWindowPlacement(&restored));
+    EXPECT_EQ(CRect(moved.rcNormalPosition), CRect(restored.rcNormalPosition));
 }

@@ -508,6 +508,7 @@ TEST_F(TextViewTest, FormattedNoteReachesTheSavedCardFile)
     CString strPath;
     strPath.Format("%sqiv-notiz-%lu.qiv", szTemp, ::GetCurrentProcessId());
     ASSERT_TRUE(m_pDoc->OnSaveDocument(strPath));
+    KeepSavedCardFile(strPath, m_pDoc->GetRoot());
     CQivCardFileStore store;
     ASSERT_TRUE(store.Open(strPath));
     std::unique_ptr<C_QivCategory> saved(store.DetachRoot());

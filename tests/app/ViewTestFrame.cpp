@@ -169,6 +169,7 @@ std::unique_ptr<C_QivCategory> ViewTest::SavedAndReadBack()
     const BOOL bModified = Modified();
     EXPECT_TRUE(m_pDoc->OnSaveDocument(m_strScratch));
     SetModified(bModified);
+    KeepSavedCardFile(m_strScratch, Root());
     CQivCardFileStore store;
     EXPECT_TRUE(store.Open(m_strScratch));
     return std::unique_ptr<C_QivCategory>(store.DetachRoot());

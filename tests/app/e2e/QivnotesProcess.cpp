@@ -69,6 +69,65 @@ BOOL CALLBACK PrintWindowsOf(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
+struct FindDialog
+{
+    DWORD dwProcessId;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindDialogWindow(HWND hWnd, LPARAM lParam)
+{
+    FindDialog* pFind = reinterpret_cast<FindDialog*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (dwProcessId == pFind->dwProcessId && strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd)
+        && ::IsWindowEnabled(hWnd)) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct FindControl
+{
+    int nID;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindControlWindow(HWND hWnd, LPARAM lParam)
+{
+    FindControl* pFind = reinterpret_cast<FindControl*>(lParam);
+    if (::GetDlgCtrlID(hWnd) == pFind->nID) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK AppendStaticText(HWND hWnd, LPARAM lParam)
+{
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (_stricmp(szClass, "Static") == 0) {
+        char szText[1024] = {};
+        ::SendMessageA(hWnd, WM_GETTEXT, sizeof(szText), reinterpret_cast<LPARAM>(szText));
+        if (szText[0])
+            *reinterpret_cast<std::string*>(lParam) += std::string(szText) + "\n";
+    }
+    return TRUE;
+}
+
+// A control anywhere below the window: the file dialog keeps its fields in
+// a child dialog on some systems.
+HWND FindControlBelow(HWND hParent, int nID)
+{
+    FindControl find = {nID, nullptr};
+    ::EnumChildWindows(hParent, FindControlWindow, reinterpret_cast<LPARAM>(&find));
+    return find.hWnd;
+}
+
 } // namespace
 
 CString QivnotesPath()
@@ -202,6 +261,74 @@ int CQivnotesProcess::Close()
     DWORD dwExitCode = 0;
     ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);
     return static_cast<int>(dwExitCode);
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+void CQivnotesProcess::PostCommand(UINT nID) const
+{
+    ::PostMessageA(m_hMain, WM_COMMAND, nID, 0);
+}
+
+BOOL CQivnotesProcess::SendCommand(HWND hWnd, UINT nID) const
+{
+    DWORD_PTR dwResult = 0;
+    return ::SendMessageTimeoutA(hWnd, WM_COMMAND, nID, 0, SMTO_NORMAL, 60000, &dwResult) != 0;
+}
+
+BOOL CQivnotesProcess::WaitUntilIdle() const
+{
+    DWORD_PTR dwResult = 0;
+    return ::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult) != 0;
+}
+
+HWND CQivnotesProcess::WaitForDialog() const
+{
+    FindDialog find = {m_pi.dwProcessId, nullptr};
+    for (int i = 0; i < 300 && !find.hWnd; ++i) {
+        ::EnumWindows(FindDialogWindow, reinterpret_cast<LPARAM>(&find));
+        if (!find.hWnd)
+            ::Sleep(100);
+    }
+    if (find.hWnd) {
+        // Answered once the dialog's own loop runs.
+        DWORD_PTR dwResult = 0;
+        ::SendMessageTimeoutA(find.hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult);
+    }
+    return find.hWnd;
+}
+
+std::string CQivnotesProcess::DialogText(HWND hDialog) const
+{
+    std::string text;
+    ::EnumChildWindows(hDialog, AppendStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+BOOL CQivnotesProcess::PressButton(HWND hDialog, int nID) const
+{
+    HWND hButton = FindControlBelow(hDialog, nID);
+    ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+    for (int i = 0; i < 300; ++i) {
+        if (!::IsWindow(hDialog) || !::IsWindowVisible(hDialog))
+            return TRUE;
+        ::Sleep(100);
+    }
+    return FALSE;
+}
+
+BOOL CQivnotesProcess::AnswerFileDialog(HWND hDialog, const CString& strPath) const
+{
+    // The name field: the combo box of the explorer look, else the edit.
+    HWND hName = FindControlBelow(hDialog, 0x47C);
+    if (!hName)
+        hName = FindControlBelow(hDialog, 0x480);
+    if (!hName)
+        return FALSE;
+    ::SendMessageA(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strPath.GetString()));
+    return PressButton(hDialog, IDOK);
 }
 
 } // namespace e2e

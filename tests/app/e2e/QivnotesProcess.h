@@ -33,6 +33,23 @@ public:
     // Closes the main window and waits for the exit code (-1 on time-out).
     int Close();
 
+    // Posts a command to the main window: a command that opens a modal
+    // dialog would hold a sent one until the dialog closes.
+    void PostCommand(UINT nID) const;
+    // Sends a command to a window of the program and answers once it is done.
+    BOOL SendCommand(HWND hWnd, UINT nID) const;
+    // Answers once the program's message loop has handled what came before.
+    BOOL WaitUntilIdle() const;
+    // The program's visible dialog window (a message box, a file dialog),
+    // once it stands and the program waits in its loop; null after 30 s.
+    HWND WaitForDialog() const;
+    // The texts of a dialog's static controls, each followed by "\n".
+    std::string DialogText(HWND hDialog) const;
+    // Clicks a dialog's button and waits until the dialog is gone.
+    BOOL PressButton(HWND hDialog, int nID) const;
+    // Types the path into a file dialog's name field and clicks its OK.
+    BOOL AnswerFileDialog(HWND hDialog, const CString& strPath) const;
+
 private:
     PROCESS_INFORMATION m_pi = {};
     HWND m_hMain = nullptr;

@@ -256,6 +256,12 @@ TEST_F(WndTest, RelativesAndDescendants)
     EXPECT_EQ(hGrandChild, pFound->m_hWnd);
     EXPECT_EQ(nullptr, m_parent.GetDescendantWindow(20, TRUE));   // only a temporary exists
     EXPECT_EQ(&child, m_parent.GetDescendantWindow(10, TRUE));
+    // Below a child with the id, a descendant with the same id comes first:
+    // a splitter in the first pane and the view of its own first pane.
+    CWnd inner;
+    ASSERT_TRUE(inner.Create(TestWndClass(), "", WS_VISIBLE, CRect(0, 0, 5, 5), &child, 10));
+    EXPECT_EQ(&inner, m_parent.GetDescendantWindow(10, TRUE));
+    inner.DestroyWindow();
 
     const CWnd* pNone = nullptr;
     EXPECT_EQ(nullptr, pNone->GetSafeHwnd());   // programs ask null pointers too

@@ -1,0 +1,36 @@
+// The fixture of the end-to-end tests: the program's settings removed before
+// and after each test, no splash and no start-up tip, and card files written
+// and read back by the model.
+#pragma once
+
+#include "framework/core/String.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+class C_QivCategory;
+
+namespace e2e {
+
+class QivnotesTest : public testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static void SetSetting(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszValue);
+    static void SetSettingInt(LPCSTR lpszSection, LPCSTR lpszName, DWORD dwValue);
+    // 0xFFFFFFFF when the value is missing or no integer.
+    static DWORD SettingInt(LPCSTR lpszSection, LPCSTR lpszName);
+
+    // A card file: root "Notizen" with the open category "Küche" holding the
+    // entries "Brot" and "Suppe" (a text, a colour and an attachment).
+    static CString WriteSample(LPCSTR lpszFolder, LPCSTR lpszName = "Rezepte.qiv");
+    // The tree of a card file as title outline ("Notizen{Küche{Brot,Suppe}}").
+    static std::string SavedOutline(const CString& strPath);
+    static std::unique_ptr<C_QivCategory> ReadCardFile(const CString& strPath);
+};
+
+} // namespace e2e
