@@ -743,12 +743,13 @@ int main(int argc, char** argv)
 
     std::string strIndex = "name,type,style,bar position,states,caption,size\n";
     int nShots = 0, nFailed = 0;
-    // Theme 0 is the classic look; the other looks add their numbers here.
     const struct
     {
         int nTheme;
         const char* pszName;
-    } themes[] = {{xtpThemeOffice2000, "classic"}};
+    } themes[] = {{xtpThemeOffice2000, "classic"}, {xtpThemeOfficeXP, "office"},
+                  {xtpThemeOffice2003, "office2003"}, {xtpThemeNativeWinXP, "nativexp"},
+                  {xtpThemeWhidbey, "whidbey"}};
     for (const auto& theme : themes)
     {
         CXTPPaintManager* pPaintManager = CreatePaintTheme(theme.nTheme);

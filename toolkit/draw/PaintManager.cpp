@@ -8,8 +8,11 @@
 #include "toolkit/draw/DefaultTheme.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/NativeXPTheme.h"
+#include "toolkit/draw/Office2003Theme.h"
 #include "toolkit/draw/ScopedDC.h"
 #include "toolkit/draw/SystemInfo.h"
+#include "toolkit/draw/WhidbeyTheme.h"
 
 #include <algorithm>
 
@@ -96,12 +99,21 @@ CXTPPaintManager::~CXTPPaintManager()
 
 // --- The current paint manager -------------------------------------------------
 
-CXTPPaintManager* CreatePaintTheme(int /*nTheme*/)
+CXTPPaintManager* CreatePaintTheme(int nTheme)
 {
-    // The other looks come with their own themes; until then every number
-    // gives the classic one.
-    CXTPPaintManager* pPaintManager = new CXTPDefaultTheme();
-    return pPaintManager;
+    switch (nTheme)
+    {
+    case xtpThemeOfficeXP:
+        return new CXTPOfficeTheme();
+    case xtpThemeOffice2003:
+        return new CXTPOffice2003Theme();
+    case xtpThemeNativeWinXP:
+        return new CXTPNativeXPTheme();
+    case xtpThemeWhidbey:
+        return new CXTPWhidbeyTheme();
+    default:
+        return new CXTPDefaultTheme();
+    }
 }
 
 void SetCurrentPaintManager(CXTPPaintManager* pPaintManager)
