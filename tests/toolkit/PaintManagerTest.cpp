@@ -53,7 +53,7 @@ TEST(PaintManager, ThemeNumbersOfTheCurrentInstance)
     CurrentThemeScope scope;
     SetPaintTheme(3);
     EXPECT_EQ(3, XTPPaintManager()->GetThemeNumber());
-    EXPECT_EQ(0, XTPPaintManager()->BaseTheme());   // every number makes the classic look here
+    EXPECT_EQ(xtpThemeNativeWinXP, XTPPaintManager()->BaseTheme());
 
     CAppLikeTheme* pTheme = new CAppLikeTheme;
     SetCurrentPaintManager(pTheme);
