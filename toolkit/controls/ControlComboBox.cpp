@@ -13,6 +13,7 @@
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/extras/ToolTipContext.h"
 
 IMPLEMENT_SERIAL(CXTPControlComboBox, CXTPControlPopup, 18)
 
@@ -35,6 +36,9 @@ LRESULT CXTPControlComboBoxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPA
 {
     CXTPCommandBar* pBar = m_pCombo ? m_pCombo->GetParent() : nullptr;
     const BOOL bCustomize = pBar && pBar->IsCustomizeMode();
+    // The field's tips are its bar's: the bar's context sees every message.
+    if (pBar && pBar->GetToolTipContext())
+        pBar->GetToolTipContext()->RelayWindowMessage(pBar, message, wParam, lParam);
     switch (message)
     {
     case WM_XTP_ISTOOLKITEDIT:

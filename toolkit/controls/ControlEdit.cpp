@@ -10,6 +10,7 @@
 #include "toolkit/controls/ControlAction.h"
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/extras/ToolTipContext.h"
 
 IMPLEMENT_SERIAL(CXTPControlEdit, CXTPControl, 18)
 
@@ -67,6 +68,9 @@ LRESULT CXTPControlEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 {
     CXTPCommandBar* pBar = m_pControl ? m_pControl->GetParent() : nullptr;
     BOOL bCustomize = pBar && pBar->IsCustomizeMode();
+    // The field's tips are its bar's: the bar's context sees every message.
+    if (pBar && pBar->GetToolTipContext())
+        pBar->GetToolTipContext()->RelayWindowMessage(pBar, message, wParam, lParam);
     switch (message)
     {
     case WM_XTP_ISTOOLKITEDIT:

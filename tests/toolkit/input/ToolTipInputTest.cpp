@@ -7,6 +7,9 @@
 // 3 seconds).
 #include "toolkit/extras/ToolTipContext.h"
 
+// Before the bars' headers: the popup bar names a constant the resource header defines.
+#include "toolkit/controls/ControlComboBox.h"
+
 #include "framework/ui/FrameWnd.h"
 #include "framework/ui/WndClass.h"
 #include "toolkit/commandbars/CommandBars.h"
@@ -235,6 +238,44 @@ TEST_F(ToolBarTipTest, ButtonsShowTheirTipsOneToolAtATime)
     InjectMouseButton(MOUSEEVENTF_LEFTUP);
     PumpInputMessages();
     EXPECT_FALSE(pTip->IsWindowVisible());
+}
+
+TEST_F(ToolBarTipTest, ComboFieldTipIsTheBars)
+{
+    const int ID_FONT = 600;
+    m_pCommandBars->GetCommandBarsOptions()->bDisableCommandIfNoHandler = FALSE;
+    auto* pCombo = static_cast<CXTPControlComboBox*>(m_pToolBar->GetControls()->Add(xtpControlComboBox, ID_FONT));
+    pCombo->SetDropDown(TRUE);
+    pCombo->SetWidth(120);
+    pCombo->SetTooltip("Schriftart");
+    m_pFrame->RecalcLayout();
+    PumpInputMessages();
+    HWND hEdit = pCombo->GetEditCtrl()->GetSafeHwnd();
+    ASSERT_NE(nullptr, hEdit);
+    EXPECT_EQ(1, ::SendMessageA(hEdit, XTP_TTM_ISTRANSPARENTCHILD, 0, 0));
+
+    // Over the field the tool is the bar's control, not the edit window.
+    CRect rcEdit;
+    ::GetWindowRect(hEdit, &rcEdit);
+    ASSERT_TRUE(MoveMouseTo(CPoint(rcEdit.CenterPoint().x - 1, rcEdit.CenterPoint().y)));
+    ASSERT_TRUE(MoveMouseTo(rcEdit.CenterPoint()));
+    bool bShown = false;
+    for (DWORD dwStart = ::GetTickCount(); !bShown && ::GetTickCount() - dwStart < 3000;)
+    {
+        PumpInputMessages();
+        CWnd* pTip = Context()->GetToolTip();
+        bShown = pTip != nullptr && pTip->IsWindowVisible();
+    }
+    ASSERT_TRUE(bShown);
+    TOOLINFOA ti = CurrentTool();
+    EXPECT_EQ(m_pToolBar->m_hWnd, ti.hwnd);
+    EXPECT_EQ(static_cast<UINT_PTR>(ID_FONT), ti.uId);
+    char szShown[80] = "";
+    Context()->GetToolTip()->SendMessage(WM_GETTEXT, sizeof(szShown), reinterpret_cast<LPARAM>(szShown));
+    EXPECT_STREQ("Schriftart", szShown);
+    CPoint pt = rcEdit.CenterPoint();
+    EXPECT_EQ(m_pToolBar->m_hWnd, reinterpret_cast<HWND>(Context()->GetToolTip()->SendMessage(
+                                      TTM_WINDOWFROMPOINT, 0, reinterpret_cast<LPARAM>(&pt))));
 }
 
 TEST_F(ToolBarTipTest, NoTipWhileTheFrameIsNotInFront)
