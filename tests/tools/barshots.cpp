@@ -13,6 +13,7 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/FrameWnd.h"
 #include "framework/ui/View.h"
+#include "framework/ui/WinApp.h"
 #include "toolkit/commandbars/ShadowsManager.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/CommandBars.h"
@@ -731,7 +732,8 @@ int ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
 int main(int argc, char** argv)
 {
     std::string strFolder = argc > 1 ? argv[1] : DefaultFolder();
-    ::CreateDirectoryA(strFolder.c_str(), nullptr);
+    if (strFolder != "--frame")
+        ::CreateDirectoryA(strFolder.c_str(), nullptr);
 
     CXTPImageManager* pImages = new CXTPImageManager;
     for (int nSize : {16, 32})
@@ -739,6 +741,17 @@ int main(int argc, char** argv)
         HICON hIcon = MakeIcon(nSize);
         pImages->SetIcon(CXTPImageManagerIconHandle(hIcon), ID_SHOT, nSize);
         ::DestroyIcon(hIcon);
+    }
+
+    // A frame a person can try: barshots --frame [--state COMPANY APP].
+    if (strFolder == "--frame")
+    {
+        CWinApp app("barshots");
+        const bool bState = argc > 4 && std::string(argv[2]) == "--state";
+        const int nResult = CDockSampleFrame::Run(bState ? argv[3] : nullptr, bState ? argv[4] : nullptr,
+                                                  pImages, ID_SHOT);
+        pImages->InternalRelease();
+        return nResult;
     }
 
     std::string strIndex = "name,type,style,bar position,states,caption,size\n";

@@ -372,3 +372,41 @@ TEST_F(DockInputTest, FloatingBarsHideWhileTheFrameIsInactive)
     }
     pOther->DestroyWindow();
 }
+
+namespace {
+
+// A toolbar that sizes freely by its edges, as dialog bars do.
+class CFreeSizeBar : public CXTPToolBar
+{
+    DECLARE_DYNCREATE(CFreeSizeBar)
+public:
+    BOOL IsDialogBar() const override { return TRUE; }
+};
+IMPLEMENT_DYNCREATE(CFreeSizeBar, CXTPToolBar)
+
+} // namespace
+
+TEST_F(DockInputTest, ABarThatSizesFreelyRefusesSizesBelowFifty)
+{
+    CXTPToolBar* pBar = m_pCommandBars->CreateToolBar("Dialog", xtpBarFloating, RUNTIME_CLASS(CFreeSizeBar));
+    ASSERT_NE(nullptr, pBar);
+    pBar->LoadToolBarItems(kStandardItems, 4);
+    pBar->SetWindowPos(nullptr, 200, 200, 120, 80, SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpInputMessages();
+    const CRect rcBefore = WindowRect(pBar);
+    const CPoint ptEdge(rcBefore.right - 1, rcBefore.CenterPoint().y);
+    ASSERT_EQ(LRESULT(HTRIGHT), pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptEdge.x, ptEdge.y)));
+    // Wider by exactly the pointer's way, whatever the buttons need.
+    Drag(ptEdge, {MoveTo(ptEdge + CSize(80, 0)), LeftUp()});
+    const CRect rcWider = WindowRect(pBar);
+    EXPECT_EQ(CRect(rcBefore.left, rcBefore.top, rcBefore.right + 80, rcBefore.bottom), rcWider);
+    // Down to 40 pixels in one move: refused, the size stays.
+    const CPoint ptWide(rcWider.right - 1, rcWider.CenterPoint().y);
+    Drag(ptWide, {MoveTo(CPoint(rcWider.left + 40, ptWide.y)), LeftUp()});
+    EXPECT_EQ(rcWider, WindowRect(pBar));
+    // To 60: taken. (Pressed a little lower: the same spot again would be
+    // a double click.)
+    const CPoint ptLower(ptWide.x, ptWide.y + 12);
+    Drag(ptLower, {MoveTo(CPoint(rcWider.left + 59, ptLower.y)), LeftUp()});
+    EXPECT_EQ(60, WindowRect(pBar).Width());
+}

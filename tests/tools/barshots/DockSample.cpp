@@ -7,12 +7,19 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/WinApp.h"
+
+#include <stdio.h>
+
 #include <vector>
 
 namespace {
 
 const char* const kMenus[] = {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"};
 const UINT kStatusPanes[] = {0};
+// The profile section the bars' state lives under.
+const char kStateSection[] = "CommandBars";
 
 } // namespace
 
@@ -81,4 +88,64 @@ CDockSampleFrame* CDockSampleFrame::Make(const CRect& rc, CXTPImageManager* pIma
     }
     pFrame->RecalcLayout();
     return pFrame;
+}
+
+BOOL CDockSampleFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND && lParam == 0)
+    {
+        printf("WM_COMMAND %u\n", static_cast<unsigned>(LOWORD(wParam)));
+        fflush(stdout);
+    }
+    // The state is stored before the bars go away with the window.
+    if (message == WM_CLOSE && m_bStoreState && GetCommandBars())
+    {
+        GetCommandBars()->WriteOptionsToProfile(kStateSection);
+        GetCommandBars()->StoreStateToProfile(kStateSection);
+    }
+    return CXTPFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+int CDockSampleFrame::Run(LPCSTR lpszCompany, LPCSTR lpszApp, CXTPImageManager* pImages, UINT nIconId)
+{
+    const BOOL bState = lpszCompany && *lpszCompany && lpszApp && *lpszApp;
+    CWinApp* pApp = AfxGetApp();
+    if (bState && pApp)
+    {
+        pApp->m_pszRegistryKey = lpszCompany;
+        pApp->m_pszProfileName = lpszApp;
+    }
+    CDockSampleFrame* pFrame = Make(CRect(40, 40, 720, 520), pImages, nIconId);
+    if (!pFrame)
+        return 1;
+    if (bState && pApp)
+    {
+        pFrame->GetCommandBars()->ReadOptionsFromProfile(kStateSection);
+        pFrame->GetCommandBars()->RestoreStateFromProfile(kStateSection);
+        pFrame->m_bStoreState = TRUE;
+    }
+    // Its buttons run nothing but are there to be tried.
+    pFrame->GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = FALSE;
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->SetForegroundWindow();
+    if (CXTPToolBar* pFloating = pFrame->GetFloatingBar())
+        if (pFloating->IsVisible())
+            pFloating->ShowWindow(SW_SHOWNA);
+    pFrame->RecalcLayout();
+    HWND hFrame = pFrame->m_hWnd;
+    MSG msg;
+    while (::IsWindow(hFrame) && ::GetMessageA(&msg, nullptr, 0, 0) > 0)
+    {
+        if (pFrame->PreTranslateMessage(&msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+        // Idle: the frame's delayed layout and the bars' command states.
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && ::IsWindow(hFrame))
+        {
+            pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+            pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        }
+    }
+    return 0;
 }

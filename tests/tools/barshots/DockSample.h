@@ -2,6 +2,9 @@
 // menu bar, two toolbars sharing the first row at the top and one in a
 // second row, toolbars at the left and the bottom, a status bar and a
 // floating toolbar, all from command bars with their four dock bars.
+// Run as a window a person can try (--frame), it prints each command it is
+// sent and, with a company and application name, takes the bars' options
+// and arrangement from the profile at the start and stores them at the end.
 #pragma once
 
 #include "toolkit/commandbars/FrameWnd.h"
@@ -19,6 +22,13 @@ public:
 
     CXTPToolBar* GetFloatingBar() const { return m_pFloating; }
 
+    // Runs the frame until it is closed; with a profile the state comes
+    // from it at the start and goes back when the frame closes. The exit code.
+    static int Run(LPCSTR lpszCompany, LPCSTR lpszApp, CXTPImageManager* pImages, UINT nIconId);
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
 private:
     CXTPToolBar* AddToolBar(LPCSTR lpszTitle, UINT nBarId, int nPosition, int nButtons);
 
@@ -26,4 +36,5 @@ private:
     CXTPImageManager* m_pImages = nullptr;
     UINT m_nIconId = 0;
     CXTPToolBar* m_pFloating = nullptr;
+    BOOL m_bStoreState = FALSE;
 };
