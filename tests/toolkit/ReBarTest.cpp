@@ -1,11 +1,14 @@
 // Toolbars as rebar bands: a docked toolbar leaves its dock bar for its
 // band, the band carries the toolbar's bar id, and the band is found for
-// the toolbar until it is deleted.
+// the toolbar until it is deleted; the command bars add their toolbars to
+// the frame's rebar and delete the band of a toolbar they remove.
 #include "toolkit/commandbars/ReBar.h"
 
 #include "DockTestSupport.h"
 #include "framework/ui/FrameWnd.h"
+#include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/DockBar.h"
+#include "toolkit/commandbars/ToolBar.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +54,51 @@ TEST(ReBar, BandsCarryToolBars)
         rebar.DestroyWindow();
         top.DestroyWindow();
     }
+    pFrame->DestroyWindow();
+}
+
+TEST(ReBar, CommandBarsFindTheirRebarAndTakeBandsOutWithTheirToolBars)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Bänder", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars;
+    pCommandBars->SetSite(pFrame);
+    pCommandBars->CreateDockBars();
+    CXTPToolBar* pFirst = pCommandBars->CreateToolBar("Eins", xtpBarTop);
+    CXTPToolBar* pSecond = pCommandBars->CreateToolBar("Zwei", xtpBarTop);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    pFirst->SetBarID(101);
+    pSecond->SetBarID(102);
+    // No rebar yet: nothing happens.
+    EXPECT_EQ(nullptr, pCommandBars->GetReBar());
+    CWnd* pParent = pFirst->GetParent();
+    pCommandBars->AddBarToReBar(pFirst);
+    EXPECT_EQ(pParent, pFirst->GetParent());
+    {
+        CXTPReBar rebar;
+        ASSERT_TRUE(rebar.Create(pFrame));
+        ASSERT_EQ(&rebar, pCommandBars->GetReBar());
+        pCommandBars->AddBarToReBar(pFirst);
+        pCommandBars->AddBarToReBar(pSecond);
+        EXPECT_EQ(0, rebar.FindBand(pFirst));
+        EXPECT_EQ(1, rebar.FindBand(pSecond));
+        REBARBANDINFOA info = {};
+        info.fMask = RBBIM_STYLE | RBBIM_ID;
+        ASSERT_TRUE(rebar.GetReBarCtrl().GetBandInfo(1, &info));
+        EXPECT_EQ(static_cast<UINT>(RBBS_BREAK | RBBS_GRIPPERALWAYS), info.fStyle & (RBBS_BREAK | RBBS_GRIPPERALWAYS));
+        EXPECT_EQ(102u, info.wID);
+
+        // Removing a toolbar deletes its band and leaves the other.
+        pCommandBars->Remove(pFirst);
+        EXPECT_EQ(1u, rebar.GetReBarCtrl().GetBandCount());
+        EXPECT_EQ(0, rebar.FindBand(pSecond));
+        pCommandBars->RemoveBarFromReBar(pSecond);
+        EXPECT_EQ(0u, rebar.GetReBarCtrl().GetBandCount());
+        pCommandBars->RemoveAll();
+        rebar.DestroyWindow();
+    }
+    pCommandBars->InternalRelease();
     pFrame->DestroyWindow();
 }
 

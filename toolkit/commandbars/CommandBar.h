@@ -107,6 +107,9 @@ extern UINT g_nXTPHoverDelay;
 extern UINT g_nXTPExpandDelay;
 
 BOOL IsVerticalLayoutPosition(int nPosition);
+// The access letter of a caption: the character after the first single
+// ampersand, else the first character with bFallback set.
+UINT XTPAccessLetterOf(const CString& strCaption, BOOL& bFallback);
 BOOL IsVerticalDockPosition(int nPosition);
 
 class CXTPCommandBar : public CWnd, public CXTPHookManagerHookAble, public CXTPAccessible

@@ -21,10 +21,12 @@ BOOL IsPopupControl(const CXTPControl* pControl)
            || nType == xtpControlSplitButtonPopup;
 }
 
+} // namespace
+
 // The access letter of a caption: the character after the first single
 // ampersand ("&&" is a literal ampersand, a trailing one marks nothing),
 // else 0 with bFallback set and the caption's first character returned.
-UINT AccessLetterOf(const CString& strCaption, BOOL& bFallback)
+UINT XTPAccessLetterOf(const CString& strCaption, BOOL& bFallback)
 {
     bFallback = FALSE;
     LPCSTR psz = strCaption;
@@ -46,8 +48,6 @@ UINT AccessLetterOf(const CString& strCaption, BOOL& bFallback)
     bFallback = TRUE;
     return static_cast<BYTE>(strCaption[0]);
 }
-
-} // namespace
 
 int CXTPCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
                                   LRESULT& /*lResult*/)
@@ -191,7 +191,7 @@ int CXTPCommandBar::FindAccessKey(UINT nChar, BOOL& bAmbiguous) const
         if (pControl && pControl->GetEnabled() && !strCaption.IsEmpty())
         {
             BOOL bFallback = FALSE;
-            UINT nLetter = AccessLetterOf(strCaption, bFallback);
+            UINT nLetter = XTPAccessLetterOf(strCaption, bFallback);
             if (nLetter && CXTPShortcutManager::VirtualKeyMatchesChar(nLetter, nChar))
             {
                 if (!bFallback)

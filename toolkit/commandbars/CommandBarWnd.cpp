@@ -237,6 +237,9 @@ void CXTPCommandBar::OnRButtonDown(UINT /*nFlags*/, CPoint point)
         OpenControlPopup(-1);
         SetSelected(-1);
         GetCommandBars()->SetDragControl(pControl);
+        CPoint ptScreen = point;
+        ClientToScreen(&ptScreen);
+        GetCommandBars()->ShowCustomizeContextMenu(ptScreen);
     }
 }
 

@@ -54,6 +54,7 @@ CXTPCommandBars::~CXTPCommandBars()
     delete m_pDragSource;
     if (m_pShortcutManager)
         m_pShortcutManager->InternalRelease();
+    SetCustomizeContextMenu(nullptr);
 }
 
 CXTPPaintManager* CXTPCommandBars::GetPaintManager() const

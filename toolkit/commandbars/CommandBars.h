@@ -27,12 +27,20 @@ class CXTPPropExchange;
 class CXTPToolTipContext;
 class CustomizeDragSource;
 class CXTPMenuBar;
+class CXTPMouseManager;
+class CXTPPopupBar;
+class CXTPReBar;
 class CXTPToolBar;
 struct CRuntimeClass;
 struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM;
 
 // The command id of the customize command.
 const UINT XTP_ID_CUSTOMIZE = 35001;
+// The command id of the toolbar-list placeholder.
+const UINT XTP_ID_TOOLBARS_LIST = 0xE800;
+// Sent to the site before the toolbar list opens as a context menu; wParam:
+// the clicked bar's window, lParam: the popup bar, which the site may add to.
+const UINT XTP_WM_TOOLBARCONTEXTMENU = 10332;
 
 using CXTPCommandMap = CMap<UINT, UINT, BOOL, BOOL>;
 
@@ -174,23 +182,60 @@ public:
     // null when the resource is missing.
     CXTPMenuBar* CreateMenuBar(LPCSTR lpszTitle, UINT nIDMenu);
     UINT GetMenuResourceId() const { return m_nIDMenu; }
+    // A toolbar the user or a torn-off popup makes: of the toolbar class,
+    // shown to the site first (10337 with the request record: the bar, 0,
+    // 0, the tear-off flag, 0, the title, the bar id), floating when torn
+    // off, else at the top; not built in. Null when it cannot be placed.
+    virtual CXTPToolBar* CreateToolBarFromSite(LPCSTR lpszTitle, UINT nBarID, BOOL bTearOff);
+    // The class CreateToolBarFromSite makes (CXTPToolBar by default).
+    void SetToolBarClass(CRuntimeClass* pToolBarClass) { m_pToolBarClass = pToolBarClass; }
+    // The thread's mouse manager.
+    CXTPMouseManager* GetMouseManager() const;
     // Hides the toolbar, takes it from the list and releases it.
     void Remove(CXTPToolBar* pToolBar);
     void RemoveAll();
     void ToggleVisible(int nIndex);
     // Puts the toolbar's window docked at a side (0..3) or floating (4).
     virtual BOOL PlaceToolBar(CXTPToolBar* pToolBar, int nPosition);
-    // The context menu listing the toolbars (comes with docking).
-    virtual void ShowToolBarsContextMenu(CXTPCommandBar* /*pBar*/, CPoint /*ptScreen*/) {}
+    // The toolbar list as a context menu at the screen point, after the site
+    // had its say (not in customize mode); returns when it closes.
+    virtual void ShowToolBarsContextMenu(CXTPCommandBar* pBar, CPoint ptScreen);
+    virtual CXTPPopupBar* CreateToolbarsContextMenu();
+    // The customise context menu (the customize window sets it): shown at
+    // the screen point over the control marked by a right click.
+    void SetCustomizeContextMenu(CXTPPopupBar* pPopup);
+    CXTPPopupBar* GetCustomizeContextMenu() const { return m_pCustomizeContextMenu; }
+    void ShowCustomizeContextMenu(CPoint ptScreen);
+    // The site's rebar (child 59396), when it is one of the toolkit's.
+    CXTPReBar* GetReBar() const;
+    // A toolbar as a band of its own row in the rebar, when there is one.
+    virtual void AddBarToReBar(CXTPToolBar* pToolBar);
+    // The toolbar's band leaves the rebar.
+    virtual void RemoveBarFromReBar(CXTPToolBar* pToolBar);
+    // Runs the popup as a modal menu at the screen point (TPM_ flags; the
+    // owner defaults to the popup's site). With TPM_RETURNCMD the chosen
+    // command id comes back instead of running (0: none), else 1 once the
+    // menu closed; 0 when the popup could not open.
+    static UINT TrackCommandBarPopup(CXTPPopupBar* pPopup, UINT nFlags, int x, int y,
+                                     CWnd* pWndOwner = nullptr, LPCRECT lprcExclude = nullptr);
     BOOL IsLayoutLocked() const { return m_bLockLayout; }
     void LockLayout(BOOL bLock) { m_bLockLayout = bLock; }
 
     // Moves keyboard tracking from the bar to the next (nStep 1) or previous
     // (-1) visible toolbar; FALSE when there is none to move to.
     virtual BOOL ActivateBar(CXTPCommandBar* pBar, int nStep);
-    // A letter pressed while a toolbar tracks: the access keys of the other
-    // bars get it first. TRUE when one took it.
+    // Alt+letter (pBar null), or a letter pressed while the toolbar pBar
+    // tracks: the tracking bar or the menu bar finds its control, selects
+    // it and, when no other shares the key, runs it. TRUE when one took it.
     virtual BOOL HandleAccessKey(CXTPCommandBar* pBar, UINT nChar);
+    // The control whose access key is nChar, walking once round from after
+    // the bar's selection (on into the other visible toolbars when the
+    // options let toolbars answer); bAmbiguous tells whether another
+    // control shares the key.
+    CXTPControl* FindAccessKeyControl(CXTPCommandBar* pBar, UINT nChar, BOOL& bAmbiguous);
+    // The next visible toolbar with controls after the index in the step's
+    // direction, wrapping round once; -1 when none.
+    int GetNextVisibleBar(int nIndex, int nStep) const;
 
     // The four dock bars along the site's edges (CommandBarsDocking.cpp),
     // children of the site: 0 top, 1 bottom, 2 left, 3 right.
@@ -221,6 +266,8 @@ public:
     // A key typed into a bar's edit field that has the focus, other than
     // Enter, Tab and Esc: no accelerator may take it.
     BOOL IsKeyForFocusedEdit(const MSG* pMsg);
+    // Alt+Shift+letter is left to the window instead of acting as Alt+letter.
+    void SetIgnoreShiftMenuKey(BOOL bIgnore) { m_bIgnoreShiftMenuKey = bIgnore; }
     // The customize window while it is open, and customise drags running
     // (they nest): the frame does not close meanwhile.
     void SetCustomizeWindow(HWND hWnd) { m_hwndCustomize = hWnd; }
@@ -282,4 +329,8 @@ private:
     int m_nCustomizeDragRunning = 0;
     CXTPDockBar* m_pDocks[4] = {};
     CString m_strControlsSideFile;
+    CXTPPopupBar* m_pCustomizeContextMenu = nullptr;
+    CRuntimeClass* m_pToolBarClass = nullptr;
+    // An Alt+letter was taken as an access key while Alt is still down.
+    BOOL m_bAltKeyTaken = FALSE;
 };

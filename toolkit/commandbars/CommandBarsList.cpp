@@ -1,6 +1,5 @@
 // The command bars' toolbar list: creating toolbars and the menu bar as
-// windows on the site, finding and removing them, and moving keyboard
-// tracking between them (Ctrl+Tab, Alt, Alt+letter).
+// windows on the site, finding and removing them.
 #include "toolkit/commandbars/CommandBars.h"
 
 #include "framework/ui/FrameWnd.h"
@@ -115,6 +114,7 @@ void CXTPCommandBars::Remove(CXTPToolBar* pToolBar)
     if (pToolBar->GetSafeHwnd())
         pToolBar->ShowWindow(SW_HIDE);
     pToolBar->m_bVisible = FALSE;
+    RemoveBarFromReBar(pToolBar);
     m_arrBars.RemoveAt(nIndex);
     if (CXTPDockBar* pDockBar = pToolBar->GetDockBar())
         pDockBar->RemoveCommandBar(pToolBar);
@@ -137,96 +137,4 @@ void CXTPCommandBars::ToggleVisible(int nIndex)
 {
     if (CXTPToolBar* pToolBar = GetAt(nIndex))
         pToolBar->SetVisible(!pToolBar->IsVisible());
-}
-
-// --- Keyboard tracking ---------------------------------------------------------------------
-
-void CXTPCommandBars::ShowAccessKeyUnderlines(BOOL bShow)
-{
-    if (m_bCustomizeMode)
-        bShow = TRUE;
-    if (!m_bAccessKeyTracking || bShow == m_bKeyboardCuesVisible)
-        return;
-    m_bKeyboardCuesVisible = bShow;
-    for (int i = 0; i < GetCount(); ++i)
-        if (m_arrBars[i]->GetSafeHwnd() && m_arrBars[i]->IsVisible())
-            m_arrBars[i]->Redraw();
-}
-
-BOOL CXTPCommandBars::ActivateBar(CXTPCommandBar* pBar, int nStep)
-{
-    CXTPCommandBar* pTarget = pBar;
-    if (nStep)
-    {
-        if (GetCount() < 2)
-            return FALSE;
-        const int nStart = FindIndex(pBar);
-        pTarget = nullptr;
-        for (int n = 1; n < GetCount() && !pTarget; ++n)
-        {
-            int nIndex = ((nStart == -1 ? 0 : nStart) + n * nStep) % GetCount();
-            if (nIndex < 0)
-                nIndex += GetCount();
-            CXTPToolBar* pCandidate = m_arrBars[nIndex];
-            if (pCandidate->IsVisible() && pCandidate->GetSafeHwnd()
-                && pCandidate->GetControls()->GetNext(-1, +1) != -1)
-                pTarget = pCandidate;
-        }
-    }
-    if (!pTarget || !pTarget->GetSafeHwnd())
-        return FALSE;
-    CloseAllPopups();
-    ShowAccessKeyUnderlines(TRUE);
-    pTarget->SetTrackingMode(1, FALSE, FALSE);
-    pTarget->SetSelected(pTarget->GetControls()->GetNext(-1, +1), 2);
-    return TRUE;
-}
-
-BOOL CXTPCommandBars::HandleAccessKey(CXTPCommandBar* pBar, UINT nChar)
-{
-    if (m_pOptions->keyboardCuesUse == 2)
-        return FALSE;
-    if ((nChar >= VK_NUMPAD0 && nChar <= VK_NUMPAD9 && !m_pOptions->bUseNumPadAccessKeys)
-        || ::MapVirtualKeyA(nChar, 2) == 0)
-        return FALSE;
-    // A letter typed while a toolbar tracks goes to that toolbar's own walk:
-    // the menu bar takes Alt+letters only when nothing else tracks.
-    CXTPCommandBar* pCandidate = nullptr;
-    for (int i = 0; i < GetCount() && !pCandidate; ++i)
-        if (m_arrBars[i]->GetTrackingMode())
-            pCandidate = m_arrBars[i];
-    if (pCandidate && pCandidate == pBar)
-        return FALSE;
-    if (!pCandidate)
-    {
-        CXTPMenuBar* pMenuBar = GetMenuBar();
-        if (pMenuBar && pMenuBar->IsVisible())
-            pCandidate = pMenuBar;
-        else if (m_pOptions->keyboardCuesUse & 1)
-            for (int i = 0; i < GetCount() && !pCandidate; ++i)
-                if (m_arrBars[i]->IsVisible())
-                    pCandidate = m_arrBars[i];
-    }
-    if (!pCandidate || !pCandidate->GetSafeHwnd())
-        return FALSE;
-    if (pCandidate->PreviewKey(nChar))
-        return TRUE;
-
-    BOOL bAmbiguous = FALSE;
-    const int nIndex = pCandidate->FindAccessKey(nChar, bAmbiguous);
-    CXTPControl* pControl = pCandidate->GetControl(nIndex);
-    if (!pControl)
-        return FALSE;
-    if (!pCandidate->GetTrackingMode())
-        CloseAllPopups();
-    ShowAccessKeyUnderlines(TRUE);
-    pCandidate->SetTrackingMode(1, FALSE, TRUE);
-    pCandidate->SetSelected(nIndex, 2);
-    if (!bAmbiguous)
-    {
-        pControl->InternalAddRef();
-        pControl->OnKeyboardActivate();
-        pControl->InternalRelease();
-    }
-    return TRUE;
 }

@@ -7,6 +7,7 @@
 #include "framework/ui/ControlBar.h"
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/DockContext.h"
 
@@ -84,6 +85,12 @@ void RestoreRecord(const XTP_BAR_STATE& record, CXTPCommandBar* pBar, CXTPDockBa
     }
 
     pBar->SetMRUWidth(record.nMRUWidth);
+    if (record.bDialogBar && pBar->IsKindOf(RUNTIME_CLASS(CXTPDialogBar)))
+    {
+        CXTPDialogBar* pDialogBar = static_cast<CXTPDialogBar*>(pBar);
+        pDialogBar->SetDockingClientSize(record.szDockingClient);
+        pDialogBar->SetFloatingClientSize(record.szFloatingClient);
+    }
     if (CXTPDockContext* pContext = pBar->GetDockContext())
     {
         const int nSide = XTPDockBarPosition(static_cast<UINT>(record.nMRUDockID));

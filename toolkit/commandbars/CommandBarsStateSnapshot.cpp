@@ -4,6 +4,7 @@
 
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/DockContext.h"
 
@@ -21,6 +22,12 @@ XTP_BAR_STATE TakeBarState(CXTPCommandBar* pBar)
     state.bFloating = pBar->GetPosition() == xtpBarFloating;
     state.nMRUWidth = pBar->GetMRUWidth();
     state.bDialogBar = pBar->IsDialogBar();
+    if (state.bDialogBar && pBar->IsKindOf(RUNTIME_CLASS(CXTPDialogBar)))
+    {
+        const CXTPDialogBar* pDialogBar = static_cast<const CXTPDialogBar*>(pBar);
+        state.szDockingClient = pDialogBar->GetDockingClientSize();
+        state.szFloatingClient = pDialogBar->GetFloatingClientSize();
+    }
     CXTPDockContext* pContext = pBar->GetDockContext();
     if (pContext)
     {

@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/CommandBars.h"
 
 #include "framework/ui/Wnd.h"
+#include "toolkit/commandbars/KeyboardManager.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/ShortcutManager.h"
 #include "toolkit/controls/EditWnd.h"
@@ -129,17 +130,46 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
 {
     CXTPMouseManager* pMouseManager = XTPMouseManager();
     const BOOL bTracked = pMouseManager->GetTrackCount() > 0;
+    HWND hWndSite = m_pSite ? m_pSite->GetSafeHwnd() : nullptr;
     if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & kAltContext) && !bTracked
-        && pMouseManager->GetLockCount() == 0 && pMsg->wParam == VK_MENU)
+        && pMouseManager->GetLockCount() == 0 && hWndSite
+        && CXTPKeyboardManager::IsOwnerForeground(hWndSite))
     {
-        ShowAccessKeyUnderlines(TRUE);
-        return FALSE;
+        if (pMsg->wParam == VK_MENU)
+        {
+            m_bAltKeyTaken = FALSE;
+            ShowAccessKeyUnderlines(TRUE);
+            return FALSE;
+        }
+        const BOOL bShiftPassesOn = m_bIgnoreShiftMenuKey && ::GetKeyState(VK_SHIFT) < 0;
+        const UINT nChar = LOBYTE(pMsg->wParam);
+        if (!bShiftPassesOn && nChar && HandleAccessKey(nullptr, nChar))
+        {
+            m_bAltKeyTaken = TRUE;
+            return TRUE;
+        }
+    }
+    // The Alt release after an access key belongs to it: the window must not
+    // take it for Alt pressed alone and start its own menu mode.
+    if ((pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP) && pMsg->wParam == VK_MENU
+        && m_bAltKeyTaken)
+    {
+        m_bAltKeyTaken = FALSE;
+        return TRUE;
     }
     // With underlines following the keyboard, the next key-up takes them away.
     if ((pMsg->message == WM_SYSKEYUP || pMsg->message == WM_KEYUP) && IsAccessKeyTracking()
         && IsAccessKeysShown() && !bTracked)
         ShowAccessKeyUnderlines(FALSE);
-    if (IsKeyMessage(pMsg->message) && m_pSite && m_pSite->GetSafeHwnd())
-        return GetShortcutManager()->TranslateAccelerator(m_pSite->GetSafeHwnd(), pMsg);
+    // A tracked popup takes the context-menu key and Alt's release itself.
+    if ((pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP) && bTracked)
+    {
+        XTPKeyboardManager()->ProcessKeyboardHooks(WM_CONTEXTMENU, pMsg->wParam, pMsg->lParam);
+        return TRUE;
+    }
+    if (pMsg->message == WM_MOUSEWHEEL && XTPKeyboardManager()->GetHandlerCount() > 0)
+        return XTPKeyboardManager()->ProcessKeyboardHooks(WM_MOUSEWHEEL, pMsg->wParam, pMsg->lParam);
+    if (IsKeyMessage(pMsg->message) && hWndSite)
+        return GetShortcutManager()->TranslateAccelerator(hWndSite, pMsg);
     return FALSE;
 }

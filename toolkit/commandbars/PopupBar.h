@@ -108,6 +108,8 @@ public:
 
     // State, for the controls and the tests.
     DWORD GetPopupFlags() const { return m_dwPopupFlags; }
+    // Placement of a popup opened at a point (no opening control).
+    void SetPopupFlags(DWORD dwFlags) { m_dwPopupFlags = dwFlags; }
     CRect GetExcludeRect() const { return m_rcExclude; }
     CPoint GetPopupPosition() const { return m_ptPopup; }
     BOOL IsScrolling() const { return m_bScrolling; }

@@ -1,7 +1,9 @@
 #include "toolkit/commandbars/ReBar.h"
 
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/DockBar.h"
+#include "toolkit/commandbars/ToolBar.h"
 
 IMPLEMENT_DYNCREATE(CXTPReBar, CReBar)
 
@@ -10,6 +12,8 @@ namespace {
 // Horizontal, docked at the top or bottom, committing.
 const DWORD kBandLayoutMode = 0x4A;
 const int kBandLength = 32000;
+// The child id of a frame's rebar.
+const UINT kReBarId = 59396;
 
 } // namespace
 
@@ -55,4 +59,29 @@ int CXTPReBar::FindBand(CXTPCommandBar* pToolBar) const
         if (GetBandToolBar(i) == pToolBar)
             return i;
     return -1;
+}
+
+// --- The command bars' side ----------------------------------------------------------------
+
+CXTPReBar* CXTPCommandBars::GetReBar() const
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return nullptr;
+    HWND hReBar = ::GetDlgItem(m_pSite->GetSafeHwnd(), kReBarId);
+    CWnd* pWnd = hReBar ? CWnd::FromHandlePermanent(hReBar) : nullptr;
+    return pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CXTPReBar)) ? static_cast<CXTPReBar*>(pWnd) : nullptr;
+}
+
+void CXTPCommandBars::AddBarToReBar(CXTPToolBar* pToolBar)
+{
+    if (CXTPReBar* pReBar = GetReBar())
+        pReBar->AddToolBar(pToolBar, XTP_REBAR_BAND_STYLE);
+}
+
+void CXTPCommandBars::RemoveBarFromReBar(CXTPToolBar* pToolBar)
+{
+    CXTPReBar* pReBar = GetReBar();
+    const int nBand = pReBar ? pReBar->FindBand(pToolBar) : -1;
+    if (nBand != -1)
+        pReBar->SendMessage(RB_DELETEBAND, static_cast<WPARAM>(nBand), 0);
 }

@@ -28,6 +28,7 @@ class CXTPControl;
 class CXTPControlGalleryPaintManager;
 class CXTPImageManagerIcon;
 class CXTPStatusBarPane;
+class FrameHook;
 
 // Theme numbers of the factory; 7 marks a paint manager installed from outside.
 enum XTPPaintTheme
@@ -181,6 +182,9 @@ public:
     virtual CSize DrawFloatingGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw) = 0;
     virtual CRect GetSplitButtonCommandRect(CXTPControl* pControl);
     virtual void SetCommandBarRegion(CXTPCommandBar* /*pBar*/) {}
+    // The window region that shapes a skinned frame of the size; null
+    // (no region) for themes that leave the frame to the system.
+    virtual HRGN GetFrameRegion(FrameHook* /*pHook*/, int /*cx*/, int /*cy*/) { return nullptr; }
     virtual CSize DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, int nSelected, int nPressed,
                                    int nChecked, BOOL bEnabled);
     virtual void FillPopupGutter(CDC* /*pDC*/, int /*x*/, int /*y*/, int /*cx*/, int /*cy*/,

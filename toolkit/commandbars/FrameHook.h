@@ -1,0 +1,64 @@
+// FrameHook: the frame-skinning context of a frame window whose caption and
+// border the ribbon bar and the paint manager draw themselves. It watches
+// the frame's messages through the hook manager and keeps the frame's
+// window region in step with its size: one region per size, asked of the
+// paint manager only when the size changes or a recalculation forces it.
+#pragma once
+
+#include "framework/core/Geometry.h"
+#include "toolkit/commandbars/HookManagerHookAble.h"
+
+class CWnd;
+class CXTPCommandBar;
+class CXTPCommandBars;
+class CXTPPaintManager;
+
+// The idle update message: a delayed recalculation waits for it.
+const UINT XTP_WM_IDLEUPDATECMDUI = 0x0363;
+
+class FrameHook : public CXTPHookManagerHookAble
+{
+public:
+    // Hooks the frame window (which must exist); the command bars and the
+    // ribbon bar may be null.
+    FrameHook(CWnd* pFrame, CXTPCommandBars* pCommandBars, CXTPCommandBar* pRibbonBar = nullptr);
+    ~FrameHook() override;
+
+    CWnd* GetSite() const { return m_pFrame; }
+    CXTPCommandBar* GetRibbonBar() const { return m_pRibbonBar; }
+    // The command bars' paint manager, else the fallback one (the current
+    // process-wide one unless one was set).
+    CXTPPaintManager* GetPaintManager() const;
+    void SetPaintManager(CXTPPaintManager* pPaintManager);
+    // The ribbon draws the frame's caption (its frame-caption option).
+    void SetRibbonFrameCaption(BOOL bCaption) { m_bRibbonFrameCaption = bCaption; }
+
+    // A maximised MDI child.
+    BOOL IsMDIMaximized() const;
+    // The paint manager draws the plain frame rather than the ribbon's.
+    BOOL IsFrameSkinDisabled() const;
+    // Sets the window region for the size unless it was set for that size
+    // already (bForce sets it again).
+    void UpdateFrameRegion(int cx, int cy, BOOL bForce = FALSE);
+    CSize GetFrameRegionSize() const { return m_szFrameRegion; }
+    // TRUE when a skinned status bar shows at the frame's bottom; nHeight
+    // (when given) receives its height.
+    BOOL GetStatusBarHeight(int* pnHeight = nullptr) const;
+    // The frame recalculates at its next idle update.
+    void PostDelayedRecalc();
+    BOOL IsDelayedRecalc() const { return m_bDelayedRecalc; }
+    // Frame changed: region, layout and the ribbon's redraw, now.
+    void RecalcFrame();
+
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                      LRESULT& lResult) override;
+
+private:
+    CWnd* m_pFrame;
+    CXTPCommandBar* m_pRibbonBar;
+    CXTPCommandBars* m_pCommandBars;
+    CXTPPaintManager* m_pPaintManager;
+    CSize m_szFrameRegion;
+    BOOL m_bDelayedRecalc;
+    BOOL m_bRibbonFrameCaption;
+};
