@@ -16,6 +16,9 @@
 #include "framework/ui/CmdUI.h"
 #include "framework/ui/WinApp.h"
 #include "model/QivItem.h"
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/controls/ControlSizeComboBox.h"
+#include "toolkit/controls/Controls.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -72,8 +75,10 @@ BEGIN_MESSAGE_MAP(CQivTextView, CRichEditView)
     ON_UPDATE_COMMAND_UI_RANGE(ID_DATETIME_FIRST, ID_DATETIME_LAST, OnUpdateAlways)
     ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
     ON_UPDATE_COMMAND_UI(ID_WORD_WRAP, OnUpdateWordWrap)
-    ON_NOTIFY_EX_RANGE(kFontBoxSetFormat, kFontNameBoxId, kFontSizeBoxId, OnFontBoxNotify)
-    ON_NOTIFY_EX_RANGE(kFontBoxGetFormat, kFontNameBoxId, kFontSizeBoxId, OnFontBoxNotify)
+    ON_NOTIFY_EX_RANGE(XTP_FN_SETFORMAT, kFontNameBoxId, kFontSizeBoxId, OnFontBoxNotify)
+    ON_NOTIFY_EX_RANGE(XTP_FN_GETFORMAT, kFontNameBoxId, kFontSizeBoxId, OnFontBoxNotify)
+    ON_UPDATE_COMMAND_UI(kFontNameBoxId, OnUpdateFontBox)
+    ON_UPDATE_COMMAND_UI(kFontSizeBoxId, OnUpdateFontBox)
 END_MESSAGE_MAP()
 
 CQivTextView::CQivTextView() : m_crBackground(::GetSysColor(COLOR_WINDOW))
@@ -413,8 +418,8 @@ QIV_FONTBOX_STATE CQivTextView::GetFontBoxState()
 
 BOOL CQivTextView::OnFontBoxNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
-    auto* pNotify = reinterpret_cast<QIV_FONTBOX_NOTIFY*>(pNMHDR);
-    if (pNMHDR->code == kFontBoxSetFormat)
+    auto* pNotify = reinterpret_cast<NMXTPCHARHDR*>(pNMHDR);
+    if (pNMHDR->code == XTP_FN_SETFORMAT)
     {
         CHARFORMATA cf = pNotify->cf;
         cf.cbSize = sizeof(cf);
@@ -429,6 +434,29 @@ BOOL CQivTextView::OnFontBoxNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     }
     *pResult = 1;
     return TRUE;
+}
+
+// Serves the combo box with the command's id on the bar that asks: the name
+// box gets the selection's format, the size box its height (-1 when mixed).
+void CQivTextView::OnUpdateFontBox(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    auto* pBar = dynamic_cast<CXTPCommandBar*>(pCmdUI->m_pOther);
+    CXTPControl* pControl =
+        pBar ? pBar->GetControls()->FindControl(xtpControlComboBox, static_cast<int>(pCmdUI->m_nID), FALSE, FALSE)
+             : nullptr;
+    if (auto* pName = dynamic_cast<CXTPControlFontComboBox*>(pControl))
+    {
+        // The selection's format begins with the fields of a CHARFORMAT.
+        CHARFORMATA cf;
+        memcpy(&cf, &GetCharFormatSelection(), sizeof(cf));
+        cf.cbSize = sizeof(cf);
+        pName->SetCharFormat(cf);
+    }
+    else if (auto* pSize = dynamic_cast<CXTPControlSizeComboBox*>(pControl))
+    {
+        pSize->SetTwipSize(GetFontBoxState().nTwips);
+    }
 }
 
 // ---- context menu ---------------------------------------------------------

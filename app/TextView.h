@@ -9,7 +9,7 @@
 #pragma once
 
 #include "framework/ui/RichEditView.h"
-#include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlFontComboBox.h"
 
 #include <richedit.h>
 
@@ -21,20 +21,11 @@ static_assert(sizeof(PARAFORMAT2) == 188, "PARAFORMAT2 is 188 bytes in 32-bit co
 
 class C_QivEntry;
 
-// The codes of the format toolbar's font boxes: apply the record's format
-// to the selection, or fill the record with the selection's format.
-const UINT kFontBoxSetFormat = 0x1000;
-const UINT kFontBoxGetFormat = 0x1001;
+// The format toolbar's font boxes. They send XTP_FN_SETFORMAT (apply the
+// record's format to the selection) and XTP_FN_GETFORMAT (fill the record
+// with the selection's format) with an NMXTPCHARHDR record.
 const UINT kFontNameBoxId = 33032;
 const UINT kFontSizeBoxId = 33033;
-
-// What a font box sends with those codes: its control record, then the
-// character format.
-struct QIV_FONTBOX_NOTIFY
-{
-    NMXTPCONTROL control;
-    CHARFORMATA cf;
-};
 
 // What the font boxes show for a selection: the face when the format holds
 // face and character set (else empty), the height in twips or -1 when the
@@ -135,6 +126,7 @@ protected:
     afx_msg void OnUpdateWordWrap(CCmdUI* pCmdUI);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg BOOL OnFontBoxNotify(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnUpdateFontBox(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 

@@ -5,6 +5,7 @@
 #include "TextViewFixture.h"
 
 #include "CardTreeFixture.h"
+#include "ViewTestFrame.h"
 
 #include "app/ColorMenu.h"
 #include "app/DefaultFont.h"
@@ -19,6 +20,9 @@
 #include "model/CardFileStore.h"
 #include "model/QivDoc.h"
 #include "model/QivItem.h"
+#include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/controls/ControlSizeComboBox.h"
+#include "toolkit/controls/Controls.h"
 #include "toolkit/extras/HyperlinkShell.h"
 
 #include <gtest/gtest.h>
@@ -282,37 +286,44 @@ TEST_F(TextViewTest, FontBoxesSetAndAskTheSelectionsFormat)
     ctrl.SetSel(0, 7);
 
     // Code 4096 applies the record's format and answers 1.
-    QIV_FONTBOX_NOTIFY notify = {};
-    notify.control.hdr.code = kFontBoxSetFormat;
-    notify.control.hdr.idFrom = kFontNameBoxId;
+    NMXTPCHARHDR notify = {};
+    notify.hdr.hdr.code = XTP_FN_SETFORMAT;
+    notify.hdr.hdr.idFrom = kFontNameBoxId;
     notify.cf.cbSize = sizeof(notify.cf);
     notify.cf.dwMask = CFM_FACE | CFM_CHARSET;
     notify.cf.bCharSet = ANSI_CHARSET;
     lstrcpyA(notify.cf.szFaceName, "Courier New");
     LRESULT lResult = 0;
-    AFX_NOTIFY info = { &lResult, &notify.control.hdr };
-    ASSERT_TRUE(m_pFrame->OnCmdMsg(kFontNameBoxId, MAKELONG(kFontBoxSetFormat, WM_NOTIFY), &info, nullptr));
+    AFX_NOTIFY info = { &lResult, &notify.hdr.hdr };
+    ASSERT_TRUE(m_pFrame->OnCmdMsg(kFontNameBoxId, MAKELONG(XTP_FN_SETFORMAT, WM_NOTIFY), &info, nullptr));
     EXPECT_EQ(1, lResult);
 
     // Code 4097 fills the record and answers 1.
-    QIV_FONTBOX_NOTIFY ask = {};
-    ask.control.hdr.code = kFontBoxGetFormat;
-    ask.control.hdr.idFrom = kFontSizeBoxId;
+    NMXTPCHARHDR ask = {};
+    ask.hdr.hdr.code = XTP_FN_GETFORMAT;
+    ask.hdr.hdr.idFrom = kFontSizeBoxId;
     lResult = 0;
-    AFX_NOTIFY askInfo = { &lResult, &ask.control.hdr };
-    ASSERT_TRUE(m_pFrame->OnCmdMsg(kFontSizeBoxId, MAKELONG(kFontBoxGetFormat, WM_NOTIFY), &askInfo, nullptr));
+    AFX_NOTIFY askInfo = { &lResult, &ask.hdr.hdr };
+    ASSERT_TRUE(m_pFrame->OnCmdMsg(kFontSizeBoxId, MAKELONG(XTP_FN_GETFORMAT, WM_NOTIFY), &askInfo, nullptr));
     EXPECT_EQ(1, lResult);
     EXPECT_STREQ("Courier New", ask.cf.szFaceName);
     EXPECT_EQ(sizeof(CHARFORMATA), ask.cf.cbSize);
 
-    // What the boxes show: the face, the size in twips, -1 when mixed.
+    // What the boxes show: the face, the size in twips, -1 when mixed; the
+    // update pass hands both to the combo boxes of the bar that asks.
+    CXTPCommandBar bar;
+    auto* pNameBox = new CXTPControlFontComboBox;
+    bar.GetControls()->Add(pNameBox, kFontNameBoxId);
+    auto* pSizeBox = new CXTPControlSizeComboBox;
+    bar.GetControls()->Add(pSizeBox, kFontSizeBoxId);
     struct Case
     {
         LONG nFirst;
         LONG nSecond;
         int nShown;
+        LPCSTR pszShown;
     };
-    const Case cases[] = { { 200, 200, 200 }, { 210, 210, 210 }, { 200, 240, -1 } };
+    const Case cases[] = { { 200, 200, 200, "10" }, { 210, 210, 210, "10.5" }, { 200, 240, -1, "" } };
     for (const Case& c : cases)
     {
         CHARFORMAT2A cf = {};
@@ -328,7 +339,15 @@ TEST_F(TextViewTest, FontBoxesSetAndAskTheSelectionsFormat)
         QIV_FONTBOX_STATE state = m_pView->GetFontBoxState();
         EXPECT_EQ(c.nShown, state.nTwips);
         EXPECT_STREQ("Courier New", state.strFace);
+        for (UINT nID : { kFontNameBoxId, kFontSizeBoxId })
+        {
+            apptest::CommandState answered = apptest::QueryCommand(m_pView, nID, &bar);
+            EXPECT_EQ(1, answered.nEnabled) << nID;
+        }
+        EXPECT_STREQ("Courier New", pNameBox->GetText());
+        EXPECT_STREQ(c.pszShown, pSizeBox->GetText()) << c.nFirst << "/" << c.nSecond;
     }
+    bar.GetControls()->RemoveAll();
 }
 
 TEST_F(TextViewTest, ContextMenuGreysWhatTheSelectionCannotDo)

@@ -187,10 +187,11 @@ public:
 
 } // namespace
 
-CommandState QueryCommand(CCmdTarget* pTarget, UINT nID)
+CommandState QueryCommand(CCmdTarget* pTarget, UINT nID, CWnd* pOther)
 {
     CStateProbe probe;
     probe.m_nID = nID;
+    probe.m_pOther = pOther;
     probe.DoUpdate(pTarget, FALSE);
     return probe.m_state;
 }

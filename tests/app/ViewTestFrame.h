@@ -103,7 +103,8 @@ struct CommandState
     int nEnabled = -1;
     int nCheck = -1;
 };
-CommandState QueryCommand(CCmdTarget* pTarget, UINT nID);
+// pOther: the bar or window that asks, as a command bar's update pass sets it.
+CommandState QueryCommand(CCmdTarget* pTarget, UINT nID, CWnd* pOther = nullptr);
 
 // The tree of pRoot as text: titles, categories with their children in
 // braces ("Notizen{A,B{x}}").

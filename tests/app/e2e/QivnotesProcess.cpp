@@ -69,15 +69,9 @@ BOOL CALLBACK PrintWindowsOf(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-struct FindDialog
-{
-    DWORD dwProcessId;
-    HWND hWnd;
-};
-
 BOOL CALLBACK FindDialogWindow(HWND hWnd, LPARAM lParam)
 {
-    FindDialog* pFind = reinterpret_cast<FindDialog*>(lParam);
+    FindMain* pFind = reinterpret_cast<FindMain*>(lParam);
     DWORD dwProcessId = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcessId);
     char szClass[64] = {};
@@ -286,7 +280,7 @@ BOOL CQivnotesProcess::WaitUntilIdle() const
 
 HWND CQivnotesProcess::WaitForDialog() const
 {
-    FindDialog find = {m_pi.dwProcessId, nullptr};
+    FindMain find = {m_pi.dwProcessId, nullptr};
     for (int i = 0; i < 300 && !find.hWnd; ++i) {
         ::EnumWindows(FindDialogWindow, reinterpret_cast<LPARAM>(&find));
         if (!find.hWnd)
