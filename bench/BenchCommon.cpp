@@ -82,4 +82,20 @@ double ReportAgainst(const char* name, const Rounds& measured, const char* basel
     return ratio;
 }
 
+HICON MakeIcon16()
+{
+    BYTE andMask[16 * 16 / 8] = {};
+    DWORD colour[16 * 16];
+    for (int i = 0; i < 16 * 16; ++i)
+        colour[i] = 0x00C04020 + (i % 16) * 0x0101;
+    ICONINFO info = {};
+    info.fIcon = TRUE;
+    info.hbmMask = ::CreateBitmap(16, 16, 1, 1, andMask);
+    info.hbmColor = ::CreateBitmap(16, 16, 1, 32, colour);
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    return hIcon;
+}
+
 } // namespace bench

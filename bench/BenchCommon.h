@@ -43,4 +43,8 @@ const double kMaxBaselineSpread = 2.0;
 double ReportAgainst(const char* name, const Rounds& measured, const char* baselineName,
                      const Rounds& baseline);
 
+// A 16 x 16 icon of coloured stripes for the painting benchmarks; the caller
+// destroys it.
+HICON MakeIcon16();
+
 } // namespace bench

@@ -30,22 +30,6 @@ public:
     }
 };
 
-HICON MakeIcon()
-{
-    BYTE andMask[16 * 16 / 8] = {};
-    DWORD colour[16 * 16];
-    for (int i = 0; i < 16 * 16; ++i)
-        colour[i] = 0x00C04020 + (i % 16) * 0x0101;
-    ICONINFO info = {};
-    info.fIcon = TRUE;
-    info.hbmMask = ::CreateBitmap(16, 16, 1, 1, andMask);
-    info.hbmColor = ::CreateBitmap(16, 16, 1, 32, colour);
-    HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmMask);
-    ::DeleteObject(info.hbmColor);
-    return hIcon;
-}
-
 } // namespace
 
 int main()
@@ -53,7 +37,7 @@ int main()
     CXTPDefaultTheme* pTheme = new CXTPDefaultTheme;
     pTheme->RefreshMetrics();
     CXTPImageManager* pImages = new CXTPImageManager;
-    HICON hIcon = MakeIcon();
+    HICON hIcon = bench::MakeIcon16();
     for (int i = 0; i < kControls; ++i)
         pImages->SetIcon(CXTPImageManagerIconHandle(hIcon), kFirstId + i, 16);
 

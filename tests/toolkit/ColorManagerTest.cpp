@@ -3,6 +3,7 @@
 // fixed sets of system colours and in low-colour mode. The sets reach the
 // colour manager through its system-colour hook: SetSysColors would change
 // the colours of every other test program running in the same session.
+#include "ThemeTestSupport.h"
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/WinThemeWrapper.h"
 #include "framework/core/String.h"
@@ -18,18 +19,10 @@ namespace {
 
 const int cSysColors = 30;
 
-const COLORREF s_classicColors[cSysColors] = {
-    0xC8D0D4, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
-    0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xC8D0D4,
-    0x808080, 0x808080, 0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
-    0xE1FFFF, 0x000000, 0x800000, 0xF0CAA6, 0xC0C0C0, 0x6A240A};
+const COLORREF* const s_classicColors = g_classicSysColors;
 
 // A dark set with a black button face.
-const COLORREF s_darkColors[cSysColors] = {
-    0x202020, 0x000000, 0x800080, 0x008000, 0x000000, 0x000000, 0xFFFFFF, 0xFFFFFF,
-    0xFFFFFF, 0xFFFFFF, 0x808080, 0x808080, 0x000000, 0x00FFFF, 0x000000, 0x000000,
-    0x808080, 0x00FF00, 0xFFFFFF, 0xC0C0C0, 0xFFFFFF, 0x404040, 0x202020, 0xFFFFFF,
-    0x000000, 0x000000, 0xFFFF00, 0x800080, 0x008000, 0x00FFFF};
+const COLORREF* const s_darkColors = g_darkSysColors;
 
 // Classic, with the window colour the same as the highlight colour.
 const COLORREF s_windowIsHighlightColors[cSysColors] = {

@@ -23,6 +23,7 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlSelector.h"
 #include "toolkit/controls/Controls.h"
+#include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
 #include "toolkit/draw/ScopedDC.h"
@@ -624,6 +625,17 @@ std::string CsvField(const CString& str)
     return s + "\"";
 }
 
+int s_nShotScheme = 0;
+
+// The visual style's names for the scheme of the theme being shot.
+BOOL ShotThemeNames(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor)
+{
+    static const wchar_t* const s_colorNames[] = {L"", L"NormalColor", L"HomeStead", L"Metallic"};
+    ::lstrcpynW(pszFile, L"Luna.msstyles", cchFile);
+    ::lstrcpynW(pszColor, s_colorNames[s_nShotScheme], cchColor);
+    return TRUE;
+}
+
 std::string DefaultFolder()
 {
     char szPath[MAX_PATH] = {};
@@ -756,15 +768,21 @@ int main(int argc, char** argv)
 
     std::string strIndex = "name,type,style,bar position,states,caption,size\n";
     int nShots = 0, nFailed = 0;
+    // Themes with a scheme draw as under that XP colour variant.
     const struct
     {
         int nTheme;
         const char* pszName;
-    } themes[] = {{xtpThemeOffice2000, "classic"}, {xtpThemeOfficeXP, "office"},
-                  {xtpThemeOffice2003, "office2003"}, {xtpThemeNativeWinXP, "nativexp"},
-                  {xtpThemeWhidbey, "whidbey"}};
+        int nScheme;
+    } themes[] = {{xtpThemeOffice2000, "classic", 0}, {xtpThemeOfficeXP, "office", 0},
+                  {xtpThemeOffice2003, "office2003", 0}, {xtpThemeOffice2003, "office2003-blue", 1},
+                  {xtpThemeOffice2003, "office2003-olive", 2}, {xtpThemeOffice2003, "office2003-silver", 3},
+                  {xtpThemeNativeWinXP, "nativexp", 0}, {xtpThemeWhidbey, "whidbey", 0},
+                  {xtpThemeWhidbey, "whidbey-silver", 3}};
     for (const auto& theme : themes)
     {
+        s_nShotScheme = theme.nScheme;
+        CXTPColorManager::SetThemeNameSource(theme.nScheme ? &ShotThemeNames : nullptr);
         CXTPPaintManager* pPaintManager = CreatePaintTheme(theme.nTheme);
         pPaintManager->RefreshMetrics();
         std::string strThemeFolder = strFolder + "\\" + theme.pszName;

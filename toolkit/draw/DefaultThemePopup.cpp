@@ -9,6 +9,7 @@
 #include "toolkit/controls/ControlComboBox.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
+#include "toolkit/draw/PopupItemRules.h"
 #include "toolkit/draw/ScopedDC.h"
 
 #include <algorithm>
@@ -16,21 +17,6 @@
 namespace XTPPaintThemes {
 
 namespace {
-
-BOOL IsPopupType(int nType)
-{
-    return nType == xtpControlPopup || nType == xtpControlButtonPopup
-           || nType == xtpControlSplitButtonPopup;
-}
-
-// Popup items show their icon for styles 2 and 3, and for style 0 unless
-// they open a popup.
-BOOL IsPopupIconShown(CXTPControl* pControl)
-{
-    int nStyle = pControl->GetStyle();
-    return nStyle == xtpButtonIcon || nStyle == xtpButtonIconAndCaption
-           || (nStyle == xtpButtonAutomatic && pControl->GetType() != xtpControlPopup);
-}
 
 // The drop-down button of a combo field: twice the average character width
 // of the field's font plus 4, at least 15.
@@ -185,7 +171,7 @@ CSize CXTPDefaultTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, 
         DrawButtonFace(pDC, rcHighlight, nSelected, FALSE, bEnabled, FALSE, FALSE,
                        xtpBarTypePopup, xtpBarPopup);
     }
-    if (IsPopupType(nType))
+    if (IsPopupControlType(nType))
         DrawPopupSubmenuArrow(pDC, rc, bPopuped && nSelected ? ResolveColor(m_nNormalTextColor)
                                                              : clrText);
 
@@ -360,7 +346,7 @@ CSize CXTPDefaultTheme::DrawListBoxControl(CDC* pDC, CXTPControl* pControl, CRec
     pDC->DrawText(strCaption, &rcText, DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
 
     int yMid = rc.CenterPoint().y;
-    if (IsPopupType(nType))
+    if (IsPopupControlType(nType))
     {
         FillTriangle(pDC, CPoint(rc.right - 7, yMid), CPoint(rc.right - 12, yMid - 5),
                      CPoint(rc.right - 12, yMid + 5), clrText);

@@ -8,6 +8,7 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
+#include "toolkit/draw/PopupItemRules.h"
 #include "toolkit/draw/ScopedDC.h"
 
 #include <algorithm>
@@ -15,19 +16,6 @@
 namespace XTPPaintThemes {
 
 namespace {
-
-BOOL IsPopupType(int nType)
-{
-    return nType == xtpControlPopup || nType == xtpControlButtonPopup
-           || nType == xtpControlSplitButtonPopup;
-}
-
-BOOL IsPopupIconShown(CXTPControl* pControl)
-{
-    int nStyle = pControl->GetStyle();
-    return nStyle == xtpButtonIcon || nStyle == xtpButtonIconAndCaption
-           || (nStyle == xtpButtonAutomatic && pControl->GetType() != xtpControlPopup);
-}
 
 CSize MeasureLine(CDC* pDC, const CString& strText)
 {
@@ -118,7 +106,7 @@ CSize CXTPOfficeTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, B
         DrawMenuCheckMark(pDC, rcCheck, bEnabled ? RGB(0, 0, 0) : ResolveColor(40));
 
     COLORREF clrText = GetTextColorForControl(pControl);
-    if (IsPopupType(nType))
+    if (IsPopupControlType(nType))
     {
         COLORREF clrArrow = clrText;
         if (nType == xtpControlSplitButtonPopup && bEnabled)
@@ -274,7 +262,7 @@ CSize CXTPOfficeTheme::DrawListBoxControl(CDC* pDC, CXTPControl* pControl, CRect
         AdjustCaptionForRTL(strCaption);
     CRect rcText(rc.left + nColumn + 8, rc.top, rc.right, rc.bottom);
     int yMid = rc.CenterPoint().y;
-    if (IsPopupType(nType))
+    if (IsPopupControlType(nType))
     {
         FillTriangle(pDC, CPoint(rc.right - 12, yMid - 5), CPoint(rc.right - 12, yMid + 5),
                      CPoint(rc.right - 7, yMid), clrText);
