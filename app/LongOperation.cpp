@@ -2,6 +2,7 @@
 
 #include "framework/ui/AfxRes.h"
 #include "framework/ui/AppGlobals.h"
+#include "framework/ui/FrameWnd.h"
 #include "framework/ui/WinApp.h"
 #include "framework/ui/Wnd.h"
 
@@ -20,6 +21,15 @@ void SendToMainWindow(WPARAM wParam, LPARAM lParam)
     CWnd* pMainWnd = AfxGetMainWnd();
     if (pMainWnd && pMainWnd->GetSafeHwnd())
         ::SendMessageA(pMainWnd->GetSafeHwnd(), WM_SETMESSAGESTRING, wParam, lParam);
+}
+
+// The frame's own message bar: another bar of the frame may carry the
+// status bar's id as its window id.
+CWnd* MessageBarOf(CWnd* pMainWnd)
+{
+    if (pMainWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        return static_cast<CFrameWnd*>(pMainWnd)->GetMessageBar();
+    return pMainWnd->GetDescendantWindow(AFX_IDW_STATUS_BAR);
 }
 
 // The first pane of a status bar; the client area of another window.
@@ -61,7 +71,7 @@ BOOL CLongOperation::CreateProgressBar(BOOL bUseGivenWindow, CWnd* pHost)
     if (bUseGivenWindow)
         hHost = pHost ? pHost->GetSafeHwnd() : nullptr;
     else if (CWnd* pMainWnd = AfxGetMainWnd())
-        if (CWnd* pStatusBar = pMainWnd->GetDescendantWindow(AFX_IDW_STATUS_BAR))
+        if (CWnd* pStatusBar = MessageBarOf(pMainWnd))
             hHost = pStatusBar->GetSafeHwnd();
     if (!hHost)
         return FALSE;

@@ -20,6 +20,7 @@
 #include "toolkit/commandbars/MenuBar.h"
 #include "toolkit/commandbars/ShortcutManager.h"
 #include "toolkit/commandbars/ToolBar.h"
+#include "toolkit/controls/Control.h"
 #include "toolkit/draw/AuxData.h"
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
@@ -51,6 +52,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_EXITSIZEMOVE, OnExitSizeMove)
     ON_MESSAGE(CQivTrayIcon::kCallbackMessage, OnTrayNotify)
     ON_REGISTERED_MESSAGE(s_nTaskbarCreated, OnTaskbarCreated)
+    ON_MESSAGE(WM_XTP_BEFORECREATECONTROL, OnCreateControl)
     ON_COMMAND(ID_VIEW_NORMAL, OnNormalView)
     ON_COMMAND(ID_VIEW_TEXT_ONLY, OnTextOnly)
     ON_COMMAND(ID_VIEW_TREE_ONLY, OnTreeOnly)
@@ -385,6 +387,11 @@ BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
 {
     return CXTPFrameWnd::PreTranslateMessage(pMsg);
+}
+
+CWnd* CMainFrame::GetMessageBar()
+{
+    return m_wndStatusBar.GetSafeHwnd() ? &m_wndStatusBar : nullptr;
 }
 
 // ---------------------------------------------------------------- IQivShell

@@ -82,6 +82,9 @@ public:
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     BOOL DestroyWindow() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The status bar, found by itself: the menu bar's window may carry the
+    // status bar's id.
+    CWnd* GetMessageBar() override;
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
@@ -97,6 +100,8 @@ protected:
     afx_msg LRESULT OnExitSizeMove(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    // The toolkit asks before it makes a bar's control (MainFrameControls.cpp).
+    afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
 
     // Commands (MainFrameCommands.cpp).
     afx_msg void OnNormalView();

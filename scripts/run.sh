@@ -13,4 +13,13 @@ if [ ! -f "$exe" ]; then
     exit 0
 fi
 [ "$runbuild" = "$build" ] || echo "run.sh: this machine runs no 32-bit code; starting the 64-bit build of the same sources"
+# Without arguments the program opens a copy of the sample card file, made
+# once in the build tree so the user's changes to it stay.
+if [ $# -eq 0 ] && [ -f "$top/app/sample/Beispiel.qiv" ]; then
+    if [ ! -f "$runbuild/run/Beispiel.qiv" ]; then
+        mkdir -p "$runbuild/run"
+        cp "$top/app/sample/"* "$runbuild/run/"
+    fi
+    set -- "Z:$(printf '%s' "$runbuild/run/Beispiel.qiv" | tr / '\\')"
+fi
 exec "$top/scripts/wine-run.sh" "$runbuild/wineprefix" "$exe" "$@"

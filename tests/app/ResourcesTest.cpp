@@ -376,3 +376,55 @@ TEST(AppResources, TitleIsQivnotes)
     ASSERT_GT(::LoadStringA(::GetModuleHandleA(nullptr), AFX_IDS_APP_TITLE, title, sizeof title), 0);
     EXPECT_STREQ("Qivnotes", title);
 }
+
+namespace
+{
+// The icon drawn on white at 32 x 32, as pixels.
+std::vector<DWORD> IconPixels(HICON hIcon)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = 32;
+    bmi.bmiHeader.biHeight = -32;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT rc = {0, 0, 32, 32};
+    ::FillRect(hDC, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::DrawIconEx(hDC, 0, 0, hIcon, 32, 32, 0, nullptr, DI_NORMAL);
+    ::GdiFlush();
+    const DWORD* pPixels = static_cast<const DWORD*>(pBits);
+    std::vector<DWORD> pixels(pPixels, pPixels + 32 * 32);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBitmap);
+    return pixels;
+}
+} // namespace
+
+// The shell numbers a program's icons by ascending id: shortcuts and the
+// card-file type name them by these indexes.
+TEST(Resources, ShellIconIndexesNameTheirIcons)
+{
+    char szModule[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
+    struct Case
+    {
+        int nIndex;
+        UINT nID;
+    };
+    const Case cases[] = {{0, IDI_PROGRAM}, {1, IDI_CARDFILE}, {4, IDI_ENTRY}, {5, IDI_CATEGORY}};
+    for (const Case& c : cases) {
+        HICON hShell = nullptr;
+        ASSERT_EQ(1u, ::ExtractIconExA(szModule, c.nIndex, &hShell, nullptr, 1)) << c.nIndex;
+        HICON hOwn = static_cast<HICON>(
+            ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.nID), IMAGE_ICON, 32, 32, 0));
+        ASSERT_NE(nullptr, hOwn);
+        EXPECT_EQ(IconPixels(hOwn), IconPixels(hShell)) << c.nIndex;
+        ::DestroyIcon(hOwn);
+        ::DestroyIcon(hShell);
+    }
+}

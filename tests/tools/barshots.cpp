@@ -7,6 +7,7 @@
 // popup shadows as shots/extras/*.png, and shots/index.csv listing them.
 //
 //   barshots [output folder]   (default: "shots" beside the program)
+//   barshots --app EXE FILE [output folder]   (the real program: AppShots.cpp)
 #include "barshots/DockSample.h"
 #include "framework/core/String.h"
 #include "framework/ui/CreateContext.h"
@@ -34,9 +35,12 @@
 #include "toolkit/extras/TabManager.h"
 #include "toolkit/extras/TabPaintManager.h"
 
+#include "AppShots.h"
+
 #include <png.h>
 
 #include <stdio.h>
+#include <string.h>
 
 #include <algorithm>
 #include <string>
@@ -743,6 +747,8 @@ int ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
 
 int main(int argc, char** argv)
 {
+    if (argc >= 4 && strcmp(argv[1], "--app") == 0)
+        return RunAppShots(argv[2], argv[3], argc > 4 ? argv[4] : DefaultFolder(), WritePng);
     std::string strFolder = argc > 1 ? argv[1] : DefaultFolder();
     if (strFolder != "--frame")
         ::CreateDirectoryA(strFolder.c_str(), nullptr);

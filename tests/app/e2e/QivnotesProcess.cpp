@@ -137,6 +137,49 @@ CString QivnotesPath()
     return strPath;
 }
 
+CString ToolPath(LPCSTR lpszName)
+{
+    CString strPath = QivnotesPath();
+    const int nApp = strPath.ReverseFind('\\');
+    if (nApp <= 0)
+        return CString();
+    strPath = strPath.Left(nApp);
+    const int nTop = strPath.ReverseFind('\\');
+    return strPath.Left(nTop) + "\\tests\\" + lpszName + ".exe";
+}
+
+std::string RunAndRead(const CString& strCommandLine)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
+    HANDLE hRead = nullptr;
+    HANDLE hWrite = nullptr;
+    if (!::CreatePipe(&hRead, &hWrite, &sa, 0))
+        return std::string();
+    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    std::vector<char> command(strCommandLine.GetString(), strCommandLine.GetString() + strCommandLine.GetLength() + 1);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdOutput = hWrite;
+    si.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    const BOOL bStarted = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    ::CloseHandle(hWrite);
+    std::string strOut;
+    if (bStarted) {
+        char buffer[4096];
+        DWORD nRead = 0;
+        while (::ReadFile(hRead, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0)
+            strOut.append(buffer, nRead);
+        ::WaitForSingleObject(pi.hProcess, 60000);
+        ::CloseHandle(pi.hProcess);
+        ::CloseHandle(pi.hThread);
+    }
+    ::CloseHandle(hRead);
+    return strOut;
+}
+
 CString ScratchFolder(LPCSTR lpszName)
 {
     char szTemp[MAX_PATH] = {};
@@ -158,6 +201,11 @@ CQivnotesProcess::~CQivnotesProcess()
 
 BOOL CQivnotesProcess::Start(const CString& strArguments)
 {
+    return Launch(strArguments) && WaitForMainWindow();
+}
+
+BOOL CQivnotesProcess::Launch(const CString& strArguments)
+{
     CString strExe = QivnotesPath();
     CString strCommand = "\"" + strExe + "\" " + strArguments;
     std::vector<char> command(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
@@ -168,8 +216,11 @@ BOOL CQivnotesProcess::Start(const CString& strArguments)
     si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     si.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
     si.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-    if (!::CreateProcessA(strExe, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &m_pi))
-        return FALSE;
+    return ::CreateProcessA(strExe, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &m_pi);
+}
+
+BOOL CQivnotesProcess::WaitForMainWindow()
+{
     ::WaitForInputIdle(m_pi.hProcess, 60000);
     FindMain find = {m_pi.dwProcessId, nullptr};
     for (int i = 0; i < 600 && !find.hWnd; ++i) {
@@ -213,6 +264,96 @@ std::string CQivnotesProcess::SelectedTreeText() const
     char szText[261] = {};
     ::ReadProcessMemory(m_pi.hProcess, pRemote + sizeof(TVITEMA), szText, 260, nullptr);
     ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
+    return szText;
+}
+
+std::vector<CQivnotesProcess::TreeRow> CQivnotesProcess::TreeRows() const
+{
+    std::vector<TreeRow> rows;
+    HWND hTree = FindChild(WC_TREEVIEWA);
+    const SIZE_T nBytes = sizeof(TVITEMA) + 260;
+    BYTE* pRemote = hTree ? static_cast<BYTE*>(::VirtualAllocEx(m_pi.hProcess, nullptr, nBytes, MEM_COMMIT,
+                                                                 PAGE_READWRITE))
+                          : nullptr;
+    if (!pRemote)
+        return rows;
+    auto next = [&](UINT nCode, HTREEITEM hItem) {
+        return reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
+    };
+    // Pre-order without recursion: the parents met on the way down.
+    std::vector<HTREEITEM> parents;
+    HTREEITEM hItem = next(TVGN_ROOT, nullptr);
+    while (hItem) {
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT | TVIF_HANDLE | TVIF_IMAGE | TVIF_STATE;
+        item.hItem = hItem;
+        item.stateMask = TVIS_BOLD | TVIS_EXPANDED;
+        item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(TVITEMA));
+        item.cchTextMax = 260;
+        ::WriteProcessMemory(m_pi.hProcess, pRemote, &item, sizeof(item), nullptr);
+        ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(pRemote));
+        ::ReadProcessMemory(m_pi.hProcess, pRemote, &item, sizeof(item), nullptr);
+        char szText[261] = {};
+        ::ReadProcessMemory(m_pi.hProcess, pRemote + sizeof(TVITEMA), szText, 260, nullptr);
+        rows.push_back({static_cast<int>(parents.size()), szText, item.iImage, (item.state & TVIS_BOLD) != 0,
+                        (item.state & TVIS_EXPANDED) != 0});
+        if (HTREEITEM hChild = next(TVGN_CHILD, hItem)) {
+            parents.push_back(hItem);
+            hItem = hChild;
+            continue;
+        }
+        hItem = next(TVGN_NEXT, hItem);
+        while (!hItem && !parents.empty()) {
+            hItem = next(TVGN_NEXT, parents.back());
+            parents.pop_back();
+        }
+    }
+    ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
+    return rows;
+}
+
+namespace {
+
+struct FindTitled
+{
+    DWORD dwProcessId;
+    LPCSTR lpszTitle;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindTitledWindow(HWND hWnd, LPARAM lParam)
+{
+    FindTitled* pFind = reinterpret_cast<FindTitled*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    char szTitle[256] = {};
+    ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+    if (dwProcessId == pFind->dwProcessId && ::IsWindowVisible(hWnd) && strcmp(szTitle, pFind->lpszTitle) == 0) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND CQivnotesProcess::WaitForWindow(LPCSTR lpszTitle) const
+{
+    FindTitled find = {m_pi.dwProcessId, lpszTitle, nullptr};
+    for (int i = 0; i < 300 && !find.hWnd; ++i) {
+        ::EnumWindows(FindTitledWindow, reinterpret_cast<LPARAM>(&find));
+        if (!find.hWnd)
+            ::Sleep(100);
+    }
+    return find.hWnd;
+}
+
+std::string CQivnotesProcess::TextOf(HWND hWnd)
+{
+    char szText[1024] = {};
+    DWORD_PTR dwResult = 0;
+    ::SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(szText), reinterpret_cast<LPARAM>(szText), SMTO_NORMAL, 10000,
+                          &dwResult);
     return szText;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/core/String.h"
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -19,6 +20,11 @@ public:
     // Starts the program with the command-line tail and waits until its
     // main window stands (FALSE after 60 s).
     BOOL Start(const CString& strArguments);
+    // The two halves of Start: the process begun, and its main window
+    // waited for.
+    BOOL Launch(const CString& strArguments);
+    BOOL WaitForMainWindow();
+    DWORD ProcessId() const { return m_pi.dwProcessId; }
     HWND MainWindow() const { return m_hMain; }
     // Waits (up to 30 s) until the main window has the title, then until
     // the program is idle.
@@ -30,6 +36,21 @@ public:
     // The same once it is the expected one (the start-up goes on after the
     // window stands), or the last one read after 30 s.
     std::string WaitForSelectedTreeText(const std::string& strExpected) const;
+    // The tree's items in pre-order, read across the processes.
+    struct TreeRow
+    {
+        int nDepth;
+        std::string strTitle;
+        int nImage;
+        BOOL bBold;
+        BOOL bExpanded;
+    };
+    std::vector<TreeRow> TreeRows() const;
+    // A visible top-level window of the program with the title, once it
+    // stands (null after 30 s).
+    HWND WaitForWindow(LPCSTR lpszTitle) const;
+    // The text of a window of the program, read by WM_GETTEXT.
+    static std::string TextOf(HWND hWnd);
     // Closes the main window and waits for the exit code (-1 on time-out).
     int Close();
 
@@ -59,5 +80,9 @@ private:
 CString QivnotesPath();
 // A fresh scratch folder for one test.
 CString ScratchFolder(LPCSTR lpszName);
+// A tool program of the build tree's test folder (e.g. "qivdump").
+CString ToolPath(LPCSTR lpszName);
+// Runs a program and gives what it printed (empty when it did not start).
+std::string RunAndRead(const CString& strCommandLine);
 
 } // namespace e2e

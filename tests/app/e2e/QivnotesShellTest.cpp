@@ -1,0 +1,377 @@
+// The real program as the shell starts it: the tree against the card
+// file's dump, an unknown path, hidden and minimised starts, the splash,
+// the start tip, and about and tips by their commands.
+#include "QivnotesProcess.h"
+
+#include "model/CardFileStore.h"
+#include "model/QivItem.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+#include <shlwapi.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kSettingsKey[] = "Software\\VRNK\\Qivnotes";
+
+void DeleteSettings()
+{
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+void SetSetting(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszValue)
+{
+    HKEY hKey = nullptr;
+    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
+                                               nullptr));
+    ::RegSetValueExA(hKey, lpszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                     static_cast<DWORD>(strlen(lpszValue) + 1));
+    ::RegCloseKey(hKey);
+}
+
+void SetSettingInt(LPCSTR lpszSection, LPCSTR lpszName, DWORD dwValue)
+{
+    HKEY hKey = nullptr;
+    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
+                                               nullptr));
+    ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
+    ::RegCloseKey(hKey);
+}
+
+std::string SettingString(LPCSTR lpszSection, LPCSTR lpszName)
+{
+    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
+    char szValue[256] = {};
+    DWORD cb = sizeof(szValue) - 1;
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return "(missing)";
+    DWORD dwType = 0;
+    if (::RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE*>(szValue), &cb) != ERROR_SUCCESS
+        || dwType != REG_SZ)
+        strcpy(szValue, "(missing)");
+    ::RegCloseKey(hKey);
+    return szValue;
+}
+
+// The texts of a window's children, one after the other.
+std::string ChildTexts(HWND hWnd)
+{
+    std::string strTexts;
+    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        strTexts += e2e::CQivnotesProcess::TextOf(hChild) + "|";
+    return strTexts;
+}
+
+// A window of the program standing in front of everything without a
+// caption: the splash picture.
+struct SplashSearch
+{
+    DWORD dwProcessId;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindSplash(HWND hWnd, LPARAM lParam)
+{
+    SplashSearch* pSearch = reinterpret_cast<SplashSearch*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(hWnd, GWL_EXSTYLE);
+    const LONG_PTR style = ::GetWindowLongPtrA(hWnd, GWL_STYLE);
+    if (dwProcessId == pSearch->dwProcessId && ::IsWindowVisible(hWnd) && (style & WS_POPUP)
+        && (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) == (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) {
+        pSearch->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The main window once it stands and shows its card file.
+struct FindMain
+{
+    DWORD dwProcessId;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindIdleMain(HWND hWnd, LPARAM lParam)
+{
+    FindMain* pFind = reinterpret_cast<FindMain*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    char szTitle[256] = {};
+    ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+    if (dwProcessId == pFind->dwProcessId && ::IsWindowVisible(hWnd) && strncmp(szTitle, "Qivnotes - ", 11) == 0) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+class QivnotesShell : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(e2e::QivnotesPath().IsEmpty()) << "QIV_BINARY_DIR is not set";
+        DeleteSettings();
+        // No splash and no tip: nothing stands between start and window.
+        SetSetting("Settings", "ShowSplash", "0");
+        HKEY hKey = nullptr;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, CString(kSettingsKey) + "\\Tip", 0, nullptr, 0, KEY_WRITE, nullptr,
+                          &hKey, nullptr);
+        DWORD dwOne = 1;
+        ::RegSetValueExA(hKey, "StartUp", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwOne), sizeof(dwOne));
+        ::RegCloseKey(hKey);
+    }
+    void TearDown() override { DeleteSettings(); }
+
+    // A card file: root "Notizen" with the open category "Küche" holding the
+    // entries "Brot" and "Suppe". Going to an entry changes nothing in it.
+    CString WriteSample(LPCSTR lpszFolder)
+    {
+        CString strPath = e2e::ScratchFolder(lpszFolder) + "\\Rezepte.qiv";
+        CQivCardFileStore store;
+        C_QivCategory* pRoot = new C_QivCategory("Notizen");
+        C_QivCategory* pKitchen = new C_QivCategory("Küche");
+        pRoot->m_dwExpanded = 1;
+        pKitchen->m_dwExpanded = 1;
+        C_QivEntry* pBread = new C_QivEntry("Brot");
+        C_QivEntry* pSoup = new C_QivEntry("Suppe");
+        pRoot->m_pFirstChild = pKitchen;
+        pKitchen->m_pFirstChild = pBread;
+        pBread->m_pNext = pSoup;
+        store.ReplaceRoot(pRoot);
+        store.Save(strPath, FALSE);
+        return strPath;
+    }
+
+    // The sample and more: the collapsed category "Garten" with two
+    // entries, an entry with an attachment, an empty category.
+    CString WriteLargerSample(LPCSTR lpszFolder)
+    {
+        CString strPath = e2e::ScratchFolder(lpszFolder) + "\\Haushalt.qiv";
+        CQivCardFileStore store;
+        C_QivCategory* pRoot = new C_QivCategory("Notizen");
+        C_QivCategory* pKitchen = new C_QivCategory("Küche");
+        C_QivCategory* pGarden = new C_QivCategory("Garten");
+        C_QivCategory* pEmpty = new C_QivCategory("Leer");
+        pRoot->m_dwExpanded = 1;
+        pKitchen->m_dwExpanded = 1;
+        C_QivEntry* pBread = new C_QivEntry("Brot");
+        C_QivEntry* pSoup = new C_QivEntry("Suppe");
+        C_QivEntry* pBill = new C_QivEntry("Rechnung");
+        pBill->m_lstAttachments.AddTail("rechnung.pdf");
+        C_QivEntry* pRoses = new C_QivEntry("Rosen");
+        C_QivEntry* pTulips = new C_QivEntry("Tulpen");
+        pRoot->m_pFirstChild = pKitchen;
+        pKitchen->m_pNext = pGarden;
+        pGarden->m_pNext = pEmpty;
+        pEmpty->m_pNext = pBill;
+        pKitchen->m_pFirstChild = pBread;
+        pBread->m_pNext = pSoup;
+        pGarden->m_pFirstChild = pRoses;
+        pRoses->m_pNext = pTulips;
+        store.ReplaceRoot(pRoot);
+        store.Save(strPath, FALSE);
+        return strPath;
+    }
+};
+
+
+
+// What the tree should show of a dumped card file: depth, title, image,
+// the root in bold, categories open as stored.
+std::vector<e2e::CQivnotesProcess::TreeRow> RowsOfDump(const std::string& strDump)
+{
+    struct Node
+    {
+        int nDepth;
+        bool bCategory;
+        bool bExpanded;
+        bool bAttachments;
+        std::string strTitle;
+    };
+    std::vector<Node> nodes;
+    size_t nStart = 0;
+    while (nStart < strDump.size()) {
+        size_t nEnd = strDump.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = strDump.size();
+        const std::string strLine = strDump.substr(nStart, nEnd - nStart);
+        nStart = nEnd + 1;
+        int nDepth = 0;
+        char szClass[64] = {};
+        char szColour[16] = {};
+        char szExpanded[8] = {};
+        char szTitle[600] = {};
+        char szAttachments[600] = {};
+        if (sscanf(strLine.c_str(), "%d %63s %15s %7s %599s %599s", &nDepth, szClass, szColour, szExpanded, szTitle,
+                   szAttachments) != 6)
+            continue;
+        Node node = {nDepth, strcmp(szClass, "C_QivCategory") == 0, strcmp(szExpanded, "1") == 0,
+                     strcmp(szAttachments, "[]") != 0, ""};
+        for (size_t i = 0; szTitle[i] && szTitle[i + 1] && szTitle[0] != '-'; i += 2) {
+            char szByte[3] = {szTitle[i], szTitle[i + 1], 0};
+            node.strTitle += static_cast<char>(strtoul(szByte, nullptr, 16));
+        }
+        nodes.push_back(node);
+    }
+    std::vector<e2e::CQivnotesProcess::TreeRow> rows;
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        const Node& node = nodes[i];
+        int nChildren = 0;
+        for (size_t j = i + 1; j < nodes.size() && nodes[j].nDepth > node.nDepth; ++j)
+            nChildren += nodes[j].nDepth == node.nDepth + 1 ? 1 : 0;
+        int nImage = node.bAttachments ? 6 : 4;
+        if (node.bCategory)
+            nImage = node.bExpanded ? 0 : std::min(nChildren, 3);
+        rows.push_back({node.nDepth, node.strTitle, nImage, i == 0, node.bCategory && node.bExpanded && nChildren > 0});
+    }
+    return rows;
+}
+
+std::string Describe(const std::vector<e2e::CQivnotesProcess::TreeRow>& rows)
+{
+    std::string strText;
+    for (const auto& row : rows)
+        strText += std::to_string(row.nDepth) + " " + row.strTitle + " image " + std::to_string(row.nImage)
+                   + (row.bBold ? " bold" : "") + (row.bExpanded ? " open" : "") + "\n";
+    return strText;
+}
+
+TEST_F(QivnotesShell, TreeShowsTheCardFileAsItsDumpReadsIt)
+{
+    CString strFile = WriteLargerSample("tree");
+    const std::string strDump = e2e::RunAndRead("\"" + e2e::ToolPath("qivdump") + "\" dump \"" + strFile + "\"");
+    const auto expected = RowsOfDump(strDump);
+    ASSERT_EQ(9u, expected.size()) << strDump;
+    e2e::CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
+    EXPECT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
+    EXPECT_EQ(Describe(expected), Describe(program.TreeRows()));
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesShell, UnknownPathIsReportedAndTheCardFileStaysOpen)
+{
+    CString strFile = WriteSample("unknown");
+    e2e::CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Nudeln"));
+    HWND hBox = program.WaitForWindow("Fehler");
+    ASSERT_NE(nullptr, hBox);
+    EXPECT_NE(std::string::npos, ChildTexts(hBox).find("Der Eintrag 'Küche\\Nudeln' existiert nicht."))
+        << ChildTexts(hBox);
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
+    EXPECT_EQ("Notizen", program.SelectedTreeText());
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesShell, HideStartsInTheNotificationAreaAndQStartsMinimised)
+{
+    CString strFile = WriteSample("hide");
+    {
+        e2e::CQivnotesProcess program;
+        ASSERT_TRUE(program.Start("/HIDE \"" + strFile + "\""));
+        ASSERT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
+        EXPECT_FALSE(::IsWindowVisible(program.MainWindow()));
+        // The notification-area menu's command brings it back.
+        DWORD_PTR dwResult = 0;
+        ::SendMessageTimeoutA(program.MainWindow(), WM_COMMAND, 32884, 0, SMTO_NORMAL, 30000, &dwResult);
+        EXPECT_TRUE(::IsWindowVisible(program.MainWindow()));
+        EXPECT_FALSE(::IsIconic(program.MainWindow()));
+        EXPECT_EQ(0, program.Close());
+    }
+    {
+        e2e::CQivnotesProcess program;
+        ASSERT_TRUE(program.Start("-q \"" + strFile + "\""));
+        ASSERT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
+        EXPECT_TRUE(::IsWindowVisible(program.MainWindow()));
+        EXPECT_TRUE(::IsIconic(program.MainWindow()));
+        EXPECT_EQ(0, program.Close());
+    }
+}
+
+TEST_F(QivnotesShell, SplashShowsUnlessSwitchedOffOrAFileIsNamedAndAClickSwitchesItOff)
+{
+    struct Case
+    {
+        LPCSTR pszSetting;
+        BOOL bFile;
+        BOOL bSplash;
+    };
+    const Case cases[] = {
+        {"2", FALSE, TRUE},
+        {"0", FALSE, FALSE},
+        {"1", TRUE, FALSE},
+    };
+    CString strFile = WriteSample("splash");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.pszSetting) + (c.bFile ? " with a file" : ""));
+        SetSetting("Settings", "ShowSplash", c.pszSetting);
+        e2e::CQivnotesProcess program;
+        ASSERT_TRUE(program.Launch(c.bFile ? "\"" + strFile + "\"" : CString()));
+        // Looked for while the program starts: the splash stands from before
+        // the main window until its timer runs in the message loop.
+        SplashSearch search = {program.ProcessId(), nullptr};
+        FindMain main = {program.ProcessId(), nullptr};
+        for (int i = 0; i < 3000 && !search.hWnd && !main.hWnd; ++i) {
+            ::EnumWindows(FindSplash, reinterpret_cast<LPARAM>(&search));
+            ::EnumWindows(FindIdleMain, reinterpret_cast<LPARAM>(&main));
+            if (!search.hWnd && !main.hWnd)
+                ::Sleep(20);
+        }
+        EXPECT_EQ(c.bSplash, search.hWnd != nullptr);
+        if (search.hWnd) {
+            // The user clicks it away for good: a sent message comes before
+            // the timer once the program takes messages.
+            DWORD_PTR dwResult = 0;
+            ::SendMessageTimeoutA(search.hWnd, WM_ACTIVATE, WA_CLICKACTIVE, 0, SMTO_NORMAL, 60000, &dwResult);
+            EXPECT_FALSE(::IsWindow(search.hWnd));
+            EXPECT_EQ("0", SettingString("Settings", "ShowSplash"));
+        } else {
+            EXPECT_EQ(c.pszSetting, SettingString("Settings", "ShowSplash"));
+        }
+        ASSERT_TRUE(program.WaitForMainWindow());
+        EXPECT_EQ(0, program.Close());
+    }
+}
+
+TEST_F(QivnotesShell, StartTipWhenItsSettingIsZeroAndAboutAndTipsFromTheMenu)
+{
+    SetSettingInt("Tip", "StartUp", 0);
+    CString strFile = WriteSample("tip");
+    e2e::CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
+    HWND hTip = program.WaitForWindow("Willkommen bei Qivnotes2000!");
+    ASSERT_NE(nullptr, hTip);
+    ::PostMessageA(hTip, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
+
+    ::PostMessageA(program.MainWindow(), WM_COMMAND, 57664, 0);
+    HWND hAbout = program.WaitForWindow("Info");
+    ASSERT_NE(nullptr, hAbout);
+    HWND hTab = ::FindWindowExA(hAbout, nullptr, WC_TABCONTROLA, nullptr);
+    EXPECT_EQ(3, ::SendMessageA(hTab, TCM_GETITEMCOUNT, 0, 0));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hAbout, IDCANCEL)));
+    ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
+
+    ::PostMessageA(program.MainWindow(), WM_COMMAND, 110, 0);
+    HWND hTips = program.WaitForWindow("Tipps & Tricks");
+    ASSERT_NE(nullptr, hTips);
+    ::PostMessageA(hTips, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(program.WaitForTitle("Qivnotes - Rezepte.qiv"));
+    EXPECT_EQ(0, program.Close());
+}
+
+} // namespace
