@@ -1,5 +1,6 @@
 #include "BarTestSupport.h"
 
+#include "toolkit/controls/Control.h"
 #include "toolkit/draw/ColorManager.h"
 
 CTestBar::CTestBar(int nType, int nPosition)
@@ -53,4 +54,11 @@ CDistinctSysColors::~CDistinctSysColors()
 DWORD GdiObjectCount()
 {
     return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+}
+
+LRESULT CNotifyRecordingSite::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_XTP_COMMAND)
+        m_codes.push_back(reinterpret_cast<NMXTPCONTROL*>(lParam)->hdr.code);
+    return CWnd::WindowProc(message, wParam, lParam);
 }

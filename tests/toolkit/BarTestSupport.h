@@ -7,6 +7,7 @@
 #include "toolkit/draw/DefaultTheme.h"
 
 #include <memory>
+#include <vector>
 
 // A counted toolkit object (bar, control, command bars) whose reference
 // the test gives back at the end of the scope.
@@ -55,3 +56,13 @@ public:
 
 // Counts the GDI objects of the process.
 DWORD GdiObjectCount();
+
+// A site window that records the codes of the control notifications it gets.
+class CNotifyRecordingSite : public CWnd
+{
+public:
+    std::vector<UINT> m_codes;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};

@@ -21,21 +21,18 @@
 
 namespace {
 
-// A site window that records the codes of the control notifications.
-class CComboSite : public CWnd
+// The recording site also counts the lists about to open.
+class CComboSite : public CNotifyRecordingSite
 {
 public:
-    std::vector<UINT> m_codes;
     int m_nOpenings = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_XTP_COMMAND)
-            m_codes.push_back(reinterpret_cast<NMXTPCONTROL*>(lParam)->hdr.code);
         if (message == XTP_WM_POPUPOPENED)
             ++m_nOpenings;
-        return CWnd::WindowProc(message, wParam, lParam);
+        return CNotifyRecordingSite::WindowProc(message, wParam, lParam);
     }
 };
 

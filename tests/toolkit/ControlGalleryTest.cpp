@@ -20,20 +20,6 @@
 
 namespace {
 
-class CGallerySite : public CWnd
-{
-public:
-    std::vector<UINT> m_codes;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_XTP_COMMAND)
-            m_codes.push_back(reinterpret_cast<NMXTPCONTROL*>(lParam)->hdr.code);
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 // 40 x 20 items in a 130-pixel wide items rectangle: three to a row.
 class ControlGalleryTest : public testing::Test
 {
@@ -87,7 +73,7 @@ protected:
 
     CDistinctSysColors m_colors;
     CTestTheme m_theme;
-    CGallerySite m_site;
+    CNotifyRecordingSite m_site;
     CTestBar m_bar;
     CXTPControlGalleryItems* m_pItems = nullptr;
     CXTPControlGalleryAction* m_pAction = nullptr;

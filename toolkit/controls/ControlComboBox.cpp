@@ -104,8 +104,7 @@ CXTPControlComboBox::CXTPControlComboBox()
       m_nSavedSel(-1), m_bRecreateEdit(FALSE), m_bPlaceAgain(FALSE), m_nButtonWidth(0),
       m_bAutoComplete(FALSE), m_bNoComplete(FALSE), m_dwShellAutoCompleteFlags(0),
       m_bFocused(FALSE), m_nEditIconId(0), m_bExecuted(FALSE), m_nDropDownItemCount(12),
-      m_bTextDirty(TRUE), m_pAutoCompleteWnd(nullptr), m_dwEditStyle(0), m_nCurSel(-1),
-      m_bInSelChange(FALSE), m_bSettingText(FALSE)
+      m_pAutoCompleteWnd(nullptr), m_dwEditStyle(0), m_nCurSel(-1), m_bInSelChange(FALSE)
 {
     m_controlType = xtpControlComboBox;
     m_nWidth = 100;
@@ -225,60 +224,6 @@ void CXTPControlComboBox::SynchronizeList()
 
 // --- Texts ---------------------------------------------------------------------------------
 
-CString CXTPControlComboBox::GetEditText() const
-{
-    if (m_bTextDirty && IsEditWindow())
-    {
-        m_pEdit->GetWindowText(m_strTextCache);
-        m_bTextDirty = FALSE;
-    }
-    return m_strTextCache;
-}
-
-void CXTPControlComboBox::SetEditText(const CString& strText)
-{
-    if (IsEditWindow())
-    {
-        CString strShown;
-        m_pEdit->GetWindowText(strShown);
-        if (strShown != strText)
-        {
-            // Emptied first, so that the caret and the scroll start again.
-            m_bSettingText = TRUE;
-            m_pEdit->SetWindowText("");
-            m_pEdit->SetWindowText(strText);
-            m_bSettingText = FALSE;
-        }
-    }
-    m_strTextCache = strText;
-    m_bTextDirty = FALSE;
-    UpdateEditFormat();
-}
-
-BOOL CXTPControlComboBox::ShowsHint() const
-{
-    return !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint;
-}
-
-CString CXTPControlComboBox::GetText() const
-{
-    return ShowsHint() ? CString() : GetEditText();
-}
-
-void CXTPControlComboBox::SetText(const CString& strText)
-{
-    SetEditText(strText.IsEmpty() ? m_strEditHint : strText);
-}
-
-void CXTPControlComboBox::SetEditHint(LPCSTR lpszHint)
-{
-    if (ShowsHint())
-        SetEditText("");
-    m_strEditHint = lpszHint ? lpszHint : "";
-    if (GetEditText().IsEmpty() && !m_bFocused)
-        SetEditText(m_strEditHint);
-}
-
 void CXTPControlComboBox::SelectWholeField()
 {
     if (!IsEditWindow())
@@ -337,15 +282,7 @@ void CXTPControlComboBox::SetShellAutoCompleteFlags(DWORD dwFlags)
 {
     m_dwShellAutoCompleteFlags = dwFlags;
     delete m_pAutoCompleteWnd;
-    m_pAutoCompleteWnd = nullptr;
-    if (!IsEditWindow() || dwFlags == 0)
-        return;
-    m_pAutoCompleteWnd = new CXTPControlComboBoxAutoCompleteWnd;
-    if (FAILED(m_pAutoCompleteWnd->Attach(m_pEdit->GetSafeHwnd(), dwFlags)))
-    {
-        delete m_pAutoCompleteWnd;
-        m_pAutoCompleteWnd = nullptr;
-    }
+    m_pAutoCompleteWnd = XTPField::AttachAutoComplete(m_pEdit, dwFlags);
 }
 
 BOOL CXTPControlComboBox::IsIconVisible() const
@@ -518,15 +455,6 @@ void CXTPControlComboBox::OnEditChanged()
     }
     SynchronizeList();
     NotifySite(XTP_CBN_EDITCHANGE);
-}
-
-void CXTPControlComboBox::OnEditDestroy()
-{
-    if (IsEditWindow())
-    {
-        m_pEdit->GetWindowText(m_strTextCache);
-        m_bTextDirty = FALSE;
-    }
 }
 
 // --- Opening, clicking, executing -----------------------------------------------------------
@@ -767,15 +695,7 @@ void CXTPControlComboBox::DrawFieldText(CDC* pDC, CRect rcText)
 
 BOOL CXTPControlComboBox::IsCaptionVisible() const
 {
-    if (m_pParent && m_pParent->GetType() == xtpBarTypePopup)
-        return TRUE;
-    if (GetCaption().IsEmpty())
-        return FALSE;
-    const int nStyle = GetStyle();
-    if (nStyle == xtpButtonCaption || nStyle == xtpButtonIconAndCaption
-        || nStyle == xtpButtonIconAndCaptionBelow)
-        return TRUE;
-    return m_nComboStyle == 1;
+    return XTPField::IsCaptionVisible(this, m_nComboStyle == 1);
 }
 
 BOOL CXTPControlComboBox::IsEqual(CXTPControl* pOther) const

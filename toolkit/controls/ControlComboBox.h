@@ -10,6 +10,7 @@
 #pragma once
 
 #include "toolkit/controls/ControlComboBoxList.h"
+#include "toolkit/controls/ControlFieldText.h"
 #include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/EditWnd.h"
 
@@ -42,7 +43,7 @@ protected:
     CXTPControlComboBox* m_pCombo;
 };
 
-class CXTPControlComboBox : public CXTPControlPopup
+class CXTPControlComboBox : public CXTPControlPopup, public CXTPControlFieldText
 {
     DECLARE_SERIAL(CXTPControlComboBox)
 public:
@@ -62,15 +63,6 @@ public:
     int GetCurSel() const;
     void SetCurSel(int nIndex);
     BOOL IsDroppedDown() const;
-
-    // Texts. GetText is "" while the field shows the hint; SetText of an
-    // empty text shows the hint.
-    CString GetEditText() const;
-    void SetEditText(const CString& strText);
-    CString GetText() const;
-    void SetText(const CString& strText);
-    CString GetEditHint() const { return m_strEditHint; }
-    void SetEditHint(LPCSTR lpszHint);
 
     // Configuration.
     BOOL GetDropDown() const { return m_bDropDown; }
@@ -125,6 +117,9 @@ public:
     void SetParent(CXTPCommandBar* pParent) override;
     void Copy(CXTPControl* pSource, BOOL bRecursive = FALSE) override;
     BOOL SetPopupOpen(BOOL bOpen) override;
+    // Open from the start of the opening on, so that the edit window taking
+    // the focus while the list opens does not close it.
+    BOOL IsPopupOpen() const override { return m_bPopupOpen; }
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint /*point*/) override {}
     void OnMouseMove(CPoint /*point*/) override {}
@@ -137,7 +132,7 @@ public:
 
     // Called by the edit window.
     void OnEditChange();
-    void OnEditDestroy();
+    void OnEditDestroy() { KeepWindowText(); }
     BOOL IsImeComposing() const;
     // Selects the list item equal to the field's text, or scrolls the first
     // one starting with it to the top.
@@ -147,9 +142,10 @@ public:
 
 protected:
     CXTPControl* CreateSameClass() const override { return new CXTPControlComboBox; }
+    CXTPEdit* GetFieldWindow() const override { return m_pEdit; }
+    BOOL IsFieldFocused() const override { return m_bFocused; }
+    void UpdateEditFormat() override;
     BOOL IsEditWindow() const;
-    BOOL ShowsHint() const;
-    void UpdateEditFormat();
     void DestroyEditWindow();
     void CreateEditWindow();
 
@@ -162,7 +158,6 @@ protected:
     BOOL m_bRecreateEdit;
     BOOL m_bPlaceAgain;
     int m_nButtonWidth;
-    CString m_strEditHint;
     BOOL m_bAutoComplete;
     BOOL m_bNoComplete;
     DWORD m_dwShellAutoCompleteFlags;
@@ -170,11 +165,8 @@ protected:
     int m_nEditIconId;
     BOOL m_bExecuted;
     int m_nDropDownItemCount;
-    mutable CString m_strTextCache;
-    mutable BOOL m_bTextDirty;
     CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd;
     DWORD m_dwEditStyle;
     int m_nCurSel;
     BOOL m_bInSelChange;
-    BOOL m_bSettingText;
 };

@@ -33,6 +33,15 @@ BOOL IsListMoveKey(UINT nChar)
     return nChar == VK_PRIOR || nChar == VK_NEXT || nChar == VK_UP || nChar == VK_DOWN;
 }
 
+// With an edit window the list takes only its moving keys without Alt;
+// without one every key but those that open and close the list.
+BOOL IsRefusedListKey(CXTPControlComboBox* pCombo, UINT nChar)
+{
+    if (pCombo->GetEditCtrl() && pCombo->GetEditCtrl()->GetSafeHwnd())
+        return IsAltDown() || !IsListMoveKey(nChar);
+    return ((nChar == VK_UP || nChar == VK_DOWN) && IsAltDown()) || (nChar == VK_F4 && !IsAltDown());
+}
+
 // The paint manager's frame colour of lists.
 const UINT kListFrameColor = 43;
 
@@ -43,15 +52,8 @@ const UINT kListFrameColor = 43;
 BOOL CXTPControlComboBoxPopupBar::ProcessListKey(CXTPControlComboBox* pCombo, UINT nChar,
                                                  UINT /*nFlags*/)
 {
-    if (pCombo->GetEditCtrl() && pCombo->GetEditCtrl()->GetSafeHwnd())
-    {
-        if (IsAltDown() || !IsListMoveKey(nChar))
-            return FALSE;
-    }
-    else if (((nChar == VK_UP || nChar == VK_DOWN) && IsAltDown()) || (nChar == VK_F4 && !IsAltDown()))
-    {
+    if (IsRefusedListKey(pCombo, nChar))
         return FALSE;
-    }
     const int nOldSel = GetCurSel();
     CXTPPopupBar::OnHookKeyDown(nChar, 0);
     OnListSelChanged(pCombo, nOldSel);
@@ -146,15 +148,8 @@ BOOL CXTPControlComboBoxList::ProcessListKey(CXTPControlComboBox* pCombo, UINT n
 {
     if (!m_hWnd)
         return FALSE;
-    if (pCombo->GetEditCtrl() && pCombo->GetEditCtrl()->GetSafeHwnd())
-    {
-        if (IsAltDown() || !IsListMoveKey(nChar))
-            return FALSE;
-    }
-    else if (((nChar == VK_UP || nChar == VK_DOWN) && IsAltDown()) || (nChar == VK_F4 && !IsAltDown()))
-    {
+    if (IsRefusedListKey(pCombo, nChar))
         return FALSE;
-    }
     const int nOldSel = GetCurSel();
     // The list box moves its selection by its own key handling.
     ::SendMessageA(m_hWnd, WM_KEYDOWN, nChar, 0);

@@ -21,14 +21,8 @@ void XTPField::ApplyFormat(CXTPEdit* pEdit, CXTPControl* pControl, BOOL bShowsHi
     if (!pEdit || !pEdit->GetSafeHwnd())
         return;
     BOOL bGrey = bShowsHint || !pControl->GetEnabled();
-    CHARFORMAT2A cf = {};
-    cf.cbSize = CXTPEdit::GetCharFormatSize();
-    cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
-    cf.crTextColor = GetColorManager()->ResolveColor(bGrey ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
-    COLORREF clrBack = pControl->GetPaintManager()->GetControlBackColor(pControl);
-    cf.crBackColor = clrBack;
-    pEdit->SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-    pEdit->SendMessage(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clrBack));
+    pEdit->SetDefaultColors(GetColorManager()->ResolveColor(bGrey ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT),
+                            pControl->GetPaintManager()->GetControlBackColor(pControl));
 }
 
 void XTPField::UpdateDockHideFlag(CXTPControl* pControl, DWORD dwLayoutMode)
@@ -47,6 +41,31 @@ void XTPField::ShowFieldWindow(CXTPEdit* pEdit, CXTPControl* pControl)
     ::SetWindowPos(pEdit->GetSafeHwnd(), nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE
                        | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+CXTPControlComboBoxAutoCompleteWnd* XTPField::AttachAutoComplete(CXTPEdit* pEdit, DWORD dwFlags)
+{
+    if (!pEdit || !pEdit->GetSafeHwnd() || dwFlags == 0)
+        return nullptr;
+    auto* pAutoComplete = new CXTPControlComboBoxAutoCompleteWnd;
+    if (SUCCEEDED(pAutoComplete->Attach(pEdit->GetSafeHwnd(), dwFlags)))
+        return pAutoComplete;
+    delete pAutoComplete;
+    return nullptr;
+}
+
+BOOL XTPField::IsCaptionVisible(const CXTPControl* pControl, BOOL bLabel)
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    if (pBar && pBar->GetType() == xtpBarTypePopup)
+        return TRUE;
+    if (pControl->GetCaption().IsEmpty())
+        return FALSE;
+    const int nStyle = pControl->GetStyle();
+    if (nStyle == xtpButtonCaption || nStyle == xtpButtonIconAndCaption
+        || nStyle == xtpButtonIconAndCaptionBelow)
+        return TRUE;
+    return bLabel;
 }
 
 // --- The edit window ----------------------------------------------------------------------
@@ -138,7 +157,7 @@ LRESULT CXTPControlEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 
 CXTPControlEdit::CXTPControlEdit()
     : m_pEdit(nullptr), m_bHasLabel(FALSE), m_bReadOnly(FALSE), m_bPlaceAgain(FALSE),
-      m_bRecreateEdit(FALSE), m_bFocused(FALSE), m_bTextDirty(TRUE), m_bSettingText(FALSE), m_pAutoCompleteWnd(nullptr),
+      m_bRecreateEdit(FALSE), m_bFocused(FALSE), m_pAutoCompleteWnd(nullptr),
       m_dwShellAutoCompleteFlags(0), m_dwEditStyle(0)
 {
     m_controlType = xtpControlEdit;
@@ -167,61 +186,6 @@ BOOL CXTPControlEdit::IsEditWindow() const
 
 // --- Texts ---------------------------------------------------------------------------------
 
-CString CXTPControlEdit::GetEditText() const
-{
-    if (m_bTextDirty && IsEditWindow())
-    {
-        m_pEdit->GetWindowText(m_strTextCache);
-        m_bTextDirty = FALSE;
-    }
-    return m_strTextCache;
-}
-
-void CXTPControlEdit::SetEditText(const CString& strText)
-{
-    if (IsEditWindow())
-    {
-        CString strShown;
-        m_pEdit->GetWindowText(strShown);
-        if (strShown != strText)
-        {
-            // Emptied first, so that the caret and the scroll start again.
-            // The site hears only of changes the user makes.
-            m_bSettingText = TRUE;
-            m_pEdit->SetWindowText("");
-            m_pEdit->SetWindowText(strText);
-            m_bSettingText = FALSE;
-        }
-    }
-    m_strTextCache = strText;
-    m_bTextDirty = FALSE;
-    UpdateEditFormat();
-}
-
-BOOL CXTPControlEdit::ShowsHint() const
-{
-    return !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint;
-}
-
-CString CXTPControlEdit::GetText() const
-{
-    return ShowsHint() ? CString() : GetEditText();
-}
-
-void CXTPControlEdit::SetText(const CString& strText)
-{
-    SetEditText(strText.IsEmpty() ? m_strEditHint : strText);
-}
-
-void CXTPControlEdit::SetEditHint(LPCSTR lpszHint)
-{
-    if (ShowsHint())
-        SetEditText("");
-    m_strEditHint = lpszHint ? lpszHint : "";
-    if (GetEditText().IsEmpty() && !m_bFocused)
-        SetEditText(m_strEditHint);
-}
-
 void CXTPControlEdit::SetReadOnly(BOOL bReadOnly)
 {
     m_bReadOnly = bReadOnly;
@@ -248,15 +212,7 @@ void CXTPControlEdit::SetShellAutoCompleteFlags(DWORD dwFlags)
 {
     m_dwShellAutoCompleteFlags = dwFlags;
     delete m_pAutoCompleteWnd;
-    m_pAutoCompleteWnd = nullptr;
-    if (!IsEditWindow() || dwFlags == 0)
-        return;
-    m_pAutoCompleteWnd = new CXTPControlComboBoxAutoCompleteWnd;
-    if (FAILED(m_pAutoCompleteWnd->Attach(m_pEdit->GetSafeHwnd(), dwFlags)))
-    {
-        delete m_pAutoCompleteWnd;
-        m_pAutoCompleteWnd = nullptr;
-    }
+    m_pAutoCompleteWnd = XTPField::AttachAutoComplete(m_pEdit, dwFlags);
 }
 
 // --- State ---------------------------------------------------------------------------------
@@ -372,15 +328,6 @@ void CXTPControlEdit::OnEditChange()
     }
 }
 
-void CXTPControlEdit::OnEditDestroy()
-{
-    if (IsEditWindow())
-    {
-        m_pEdit->GetWindowText(m_strTextCache);
-        m_bTextDirty = FALSE;
-    }
-}
-
 // --- Placement ------------------------------------------------------------------------------
 
 void CXTPControlEdit::DestroyEditWindow()
@@ -441,15 +388,7 @@ void CXTPControlEdit::SetRect(CRect rcControl)
 
 BOOL CXTPControlEdit::IsCaptionVisible() const
 {
-    if (m_pParent && m_pParent->GetType() == xtpBarTypePopup)
-        return TRUE;
-    if (GetCaption().IsEmpty())
-        return FALSE;
-    int nStyle = GetStyle();
-    if (nStyle == xtpButtonCaption || nStyle == xtpButtonIconAndCaption
-        || nStyle == xtpButtonIconAndCaptionBelow)
-        return TRUE;
-    return m_bHasLabel;
+    return XTPField::IsCaptionVisible(this, m_bHasLabel);
 }
 
 BOOL CXTPControlEdit::IsEqual(CXTPControl* pOther) const

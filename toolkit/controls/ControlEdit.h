@@ -10,6 +10,7 @@
 #pragma once
 
 #include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlFieldText.h"
 #include "toolkit/controls/EditWnd.h"
 
 class CXTPControlComboBoxAutoCompleteWnd;
@@ -31,6 +32,12 @@ void ApplyFormat(CXTPEdit* pEdit, CXTPControl* pControl, BOOL bShowsHint);
 void UpdateDockHideFlag(CXTPControl* pControl, DWORD dwLayoutMode);
 // Shows or hides the field window by the action and the hide flags.
 void ShowFieldWindow(CXTPEdit* pEdit, CXTPControl* pControl);
+// A new auto-complete object attached to the field window with the shell's
+// flags; null without a window, for flags 0, or when the shell refuses.
+CXTPControlComboBoxAutoCompleteWnd* AttachAutoComplete(CXTPEdit* pEdit, DWORD dwFlags);
+// A field's caption shows on popup bars, never when empty, by the caption
+// styles, else when the control asks for its label.
+BOOL IsCaptionVisible(const CXTPControl* pControl, BOOL bLabel);
 } // namespace XTPField
 
 // The edit window of an edit control.
@@ -49,21 +56,13 @@ protected:
     CXTPControlEdit* m_pControl;
 };
 
-class CXTPControlEdit : public CXTPControl
+class CXTPControlEdit : public CXTPControl, public CXTPControlFieldText
 {
     DECLARE_SERIAL(CXTPControlEdit)
 public:
     CXTPControlEdit();
     ~CXTPControlEdit() override;
 
-    // Texts. GetText is "" while the field shows the hint; SetText of an
-    // empty text shows the hint.
-    CString GetEditText() const;
-    void SetEditText(const CString& strText);
-    CString GetText() const;
-    void SetText(const CString& strText);
-    CString GetEditHint() const { return m_strEditHint; }
-    void SetEditHint(LPCSTR lpszHint);
     BOOL GetReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(BOOL bReadOnly = TRUE);
     BOOL HasLabel() const { return m_bHasLabel; }
@@ -104,13 +103,14 @@ public:
     // The reflected EN_CHANGE of the window.
     void OnEditChange();
     // The window is being destroyed: its text is kept.
-    void OnEditDestroy();
+    void OnEditDestroy() { KeepWindowText(); }
 
 protected:
     CXTPControl* CreateSameClass() const override { return new CXTPControlEdit; }
-    void UpdateEditFormat();
+    CXTPEdit* GetFieldWindow() const override { return m_pEdit; }
+    BOOL IsFieldFocused() const override { return m_bFocused; }
+    void UpdateEditFormat() override;
     BOOL IsEditWindow() const;
-    BOOL ShowsHint() const;
     void DestroyEditWindow();
     void CreateEditWindow();
 
@@ -119,12 +119,8 @@ protected:
     BOOL m_bReadOnly;
     BOOL m_bPlaceAgain;
     BOOL m_bRecreateEdit;
-    CString m_strEditHint;
     BOOL m_bFocused;
     CString m_strTextOnFocus;
-    mutable CString m_strTextCache;
-    mutable BOOL m_bTextDirty;
-    BOOL m_bSettingText;
     CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd;
     DWORD m_dwShellAutoCompleteFlags;
     DWORD m_dwEditStyle;

@@ -48,7 +48,7 @@ BOOL IsDialogKey(UINT nChar)
 } // namespace
 
 CXTPEdit::CXTPEdit()
-    : m_bImeComposition(FALSE)
+    : m_bImeComposition(FALSE), m_clrDefaultText(CLR_INVALID), m_clrDefaultBack(CLR_INVALID)
 {
 }
 
@@ -65,6 +65,7 @@ UINT CXTPEdit::GetCharFormatSize()
 BOOL CXTPEdit::Create(DWORD dwStyle, CWnd* pParentWnd)
 {
     LPCSTR lpszClass = GetRichEditLibrary().lpszClass;
+    m_clrDefaultText = m_clrDefaultBack = CLR_INVALID;
     if (!CreateEx(0, lpszClass ? lpszClass : "EDIT", "", dwStyle, CRect(0, 0, 0, 0), pParentWnd,
                   0))
         return FALSE;
@@ -73,6 +74,22 @@ BOOL CXTPEdit::Create(DWORD dwStyle, CWnd* pParentWnd)
         SendMessage(EM_SETEVENTMASK, 0, ENM_CHANGE);
         SendMessage(EM_SETTEXTMODE, TM_PLAINTEXT | TM_SINGLELEVELUNDO, 0);
     }
+    return TRUE;
+}
+
+BOOL CXTPEdit::SetDefaultColors(COLORREF clrText, COLORREF clrBack)
+{
+    if (!m_hWnd || (clrText == m_clrDefaultText && clrBack == m_clrDefaultBack))
+        return FALSE;
+    CHARFORMAT2A cf = {};
+    cf.cbSize = GetCharFormatSize();
+    cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
+    cf.crTextColor = clrText;
+    cf.crBackColor = clrBack;
+    SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    SendMessage(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(clrBack));
+    m_clrDefaultText = clrText;
+    m_clrDefaultBack = clrBack;
     return TRUE;
 }
 

@@ -42,6 +42,12 @@ public:
 
     BOOL IsImeComposing() const { return m_bImeComposition; }
 
+    // Gives the window's default character format these text and back
+    // colours (and the back colour to the window); colours equal to the
+    // last ones given are not sent again, as every change re-lays out the
+    // text. FALSE when nothing was sent.
+    BOOL SetDefaultColors(COLORREF clrText, COLORREF clrBack);
+
     // The three edit commands: their state queries and the commands.
     BOOL OnCmdMsg(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
@@ -49,4 +55,6 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     BOOL m_bImeComposition;
+    COLORREF m_clrDefaultText;
+    COLORREF m_clrDefaultBack;
 };

@@ -1,0 +1,71 @@
+#include "toolkit/controls/ControlFieldText.h"
+
+#include "toolkit/controls/EditWnd.h"
+
+BOOL CXTPControlFieldText::HasFieldWindow() const
+{
+    CXTPEdit* pEdit = GetFieldWindow();
+    return pEdit && pEdit->GetSafeHwnd();
+}
+
+CString CXTPControlFieldText::GetEditText() const
+{
+    if (m_bTextDirty && HasFieldWindow())
+    {
+        GetFieldWindow()->GetWindowText(m_strTextCache);
+        m_bTextDirty = FALSE;
+    }
+    return m_strTextCache;
+}
+
+void CXTPControlFieldText::SetEditText(const CString& strText)
+{
+    if (HasFieldWindow())
+    {
+        CXTPEdit* pEdit = GetFieldWindow();
+        CString strShown;
+        pEdit->GetWindowText(strShown);
+        if (strShown != strText)
+        {
+            m_bSettingText = TRUE;
+            pEdit->SetWindowText("");
+            pEdit->SetWindowText(strText);
+            m_bSettingText = FALSE;
+        }
+    }
+    m_strTextCache = strText;
+    m_bTextDirty = FALSE;
+    UpdateEditFormat();
+}
+
+BOOL CXTPControlFieldText::ShowsHint() const
+{
+    return !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint;
+}
+
+CString CXTPControlFieldText::GetText() const
+{
+    return ShowsHint() ? CString() : GetEditText();
+}
+
+void CXTPControlFieldText::SetText(const CString& strText)
+{
+    SetEditText(strText.IsEmpty() ? m_strEditHint : strText);
+}
+
+void CXTPControlFieldText::SetEditHint(LPCSTR lpszHint)
+{
+    if (ShowsHint())
+        SetEditText("");
+    m_strEditHint = lpszHint ? lpszHint : "";
+    if (GetEditText().IsEmpty() && !IsFieldFocused())
+        SetEditText(m_strEditHint);
+}
+
+void CXTPControlFieldText::KeepWindowText()
+{
+    if (!HasFieldWindow())
+        return;
+    GetFieldWindow()->GetWindowText(m_strTextCache);
+    m_bTextDirty = FALSE;
+}

@@ -1,0 +1,48 @@
+// CXTPControlFieldText: the text of a command-bar field that edits in a
+// toolkit edit window (combo boxes and edit controls). The text is cached
+// for the times the window does not exist, and a grey hint stands in the
+// window while the field is empty and unfocused; GetText never answers the
+// hint.
+#pragma once
+
+#include "framework/core/String.h"
+
+class CXTPEdit;
+
+class CXTPControlFieldText
+{
+public:
+    // The window's text (read again after a change), else the cache.
+    CString GetEditText() const;
+    // Shows the text (emptied first, so that caret and scroll start again);
+    // the site hears only of changes the user makes.
+    void SetEditText(const CString& strText);
+    // "" while the field shows the hint.
+    CString GetText() const;
+    // An empty text shows the hint.
+    void SetText(const CString& strText);
+    CString GetEditHint() const { return m_strEditHint; }
+    // A field showing the old hint is emptied; an empty unfocused field
+    // then shows the new one.
+    void SetEditHint(LPCSTR lpszHint);
+
+protected:
+    CXTPControlFieldText() = default;
+    virtual ~CXTPControlFieldText() = default;
+
+    // The field's edit window object; null when there is none.
+    virtual CXTPEdit* GetFieldWindow() const = 0;
+    virtual BOOL IsFieldFocused() const = 0;
+    // Text colours after the text or the state changed.
+    virtual void UpdateEditFormat() = 0;
+
+    BOOL HasFieldWindow() const;
+    BOOL ShowsHint() const;
+    // The window is going away: its text stays in the cache.
+    void KeepWindowText();
+
+    mutable CString m_strTextCache;
+    mutable BOOL m_bTextDirty = TRUE;
+    CString m_strEditHint;
+    BOOL m_bSettingText = FALSE;
+};
