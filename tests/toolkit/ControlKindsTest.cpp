@@ -4,11 +4,14 @@
 #include "BarTestSupport.h"
 #include "TestDib.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/HookManager.h"
 #include "toolkit/controls/ControlCustom.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ColorManager.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -145,6 +148,51 @@ TEST_F(ControlCustomTest, HostsItsWindowInTheBar)
     EXPECT_FALSE(m_window.IsWindowVisible());
     m_pCustom->SetVisible(TRUE);
     EXPECT_TRUE(m_window.IsWindowVisible());
+}
+
+// Records the mouse moves a window gets.
+class CMoveRecorder : public CXTPHookManagerHookAble
+{
+public:
+    int OnHookMessage(HWND /*hWnd*/, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                      LRESULT& /*lResult*/) override
+    {
+        if (nMessage == WM_MOUSEMOVE)
+            m_moves.push_back({static_cast<UINT>(wParam), CPoint(LOWORD(lParam), HIWORD(lParam))});
+        return hookNext;
+    }
+    struct Move
+    {
+        UINT nFlags;
+        CPoint pt;
+    };
+    std::vector<Move> m_moves;
+};
+
+TEST_F(ControlCustomTest, MouseMovesInTheWindowReachTheBar)
+{
+    m_pCustom->SetRect(CRect(10, 5, 94, 31));   // the window at (11, 7) of the bar
+    CMoveRecorder bar, window;
+    XTPHookManager()->SetHook(m_bar.GetSafeHwnd(), &bar);
+    XTPHookManager()->SetHook(m_window.GetSafeHwnd(), &window);
+    m_window.SendMessage(WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(3, 4));
+    ASSERT_EQ(1u, bar.m_moves.size());
+    EXPECT_EQ(static_cast<UINT>(MK_SHIFT), bar.m_moves[0].nFlags);
+    EXPECT_EQ(CPoint(14, 11), bar.m_moves[0].pt);
+    EXPECT_EQ(1u, window.m_moves.size());   // the window still gets it
+
+    // A copy shares the window but does not hold it: one move, not two.
+    CTestBar other;
+    other.GetControls()->AddCopy(m_pCustom);
+    m_window.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(2u, bar.m_moves.size());
+
+    // A control that goes takes its hook along.
+    m_bar.GetControls()->Remove(m_pCustom);
+    m_window.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(2u, bar.m_moves.size());
+    XTPHookManager()->RemoveAll(&bar);
+    XTPHookManager()->RemoveAll(&window);
 }
 
 TEST_F(ControlCustomTest, VerticalOptions)

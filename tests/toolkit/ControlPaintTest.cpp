@@ -201,6 +201,27 @@ TEST_F(ControlPaintTest, CheckedItemWithIconInOneAndTwoColumns)
     pControl->Draw(&dib.DC());
     EXPECT_EQ(C(18), dib.Pixel(ptMark.x, ptMark.y));
     EXPECT_EQ(ICON, dib.Pixel(ptCentre.x + nGutter + 1, ptCentre.y));
+
+    // Without an icon the mark stands in the first column in both layouts,
+    // and in two columns nothing fills the second.
+    CXTPControl* pPlain = Add(m_popup, 1, ID_WITHOUT_ICON, "Lineal");
+    pPlain->SetRect(rcItem);
+    pPlain->SetChecked(TRUE);
+    for (BOOL bDouble : {FALSE, TRUE})
+    {
+        m_popup.SetDoubleGripper(bDouble);
+        dib.Fill(MARK);
+        pPlain->Draw(&dib.DC());
+        EXPECT_EQ(C(18), dib.Pixel(ptMark.x, ptMark.y)) << bDouble;
+        EXPECT_EQ(C(18), dib.Pixel(ptMark.x + 6, ptMark.y - 2)) << bDouble;
+        EXPECT_NE(C(18), dib.Pixel(ptMark.x, ptMark.y + 2)) << bDouble;
+        if (bDouble)
+        {
+            EXPECT_EQ(0, CountColor(dib, CRect(ptCentre.x + nGutter - 4, rcItem.top + 2,
+                                               ptCentre.x + nGutter + 4, rcItem.bottom - 2), C(18)));
+        }
+    }
+    m_popup.SetDoubleGripper(FALSE);
 }
 
 TEST_F(ControlPaintTest, PopupArrowsAndSplitDivider)

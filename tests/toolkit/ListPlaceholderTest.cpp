@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/controls/ControlOleItems.h"
 #include "toolkit/controls/ControlRecentFileList.h"
+#include "toolkit/controls/ControlToolbars.h"
 #include "toolkit/controls/ControlWindowList.h"
 #include "toolkit/controls/ControlWorkspaceActions.h"
 #include "toolkit/controls/Controls.h"
@@ -348,6 +349,7 @@ TEST(ListPlaceholderFactory, MakesPlaceholdersForTheirIds)
         {35002, RUNTIME_CLASS(CXTPControlWorkspaceActions)},
         {35003, RUNTIME_CLASS(CXTPControlRecentFileList)},
         {57616, RUNTIME_CLASS(CXTPControlButton)},
+        {0xE800, RUNTIME_CLASS(CXTPControlToolbars)},
     };
     for (auto& c : cases)
     {
@@ -365,11 +367,13 @@ TEST(ListPlaceholderFactory, MakesPlaceholdersForTheirIds)
     menu.AppendMenu(MF_STRING, 35003, "Dateien");
     menu.AppendMenu(MF_STRING, 57872, "<<OLE VERBS GO HERE>>");
     menu.AppendMenu(MF_STRING, 57872, "Objekt");
+    menu.AppendMenu(MF_STRING, 0xE800, "Symbolleiste");
     CXTPControls* pControls = bar.GetControls();
     pControls->RemoveAll();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         pControls->LoadMenuItem(&menu, i);
-    ASSERT_EQ(5, pControls->GetCount());
+    ASSERT_EQ(6, pControls->GetCount());
+    EXPECT_TRUE(pControls->GetAt(5)->IsKindOf(RUNTIME_CLASS(CXTPControlToolbars)));
     EXPECT_TRUE(pControls->GetAt(3)->IsKindOf(RUNTIME_CLASS(CXTPControlOleItems)));
     EXPECT_FALSE(pControls->GetAt(4)->IsKindOf(RUNTIME_CLASS(CXTPControlOleItems)));
     EXPECT_TRUE(pControls->GetAt(0)->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));

@@ -245,6 +245,59 @@ TEST_F(MenuBarTest, MaximizedChildGetsItsWindowButtons)
     }
 }
 
+TEST_F(MenuBarTest, MaximizedChildShowsItsSystemMenuAtTheFront)
+{
+    m_pMenuBar->SetFlags(0x5F | xtpFlagAddMDISysPopup);
+    HWND hChild = m_pFrame->CreateChild(WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(nullptr, hChild);
+    ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0);
+    Pump();
+    CXTPControl* pSys = m_pMenuBar->GetControl(0);
+    ASSERT_EQ(static_cast<int>(XTP_ID_MENUBAR_SYSMENU), pSys->GetID());
+    EXPECT_EQ(xtpControlPopup, pSys->GetType());
+    EXPECT_TRUE(pSys->IsTemporary());
+    EXPECT_STREQ("-", pSys->GetCaption());
+
+    // The popup lists the child's system menu: its commands, groups,
+    // default item and disabled items, as the window's own menu has them.
+    HMENU hSysMenu = ::GetSystemMenu(hChild, FALSE);
+    CXTPCommandBar* pPopup = pSys->GetCommandBar();
+    ASSERT_TRUE(pPopup);
+    std::vector<std::string> expected, listed;
+    BOOL bGroup = FALSE;
+    const UINT nDefault = ::GetMenuDefaultItem(hSysMenu, FALSE, GMDI_USEDISABLED);
+    for (int i = 0; i < ::GetMenuItemCount(hSysMenu); ++i)
+    {
+        const UINT nState = ::GetMenuState(hSysMenu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (nState & MF_SEPARATOR)
+        {
+            bGroup = TRUE;
+            continue;
+        }
+        const UINT nId = ::GetMenuItemID(hSysMenu, i);
+        expected.push_back(std::to_string(nId) + (bGroup ? " group" : "")
+                           + (nState & MF_GRAYED ? " disabled" : "") + (nId == nDefault ? " default" : ""));
+        bGroup = FALSE;
+    }
+    for (int i = 0; i < pPopup->GetControlCount(); ++i)
+    {
+        CXTPControl* pItem = pPopup->GetControl(i);
+        listed.push_back(std::to_string(pItem->GetID()) + (pItem->GetBeginGroup() ? " group" : "")
+                         + (pItem->GetEnabled() ? "" : " disabled")
+                         + (pItem->IsDefaultItem() ? " default" : ""));
+    }
+    EXPECT_EQ(expected, listed);
+
+    // Its close command reaches the child as a system command.
+    CXTPControl* pClose = pPopup->GetControls()->FindControl(SC_CLOSE);
+    ASSERT_TRUE(pClose);
+    pClose->OnExecute();
+    Pump();
+    EXPECT_FALSE(::IsWindow(hChild));
+    ::SendMessageA(m_pMenuBar->GetSafeHwnd(), WM_TIMER, XTP_TID_MDIREFRESH, 0);
+    EXPECT_EQ(nullptr, m_pMenuBar->GetControls()->FindControl(XTP_ID_MENUBAR_SYSMENU));
+}
+
 TEST_F(MenuBarTest, ResetAsksAndReloadsTheMenu)
 {
     m_pMenuBar->GetControls()->RemoveAt(0);

@@ -12,6 +12,7 @@
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/KeyboardManager.h"
 #include "toolkit/commandbars/MouseManager.h"
+#include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/PaintManager.h"
@@ -288,6 +289,51 @@ TEST_F(PopupBarTest, ATallMenuScrolls)
     pPopup->SetTrackingMode(0);
 }
 
+// A popup whose tear-off steps a test can take one at a time.
+class CTearOffPopup : public CXTPPopupBar
+{
+public:
+    using CXTPPopupBar::ShowTearOff;
+};
+
+TEST_F(PopupBarTest, TearOffShowsOneToolbarAndHidesItWhenThePointerComesBack)
+{
+    const UINT nBarId = 600;
+    CRefPtr<CTearOffPopup> pPopup(new CTearOffPopup);
+    pPopup->SetCommandBars(m_pCommandBars.get());
+    pPopup->GetControls()->Add(xtpControlButton, 100)->SetCaption("&Neu");
+    pPopup->GetControls()->Add(xtpControlButton, 101)->SetCaption("&Ende");
+    pPopup->SetTearOffPopup("Liste", nBarId, 150);
+    ASSERT_TRUE(pPopup->PopupAt(20, 20));
+
+    // Out: the popup hides and a floating toolbar of its controls shows.
+    pPopup->ShowTearOff(FALSE, CPoint(200, 150));
+    EXPECT_FALSE(pPopup->IsWindowVisible());
+    CXTPToolBar* pToolBar = m_pCommandBars->GetToolBar(nBarId);
+    ASSERT_TRUE(pToolBar);
+    EXPECT_EQ(pToolBar, pPopup->GetTearOffBar());
+    EXPECT_EQ(xtpBarFloating, pToolBar->GetPosition());
+    EXPECT_TRUE(pToolBar->IsWindowVisible());
+    EXPECT_EQ(2, pToolBar->GetControls()->GetVisibleCount());
+
+    // Back in: the popup shows again, the toolbar hides and stays listed.
+    pPopup->ShowTearOff(TRUE, CPoint(30, 30));
+    EXPECT_TRUE(pPopup->IsWindowVisible());
+    EXPECT_EQ(nullptr, pPopup->GetTearOffBar());
+    EXPECT_FALSE(pToolBar->IsVisible());
+    EXPECT_EQ(1, m_pCommandBars->GetCount());
+
+    // Out again: the same toolbar, floated and shown.
+    pToolBar->SetPosition(xtpBarTop);
+    pPopup->ShowTearOff(FALSE, CPoint(200, 150));
+    EXPECT_EQ(pToolBar, pPopup->GetTearOffBar());
+    EXPECT_EQ(xtpBarFloating, pToolBar->GetPosition());
+    EXPECT_TRUE(pToolBar->IsVisible());
+    EXPECT_EQ(1, m_pCommandBars->GetCount());
+    pPopup->SetTrackingMode(0);
+    m_pCommandBars->RemoveAll();
+}
+
 // A menu bar of one popup control whose sub-menu holds a sub-menu.
 class PopupControlTest : public PopupBarTest
 {
@@ -511,6 +557,16 @@ TEST_F(PopupControlTest, SubBarLoopsEnd)
     m_pRecent->OnCustomizeDragOver(m_pFile);
     EXPECT_FALSE(m_pRecent->IsPopupOpen());
     m_pCommandBars->SetCustomizeMode(FALSE);
+
+    // Unused popups hide when everything they reach is hidden, loop or not.
+    m_pCommandBars->GetCommandBarsOptions()->bAutoHideUnusedPopups = TRUE;
+    for (UINT nId : {100u, 101u, 200u})
+        m_pCommandBars->HideCommand(nId);
+    EXPECT_TRUE(m_pCommandBars->IsControlHidden(m_pFile));
+    EXPECT_TRUE(m_pCommandBars->IsControlHidden(m_pRecent));
+    m_pCommandBars->SetCommandUsed(101);
+    EXPECT_FALSE(m_pCommandBars->IsControlHidden(m_pFile));
+    EXPECT_FALSE(m_pCommandBars->IsControlHidden(m_pRecent));
     pLoop->SetCommandBar(nullptr);
 }
 

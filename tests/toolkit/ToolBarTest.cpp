@@ -13,6 +13,7 @@
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/ControlLabel.h"
 #include "toolkit/controls/Controls.h"
+#include "toolkit/res/ToolkitRes.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,18 @@ BEGIN_MESSAGE_MAP(CToolFrame, CFrameWnd)
     ON_MESSAGE(WM_XTP_AFTERCREATECONTROL, OnAfterCreate)
     ON_MESSAGE(XTP_WM_TOOLBARVISIBLECHANGED, OnVisibility)
     ON_MESSAGE(XTP_WM_TOOLBARRESET, OnReset)
+END_MESSAGE_MAP()
+
+// A frame that can customize its bars.
+class CCustomizeToolFrame : public CToolFrame
+{
+protected:
+    afx_msg void OnCustomize() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCustomizeToolFrame, CToolFrame)
+    ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
 class ToolBarTest : public testing::Test
@@ -262,6 +275,43 @@ TEST_F(ToolBarTest, FloatingLayoutHasCaptionButtons)
     pToolBar->GetControls()->Remove(pHide);
     pToolBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
     EXPECT_EQ(nullptr, pToolBar->GetHideButton());
+}
+
+TEST_F(ToolBarTest, ExpandPopupOffersTheAddOrRemoveListWhereTheSiteCustomizes)
+{
+    for (BOOL bCustomizing : {FALSE, TRUE})
+    {
+        TearDown();
+        m_pFrame = bCustomizing ? new CCustomizeToolFrame : new CToolFrame;
+        ASSERT_TRUE(m_pFrame->Create(nullptr, "Test", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
+        m_pCommandBars.reset(new CXTPCommandBars);
+        m_pCommandBars->SetSite(m_pFrame);
+        SetExpandAlways(TRUE);
+        CXTPToolBar* pToolBar = CreateStandard();
+        ASSERT_NE(nullptr, pToolBar);
+        pToolBar->CalcDockingLayout(32000, LM_HORZ | LM_HORZDOCK | LM_COMMIT | kHideWrapMode);
+
+        // Nothing hidden: the menu holds the add-or-remove item alone.
+        CRefPtr<CXTPCommandBar> pPopup(pToolBar->CreateExpandPopup());
+        ASSERT_EQ(std::vector<int>{static_cast<int>(XTP_ID_CUSTOMIZE_ADDORREMOVE)}, IdsOf(pPopup.get()));
+        EXPECT_FALSE(pPopup->GetControl(0)->GetBeginGroup());
+        CXTPCommandBar* pToolbars = pPopup->GetControl(0)->GetCommandBar();
+        ASSERT_NE(nullptr, pToolbars);
+
+        // One entry for the toolbar: its list where the site customizes, a
+        // greyed entry elsewhere; the customize command follows there.
+        CXTPControl* pEntry = pToolbars->GetControl(0);
+        EXPECT_STREQ("Standard", pEntry->GetCaption());
+        EXPECT_EQ(bCustomizing, pEntry->GetEnabled());
+        EXPECT_EQ(bCustomizing ? 2 : 1, pToolbars->GetControlCount());
+        if (!bCustomizing)
+            continue;
+        EXPECT_EQ(static_cast<int>(XTP_ID_CUSTOMIZE), pToolbars->GetControl(1)->GetID());
+        EXPECT_TRUE(pToolbars->GetControl(1)->GetBeginGroup());
+        CXTPCommandBar* pList = pEntry->GetCommandBar();
+        EXPECT_EQ(6, pList->GetControlCount());   // five buttons and the reset item
+        EXPECT_TRUE(pList->IsDoubleGripper());
+    }
 }
 
 TEST_F(ToolBarTest, AddOrRemoveListSwitchesButtons)

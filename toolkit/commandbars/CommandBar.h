@@ -239,6 +239,7 @@ public:
     virtual BOOL IsVisible() const;
     virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsCustomizable() const { return m_bCustomizable; }
+    void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
     virtual void OnRecalcLayout();
     virtual void OnControlSelected(int nSelected, CXTPControl* pControl);
     virtual CXTPCommandBar* GetParentCommandBar() const { return nullptr; }

@@ -12,6 +12,8 @@
 #include "toolkit/draw/PaintManager.h"
 #include "toolkit/extras/ToolTipContext.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CXTPCommandBarsOptions, CCmdTarget)
 IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
 
@@ -156,10 +158,17 @@ BOOL CXTPCommandBars::IsControlHidden(CXTPControl* pControl)
     CXTPCommandBar* pSubBar = pControl->GetCommandBar();
     if (!pSubBar || pSubBar->GetControlCount() == 0)
         return FALSE;
-    for (int i = 0; i < pSubBar->GetControlCount(); ++i)
-        if (!IsControlHidden(pSubBar->GetControl(i)))
-            return FALSE;
-    return TRUE;
+    // Sub-bars can be shared and can hold themselves further down. A bar
+    // already being searched adds nothing to the answer (its other controls
+    // decide it where the search began), which ends the cycle.
+    if (std::find(m_hiddenSearch.begin(), m_hiddenSearch.end(), pSubBar) != m_hiddenSearch.end())
+        return TRUE;
+    m_hiddenSearch.push_back(pSubBar);
+    BOOL bHidden = TRUE;
+    for (int i = 0; bHidden && i < pSubBar->GetControlCount(); ++i)
+        bHidden = IsControlHidden(pSubBar->GetControl(i));
+    m_hiddenSearch.pop_back();
+    return bHidden;
 }
 
 void CXTPCommandBars::SetCommandUsed(UINT nId)

@@ -333,4 +333,7 @@ private:
     CRuntimeClass* m_pToolBarClass = nullptr;
     // An Alt+letter was taken as an access key while Alt is still down.
     BOOL m_bAltKeyTaken = FALSE;
+    // The sub-bars IsControlHidden is looking into now: a bar that holds
+    // itself further down is not searched again.
+    std::vector<const CXTPCommandBar*> m_hiddenSearch;
 };

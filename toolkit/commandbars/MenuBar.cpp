@@ -186,7 +186,7 @@ void CXTPMenuBar::UpdateMdiButtons()
     BOOL bMaximized = FALSE;
     HWND hChild = GetActiveMdiChild(&bMaximized);
     const DWORD dwStyle = hChild ? static_cast<DWORD>(::GetWindowLongA(hChild, GWL_STYLE)) : 0;
-    BOOL bChanged = FALSE;
+    BOOL bChanged = UpdateSysMenuPopup(hChild, bMaximized);
     for (const MdiButtonRow& row : kMdiButtons)
     {
         const BOOL bWanted = bMaximized && (!row.dwStyle || (dwStyle & row.dwStyle))

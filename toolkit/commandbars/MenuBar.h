@@ -18,6 +18,9 @@ class CXTPControls;
 
 // The menu bar's bar id.
 const UINT XTP_IDR_MENUBAR = 1;
+// Asks an MDI child for the icon of its system-menu control (an HICON; 0
+// lets the bar take the window's own).
+const UINT WM_XTP_GETWINDOWICON = 10336;
 // The window buttons of a maximized MDI child (XTP_ID_MENUBAR_CLOSE,
 // _RESTORE, _MINIMIZE) and the bitmap of their pictures come from
 // ToolkitRes.h; the system-menu button of the child:
@@ -37,6 +40,7 @@ class CXTPMenuBar : public CXTPToolBar
     DECLARE_DYNCREATE(CXTPMenuBar)
 public:
     class CControlMDIButton;
+    class CControlMDISysMenuPopup;
 
     CXTPMenuBar();
     ~CXTPMenuBar() override;
@@ -51,6 +55,10 @@ public:
     HWND GetActiveMdiChild(BOOL* pbMaximized = nullptr) const;
     // Adds or removes the window buttons of a maximized child.
     void UpdateMdiButtons();
+    // Adds, refills or removes the system-menu control of a maximized
+    // child (bar flag 0x2000) at the front of the bar; TRUE when the bar
+    // changed.
+    BOOL UpdateSysMenuPopup(HWND hChild, BOOL bMaximized);
     UINT GetCurrentMenuId() const { return m_nIDMenuCurrent; }
     UINT_PTR GetCurrentMenuKey() const { return m_nCurrentKey; }
     HMENU GetFrameMenu() const { return m_hMenuDefault; }

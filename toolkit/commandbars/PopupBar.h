@@ -13,6 +13,7 @@
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/ShadowsManager.h"
 #include "toolkit/controls/ControlButton.h"
+#include "toolkit/res/ToolkitRes.h"
 
 class CXTPControlPopup;
 class CXTPToolBar;
@@ -22,8 +23,8 @@ class CXTPToolBar;
 const UINT XTP_WM_POPUPOPENED = 10331;
 const UINT XTP_WM_POPUPCLOSED = 10333;
 
-// The command of the personalised menu's expand button.
-const UINT XTP_ID_POPUPBAR_EXPAND = 9402;
+// The command of the personalised menu's expand button is
+// XTP_ID_POPUPBAR_EXPAND of the toolkit's resources.
 
 // Timers of the popup window.
 const UINT_PTR XTP_TID_SCROLLDOWN = 5001;
@@ -145,6 +146,8 @@ protected:
     // The tear-off drag: runs until the button goes up, Esc or capture loss.
     void TrackTearOff();
     void ShowTearOff(BOOL bInside, CPoint ptScreen);
+    // Puts the torn-off toolbar under the pointer.
+    void MoveTearOff(CPoint ptScreen);
     void OnScrollButtonHover(CPoint point);
 
     afx_msg void OnDestroy();

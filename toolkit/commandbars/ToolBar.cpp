@@ -8,8 +8,10 @@
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/DockContext.h"
+#include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlButton.h"
+#include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
@@ -28,10 +30,29 @@ const DWORD kHideFlags = xtpFlagManualUpdate | xtpFlagNoMovable | xtpFlagSkipFoc
 
 // The expand button: draws the chevron, and knows whether buttons of its
 // bar are hidden for lack of room.
-class CControlButtonExpand : public CXTPControlButton
+class CControlButtonExpand : public CXTPControlPopup
 {
 public:
-    CControlButtonExpand() { m_controlType = xtpControlButtonPopup; }
+    CControlButtonExpand()
+    {
+        m_controlType = xtpControlButtonPopup;
+        // A placeholder until the first opening fills a real one.
+        CXTPCommandBar* pEmpty = CXTPPopupToolBar::CreatePopupToolBar(nullptr);
+        SetCommandBar(pEmpty);
+        pEmpty->InternalRelease();
+    }
+    // Each opening lists what is hidden now.
+    BOOL SetPopupOpen(BOOL bOpen) override
+    {
+        CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(GetParent());
+        if (bOpen && pToolBar && !IsPopupOpen())
+        {
+            CXTPCommandBar* pPopup = pToolBar->CreateExpandPopup();
+            SetCommandBar(pPopup);
+            pPopup->InternalRelease();
+        }
+        return CXTPControlPopup::SetPopupOpen(bOpen);
+    }
     void Draw(CDC* pDC) override
     {
         CXTPCommandBar* pBar = GetParent();

@@ -76,6 +76,14 @@ public:
     // The add-or-remove-buttons list: one entry per button, checked while
     // the button shows, then the reset item.
     void FillCustomizeMenu(CXTPCommandBar* pPopup);
+    // The add-or-remove-buttons menu: an entry per toolbar, whose sub-menu
+    // is its FillCustomizeMenu list where the site can customize, then the
+    // customize command.
+    void FillAddRemoveMenu(CXTPCommandBar* pPopup);
+    // The menu the expand button opens: the hidden buttons and, where the
+    // options allow, the add-or-remove-buttons item. The caller holds the
+    // one reference.
+    CXTPCommandBar* CreateExpandPopup();
     // A control hidden because it does not fit (hide flags exactly 0x02).
     BOOL HasHiddenControls() const;
 

@@ -5,9 +5,12 @@
 #include "toolkit/commandbars/ToolBar.h"
 
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/controls/ControlAction.h"
 #include "toolkit/controls/ControlButton.h"
+#include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/Controls.h"
+#include "toolkit/res/ToolkitRes.h"
 
 namespace {
 
@@ -99,6 +102,44 @@ void CXTPToolBar::FillExpandMenu(CXTPCommandBar* pPopup)
         CXTPControl* pCopy = pItems->AddCopy(pControl);
         pCopy->SetHideFlags(0);
     }
+}
+
+CXTPCommandBar* CXTPToolBar::CreateExpandPopup()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPPopupBar* pPopup = CXTPPopupToolBar::CreatePopupToolBar(pCommandBars);
+    pPopup->SetCustomizable(FALSE);
+    FillExpandMenu(pPopup);
+    if (pCommandBars
+        && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways || pCommandBars->IsCustomizable()))
+    {
+        CXTPControl* pAddRemove =
+            pPopup->GetControls()->Add(xtpControlPopup, XTP_ID_CUSTOMIZE_ADDORREMOVE, nullptr, -1, TRUE);
+        pAddRemove->SetFlags(xtpFlagManualUpdate);
+        pAddRemove->SetBeginGroup(pPopup->GetControlCount() > 1);
+        FillAddRemoveMenu(pAddRemove->GetCommandBar());
+    }
+    return pPopup;
+}
+
+void CXTPToolBar::FillAddRemoveMenu(CXTPCommandBar* pPopup)
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pPopup || !pCommandBars)
+        return;
+    CXTPControls* pItems = pPopup->GetControls();
+    CXTPControl* pEntry = pItems->Add(xtpControlPopup, 0, nullptr, -1, TRUE);
+    pEntry->SetCaption(GetTitle());
+    pEntry->SetFlags(xtpFlagManualUpdate);
+    const BOOL bEnabled = pCommandBars->IsCustomizableControls() && IsBuiltIn() && IsCustomizable();
+    pEntry->SetEnabled(bEnabled);
+    if (bEnabled)
+    {
+        FillCustomizeMenu(pEntry->GetCommandBar());
+        pEntry->GetCommandBar()->SetDoubleGripper(TRUE);
+    }
+    if (pCommandBars->IsCustomizableControls())
+        pItems->Add(xtpControlButton, XTP_ID_CUSTOMIZE, nullptr, -1, TRUE)->SetBeginGroup(TRUE);
 }
 
 void CXTPToolBar::FillCustomizeMenu(CXTPCommandBar* pPopup)

@@ -4,6 +4,8 @@
 #include "framework/ui/Wnd.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/HookManager.h"
+#include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/ControlAction.h"
 
@@ -18,11 +20,21 @@ CXTPControlCustom::CXTPControlCustom()
 
 CXTPControlCustom::~CXTPControlCustom()
 {
+    // The hook base leaves every window it watches.
+}
+
+void CXTPControlCustom::AttachWindow(HWND hWnd)
+{
+    if (m_hwndControl && m_hwndControl != hWnd)
+        XTPHookManager()->RemoveHook(m_hwndControl, this);
+    m_hwndControl = hWnd && ::IsWindow(hWnd) ? hWnd : nullptr;
+    if (m_hwndControl)
+        XTPHookManager()->SetHook(m_hwndControl, this);
 }
 
 void CXTPControlCustom::SetControl(CWnd* pWnd)
 {
-    m_hwndControl = pWnd ? pWnd->GetSafeHwnd() : nullptr;
+    AttachWindow(pWnd ? pWnd->GetSafeHwnd() : nullptr);
     if (!m_hwndControl)
         return;
     m_nControlID = ::GetDlgCtrlID(m_hwndControl);
@@ -130,11 +142,33 @@ void CXTPControlCustom::OnWindowMouseMove(UINT nFlags, CPoint ptWindow)
     m_pParent->SendMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
+int CXTPControlCustom::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                                     LRESULT& /*lResult*/)
+{
+    // A copy shares the window; only the bar that holds it now tracks.
+    if (nMessage == WM_MOUSEMOVE && hWnd == m_hwndControl && m_pParent
+        && ::GetParent(hWnd) == m_pParent->GetSafeHwnd())
+        OnWindowMouseMove(static_cast<UINT>(wParam),
+                          CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+    return hookNext;
+}
+
 HWND CXTPControlCustom::FindControlWindow(CXTPCommandBars* pCommandBars, int nId)
 {
-    if (!pCommandBars || !pCommandBars->GetSite() || !pCommandBars->GetSite()->GetSafeHwnd())
+    if (!pCommandBars)
         return nullptr;
-    return ::GetDlgItem(pCommandBars->GetSite()->GetSafeHwnd(), nId);
+    CWnd* pSite = pCommandBars->GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        if (HWND hWnd = ::GetDlgItem(pSite->GetSafeHwnd(), nId))
+            return hWnd;
+    for (int i = 0; i < pCommandBars->GetCount(); ++i)
+    {
+        CXTPToolBar* pToolBar = pCommandBars->GetAt(i);
+        if (pToolBar && pToolBar->GetSafeHwnd())
+            if (HWND hWnd = ::GetDlgItem(pToolBar->GetSafeHwnd(), nId))
+                return hWnd;
+    }
+    return nullptr;
 }
 
 void CXTPControlCustom::DoPropExchange(CXTPPropExchange* pPX)
@@ -146,7 +180,7 @@ void CXTPControlCustom::DoPropExchange(CXTPPropExchange* pPX)
     if (pPX->GetSchema() > 5)
         ExchangeIntProperty(pPX, "ControlId", m_nControlID, 0);
     if (pPX->IsLoading() && m_nControlID != 0)
-        m_hwndControl = FindControlWindow(GetCommandBars(), m_nControlID);
+        AttachWindow(FindControlWindow(GetCommandBars(), m_nControlID));
 }
 
 void CXTPControlCustom::Copy(CXTPControl* pSource, BOOL bRecursive)
@@ -156,7 +190,7 @@ void CXTPControlCustom::Copy(CXTPControl* pSource, BOOL bRecursive)
         m_rcBorders = pCustom->m_rcBorders;
         m_verticalOptions = pCustom->m_verticalOptions;
         m_szControl = pCustom->m_szControl;
-        m_hwndControl = pCustom->m_hwndControl;
+        AttachWindow(pCustom->m_hwndControl);
         m_nControlID = pCustom->m_nControlID;
     }
     CXTPControlButton::Copy(pSource, bRecursive);

@@ -1,9 +1,11 @@
 // CXTPControlCustom (type 7 in the factory; its type field stays 1): a
 // control that hosts any child window inside a command bar. On a vertically
 // docked bar it hides, keeps its window or shows as a plain button, as its
-// VerticalOptions say.
+// VerticalOptions say. It watches the hosted window's mouse moves through
+// the hook manager, so the bar's hot tracking goes on over the window.
 #pragma once
 
+#include "toolkit/commandbars/HookManagerHookAble.h"
 #include "toolkit/controls/ControlButton.h"
 
 class CXTPCommandBars;
@@ -16,14 +18,15 @@ enum XTPControlCustomVerticalOptions
     xtpVerticalButton = 2,
 };
 
-class CXTPControlCustom : public CXTPControlButton
+class CXTPControlCustom : public CXTPControlButton, public CXTPHookManagerHookAble
 {
     DECLARE_SERIAL(CXTPControlCustom)
 public:
     CXTPControlCustom();
     ~CXTPControlCustom() override;
 
-    // The hosted window is not owned.
+    // The hosted window is not owned; it is hooked until the control goes
+    // or hosts another one.
     void SetControl(CWnd* pWnd);
     HWND GetControlHandle() const { return m_hwndControl; }
     CRect GetBorders() const { return m_rcBorders; }
@@ -52,12 +55,16 @@ public:
     // A mouse move in the hosted window, passed on to the bar in its
     // coordinates; the window still gets the message.
     void OnWindowMouseMove(UINT nFlags, CPoint ptWindow);
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                      LRESULT& lResult) override;
 
 protected:
     CXTPControl* CreateSameClass() const override { return new CXTPControlCustom; }
     BOOL HasVisibleWindow() const;
     // Shows or hides the window by the shown flag, the action and the hide flags.
     void ShowHostedWindow();
+    // Hosts the window (null: none), moving the hook to it.
+    void AttachWindow(HWND hWnd);
 
     HWND m_hwndControl;
     CRect m_rcBorders;

@@ -19,6 +19,7 @@
 #include "toolkit/controls/ControlPopup.h"
 #include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/controls/ControlRecentFileList.h"
+#include "toolkit/controls/ControlToolbars.h"
 #include "toolkit/controls/ControlWindowList.h"
 #include "toolkit/controls/ControlWorkspaceActions.h"
 
@@ -59,6 +60,8 @@ CXTPControl* CreatePlaceholder(int nId, BOOL bFromMenu, const CString& strCaptio
         return new CXTPControlWindowList;
     case 35002:
         return new CXTPControlWorkspaceActions;
+    case 0xE800:
+        return new CXTPControlToolbars;
     case 35003:
         return bFromMenu ? nullptr : new CXTPControlRecentFileList;
     case 57616:

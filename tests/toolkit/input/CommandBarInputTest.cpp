@@ -11,11 +11,14 @@
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/KeyboardManager.h"
 #include "toolkit/commandbars/MouseManager.h"
+#include "toolkit/commandbars/PopupBar.h"
+#include "toolkit/res/ToolkitRes.h"
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/Controls.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -190,6 +193,59 @@ TEST_F(CommandBarInputTest, ToolbarButtonsRunTheirCommandsByMouseAndKeyboard)
     TapKey(VK_RETURN);
     EXPECT_EQ((std::vector<UINT>{ID_BAR_TEST_SAVE, ID_BAR_TEST_PRINT}), m_pFrame->m_commands);
     m_pCommandBars->CloseAllPopups();
+}
+
+TEST_F(CommandBarInputTest, ExpandButtonOpensTheHiddenButtonsByMouse)
+{
+    // Too narrow for the toolbar: its last buttons hide behind the chevron.
+    m_pToolBar->SetFlags(m_pToolBar->GetFlags() | xtpFlagHideWrap);
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    m_pFrame->SetWindowPos(nullptr, 0, 0, 90, rcFrame.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFrame->RecalcLayout();
+    PumpInputMessages();
+    std::vector<int> expected;
+    for (int i = 0; i < m_pToolBar->GetControlCount(); ++i)
+        if (m_pToolBar->GetControl(i)->GetHideFlags() == xtpHideWrap)
+            expected.push_back(m_pToolBar->GetControl(i)->GetID());
+    ASSERT_NE(expected.end(), std::find(expected.begin(), expected.end(), ID_BAR_TEST_PRINT));
+    expected.push_back(XTP_ID_CUSTOMIZE_ADDORREMOVE);
+    CXTPControl* pExpand = m_pToolBar->GetExpandButton();
+    ASSERT_NE(nullptr, pExpand);
+    ASSERT_EQ(0u, pExpand->GetHideFlags());
+
+    // A click on the chevron opens a popup of copies of exactly the hidden
+    // buttons, then the add-or-remove item.
+    ASSERT_TRUE(MoveMouseTo(CentreOf(m_pToolBar, pExpand->GetIndex())));
+    PressLeftButton();
+    ReleaseLeftButton();
+    CXTPCommandBar* pMenu = pExpand->GetCommandBar();
+    ASSERT_TRUE(pMenu && pMenu->GetSafeHwnd());
+    EXPECT_TRUE(pMenu->IsWindowVisible());
+    std::vector<int> listed;
+    for (int i = 0; i < pMenu->GetControlCount(); ++i)
+        listed.push_back(pMenu->GetControl(i)->GetID());
+    EXPECT_EQ(expected, listed);
+
+    // Resting on the add-or-remove item opens the row's toolbars.
+    const int nAddRemove = pMenu->GetControlCount() - 1;
+    ASSERT_TRUE(MoveMouseTo(CentreOf(pMenu, nAddRemove)));
+    pMenu->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+    CXTPCommandBar* pToolbars = pMenu->GetControl(nAddRemove)->GetCommandBar();
+    ASSERT_TRUE(pToolbars && pToolbars->GetSafeHwnd());
+    EXPECT_STREQ("Standard", pToolbars->GetControl(0)->GetCaption());
+
+    // A hidden button clicked in the menu runs its command by the frame's
+    // handler and closes the menus.
+    int nPrint = 0;
+    while (pMenu->GetControl(nPrint)->GetID() != ID_BAR_TEST_PRINT)
+        ++nPrint;
+    ASSERT_TRUE(MoveMouseTo(CentreOf(pMenu, nPrint)));
+    PressLeftButton();
+    ReleaseLeftButton();
+    EXPECT_EQ(std::vector<UINT>{ID_BAR_TEST_PRINT}, m_pFrame->m_commands);
+    EXPECT_EQ(nullptr, pMenu->GetSafeHwnd());
+    EXPECT_EQ(0, XTPMouseManager()->GetTrackCount());
 }
 
 TEST_F(CommandBarInputTest, CtrlTabMovesBetweenBars)

@@ -11,6 +11,7 @@
 #include "toolkit/commandbars/KeyboardManager.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/ScrollBase.h"
+#include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/controls/ControlPopup.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/SystemInfo.h"
@@ -133,6 +134,47 @@ TEST_F(PopupInputTest, OpenRollOverRunAndClickOutside)
     EXPECT_EQ(nullptr, FileMenu()->GetSafeHwnd());
     EXPECT_EQ(0, m_bar.GetTrackingMode());
     EXPECT_EQ(0, m_site.m_nLastCommand);
+}
+
+TEST_F(PopupInputTest, DraggingTheGripperOutTearsTheMenuOffAsAFloatingToolbar)
+{
+    ASSERT_TRUE(MakeForeground(m_site.GetSafeHwnd()));
+    const UINT nBarId = 500;
+    FileMenu()->SetTearOffPopup("Datei", nBarId, 200);
+    Click(CentreOf(m_pFile));
+    ASSERT_TRUE(FileMenu()->GetSafeHwnd());
+    CRect rcGripper = FileMenu()->GetGripperRect();
+    ASSERT_FALSE(rcGripper.IsRectEmpty());
+    FileMenu()->ClientToScreen(&rcGripper);
+
+    // Pressed on the gripper and let go far outside the menu.
+    ASSERT_TRUE(MoveMouseTo(rcGripper.CenterPoint()));
+    const POINT ptDrop = {350, 300};
+    ClickAndReleaseAt(ptDrop);
+    PumpInputMessages();
+
+    CXTPToolBar* pToolBar = m_pCommandBars->GetToolBar(nBarId);
+    ASSERT_TRUE(pToolBar);
+    EXPECT_EQ(xtpBarFloating, pToolBar->GetPosition());
+    EXPECT_TRUE(pToolBar->IsWindowVisible());
+    EXPECT_TRUE(pToolBar->IsTearOffBar());
+    EXPECT_FALSE(pToolBar->IsBuiltIn());
+    EXPECT_STREQ("Datei", pToolBar->GetTitle());
+    EXPECT_EQ(200, pToolBar->GetMRUWidth());
+    std::vector<CString> captions;
+    for (int i = 0; i < pToolBar->GetControlCount(); ++i)
+        if (!pToolBar->GetControl(i)->IsTemporary())
+            captions.push_back(pToolBar->GetControl(i)->GetCaption());
+    EXPECT_EQ(std::vector<CString>({"&Neu", "&Zuletzt", "&Beenden"}), captions);
+    // The pointer holds it at the middle of its top edge.
+    CRect rcBar;
+    pToolBar->GetWindowRect(&rcBar);
+    EXPECT_EQ(ptDrop.x - rcBar.Width() / 2, rcBar.left);
+    EXPECT_EQ(ptDrop.y - 10, rcBar.top);
+    // The menus have closed.
+    EXPECT_EQ(nullptr, FileMenu()->GetSafeHwnd());
+    EXPECT_EQ(0, m_bar.GetTrackingMode());
+    m_pCommandBars->Remove(pToolBar);
 }
 
 BOOL CALLBACK CountWindow(HWND /*hWnd*/, LPARAM lParam)
