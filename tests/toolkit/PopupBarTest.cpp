@@ -314,7 +314,11 @@ TEST_F(PopupBarTest, TearOffShowsOneToolbarAndHidesItWhenThePointerComesBack)
     EXPECT_EQ(pToolBar, pPopup->GetTearOffBar());
     EXPECT_EQ(xtpBarFloating, pToolBar->GetPosition());
     EXPECT_TRUE(pToolBar->IsWindowVisible());
-    EXPECT_EQ(2, pToolBar->GetControls()->GetVisibleCount());
+    std::vector<int> ids;
+    for (int i = 0; i < pToolBar->GetControlCount(); ++i)
+        if (!pToolBar->GetControl(i)->IsTemporary())
+            ids.push_back(pToolBar->GetControl(i)->GetID());
+    EXPECT_EQ(std::vector<int>({100, 101}), ids);
 
     // Back in: the popup shows again, the toolbar hides and stays listed.
     pPopup->ShowTearOff(TRUE, CPoint(30, 30));
