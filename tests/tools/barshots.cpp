@@ -714,9 +714,15 @@ void ShootFields(const std::string& strFolder, std::string& strIndex, int& nShot
 
     Count(ShootWindow(*pFormat, strFields + "\\format-toolbar.png"), "fields/format-toolbar",
           "font box, size box, combo with hint, labelled edit", nShots, nFailed, strIndex);
-    pFormat->OpenControlPopup(pCombo->GetIndex());
-    PumpMessages();
-    HWND hWndList = pCombo->GetListWindow();
+    // Another program of the display taking the foreground closes the list
+    // again, so the list is opened anew until it stands.
+    HWND hWndList = nullptr;
+    for (int nTry = 0; nTry < 5 && !(hWndList && ::IsWindowVisible(hWndList)); ++nTry)
+    {
+        pFormat->OpenControlPopup(pCombo->GetIndex());
+        PumpMessages();
+        hWndList = pCombo->GetListWindow();
+    }
     Count(hWndList && ::IsWindowVisible(hWndList)
               && ShootWindow(*CWnd::FromHandle(hWndList), strFields + "\\combo-open-list.png"),
           "fields/combo-open-list", "open combo list", nShots, nFailed, strIndex);
