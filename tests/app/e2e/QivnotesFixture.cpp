@@ -86,6 +86,22 @@ DWORD QivnotesTest::SettingInt(LPCSTR lpszSection, LPCSTR lpszName)
     return dwValue;
 }
 
+std::string QivnotesTest::SettingString(LPCSTR lpszSection, LPCSTR lpszName)
+{
+    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
+    char szValue[256] = {};
+    DWORD cb = sizeof(szValue) - 1;
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return "(missing)";
+    DWORD dwType = 0;
+    if (::RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE*>(szValue), &cb) != ERROR_SUCCESS
+        || dwType != REG_SZ)
+        strcpy(szValue, "(missing)");
+    ::RegCloseKey(hKey);
+    return szValue;
+}
+
 CString QivnotesTest::WriteSample(LPCSTR lpszFolder, LPCSTR lpszName)
 {
     CString strPath = ScratchFolder(lpszFolder) + "\\" + lpszName;

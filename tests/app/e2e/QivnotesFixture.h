@@ -24,6 +24,8 @@ protected:
     static void SetSettingInt(LPCSTR lpszSection, LPCSTR lpszName, DWORD dwValue);
     // 0xFFFFFFFF when the value is missing or no integer.
     static DWORD SettingInt(LPCSTR lpszSection, LPCSTR lpszName);
+    // "(missing)" when the value is missing or no string.
+    static std::string SettingString(LPCSTR lpszSection, LPCSTR lpszName);
 
     // A card file: root "Notizen" with the open category "Küche" holding the
     // entries "Brot" and "Suppe" (a text, a colour and an attachment).

@@ -1,6 +1,7 @@
 // The real program as the shell starts it: the tree against the card
 // file's dump, an unknown path, hidden and minimised starts, the splash,
 // the start tip, and about and tips by their commands.
+#include "QivnotesFixture.h"
 #include "QivnotesProcess.h"
 
 #include "model/CardFileStore.h"
@@ -18,50 +19,6 @@
 #include <vector>
 
 namespace {
-
-const char kSettingsKey[] = "Software\\VRNK\\Qivnotes";
-
-void DeleteSettings()
-{
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-}
-
-void SetSetting(LPCSTR lpszSection, LPCSTR lpszName, LPCSTR lpszValue)
-{
-    HKEY hKey = nullptr;
-    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
-                                               nullptr));
-    ::RegSetValueExA(hKey, lpszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
-                     static_cast<DWORD>(strlen(lpszValue) + 1));
-    ::RegCloseKey(hKey);
-}
-
-void SetSettingInt(LPCSTR lpszSection, LPCSTR lpszName, DWORD dwValue)
-{
-    HKEY hKey = nullptr;
-    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
-                                               nullptr));
-    ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
-    ::RegCloseKey(hKey);
-}
-
-std::string SettingString(LPCSTR lpszSection, LPCSTR lpszName)
-{
-    CString strKey = CString(kSettingsKey) + "\\" + lpszSection;
-    char szValue[256] = {};
-    DWORD cb = sizeof(szValue) - 1;
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return "(missing)";
-    DWORD dwType = 0;
-    if (::RegQueryValueExA(hKey, lpszName, nullptr, &dwType, reinterpret_cast<BYTE*>(szValue), &cb) != ERROR_SUCCESS
-        || dwType != REG_SZ)
-        strcpy(szValue, "(missing)");
-    ::RegCloseKey(hKey);
-    return szValue;
-}
 
 // The texts of a window's children, one after the other.
 std::string ChildTexts(HWND hWnd)
@@ -116,27 +73,13 @@ BOOL CALLBACK FindIdleMain(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-class QivnotesShell : public testing::Test
+class QivnotesShell : public e2e::QivnotesTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(e2e::QivnotesPath().IsEmpty()) << "QIV_BINARY_DIR is not set";
-        DeleteSettings();
-        // No splash and no tip: nothing stands between start and window.
-        SetSetting("Settings", "ShowSplash", "0");
-        HKEY hKey = nullptr;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, CString(kSettingsKey) + "\\Tip", 0, nullptr, 0, KEY_WRITE, nullptr,
-                          &hKey, nullptr);
-        DWORD dwOne = 1;
-        ::RegSetValueExA(hKey, "StartUp", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwOne), sizeof(dwOne));
-        ::RegCloseKey(hKey);
-    }
-    void TearDown() override { DeleteSettings(); }
-
     // A card file: root "Notizen" with the open category "Küche" holding the
-    // entries "Brot" and "Suppe". Going to an entry changes nothing in it.
-    CString WriteSample(LPCSTR lpszFolder)
+    // entries "Brot" and "Suppe", without text, colour or attachment; going
+    // to an entry changes nothing in it.
+    CString WritePlainSample(LPCSTR lpszFolder)
     {
         CString strPath = e2e::ScratchFolder(lpszFolder) + "\\Rezepte.qiv";
         CQivCardFileStore store;
@@ -263,7 +206,7 @@ TEST_F(QivnotesShell, TreeShowsTheCardFileAsItsDumpReadsIt)
 
 TEST_F(QivnotesShell, UnknownPathIsReportedAndTheCardFileStaysOpen)
 {
-    CString strFile = WriteSample("unknown");
+    CString strFile = WritePlainSample("unknown");
     e2e::CQivnotesProcess program;
     ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Nudeln"));
     HWND hBox = program.WaitForWindow("Fehler");
@@ -278,7 +221,7 @@ TEST_F(QivnotesShell, UnknownPathIsReportedAndTheCardFileStaysOpen)
 
 TEST_F(QivnotesShell, HideStartsInTheNotificationAreaAndQStartsMinimised)
 {
-    CString strFile = WriteSample("hide");
+    CString strFile = WritePlainSample("hide");
     {
         e2e::CQivnotesProcess program;
         ASSERT_TRUE(program.Start("/HIDE \"" + strFile + "\""));
@@ -314,7 +257,7 @@ TEST_F(QivnotesShell, SplashShowsUnlessSwitchedOffOrAFileIsNamedAndAClickSwitche
         {"0", FALSE, FALSE},
         {"1", TRUE, FALSE},
     };
-    CString strFile = WriteSample("splash");
+    CString strFile = WritePlainSample("splash");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.pszSetting) + (c.bFile ? " with a file" : ""));
         SetSetting("Settings", "ShowSplash", c.pszSetting);
@@ -349,7 +292,7 @@ TEST_F(QivnotesShell, SplashShowsUnlessSwitchedOffOrAFileIsNamedAndAClickSwitche
 TEST_F(QivnotesShell, StartTipWhenItsSettingIsZeroAndAboutAndTipsFromTheMenu)
 {
     SetSettingInt("Tip", "StartUp", 0);
-    CString strFile = WriteSample("tip");
+    CString strFile = WritePlainSample("tip");
     e2e::CQivnotesProcess program;
     ASSERT_TRUE(program.Start("\"" + strFile + "\""));
     HWND hTip = program.WaitForWindow("Willkommen bei Qivnotes2000!");
