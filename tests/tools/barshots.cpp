@@ -18,6 +18,7 @@
 #include "framework/ui/WinApp.h"
 #include "toolkit/commandbars/ShadowsManager.h"
 #include "toolkit/commandbars/CommandBar.h"
+#include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -589,6 +590,53 @@ void ShootShadows(const std::string& strFolder, std::string& strIndex, int& nSho
     }
 }
 
+// A dialog bar docked at the top of a frame, hosting an edit field under
+// its caption band with the caption button's menu arrow and the hide
+// button, and the same bar floating.
+void ShootDialogBars(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed)
+{
+    CFrameWnd* pFrame = ShowFrame("Dialogleiste", CRect(20, 20, 420, 260));
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars;
+    CXTPDialogBar* pBar = nullptr;
+    if (pFrame)
+    {
+        pCommandBars->SetSite(pFrame);
+        pCommandBars->CreateDockBars();
+        pBar = static_cast<CXTPDialogBar*>(
+            pCommandBars->CreateToolBar("Suche", xtpBarTop, RUNTIME_CLASS(CXTPDialogBar)));
+    }
+    if (!pBar)
+    {
+        Count(false, "extras/dialogbar-docked", "dialog bar", nShots, nFailed, strIndex);
+        pCommandBars->InternalRelease();
+        if (pFrame)
+            pFrame->DestroyWindow();
+        return;
+    }
+    pBar->SetDockingClientSize(CSize(240, 40));
+    pBar->SetFloatingClientSize(CSize(180, 60));
+    pBar->GetCaptionPopupBar()->GetControls()->Add(xtpControlButton, ID_SHOT)->SetCaption("&Optionen");
+    CWnd edit;
+    edit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "Suchbegriff", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
+                  pFrame, 1001);
+    pBar->SetChild(&edit);
+    pFrame->RecalcLayout();
+    PumpMessages();
+    Count(ShootWindow(*pFrame, strFolder + "\\extras\\dialogbar-docked.png"), "extras/dialogbar-docked",
+          "dialog bar", nShots, nFailed, strIndex);
+
+    pBar->SetPosition(xtpBarFloating);
+    pBar->SetWindowPos(&CWnd::wndTopMost, 440, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    pBar->OnRecalcLayout();
+    PumpMessages();
+    Count(ShootWindow(*pBar, strFolder + "\\extras\\dialogbar-floating.png"), "extras/dialogbar-floating",
+          "dialog bar", nShots, nFailed, strIndex);
+    edit.DestroyWindow();
+    pCommandBars->RemoveAll();
+    pCommandBars->InternalRelease();
+    pFrame->DestroyWindow();
+}
+
 // The status bar, the splitter frame, the self-drawn tips and the shadows,
 // in shots/extras.
 // The docking sample: the frame with its docked rows, and its floating bar.
@@ -619,6 +667,7 @@ void ShootExtras(const std::string& strFolder, std::string& strIndex, int& nShot
     ShootSplitters(strFolder, strIndex, nShots, nFailed);
     ShootTips(strFolder, strIndex, nShots, nFailed);
     ShootShadows(strFolder, strIndex, nShots, nFailed);
+    ShootDialogBars(strFolder, strIndex, nShots, nFailed);
 }
 
 // ---- text fields and galleries on toolbars ----------------------------------------
