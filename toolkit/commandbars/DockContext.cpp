@@ -8,6 +8,7 @@
 #include "framework/ui/Wnd.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -30,8 +31,9 @@ const DWORD kWidthMode = 0x42;
 const DWORD kHeightMode = 0x62;
 // How much of a floating bar stays within the work area.
 const int kOnScreenMargin = 10;
-// The smallest width and height a dialog bar is resized to.
-const int kMinDialogBarSize = 50;
+// The smallest width and height of a freely sized bar that has no minimum
+// of its own.
+const int kMinFreeSize = 50;
 
 void DispatchPendingPaints()
 {
@@ -323,11 +325,17 @@ void CXTPDockContext::ResizeFree(CPoint pt)
     CRect rcTest;
     if (!rcTest.IntersectRect(&m_rectFrame, &rcWork))
         return;
-    // Below its smallest size a dialog bar is not dragged any further.
-    if (m_rectFrame.Width() < kMinDialogBarSize || m_rectFrame.Height() < kMinDialogBarSize)
+    // The dialog bar refuses sizes below its minimum and keeps the client
+    // size of its state; the frame rectangle runs on with the pointer, so
+    // dragging back out of the refused range resizes again.
+    if (m_pBar->IsKindOf(RUNTIME_CLASS(CXTPDialogBar)))
+    {
+        static_cast<CXTPDialogBar*>(m_pBar)->OnResize(m_rectFrame, m_nMode);
         return;
-    const CRect rc(m_rectFrame);
-    MoveWindowToScreenRect(hWnd, rc);
+    }
+    if (m_rectFrame.Width() < kMinFreeSize || m_rectFrame.Height() < kMinFreeSize)
+        return;
+    MoveWindowToScreenRect(hWnd, m_rectFrame);
     m_pBar->Redraw();
 }
 

@@ -13,6 +13,7 @@
 #include "InputTestSupport.h"
 #include "toolkit/BarTestRes.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/FrameWnd.h"
 #include "toolkit/commandbars/MenuBar.h"
@@ -409,4 +410,46 @@ TEST_F(DockInputTest, ABarThatSizesFreelyRefusesSizesBelowFifty)
     const CPoint ptLower(ptWide.x, ptWide.y + 12);
     Drag(ptLower, {MoveTo(CPoint(rcWider.left + 59, ptLower.y)), LeftUp()});
     EXPECT_EQ(60, WindowRect(pBar).Width());
+}
+
+TEST_F(DockInputTest, DialogBarEdgeDragsSetTheClientSizeOfItsState)
+{
+    CXTPDialogBar* pFloating = static_cast<CXTPDialogBar*>(
+        m_pCommandBars->CreateToolBar("Suche", xtpBarFloating, RUNTIME_CLASS(CXTPDialogBar)));
+    ASSERT_NE(nullptr, pFloating);
+    pFloating->SetFloatingClientSize(CSize(120, 80));
+    pFloating->OnRecalcLayout();
+    pFloating->SetWindowPos(nullptr, 200, 200, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+    PumpInputMessages();
+    const CRect rcBefore = WindowRect(pFloating);
+    const CPoint ptEdge(rcBefore.right - 1, rcBefore.CenterPoint().y);
+    ASSERT_EQ(LRESULT(HTRIGHT), pFloating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptEdge.x, ptEdge.y)));
+    // Floating: wider by the pointer's way, and the floating size follows.
+    Drag(ptEdge, {MoveTo(ptEdge + CSize(60, 0)), LeftUp()});
+    EXPECT_EQ(CRect(rcBefore.left, rcBefore.top, rcBefore.right + 60, rcBefore.bottom), WindowRect(pFloating));
+    EXPECT_EQ(CSize(180, 80), pFloating->GetFloatingClientSize());
+    // Below the minimum width: refused, window and size stay.
+    const CRect rcWider = WindowRect(pFloating);
+    const CPoint ptWide(rcWider.right - 1, rcWider.CenterPoint().y + 10);
+    Drag(ptWide, {MoveTo(CPoint(rcWider.left + 40, ptWide.y)), LeftUp()});
+    EXPECT_EQ(rcWider, WindowRect(pFloating));
+    EXPECT_EQ(CSize(180, 80), pFloating->GetFloatingClientSize());
+
+    // Docked at the top: the bottom edge sets the docked height, and the
+    // frame lays out again, so the left dock bar moves down with it.
+    CXTPDialogBar* pDocked = static_cast<CXTPDialogBar*>(
+        m_pCommandBars->CreateToolBar("Eigenschaften", xtpBarTop, RUNTIME_CLASS(CXTPDialogBar)));
+    ASSERT_NE(nullptr, pDocked);
+    pDocked->SetDockingClientSize(CSize(200, 60));
+    m_pFrame->RecalcLayout();
+    PumpInputMessages();
+    const CRect rcDocked = WindowRect(pDocked);
+    const int nLeftTop = WindowRect(Dock(2)).top;
+    const CPoint ptBottom(rcDocked.CenterPoint().x, rcDocked.bottom - 1);
+    ASSERT_EQ(LRESULT(HTBOTTOM), pDocked->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptBottom.x, ptBottom.y)));
+    Drag(ptBottom, {MoveTo(ptBottom + CSize(0, 30)), LeftUp()});
+    EXPECT_EQ(CSize(200, 90), pDocked->GetDockingClientSize());
+    EXPECT_EQ(rcDocked.Height() + 30, WindowRect(pDocked).Height());
+    EXPECT_EQ(nLeftTop + 30, WindowRect(Dock(2)).top);
+    EXPECT_EQ(xtpBarTop, pDocked->GetPosition());
 }
