@@ -267,7 +267,7 @@ std::string CQivnotesProcess::SelectedTreeText() const
     return szText;
 }
 
-std::vector<CQivnotesProcess::TreeRow> CQivnotesProcess::TreeRows() const
+std::vector<CQivnotesProcess::TreeRow> CQivnotesProcess::TreeRows(std::vector<HTREEITEM>* pHandles) const
 {
     std::vector<TreeRow> rows;
     HWND hTree = FindChild(WC_TREEVIEWA);
@@ -297,6 +297,8 @@ std::vector<CQivnotesProcess::TreeRow> CQivnotesProcess::TreeRows() const
         ::ReadProcessMemory(m_pi.hProcess, pRemote + sizeof(TVITEMA), szText, 260, nullptr);
         rows.push_back({static_cast<int>(parents.size()), szText, item.iImage, (item.state & TVIS_BOLD) != 0,
                         (item.state & TVIS_EXPANDED) != 0});
+        if (pHandles)
+            pHandles->push_back(hItem);
         if (HTREEITEM hChild = next(TVGN_CHILD, hItem)) {
             parents.push_back(hItem);
             hItem = hChild;
@@ -310,6 +312,28 @@ std::vector<CQivnotesProcess::TreeRow> CQivnotesProcess::TreeRows() const
     }
     ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
     return rows;
+}
+
+RECT CQivnotesProcess::TreeItemScreenRect(HTREEITEM hItem) const
+{
+    RECT rc = {};
+    HWND hTree = FindChild(WC_TREEVIEWA);
+    RECT* pRemote = hTree ? static_cast<RECT*>(::VirtualAllocEx(m_pi.hProcess, nullptr, sizeof(RECT), MEM_COMMIT,
+                                                                PAGE_READWRITE))
+                          : nullptr;
+    if (!pRemote)
+        return rc;
+    // The message takes the item's handle in the rectangle's place.
+    ::WriteProcessMemory(m_pi.hProcess, pRemote, &hItem, sizeof(hItem), nullptr);
+    DWORD_PTR dwVisible = 0;
+    ::SendMessageTimeoutA(hTree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(pRemote), SMTO_NORMAL, 30000,
+                          &dwVisible);
+    if (dwVisible) {
+        ::ReadProcessMemory(m_pi.hProcess, pRemote, &rc, sizeof(rc), nullptr);
+        ::MapWindowPoints(hTree, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    }
+    ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
+    return rc;
 }
 
 namespace {

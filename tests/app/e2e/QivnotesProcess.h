@@ -4,6 +4,8 @@
 
 #include "framework/core/String.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -45,7 +47,11 @@ public:
         BOOL bBold;
         BOOL bExpanded;
     };
-    std::vector<TreeRow> TreeRows() const;
+    // pHandles, when given, gets each row's item handle in the same order.
+    std::vector<TreeRow> TreeRows(std::vector<HTREEITEM>* pHandles = nullptr) const;
+    // The screen rectangle of the item's text, read across the processes
+    // (empty when the item is not visible).
+    RECT TreeItemScreenRect(HTREEITEM hItem) const;
     // A visible top-level window of the program with the title, once it
     // stands (null after 30 s).
     HWND WaitForWindow(LPCSTR lpszTitle) const;
