@@ -1,0 +1,22 @@
+// The parts of the screenshot program, each writing its PNG files under the
+// output folder, appending its lines to the index and counting its shots
+// and failures.
+#pragma once
+
+#include <string>
+
+class CXTPImageManager;
+
+// Per theme, scheme and styles state: every control kind in every state on
+// each bar kind, whole bars and the open popups (ThemeShots.cpp).
+void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
+                 int& nShots, int& nFailed);
+// Tab strips of every appearance and colour set (TabShots.cpp).
+void ShootTabs(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
+// The docking sample frame and its floating bar (ExtraShots.cpp).
+void ShootDocking(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
+                  int& nShots, int& nFailed);
+// The status bar, the splitter frame, the self-drawn tips and the shadows (ExtraShots.cpp).
+void ShootExtras(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
+// Text fields, the open combo list and galleries (FieldShots.cpp).
+void ShootFields(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
