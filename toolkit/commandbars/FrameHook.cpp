@@ -20,10 +20,13 @@ const UINT kFrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRA
 FrameHook::FrameHook(CWnd* pFrame, CXTPCommandBars* pCommandBars, CXTPCommandBar* pRibbonBar)
     : m_pFrame(pFrame), m_pRibbonBar(pRibbonBar), m_pCommandBars(pCommandBars),
       m_pPaintManager(nullptr), m_szFrameRegion(0, 0), m_bDelayedRecalc(FALSE),
-      m_bRibbonFrameCaption(TRUE)
+      m_bRibbonFrameCaption(TRUE), m_bActive(FALSE), m_pCaptionButtons(nullptr)
 {
     if (m_pFrame && m_pFrame->GetSafeHwnd())
+    {
+        m_bActive = ::GetActiveWindow() == m_pFrame->GetSafeHwnd();
         XTPHookManager()->SetHook(m_pFrame->GetSafeHwnd(), this);
+    }
 }
 
 FrameHook::~FrameHook()
@@ -126,11 +129,14 @@ void FrameHook::RecalcFrame()
         m_pRibbonBar->Redraw(nullptr, TRUE);
 }
 
-int FrameHook::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& /*wParam*/, LPARAM& /*lParam*/,
+int FrameHook::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& /*lParam*/,
                              LRESULT& /*lResult*/)
 {
     switch (nMessage)
     {
+    case WM_NCACTIVATE:
+        m_bActive = wParam != 0;
+        return hookNext;
     case WM_SIZE:
     {
         // The region follows the window's own size, caption and border included.

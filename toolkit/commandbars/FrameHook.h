@@ -11,6 +11,7 @@
 class CWnd;
 class CXTPCommandBar;
 class CXTPCommandBars;
+class CXTPControls;
 class CXTPPaintManager;
 
 // The idle update message: a delayed recalculation waits for it.
@@ -32,6 +33,13 @@ public:
     void SetPaintManager(CXTPPaintManager* pPaintManager);
     // The ribbon draws the frame's caption (its frame-caption option).
     void SetRibbonFrameCaption(BOOL bCaption) { m_bRibbonFrameCaption = bCaption; }
+    // The frame's caption is drawn active: from WM_NCACTIVATE, first from
+    // whether the frame was the active window when hooked.
+    BOOL IsFrameActive() const { return m_bActive; }
+    // The caption buttons a skinned frame draws (visible members only); the
+    // list belongs to its maker and must outlive its use here.
+    CXTPControls* GetCaptionButtons() const { return m_pCaptionButtons; }
+    void SetCaptionButtons(CXTPControls* pButtons) { m_pCaptionButtons = pButtons; }
 
     // A maximised MDI child.
     BOOL IsMDIMaximized() const;
@@ -61,4 +69,6 @@ private:
     CSize m_szFrameRegion;
     BOOL m_bDelayedRecalc;
     BOOL m_bRibbonFrameCaption;
+    BOOL m_bActive;
+    CXTPControls* m_pCaptionButtons;
 };

@@ -10,6 +10,7 @@
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/NativeXPTheme.h"
 #include "toolkit/draw/Office2003Theme.h"
+#include "toolkit/draw/Office2007Theme.h"
 #include "toolkit/draw/ScopedDC.h"
 #include "toolkit/draw/SystemInfo.h"
 #include "toolkit/draw/WhidbeyTheme.h"
@@ -111,6 +112,8 @@ CXTPPaintManager* CreatePaintTheme(int nTheme)
         return new CXTPNativeXPTheme();
     case xtpThemeWhidbey:
         return new CXTPWhidbeyTheme();
+    case xtpThemeOffice2007:
+        return new CXTPOffice2007Theme();
     default:
         return new CXTPDefaultTheme();
     }

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the resource scripts of the two style modules the toolkit tests
-load (StyleModule.rc and AltStyleModule.rc), as exact byte strings:
+"""Writes the resource scripts of the three style modules the toolkit tests
+load (StyleModule.rc, AltStyleModule.rc and ThemeStyleModule.rc), as exact
+byte strings, and ThemeStyleImages.h, the table of the third one's images:
 
     python3 make_style_modules.py
 
@@ -8,6 +9,8 @@ StyleModule.rc: the style text under its default name, a nine-part bitmap
 strip of two frames, an alpha PNG and two damaged PNGs.
 AltStyleModule.rc: two style texts under other names, the first of an odd
 byte size, the second with a zero character inside.
+ThemeStyleModule.rc: every colour key the themes read, each its own colour,
+and every image the Office 2007 theme draws, each frame one solid colour.
 """
 import os
 import struct
@@ -123,3 +126,121 @@ write("AltStyleModule.rc", "Style texts under names of their own.", [
     ("ALTSTYLE", "TEXTFILE", ALT_TEXT),
     ("ZERO_INI", "TEXTFILE", ZERO_TEXT),
 ])
+
+
+# The third module: every colour key the Office 2007 and ribbon themes and
+# the tab colour sets read, each a colour of its own, and every image the
+# Office 2007 theme draws, each frame one solid colour, so that one pixel
+# tells which image and which frame was drawn.
+THEME_KEYS = [
+    ("Window", ["BorderActive0", "BorderActive1", "BorderActive2", "BorderActive3",
+                "BorderInactive0", "BorderInactive1", "BorderInactive2", "BorderInactive3",
+                "CaptionTextActive", "CaptionTextInActive", "CaptionTextActiveTitle",
+                "WindowFrame", "ButtonFace", "HighlightSelected", "HighlightSelectedBorder",
+                "HighlightPressed", "HighlightPressedBorder", "HighlightChecked",
+                "HighlightCheckedBorder", "HighlightSelectedDark", "HighlightSelectedLight",
+                "HighlightCheckedDark", "HighlightCheckedLight", "HighlightPressedDark",
+                "HighlightPressedLight"]),
+    ("Toolbar", ["MenuBarText", "DockBarFace", "ToolbarFaceDark", "ToolbarFaceLight",
+                 "ToolbarFaceShadow", "ControlToolbarExpandDark", "ControlToolbarExpandLight",
+                 "ControlHighlightPopupedDark", "ControlHighlightPopupedLight",
+                 "MenuPopupExpandedGripperDark", "MenuPopupExpandedGripperLight",
+                 "MenuPopupTearOffGripper", "MenuPopupBorder", "ToolbarGripper",
+                 "FloatingBarGripper", "FloatingBarGripperText", "FloatingBarBorder", "ToolbarFace",
+                 "ToolbarSeparator", "ControlDisabledIcon", "ControlLabel", "ControlEditBorder",
+                 "ControlDisabledIconDark", "ControlDisabledIconLight", "ControlGallerySelected",
+                 "ControlGalleryNormal", "ControlGalleryBorder"]),
+    ("StatusBar", ["StatusBarText", "StatusBarShadow", "StatusBarFaceTopDark",
+                   "StatusBarFaceTopLight", "StatusBarFaceBottomDark", "StatusBarFaceBottomLight"]),
+    ("Workspace", ["AppWorkspace", "WorkspaceClientTop", "WorkspaceClientMiddle",
+                   "WorkspaceClientBottom"]),
+    ("Ribbon", ["RibbonFace", "TabNormalText", "TabSelectedText", "GroupCaptionText",
+                "GroupClientText", "RibbonText", "ControlEditNormal", "MenuPopupText",
+                "ControlHighlightText"]),
+    ("TabManager", ["FrameBorder", "DarkShadow", "LightShadow", "HeaderFaceLight",
+                    "HeaderFaceDark", "AutoHideFaceLight", "AutoHideFaceDark"]),
+]
+
+# name, frames, frame width, frame height
+THEME_IMAGES = [
+    ("WORKSPACETOPLEFT", 1, 24, 16),
+    ("FRAMETOPLEFT", 2, 8, 30),
+    ("FRAMETOPCENTER", 2, 8, 30),
+    ("FRAMETOPRIGHT", 2, 8, 30),
+    ("FRAMESIMPLETOPRIGHT", 2, 8, 30),
+    ("FRAMEBOTTOMLEFT", 1, 6, 6),
+    ("FRAMEBOTTOMRIGHT", 1, 6, 6),
+    ("STATUSBARLIGHT", 1, 4, 22),
+    ("STATUSBARDARK", 1, 4, 22),
+    ("FRAMECAPTIONBUTTON", 2, 22, 22),
+] + [("FRAMECAPTION%s%d" % (glyph, size), 5, size, size)
+     for glyph in ("CLOSE", "MINIMIZE", "MAXIMIZE", "RESTORE") for size in (13, 17, 23)] + [
+    ("CONTROLGALLERYUP", 5, 15, 21),
+    ("CONTROLGALLERYDOWN", 5, 15, 19),
+    ("CONTROLGALLERYPOPUP", 5, 15, 20),
+    ("CONTROLGALLERYSCROLLVERTICALLIGHT", 1, 17, 17),
+    ("CONTROLGALLERYSCROLLVERTICALDARK", 1, 17, 17),
+    ("CONTROLGALLERYSCROLLARROWSVERTICALLIGHT", 4, 17, 17),
+    ("CONTROLGALLERYSCROLLARROWSVERTICALDARK", 4, 17, 17),
+    ("CONTROLGALLERYSCROLLARROWGLYPHS", 8, 9, 9),
+    ("CONTROLGALLERYSCROLLTHUMBVERTICAL", 4, 17, 17),
+    ("CONTROLGALLERYSCROLLTHUMBGRIPPERVERTICAL", 1, 8, 8),
+]
+
+
+def key_colour(i):
+    return (10 + i, 200 - i, 10 + i)
+
+
+def image_colour(k, frame):
+    """Blue above 140 and green 30 + 28 n: never a key colour, never magenta."""
+    return (16 + 4 * k, 30 + 28 * frame, 250 - 3 * k)
+
+
+def theme_text():
+    lines, i = [], 0
+    for section, keys in THEME_KEYS:
+        lines.append("[%s]" % section)
+        for key in keys:
+            lines.append("%s = %d %d %d" % ((key,) + key_colour(i)))
+            i += 1
+    return "\r\n".join(lines) + "\r\n"
+
+
+def solid_frames_bmp(k, frames, width, height):
+    rows = []
+    for y in range(frames * height - 1, -1, -1):  # bottom-up
+        b, g, r = image_colour(k, y // height)[::-1]
+        row = bytes((b, g, r)) * width
+        rows.append(row + b"\0" * ((4 - len(row) % 4) % 4))
+    header = struct.pack("<IiiHHIIiiII", 40, width, frames * height, 1, 24, 0, 0, 0, 0, 0, 0)
+    return header + b"".join(rows)
+
+
+def write_image_header():
+    with open(os.path.join(HERE, "ThemeStyleImages.h"), "w", newline="\n") as f:
+        f.write("// Written by make_style_modules.py; change that script, not this file.\n")
+        f.write("// The images of ThemeStyleModule.dll: name, frames and frame size; each\n")
+        f.write("// frame is one solid colour, ThemeImageColor(index, frame).\n")
+        f.write("#pragma once\n\n#include <windows.h>\n\n")
+        f.write("struct ThemeStyleImage\n{\n    const char* pszName;\n    int nFrames;\n"
+                "    int cx;\n    int cy;\n};\n\n")
+        f.write("const ThemeStyleImage kThemeStyleImages[] = {\n")
+        for name, frames, width, height in THEME_IMAGES:
+            f.write('    {"%s", %d, %d, %d},\n' % (name, frames, width, height))
+        f.write("};\n\n")
+        f.write("inline COLORREF ThemeImageColor(int nImage, int nFrame)\n{\n"
+                "    return RGB(16 + 4 * nImage, 30 + 28 * nFrame, 250 - 3 * nImage);\n}\n\n")
+        f.write("// The frame colour of the image of that name; 0xFFFFFFFF for other names.\n")
+        f.write("inline COLORREF ThemeImageColor(const char* pszName, int nFrame)\n{\n"
+                "    for (int i = 0; i < static_cast<int>(sizeof(kThemeStyleImages) / sizeof(kThemeStyleImages[0])); ++i)\n"
+                "        if (lstrcmpA(kThemeStyleImages[i].pszName, pszName) == 0)\n"
+                "            return ThemeImageColor(i, nFrame);\n"
+                "    return 0xFFFFFFFF;\n}\n")
+
+
+write("ThemeStyleModule.rc", "Every key and image the themes read.", [
+    ("OFFICE2007BLUE_INI", "TEXTFILE", theme_text().encode("utf-16-le")),
+] + [(name, "2", solid_frames_bmp(k, frames, width, height))
+     for k, (name, frames, width, height) in enumerate(THEME_IMAGES)])
+write_image_header()
