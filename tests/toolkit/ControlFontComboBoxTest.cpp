@@ -5,10 +5,15 @@
 #include "toolkit/controls/ControlSizeComboBox.h"
 
 #include "BarTestSupport.h"
+#include "framework/core/Archive.h"
+#include "framework/core/MemFile.h"
 #include "framework/ui/TestSeams.h"
+#include "toolkit/commandbars/PropExchangeArchive.h"
+#include "toolkit/commandbars/PropExchangeRegistry.h"
 #include "toolkit/controls/Controls.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <cstring>
 #include <set>
@@ -300,6 +305,70 @@ TEST_F(FormatBoxTest, OpeningListsTheSizesOfTheCurrentFace)
         m_bar.OpenControlPopup(-1);
     }
     EXPECT_EQ(96, m_pSize->GetPixelsPerInch());
+}
+
+CString FontListKey()
+{
+    CString strKey;
+    strKey.Format("Software\\QivnotesTests\\FontList-%lu", ::GetCurrentProcessId());
+    return strKey;
+}
+
+// The list option goes to the registry as "StyleListBox", comes back from
+// it and from an archive, refills the loaded list, and is 1 when missing.
+TEST(ControlFontComboBoxExchange, ListStyleRoundTrips)
+{
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, FontListKey());
+    CXTPControlFontComboBoxList source;
+    source.FillFontList(3);
+    {
+        CXTPPropExchangeRegistry px(FALSE, HKEY_CURRENT_USER, FontListKey());
+        source.DoPropExchange(&px);
+    }
+    HKEY hKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, FontListKey(), 0, KEY_READ, &hKey));
+    DWORD dwType = 0, dwStyle = 0, cbStyle = sizeof(dwStyle);
+    EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "StyleListBox", nullptr, &dwType,
+                                                reinterpret_cast<BYTE*>(&dwStyle), &cbStyle));
+    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), dwType);
+    EXPECT_EQ(3u, dwStyle);
+    ::RegCloseKey(hKey);
+
+    CXTPControlFontComboBoxList loaded;
+    {
+        CXTPPropExchangeRegistry px(TRUE, HKEY_CURRENT_USER, FontListKey());
+        loaded.DoPropExchange(&px);
+    }
+    EXPECT_EQ(3, loaded.GetListStyle());
+    ASSERT_NE(nullptr, loaded.GetSafeHwnd());
+    EXPECT_EQ(source.SendMessage(LB_GETCOUNT, 0, 0), loaded.SendMessage(LB_GETCOUNT, 0, 0));
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, FontListKey());
+
+    CXTPControlFontComboBoxList missing;
+    missing.FillFontList(5);
+    {
+        CXTPPropExchangeRegistry px(TRUE, HKEY_CURRENT_USER, FontListKey());
+        missing.DoPropExchange(&px);
+    }
+    EXPECT_EQ(1, missing.GetListStyle());
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, FontListKey());
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        source.DoPropExchange(&px);
+        ar.Close();
+    }
+    file.Seek(0, CFile::begin);
+    CXTPControlFontComboBoxList fromArchive;
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        fromArchive.DoPropExchange(&px);
+    }
+    EXPECT_EQ(3, fromArchive.GetListStyle());
+    EXPECT_EQ(source.SendMessage(LB_GETCOUNT, 0, 0), fromArchive.SendMessage(LB_GETCOUNT, 0, 0));
 }
 
 } // namespace

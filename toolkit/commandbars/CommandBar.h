@@ -297,7 +297,7 @@ public:
     // The control the tooltip shows for: its id, or -1.
     INT_PTR HitTestToolTip(CPoint point, TOOLINFOA* pTI) const;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
-    // Keys of the keyboard manager reach the bar here.
+    // Keys and the wheel of the keyboard manager reach the bar here.
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
                       LRESULT& lResult) override;
 

@@ -54,6 +54,14 @@ int CXTPCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPAR
 {
     if (!hWnd && nMessage == WM_KEYDOWN)
         return OnHookKeyDown(static_cast<UINT>(wParam), lParam);
+    // The wheel of a tracking bar belongs to its selected control (a focused
+    // field, a hovered gallery).
+    if (!hWnd && nMessage == WM_MOUSEWHEEL)
+    {
+        CXTPControl* pSelected = GetControl(m_nSelected);
+        if (pSelected && pSelected->OnHookMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam)))
+            return hookHandled;
+    }
     return hookNext;
 }
 

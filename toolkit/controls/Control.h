@@ -227,6 +227,9 @@ public:
     virtual BOOL IsPopupOpen() const { return FALSE; }
     virtual void SetAction(CXTPControlAction* pAction);
     virtual int ProcessFocusedKey(UINT /*nChar*/, UINT /*nFlags*/) { return 0; }
+    // The wheel turned while the control's bar tracks; TRUE when the
+    // control used it.
+    virtual BOOL OnHookMouseWheel(short /*nDelta*/) { return FALSE; }
     virtual void SetParent(CXTPCommandBar* pParent) { m_pParent = pParent; }
     virtual void Copy(CXTPControl* pSource, BOOL bRecursive = FALSE);
     virtual BOOL SetPopupOpen(BOOL /*bOpen*/) { return FALSE; }

@@ -128,7 +128,7 @@ public:
     int GetCustomizeMinWidth() const override { return m_nLabelWidth + m_nButtonWidth + 5; }
     void SetWidth(int nWidth) override;
     // The wheel while focused with the list closed moves the selection.
-    BOOL OnHookMouseWheel(short nDelta);
+    BOOL OnHookMouseWheel(short nDelta) override;
 
     // Called by the edit window.
     void OnEditChange();

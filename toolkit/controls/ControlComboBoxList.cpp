@@ -265,6 +265,23 @@ int CXTPControlComboBoxList::OnHookKeyDown(UINT nChar, LPARAM lParam)
     return hookHandled;
 }
 
+int CXTPControlComboBoxList::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam,
+                                           LPARAM& lParam, LRESULT& lResult)
+{
+    if (!hWnd && nMessage == WM_MOUSEWHEEL && IsVisible())
+    {
+        CRect rcList;
+        GetWindowRect(&rcList);
+        const CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        if (rcList.PtInRect(pt))
+        {
+            DefWindowProc(WM_MOUSEWHEEL, wParam, lParam);
+            return hookHandled;
+        }
+    }
+    return CXTPControlComboBoxPopupBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
+}
+
 // --- The window -----------------------------------------------------------------------------
 
 void CXTPControlComboBoxList::OnListMouseMove(CPoint pt)

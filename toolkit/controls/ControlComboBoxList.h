@@ -59,6 +59,9 @@ public:
     BOOL Popup(CXTPControlPopup* pControlPopup, BOOL bKeyboard = FALSE) override;
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+    // The wheel turned over the open list scrolls it.
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                      LRESULT& lResult) override;
     BOOL IsVisible() const override;
     void Copy(CXTPCommandBar* pSource, BOOL bRecursive) override;
     void DoPropExchange(CXTPPropExchange* pPX) override;

@@ -103,7 +103,7 @@ public:
     void OnMouseMove(CPoint point) override;
     BOOL OnSetSelected(int nSelected) override;
     int ProcessFocusedKey(UINT nChar, UINT nFlags) override;
-    BOOL OnHookMouseWheel(short nDelta);
+    BOOL OnHookMouseWheel(short nDelta) override;
 
     // Accessibility: child n is the item n - 1.
     HRESULT GetAccessibleChildCount(long* pcountChildren) override;

@@ -58,30 +58,6 @@ protected:
     }
 };
 
-// Dispatches what waits, each message through the thread's pre-translation
-// first, as the application's own loop does.
-void PumpTranslated()
-{
-    for (int nRound = 0; nRound < 4; ++nRound)
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (msg.message == WM_QUIT)
-            {
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
-                return;
-            }
-            if (!AfxPreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
 struct KeyStroke
 {
     WORD wKey;

@@ -1,5 +1,7 @@
 #include "InputTestSupport.h"
 
+#include "framework/ui/WinThread.h"
+
 namespace {
 
 // The normalised coordinate whose pixel (coordinate × size / 65536, rounded
@@ -41,6 +43,37 @@ void InjectKey(WORD wVirtualKey, BOOL bUp)
     input.ki.wVk = wVirtualKey;
     input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
     ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void InjectWheel(int nDelta)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(nDelta);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+void PumpTranslated()
+{
+    for (int nRound = 0; nRound < 4; ++nRound)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            if (msg.message == WM_QUIT)
+            {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            if (!AfxPreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
 }
 
 void PumpInputMessages()

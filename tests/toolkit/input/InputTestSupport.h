@@ -25,8 +25,14 @@ void InjectMouseButton(DWORD dwFlags);
 void InjectKey(WORD wVirtualKey, BOOL bUp);
 // Presses a key while a modifier (VK_MENU, VK_CONTROL, VK_SHIFT) is held.
 void TapKeyWith(WORD wModifier, WORD wVirtualKey);
+// Turns the wheel by a delta (120 a notch; negative towards the user)
+// without dispatching anything.
+void InjectWheel(int nDelta);
 // Dispatches every message waiting in the thread's queue.
 void PumpInputMessages();
+// The same, each message through the thread's pre-translation first, as
+// the application's own loop does.
+void PumpTranslated();
 // Brings a top-level window to the foreground; FALSE when it did not get
 // there.
 BOOL MakeForeground(HWND hWnd);
