@@ -8,6 +8,8 @@
 // and galleries as shots/fields/*.png, and shots/index.csv listing them.
 //
 //   barshots [output folder]   (default: "shots" beside the program)
+//   barshots --styles-off [output folder]   (run with visual styles off: the
+//       native look as shots/nativexp-stylesoff, listed in index-stylesoff.csv)
 //   barshots --app EXE FILE [output folder]   (the real program: AppShots.cpp)
 //   barshots --frame [--state COMPANY APP]   (the docking sample to try)
 //
@@ -30,11 +32,7 @@ namespace {
 
 std::string DefaultFolder()
 {
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strPath(szPath);
-    size_t nSlash = strPath.find_last_of("\\/");
-    return (nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash)) + "\\shots";
+    return ModulePathBeside("shots");
 }
 
 } // namespace
@@ -43,6 +41,13 @@ int main(int argc, char** argv)
 {
     if (argc >= 4 && strcmp(argv[1], "--app") == 0)
         return RunAppShots(argv[2], argv[3], argc > 4 ? argv[4] : DefaultFolder(), WritePng);
+    // With visual styles off (a prefix of its own) only the native look.
+    const bool bStylesOff = argc > 1 && strcmp(argv[1], "--styles-off") == 0;
+    if (bStylesOff)
+    {
+        --argc;
+        ++argv;
+    }
     std::string strFolder = argc > 1 ? argv[1] : DefaultFolder();
     if (strFolder != "--frame")
         ::CreateDirectoryA(strFolder.c_str(), nullptr);
@@ -68,14 +73,17 @@ int main(int argc, char** argv)
 
     std::string strIndex = "name,type,style,bar position,states,caption,size\n";
     int nShots = 0, nFailed = 0;
-    ShootThemes(strFolder, pImages, strIndex, nShots, nFailed);
-    ShootDocking(strFolder, pImages, strIndex, nShots, nFailed);
+    ShootThemes(strFolder, pImages, strIndex, nShots, nFailed, bStylesOff);
+    if (!bStylesOff)
+    {
+        ShootDocking(strFolder, pImages, strIndex, nShots, nFailed);
+        ShootTabs(strFolder, strIndex, nShots, nFailed);
+        ShootExtras(strFolder, strIndex, nShots, nFailed);
+        ShootFields(strFolder, strIndex, nShots, nFailed);
+    }
     pImages->InternalRelease();
-    ShootTabs(strFolder, strIndex, nShots, nFailed);
-    ShootExtras(strFolder, strIndex, nShots, nFailed);
-    ShootFields(strFolder, strIndex, nShots, nFailed);
 
-    std::string strIndexPath = strFolder + "\\index.csv";
+    std::string strIndexPath = strFolder + (bStylesOff ? "\\index-stylesoff.csv" : "\\index.csv");
     FILE* pIndex = fopen(strIndexPath.c_str(), "wb");
     if (!pIndex)
         return 1;

@@ -189,7 +189,9 @@ THEME_IMAGES = [
 
 
 def key_colour(i):
-    return (10 + i, 200 - i, 10 + i)
+    """Spread over red and green so a person tells them apart; blue 10 + i
+    keeps them distinct and below every image colour's blue."""
+    return ((53 * i) % 220 + 20, (97 * i) % 220 + 20, 10 + i)
 
 
 def image_colour(k, frame):

@@ -115,6 +115,22 @@ void Count(bool bWritten, const std::string& strName, const std::string& strKind
     strIndex += strName + "," + strKind + ",,,,,\n";
 }
 
+void CountBarShot(bool bWritten, const std::string& strName, CSize size, int& nShots, int& nFailed,
+                  std::string& strIndex)
+{
+    if (!bWritten)
+    {
+        ++nFailed;
+        fprintf(stderr, "barshots: %s not written\n", strName.c_str());
+        return;
+    }
+    ++nShots;
+    char szLine[256];
+    snprintf(szLine, sizeof(szLine), "%s,%d,0,%d,open,\"\",%ldx%ld\n", strName.c_str(), xtpBarTypePopup,
+             xtpBarPopup, size.cx, size.cy);
+    strIndex += szLine;
+}
+
 bool ShootWindow(CWnd& wnd, const std::string& strPath)
 {
     wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -163,4 +179,13 @@ std::string CsvField(const CString& str)
         s += *p == '\t' ? ' ' : *p;
     }
     return s + "\"";
+}
+
+std::string ModulePathBeside(const std::string& strRelative)
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string strPath(szPath);
+    size_t nSlash = strPath.find_last_of("\\/");
+    return (nSlash == std::string::npos ? std::string(".") : strPath.substr(0, nSlash)) + "\\" + strRelative;
 }

@@ -51,6 +51,10 @@ void PumpMessages();
 void Count(bool bWritten, const std::string& strName, const std::string& strKind, int& nShots,
            int& nFailed, std::string& strIndex);
 
+// Counts an open bar's shot and lists it in the index with its size.
+void CountBarShot(bool bWritten, const std::string& strName, CSize size, int& nShots, int& nFailed,
+                  std::string& strIndex);
+
 // The client area of a window as the screen shows it.
 bool ShootWindow(CWnd& wnd, const std::string& strPath);
 
@@ -59,6 +63,9 @@ bool ShootWindow(CXTPCommandBar& bar, const std::string& strPath, CSize& size);
 
 // A top-most frame at the place and size, shown without taking the focus.
 CFrameWnd* ShowFrame(LPCSTR lpszTitle, const CRect& rc);
+
+// A file beside the program (a path relative to its folder).
+std::string ModulePathBeside(const std::string& strRelative);
 
 // A caption as a quoted CSV field, tabs shown as spaces.
 std::string CsvField(const CString& str);

@@ -7,10 +7,24 @@
 
 class CXTPImageManager;
 
+class CXTPPaintManager;
+
 // Per theme, scheme and styles state: every control kind in every state on
-// each bar kind, whole bars and the open popups (ThemeShots.cpp).
+// each bar kind, whole bars and the open popups (ThemeShots.cpp); with
+// bStylesOff only the native look, as "nativexp-stylesoff".
 void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
-                 int& nShots, int& nFailed);
+                 int& nShots, int& nFailed, bool bStylesOff);
+// The docking frame with the theme: shots/<theme>/frame.png (menu bar, rows,
+// dock areas, status bar), toolbar-whole.png and toolbar-floating.png
+// (ThemeFrameShots.cpp).
+void ShootThemeFrame(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
+                     const std::string& strThemeFolder, const char* pszTheme, std::string& strIndex,
+                     int& nShots, int& nFailed);
+// A shortened menu with its expand button, the same menu expanded, and a
+// menu with its tear-off strip (ThemeFrameShots.cpp).
+void ShootThemeMenus(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
+                     const std::string& strThemeFolder, const char* pszTheme, std::string& strIndex,
+                     int& nShots, int& nFailed);
 // Tab strips of every appearance and colour set (TabShots.cpp).
 void ShootTabs(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
 // The docking sample frame and its floating bar (ExtraShots.cpp).

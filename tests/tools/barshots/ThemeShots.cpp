@@ -7,6 +7,7 @@
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/Office2007StyleResources.h"
 #include "toolkit/draw/PaintManager.h"
 
 #include <stdio.h>
@@ -110,11 +111,10 @@ BOOL ShotThemeNames(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor)
 // a disabled item and a sub-menu, and a menu too tall for the screen,
 // scrolled a few steps down. Appends their index lines; answers how many
 // could not be written.
-int ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
-                const std::string& strThemeFolder, const char* pszTheme, std::string& strIndex,
-                int& nShots)
+void ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
+                 const std::string& strThemeFolder, const char* pszTheme, std::string& strIndex,
+                 int& nShots, int& nFailed)
 {
-    int nFailed = 0;
     for (int nKind = 0; nKind < 2; ++nKind)
     {
         CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(nullptr);
@@ -158,19 +158,8 @@ int ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
         bShot = bShot && ShootWindow(*pPopup, strThemeFolder + "\\" + pszName + ".png", size);
         pPopup->SetTrackingMode(0);
         pPopup->InternalRelease();
-        if (!bShot)
-        {
-            ++nFailed;
-            fprintf(stderr, "barshots: %s not written\n", strName.c_str());
-            continue;
-        }
-        ++nShots;
-        char szLine[256];
-        snprintf(szLine, sizeof(szLine), "%s,%d,0,%d,open,\"\",%ldx%ld\n", strName.c_str(),
-                 xtpBarTypePopup, xtpBarPopup, size.cx, size.cy);
-        strIndex += szLine;
+        CountBarShot(bShot, strName, size, nShots, nFailed, strIndex);
     }
-    return nFailed;
 }
 
 // Every control kind in every state on each bar kind, each drawn into a DIB
@@ -222,31 +211,46 @@ void ShootControls(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
 } // namespace
 
 void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
-                 int& nShots, int& nFailed)
+                 int& nShots, int& nFailed, bool bStylesOff)
 {
-    // Themes with a scheme draw as under that XP colour variant.
+    // Themes with a scheme draw as under that XP colour variant; with the
+    // module, the Office 2007 look takes the test style module's colours and
+    // images (each frame one solid colour). With visual styles off only the
+    // native look is shot again, under a name of its own.
     const struct
     {
         int nTheme;
         const char* pszName;
         int nScheme;
-    } themes[] = {{xtpThemeOffice2000, "classic", 0}, {xtpThemeOfficeXP, "office", 0},
-                  {xtpThemeOffice2003, "office2003", 0}, {xtpThemeOffice2003, "office2003-blue", 1},
-                  {xtpThemeOffice2003, "office2003-olive", 2}, {xtpThemeOffice2003, "office2003-silver", 3},
-                  {xtpThemeNativeWinXP, "nativexp", 0}, {xtpThemeWhidbey, "whidbey", 0},
-                  {xtpThemeWhidbey, "whidbey-silver", 3}};
+        bool bModule;
+    } themes[] = {{xtpThemeOffice2000, "classic", 0, false}, {xtpThemeOfficeXP, "office", 0, false},
+                  {xtpThemeOffice2003, "office2003", 0, false}, {xtpThemeOffice2003, "office2003-blue", 1, false},
+                  {xtpThemeOffice2003, "office2003-olive", 2, false},
+                  {xtpThemeOffice2003, "office2003-silver", 3, false},
+                  {xtpThemeNativeWinXP, "nativexp", 0, false}, {xtpThemeWhidbey, "whidbey", 0, false},
+                  {xtpThemeWhidbey, "whidbey-silver", 3, false}, {xtpThemeOffice2007, "office2007", 0, false},
+                  {xtpThemeOffice2007, "office2007-module", 0, true}};
     for (const auto& theme : themes)
     {
+        if (bStylesOff && theme.nTheme != xtpThemeNativeWinXP)
+            continue;
+        const std::string strName = std::string(theme.pszName) + (bStylesOff ? "-stylesoff" : "");
         s_nShotScheme = theme.nScheme;
         CXTPColorManager::SetThemeNameSource(theme.nScheme ? &ShotThemeNames : nullptr);
+        if (theme.bModule)
+            GetOffice2007StyleResources()->LoadStyleModule(ModulePathBeside("office2007\\ThemeStyleModule.dll").c_str());
         CXTPPaintManager* pPaintManager = CreatePaintTheme(theme.nTheme);
         pPaintManager->RefreshMetrics();
-        std::string strThemeFolder = strFolder + "\\" + theme.pszName;
+        std::string strThemeFolder = strFolder + "\\" + strName;
         ::CreateDirectoryA(strThemeFolder.c_str(), nullptr);
-        ShootControls(pPaintManager, pImages, strThemeFolder, theme.pszName, strIndex, nShots, nFailed);
-        nFailed += ShootPopups(pPaintManager, pImages, strThemeFolder, theme.pszName, strIndex,
-                               nShots);
+        ShootControls(pPaintManager, pImages, strThemeFolder, strName.c_str(), strIndex, nShots, nFailed);
+        ShootPopups(pPaintManager, pImages, strThemeFolder, strName.c_str(), strIndex, nShots, nFailed);
+        ShootThemeMenus(pPaintManager, pImages, strThemeFolder, strName.c_str(), strIndex, nShots, nFailed);
+        ShootThemeFrame(pPaintManager, pImages, strThemeFolder, strName.c_str(), strIndex, nShots, nFailed);
         pPaintManager->InternalRelease();
+        if (theme.bModule)
+            GetOffice2007StyleResources()->SetHandle(::GetModuleHandleA(nullptr));
     }
     CXTPColorManager::SetThemeNameSource(nullptr);
+    SetPaintTheme(xtpThemeOffice2000);
 }
