@@ -116,6 +116,10 @@ HWND LiveWindow(HWND hWnd)
 C_QivCategory* ReadCardFile(CArchive& ar, HWND hTextView)
 {
     ReadHeader(ar);
+    // A tree refers to no node twice (the records refuse such references),
+    // so the archive only numbers the nodes instead of keeping each.
+    BOOL bOnce = ar.GetObjectsOnce();
+    ar.SetObjectsOnce(TRUE);
     // The root is read as the archive would read any object, but owned
     // here from the start, so siblings a damaged file gives it are freed
     // with it.
@@ -131,6 +135,7 @@ C_QivCategory* ReadCardFile(CArchive& ar, HWND hTextView)
         AfxThrowMemoryException();
     ar.MapObject(root.get());
     root->Serialize(ar);
+    ar.SetObjectsOnce(bOnce);
 
     // What the editor now holds is what the file holds: not an unsaved edit.
     if (HWND hView = LiveWindow(hTextView)) {
@@ -164,10 +169,10 @@ void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView)
     ar << static_cast<WORD>(0);   // not viewer-only
     // A tree holds each node once, so the archive need not remember which
     // nodes it has written; it only numbers them.
-    BOOL bWrittenOnce = ar.GetObjectsWrittenOnce();
-    ar.SetObjectsWrittenOnce(TRUE);
+    BOOL bOnce = ar.GetObjectsOnce();
+    ar.SetObjectsOnce(TRUE);
     ar.WriteObject(pRoot);
-    ar.SetObjectsWrittenOnce(bWrittenOnce);
+    ar.SetObjectsOnce(bOnce);
 
     if (HWND hView = LiveWindow(hTextView))
         StreamEditor(ar, hView, TRUE);

@@ -12,17 +12,25 @@
 #include "model/ItemWalk.h"
 #include "model/QivItem.h"
 
+#include <deque>
 #include <new>
-#include <vector>
 
 namespace {
 
-// A node whose record has been opened (tag and title) but not closed yet.
-struct OpenRecord
+// The records opened (tag and title) but not closed yet, innermost last. A
+// category whose children are being read or written lies below a null
+// entry. One pointer per record, kept in blocks: a chain of a million
+// siblings keeps them all open at once, and a growing array would copy
+// itself and touch twice the memory on the way.
+using OpenRecords = std::deque<C_QivItem*>;
+
+// Takes the category below the null entry on top of the stack.
+C_QivCategory* PopFinishedCategory(OpenRecords& open)
 {
-    C_QivItem* pItem;
-    bool bChildrenDone;
-};
+    C_QivCategory* pCategory = static_cast<C_QivCategory*>(open.back());
+    open.pop_back();
+    return pCategory;
+}
 
 void WriteTag(CArchive& ar, C_QivItem* pItem)
 {
@@ -30,11 +38,35 @@ void WriteTag(CArchive& ar, C_QivItem* pItem)
     ar.MapObject(pItem);
 }
 
+// The item classes a card file names, made with the colour a node has when
+// its record carries none.
+struct ItemFactory
+{
+    const CRuntimeClass* pClass;
+    C_QivItem* (*pfnCreate)(COLORREF crBackground);
+};
+
+const ItemFactory kItemFactories[] = {
+    { RUNTIME_CLASS(C_QivEntry),
+      [](COLORREF cr) -> C_QivItem* { return new (std::nothrow) C_QivEntry("", cr); } },
+    { RUNTIME_CLASS(C_QivCategory),
+      [](COLORREF cr) -> C_QivItem* { return new (std::nothrow) C_QivCategory("", cr); } },
+};
+
+C_QivItem* CreateItem(CRuntimeClass* pClass, COLORREF crDefault)
+{
+    for (const ItemFactory& factory : kItemFactories) {
+        if (factory.pClass == pClass)
+            return factory.pfnCreate(crDefault);
+    }
+    return static_cast<C_QivItem*>(pClass->CreateObject());
+}
+
 // Reads the tag of a next sibling or first child: null, or a new node of
 // one of the item classes, entered in the archive's object map. A tree
 // never refers to a node twice, so a reference to an earlier object is
 // refused rather than turned into a shared node.
-C_QivItem* ReadTag(CArchive& ar)
+C_QivItem* ReadTag(CArchive& ar, COLORREF crDefault)
 {
     UINT nSchema = 0;
     DWORD dwObTag = 0;
@@ -44,11 +76,16 @@ C_QivItem* ReadTag(CArchive& ar)
             AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
         return nullptr;
     }
-    CObject* pObject = pClass->CreateObject();
-    if (!pObject)
+    C_QivItem* pItem = CreateItem(pClass, crDefault);
+    if (!pItem)
         AfxThrowMemoryException();
-    ar.MapObject(pObject);
-    return static_cast<C_QivItem*>(pObject);
+    try {
+        ar.MapObject(pItem);
+    } catch (...) {
+        delete pItem;
+        throw;
+    }
+    return pItem;
 }
 
 void ReadText(CArchive& ar, C_QivEntry* pEntry)
@@ -73,7 +110,7 @@ void ReadText(CArchive& ar, C_QivEntry* pEntry)
 
 void WriteRecords(CArchive& ar, C_QivItem* pFirst)
 {
-    std::vector<OpenRecord> open;
+    OpenRecords open;
     C_QivItem* pChain = pFirst;
     bool bTagWritten = true;   // the first node's tag is the caller's
     while (pChain) {
@@ -82,34 +119,35 @@ void WriteRecords(CArchive& ar, C_QivItem* pFirst)
                 WriteTag(ar, p);
             bTagWritten = false;
             ar << p->m_strTitle;
-            open.push_back({ p, false });
+            open.push_back(p);
         }
         ar << static_cast<WORD>(0);   // the last node's next: null
         pChain = nullptr;
 
         while (!open.empty() && !pChain) {
-            OpenRecord& top = open.back();
-            C_QivItem* pItem = top.pItem;
-            C_QivCategory* pCategory = QivAsCategory(pItem);
-            if (!top.bChildrenDone) {
-                ar << static_cast<DWORD>(pItem->m_crBackground);
-                pItem->m_lstAttachments.Serialize(ar);
-                if (pCategory) {
-                    top.bChildrenDone = true;
-                    pChain = pCategory->m_pFirstChild;
-                    if (pChain)
-                        continue;
-                    ar << static_cast<WORD>(0);   // no first child
-                } else if (C_QivEntry* pEntry = QivAsEntry(pItem)) {
-                    DWORD nLength = pEntry->m_pText ? pEntry->m_nTextLength : 0;
-                    ar << nLength;
-                    if (nLength > 0)
-                        ar.Write(pEntry->m_pText, nLength);
-                }
-            }
-            if (pCategory)
-                ar << pCategory->m_dwExpanded;
+            C_QivItem* pItem = open.back();
             open.pop_back();
+            if (!pItem) {
+                ar << PopFinishedCategory(open)->m_dwExpanded;
+                continue;
+            }
+            ar << static_cast<DWORD>(pItem->m_crBackground);
+            pItem->m_lstAttachments.Serialize(ar);
+            if (C_QivCategory* pCategory = QivAsCategory(pItem)) {
+                pChain = pCategory->m_pFirstChild;
+                if (pChain) {
+                    open.push_back(pCategory);
+                    open.push_back(nullptr);
+                } else {
+                    ar << static_cast<WORD>(0);   // no first child
+                    ar << pCategory->m_dwExpanded;
+                }
+            } else if (C_QivEntry* pEntry = QivAsEntry(pItem)) {
+                DWORD nLength = pEntry->m_pText ? pEntry->m_nTextLength : 0;
+                ar << nLength;
+                if (nLength > 0)
+                    ar.Write(pEntry->m_pText, nLength);
+            }
         }
     }
 }
@@ -117,42 +155,49 @@ void WriteRecords(CArchive& ar, C_QivItem* pFirst)
 void ReadRecords(CArchive& ar, C_QivItem* pFirst)
 {
     const BOOL bTail = QivVersionHasItemTail(ar.GetFormatVersion());
-    std::vector<OpenRecord> open;
+    // Nodes of files without colours show the window colour; it is taken
+    // once here, as asking the window system for each of a million nodes
+    // costs more than reading them.
+    const COLORREF crDefault = ::GetSysColor(COLOR_WINDOW);
+    OpenRecords open;
     C_QivItem* pChain = pFirst;
     while (pChain) {
         // Each new node is linked into the tree before its record is read,
         // so whoever owns the first node frees everything after a failure.
         for (C_QivItem* p = pChain; p; p = p->m_pNext) {
             ar >> p->m_strTitle;
-            open.push_back({ p, false });
-            p->m_pNext = ReadTag(ar);
+            open.push_back(p);
+            p->m_pNext = ReadTag(ar, crDefault);
         }
         pChain = nullptr;
 
         while (!open.empty() && !pChain) {
-            OpenRecord& top = open.back();
-            C_QivItem* pItem = top.pItem;
-            C_QivCategory* pCategory = QivAsCategory(pItem);
-            if (!top.bChildrenDone) {
-                if (bTail) {
-                    DWORD dwColor = 0;
-                    ar >> dwColor;
-                    pItem->m_crBackground = dwColor;
-                    pItem->m_lstAttachments.Serialize(ar);
-                }
-                if (pCategory) {
-                    top.bChildrenDone = true;
-                    pCategory->DeleteAllChildren();
-                    pChain = pCategory->m_pFirstChild = ReadTag(ar);
-                    if (pChain)
-                        continue;
-                } else if (C_QivEntry* pEntry = QivAsEntry(pItem)) {
-                    ReadText(ar, pEntry);
-                }
-            }
-            if (pCategory && bTail)
-                ar >> pCategory->m_dwExpanded;
+            C_QivItem* pItem = open.back();
             open.pop_back();
+            if (!pItem) {
+                C_QivCategory* pCategory = PopFinishedCategory(open);
+                if (bTail)
+                    ar >> pCategory->m_dwExpanded;
+                continue;
+            }
+            if (bTail) {
+                DWORD dwColor = 0;
+                ar >> dwColor;
+                pItem->m_crBackground = dwColor;
+                pItem->m_lstAttachments.Serialize(ar);
+            }
+            if (C_QivCategory* pCategory = QivAsCategory(pItem)) {
+                pCategory->DeleteAllChildren();
+                pChain = pCategory->m_pFirstChild = ReadTag(ar, crDefault);
+                if (pChain) {
+                    open.push_back(pCategory);
+                    open.push_back(nullptr);
+                } else if (bTail) {
+                    ar >> pCategory->m_dwExpanded;
+                }
+            } else if (C_QivEntry* pEntry = QivAsEntry(pItem)) {
+                ReadText(ar, pEntry);
+            }
         }
     }
 }

@@ -20,8 +20,13 @@ C_QivItem::C_QivItem()
 }
 
 C_QivItem::C_QivItem(LPCSTR lpszTitle)
+    : C_QivItem(lpszTitle, ::GetSysColor(COLOR_WINDOW))
+{
+}
+
+C_QivItem::C_QivItem(LPCSTR lpszTitle, COLORREF crBackground)
     : m_hTreeItem(nullptr), m_strTitle(lpszTitle), m_pNext(nullptr),
-      m_crBackground(::GetSysColor(COLOR_WINDOW)), m_lstAttachments(10)
+      m_crBackground(crBackground), m_lstAttachments(10)
 {
 }
 
@@ -43,7 +48,12 @@ C_QivCategory::C_QivCategory()
 }
 
 C_QivCategory::C_QivCategory(LPCSTR lpszTitle)
-    : C_QivItem(lpszTitle), m_pFirstChild(nullptr), m_dwExpanded(0)
+    : C_QivCategory(lpszTitle, ::GetSysColor(COLOR_WINDOW))
+{
+}
+
+C_QivCategory::C_QivCategory(LPCSTR lpszTitle, COLORREF crBackground)
+    : C_QivItem(lpszTitle, crBackground), m_pFirstChild(nullptr), m_dwExpanded(0)
 {
 }
 
@@ -129,7 +139,12 @@ C_QivEntry::C_QivEntry()
 }
 
 C_QivEntry::C_QivEntry(LPCSTR lpszTitle)
-    : C_QivItem(lpszTitle), m_pText(nullptr), m_nTextLength(0)
+    : C_QivEntry(lpszTitle, ::GetSysColor(COLOR_WINDOW))
+{
+}
+
+C_QivEntry::C_QivEntry(LPCSTR lpszTitle, COLORREF crBackground)
+    : C_QivItem(lpszTitle, crBackground), m_pText(nullptr), m_nTextLength(0)
 {
 }
 

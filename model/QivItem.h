@@ -28,7 +28,9 @@ class C_QivItem : public CObject
     DECLARE_SERIAL(C_QivItem)
 public:
     C_QivItem();
+    // Without a colour an item takes the window colour of the moment.
     explicit C_QivItem(LPCSTR lpszTitle);
+    C_QivItem(LPCSTR lpszTitle, COLORREF crBackground);
     ~C_QivItem() override;
 
     // The item record: title, next sibling, colour, attachments. Reading
@@ -77,6 +79,7 @@ class C_QivCategory : public C_QivItem
 public:
     C_QivCategory();
     explicit C_QivCategory(LPCSTR lpszTitle);
+    C_QivCategory(LPCSTR lpszTitle, COLORREF crBackground);
     // Deletes the whole child chain and every node below it.
     ~C_QivCategory() override;
 
@@ -113,6 +116,7 @@ class C_QivEntry : public C_QivItem
 public:
     C_QivEntry();
     explicit C_QivEntry(LPCSTR lpszTitle);
+    C_QivEntry(LPCSTR lpszTitle, COLORREF crBackground);
     ~C_QivEntry() override;
 
     void Serialize(CArchive& ar) override;

@@ -40,7 +40,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
       m_pStoreCur(nullptr),
       m_pStoreEnd(nullptr),
       m_nMapCount(1),
-      m_bObjectsWrittenOnce(false)
+      m_bObjectsOnce(false)
 {
     ASSERT(pFile != nullptr);
     if (lpBuf && nBufSize >= static_cast<int>(nMinBufSize)) {
@@ -440,8 +440,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
             ThrowArchive(CArchiveException::badClass);
         if (static_cast<WORD>(pClassRef->m_wSchema) != nSchema)
             ThrowArchive(CArchiveException::badSchema);
-        m_loadMap.push_back({ pClassRef, true });
-        NextIndex();
+        EnterLoaded(pClassRef, true);
     } else {
         DWORD dwTag = ReadObjectTag(wTag);
         if (!(dwTag & dwBigClassTag)) {
@@ -481,7 +480,7 @@ void CArchive::WriteObject(const CObject* pOb)
         *this << wNullTag;
         return;
     }
-    if (!m_bObjectsWrittenOnce) {
+    if (!m_bObjectsOnce) {
         auto found = m_storeMap.find(pOb);
         if (found != m_storeMap.end()) {
             WriteObjectTag(found->second, 0);
@@ -489,7 +488,7 @@ void CArchive::WriteObject(const CObject* pOb)
         }
     }
     WriteClass(pOb->GetRuntimeClass());
-    if (m_bObjectsWrittenOnce)
+    if (m_bObjectsOnce)
         NextIndex();
     else
         m_storeMap.emplace(pOb, NextIndex());
@@ -504,7 +503,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     if (!pClassRef) {
         if (dwObTag == 0)
             return nullptr;
-        if (dwObTag >= m_loadMap.size() || m_loadMap[dwObTag].bClass)
+        if (m_bObjectsOnce || dwObTag >= m_loadMap.size() || m_loadMap[dwObTag].bClass)
             ThrowArchive(CArchiveException::badIndex);
         CObject* pOb = static_cast<CObject*>(m_loadMap[dwObTag].pItem);
         if (pOb && pClassRefRequested && !pOb->IsKindOf(pClassRefRequested))
@@ -516,8 +515,12 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     if (!pOb)
         AfxThrowMemoryException();
     const size_t nOwnIndex = m_loadMap.size();
-    m_loadMap.push_back({ pOb, false });
-    NextIndex();
+    try {
+        EnterLoaded(pOb, false);
+    } catch (...) {
+        delete pOb;
+        throw;
+    }
     UINT nOldSchema = m_nObjectSchema;
     m_nObjectSchema = nSchema;
     try {
@@ -538,26 +541,37 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     return pOb;
 }
 
+void CArchive::EnterLoaded(void* pItem, bool bClass)
+{
+    DWORD nIndex = NextIndex();
+    if (!bClass && m_bObjectsOnce)
+        return;
+    // Indices skipped while objects passed once stay empty: a reference to
+    // one finds no object.
+    if (m_loadMap.size() < nIndex)
+        m_loadMap.resize(nIndex, LoadEntry{ nullptr, false });
+    m_loadMap.push_back({ pItem, bClass });
+}
+
 void CArchive::MapObject(const CObject* pOb)
 {
     if (m_bLoading) {
-        m_loadMap.push_back({ const_cast<CObject*>(pOb), false });
-        NextIndex();
-    } else if (pOb && m_bObjectsWrittenOnce) {
+        EnterLoaded(const_cast<CObject*>(pOb), false);
+    } else if (pOb && m_bObjectsOnce) {
         NextIndex();
     } else if (pOb && m_storeMap.find(pOb) == m_storeMap.end()) {
         m_storeMap.emplace(pOb, NextIndex());
     }
 }
 
-void CArchive::SetObjectsWrittenOnce(BOOL bOnce)
+void CArchive::SetObjectsOnce(BOOL bOnce)
 {
-    m_bObjectsWrittenOnce = bOnce != FALSE;
+    m_bObjectsOnce = bOnce != FALSE;
 }
 
-BOOL CArchive::GetObjectsWrittenOnce() const
+BOOL CArchive::GetObjectsOnce() const
 {
-    return m_bObjectsWrittenOnce;
+    return m_bObjectsOnce;
 }
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb)

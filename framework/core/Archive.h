@@ -89,13 +89,16 @@ public:
     // Enters an object made outside the archive under the next index, so
     // later references to it resolve.
     void MapObject(const CObject* pOb);
-    // Storing: the caller promises that no object is written or mapped
-    // twice, as a tree writer does. Objects then only take the next index
-    // instead of an entry in the object map, which for a million nodes is
-    // most of a save. The bytes are the same as long as the promise holds;
-    // classes are still written once and referred to by index after that.
-    void SetObjectsWrittenOnce(BOOL bOnce);
-    BOOL GetObjectsWrittenOnce() const;
+    // The caller promises that each object passes once, as in a tree: when
+    // storing, no object is written or mapped twice; when loading, the data
+    // never refers to an object read before. Objects then only take the
+    // next index instead of an entry in the object map, which for a million
+    // nodes is most of a save and a good part of a load. The bytes are the
+    // same as long as the promise holds; classes are still written once and
+    // referred to by index after that. A load in this mode refuses a
+    // reference to an earlier object as a bad index.
+    void SetObjectsOnce(BOOL bOnce);
+    BOOL GetObjectsOnce() const;
 
     CArchive& operator<<(BYTE by) { return StoreValue(by); }
     CArchive& operator<<(WORD w) { return StoreValue(w); }
@@ -168,6 +171,9 @@ private:
     void WriteObjectTag(DWORD nIndex, DWORD dwKindBit);
     DWORD ReadObjectTag(WORD wTag);
     DWORD NextIndex();
+    // Loading: gives pItem the next index and keeps it in the load map
+    // (an object only when objects are not promised once).
+    void EnterLoaded(void* pItem, bool bClass);
 
     CFile* m_pFile;
     BOOL m_bLoading;
@@ -185,7 +191,9 @@ private:
     BYTE* m_pStoreEnd;
 
     // One index counter for classes and objects. Loading keeps what each
-    // index stands for; storing maps each class and object to its index.
+    // index stands for (up to the last index kept; indices of objects passed
+    // once are empty entries); storing maps each class and object to its
+    // index.
     struct LoadEntry
     {
         void* pItem;
@@ -194,5 +202,5 @@ private:
     std::vector<LoadEntry> m_loadMap;
     std::unordered_map<const void*, DWORD> m_storeMap;
     DWORD m_nMapCount;
-    bool m_bObjectsWrittenOnce;
+    bool m_bObjectsOnce;
 };

@@ -117,6 +117,10 @@ TEST(CardFile, FileWithoutMagicIsReadAsVersionOne)
     EXPECT_STREQ("sub", pSub->m_strTitle);
     EXPECT_EQ(0u, pSub->m_dwExpanded);
     EXPECT_EQ("abc", TextOf(static_cast<C_QivEntry*>(pSub->m_pFirstChild)));
+    // Every node, not only the root, shows the window colour.
+    EXPECT_EQ(WindowColor(), pPlain->m_crBackground);
+    EXPECT_EQ(WindowColor(), pSub->m_crBackground);
+    EXPECT_EQ(WindowColor(), pSub->m_pFirstChild->m_crBackground);
 }
 
 TEST(CardFile, VersionOneThirtyHasNoFlagWordButTheItemTail)

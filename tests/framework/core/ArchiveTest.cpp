@@ -5,6 +5,7 @@
 
 #include <stdlib.h>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -505,11 +506,58 @@ TEST(ArchiveTest, ObjectsWrittenOnceAreNumberedWithoutAMap)
     // Written once: the caller broke its promise with the last object, and
     // it is written anew under index 7.
     Bytes once = Store([&](CArchive& ar) {
-        ar.SetObjectsWrittenOnce(TRUE);
-        EXPECT_TRUE(ar.GetObjectsWrittenOnce());
+        ar.SetObjectsOnce(TRUE);
+        EXPECT_TRUE(ar.GetObjectsOnce());
         write(ar);
     });
     EXPECT_EQ(once, Cat(objects, Cat(Word(0x8001), Word(0x1111))));
+}
+
+// A tree reader makes the same promise: objects are only counted, classes
+// still resolve by index after them, and a reference to an earlier object,
+// which the archive no longer knows, is refused.
+TEST(ArchiveTest, ObjectsReadOnceAreNumberedWithoutAMap)
+{
+    CArchiveLeaf outside;
+    // Class 1 with object 2, the mapped object 3, class 4 with object 5,
+    // then objects of the known classes 1 and 4 under the indices 6 and 7.
+    Bytes bytes = Cat(NewClassTag(3, "CArchiveLeaf"), Word(0x1111));
+    bytes = Cat(bytes, Cat(NewClassTag(3, "CArchiveOtherLeaf"), Word(0x3333)));
+    bytes = Cat(bytes, Cat(Cat(Word(0x8001), Word(0x2222)), Cat(Word(0x8004), Word(0x4444))));
+    auto readAll = [&](CArchive& ar, std::vector<WORD>& values) {
+        for (int i = 0; i < 4; ++i) {
+            if (i == 1)
+                ar.MapObject(&outside);
+            std::unique_ptr<CObject> pOb(ar.ReadObject(RUNTIME_CLASS(CArchiveLeaf)));
+            ASSERT_NE(nullptr, pOb);
+            values.push_back(static_cast<CArchiveLeaf*>(pOb.get())->m_value);
+        }
+    };
+    std::vector<WORD> values;
+    Load(bytes, [&](CArchive& ar) {
+        ar.SetObjectsOnce(TRUE);
+        readAll(ar, values);
+    });
+    EXPECT_EQ(values, (std::vector<WORD>{ 0x1111, 0x3333, 0x2222, 0x4444 }));
+
+    for (WORD wReference : { 2, 3 }) {
+        std::vector<WORD> ignored;
+        EXPECT_EQ(LoadCause(Cat(bytes, Word(wReference)), [&](CArchive& ar) {
+                      ar.SetObjectsOnce(TRUE);
+                      readAll(ar, ignored);
+                      delete ar.ReadObject(nullptr);
+                  }), CArchiveException::badIndex) << wReference;
+    }
+    // Once the promise is withdrawn, objects are kept again under their
+    // own indices, after the ones only counted.
+    Load(Cat(bytes, Cat(Cat(Word(0x8001), Word(0x5555)), Word(8))), [&](CArchive& ar) {
+        std::vector<WORD> first;
+        ar.SetObjectsOnce(TRUE);
+        readAll(ar, first);
+        ar.SetObjectsOnce(FALSE);
+        std::unique_ptr<CObject> pOb(ar.ReadObject(RUNTIME_CLASS(CArchiveLeaf)));
+        EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CArchiveLeaf)), pOb.get());
+    });
 }
 
 TEST(ArchiveTest, FileHeadersAreReadBeforeTheArchiveAndFlushRewindsUnreadBytes)
