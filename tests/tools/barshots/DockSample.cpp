@@ -1,4 +1,5 @@
 #include "DockSample.h"
+#include "FormatFields.h"
 
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/DockBar.h"
@@ -65,6 +66,8 @@ CDockSampleFrame* CDockSampleFrame::Make(const CRect& rc, CXTPImageManager* pIma
             pMenuBar->GetControls()->Add(xtpControlPopup, 0)->SetCaption(pszMenu);
     CXTPToolBar* pStandard = pFrame->AddToolBar("Standard", 301, xtpBarTop, 7);
     CXTPToolBar* pFormat = pFrame->AddToolBar("Format", 302, xtpBarTop, 5);
+    if (pFormat)
+        AddFormatFields(pFormat->GetControls(), 3001, 0);
     pFrame->AddToolBar("Ansicht", 303, xtpBarTop, 9);
     pFrame->AddToolBar("Zeichnen", 304, xtpBarLeft, 6);
     pFrame->AddToolBar("Suchen", 305, xtpBarBottom, 4);

@@ -1,11 +1,11 @@
+#include "FormatFields.h"
 #include "Shots.h"
 #include "ShotSupport.h"
 
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/ToolBar.h"
-#include "toolkit/controls/ControlEdit.h"
+#include "toolkit/controls/ControlComboBox.h"
 #include "toolkit/controls/ControlGallery.h"
-#include "toolkit/controls/ControlSizeComboBox.h"
 #include "toolkit/controls/Controls.h"
 
 namespace {
@@ -70,22 +70,7 @@ void ShootFields(const std::string& strFolder, std::string& strIndex, int& nShot
         pFrame->DestroyWindow();
         return;
     }
-    CXTPControls* pControls = pFormat->GetControls();
-    auto* pFont = new CXTPControlFontComboBox(1);
-    pControls->Add(pFont, 2001);
-    pFont->SetText("Liberation Sans");
-    auto* pSize = new CXTPControlSizeComboBox;
-    pControls->Add(pSize, 2002);
-    pSize->SetTwipSize(240);
-    auto* pCombo = static_cast<CXTPControlComboBox*>(pControls->Add(xtpControlComboBox, 2003));
-    pCombo->SetDropDown(TRUE);
-    pCombo->SetEditHint("Suchen");
-    for (LPCSTR psz : {"Arial", "Arial Black", "Courier", "Liberation Sans", "Tahoma"})
-        pCombo->AddString(psz);
-    auto* pEdit = static_cast<CXTPControlEdit*>(pControls->Add(xtpControlEdit, 2004));
-    pEdit->SetCaption("Titel");
-    pEdit->ShowLabel(TRUE);
-    pEdit->SetText("Notiz");
+    CXTPControlComboBox* pCombo = AddFormatFields(pFormat->GetControls(), 2001);
 
     CXTPControlGalleryItems* pItems = MakeSwatches();
     auto* pAction = new CXTPControlGalleryAction;
