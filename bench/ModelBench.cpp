@@ -13,8 +13,9 @@
 // process and loaded by another: the load's peak is then its own.
 //
 // Last, the tree-wide walks the application runs over every entry (search,
-// path lookup, HTML export) at 100,000 and 1,000,000 entries: their time
-// per entry should not grow with the size of the card file.
+// path lookup, HTML export) at 100,000 and 1,000,000 entries, each over the
+// same number of rounds: the median time per entry should not grow with
+// the size of the card file.
 #include "bench/BenchCommon.h"
 
 #include "framework/core/Exceptions.h"
@@ -231,7 +232,7 @@ int ReadCase(const Shape& shape, const char* path)
 {
     SIZE_T startMemory = bench::PeakMemory();
     ULONGLONG nBytes = FileSize(path);
-    bench::Rounds load, raw;
+    bench::Rounds load, raw, unload;
     SIZE_T peak = 0;
     for (int r = 0; r < kRounds; ++r) {
         CQivCardFileStore store;
@@ -240,13 +241,18 @@ int ReadCase(const Shape& shape, const char* path)
         load.Add(bench::Now() - start);
         if (r == 0)
             peak = bench::PeakMemory();
+        start = bench::Now();
         store.ReplaceRoot(nullptr);
+        unload.Add(bench::Now() - start);
         raw.Add(RawRead(path, nBytes));
     }
 
     int nNodes = NodeCount(shape);
     bench::ReportAgainst(Label(shape, "load").c_str(), load, Label(shape, "raw read").c_str(), raw);
     printf("%-44s %.2f M nodes/s (median)\n", Label(shape, "load").c_str(), nNodes / load.Median() / 1e6);
+    // Closing the card file or opening another one frees the tree.
+    printf("%-44s min %8.3f  median %8.3f  max %8.3f s\n", Label(shape, "freeing the loaded tree").c_str(),
+           unload.Min(), unload.Median(), unload.Max());
     double budget = static_cast<double>(nBytes) + 150.0 * nNodes;
     bench::Report(Label(shape, "peak memory (vs size + 150 B/node)").c_str(), peak / 1048576.0, "MB",
                   budget / 1048576.0);
@@ -255,16 +261,16 @@ int ReadCase(const Shape& shape, const char* path)
     return 0;
 }
 
-// Seconds per entry of the walks over a tree of nEntries notes of 100
-// bytes in categories of 1,000.
+// The walks over a tree of nEntries notes of 100 bytes in categories of
+// 1,000: each timed over kRounds rounds, in seconds per entry.
 struct WalkTimes
 {
-    double search;
-    double path;
-    double html;
+    bench::Rounds search;
+    bench::Rounds path;
+    bench::Rounds html;
 };
 
-WalkTimes TimeWalks(int nEntries, const char* folder)
+WalkTimes TimeWalks(int nEntries)
 {
     Shape shape = { "walks", nEntries / 1000, 0, 1000, 100, FALSE, 0 };
     std::unique_ptr<C_QivCategory> root(MakeTree(shape));
@@ -276,43 +282,49 @@ WalkTimes TimeWalks(int nEntries, const char* folder)
         pLast = pLast->m_pNext;
 
     WalkTimes times;
-    // A text no title holds: the search walks every node.
-    double start = bench::Now();
-    root->SearchNext("nirgendwo", FALSE, FALSE);
-    times.search = (bench::Now() - start) / nEntries;
+    const CString page = "modelbench-walks.htm";
+    for (int r = 0; r < kRounds; ++r) {
+        // A text no title holds: the search walks every node.
+        double start = bench::Now();
+        root->SearchNext("nirgendwo", FALSE, FALSE);
+        times.search.Add((bench::Now() - start) / nEntries);
 
-    start = bench::Now();
-    CString path = root->GetPath(pLast, QIV_ROOT_IDENTIFIER);
-    times.path = (bench::Now() - start) / nEntries;
-    if (path.IsEmpty())
-        printf("path lookup found nothing\n");
+        start = bench::Now();
+        CString path = root->GetPath(pLast, QIV_ROOT_IDENTIFIER);
+        times.path.Add((bench::Now() - start) / nEntries);
+        if (path.IsEmpty())
+            printf("path lookup found nothing\n");
 
-    CString page = CString(folder) + "modelbench-walks.htm";
-    start = bench::Now();
-    QivExportHtml(root.get(), page);
-    times.html = (bench::Now() - start) / nEntries;
-    ::DeleteFileA(page);
+        start = bench::Now();
+        QivExportHtml(root.get(), page);
+        times.html.Add((bench::Now() - start) / nEntries);
+        ::DeleteFileA(page);
+    }
     return times;
 }
 
 void BenchWalks()
 {
-    WalkTimes small = TimeWalks(100000, "");
-    WalkTimes large = TimeWalks(1000000, "");
+    WalkTimes small = TimeWalks(100000);
+    WalkTimes large = TimeWalks(1000000);
     struct Row
     {
         const char* name;
-        double small, large;
+        const bench::Rounds& small;
+        const bench::Rounds& large;
     };
     const Row rows[] = {
         { "search without a hit", small.search, large.search },
         { "path of the last entry", small.path, large.path },
         { "HTML export", small.html, large.html },
     };
-    printf("tree-wide walks, time per entry at 100,000 and 1,000,000 entries:\n");
+    printf("tree-wide walks, time per entry at 100,000 and 1,000,000 entries, median (min-max) of %d rounds:\n",
+           kRounds);
     for (const Row& row : rows) {
-        printf("%-44s %8.3f us  %8.3f us  growth per tenfold %.2fx\n", row.name, row.small * 1e6,
-               row.large * 1e6, row.small > 0 ? row.large / row.small : 0.0);
+        double growth = row.small.Median() > 0 ? row.large.Median() / row.small.Median() : 0.0;
+        printf("%-28s %7.3f us (%.3f-%.3f)  %7.3f us (%.3f-%.3f)  growth per tenfold %.2fx\n", row.name,
+               row.small.Median() * 1e6, row.small.Min() * 1e6, row.small.Max() * 1e6, row.large.Median() * 1e6,
+               row.large.Min() * 1e6, row.large.Max() * 1e6, growth);
     }
     fflush(stdout);
 }
