@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/CustomizeDragSource.h"
+#include "toolkit/commandbars/MenuSoundPlayer.h"
 #include "toolkit/commandbars/ShortcutManager.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlAction.h"
@@ -44,19 +45,27 @@ CXTPCommandBars::CXTPCommandBars()
 CXTPCommandBars::~CXTPCommandBars()
 {
     SetDragControl(nullptr);
-    m_pToolTipContext->InternalRelease();
-    m_pActions->RemoveAll();
-    m_pActions->InternalRelease();
-    m_pOptions->InternalRelease();
+    // A site destroyed without the dock bars telling (it had none) is known
+    // by its window having left the handle map; it is not touched again.
+    if (m_hSite && CWnd::FromHandlePermanent(m_hSite) != m_pSite)
+        OnSiteDestroyed();
+    // The toolbars go first: their windows still draw with the managers
+    // released below.
+    RemoveAll();
+    SetCustomizeContextMenu(nullptr);
+    DestroyDockBars();
+    delete m_pDragSource;
     if (m_pPaintManager)
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
-    DestroyDockBars();
-    delete m_pDragSource;
+    m_pToolTipContext->InternalRelease();
     if (m_pShortcutManager)
         m_pShortcutManager->InternalRelease();
-    SetCustomizeContextMenu(nullptr);
+    m_pOptions->InternalRelease();
+    GetMenuSoundPlayer().Stop();
+    m_pActions->RemoveAll();
+    m_pActions->InternalRelease();
 }
 
 CXTPPaintManager* CXTPCommandBars::GetPaintManager() const
@@ -90,6 +99,7 @@ void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
 void CXTPCommandBars::SetSite(CWnd* pSite)
 {
     m_pSite = pSite;
+    m_hSite = pSite ? pSite->GetSafeHwnd() : nullptr;
     m_bCustomizableControls = FALSE;
     if (pSite && pSite->GetSafeHwnd())
     {
@@ -98,6 +108,16 @@ void CXTPCommandBars::SetSite(CWnd* pSite)
         m_bCustomizableControls = pSite->OnCmdMsg(XTP_ID_CUSTOMIZE, CN_COMMAND, nullptr, &info);
         m_bRightToLeft = (pSite->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
     }
+}
+
+void CXTPCommandBars::OnSiteDestroyed()
+{
+    // The site object may be deleted right after its window: nothing may
+    // reach it through these pointers any more.
+    m_pSite = nullptr;
+    m_hSite = nullptr;
+    if (m_pShortcutManager)
+        m_pShortcutManager->SetSite(nullptr);
 }
 
 BOOL CXTPCommandBars::IsLayoutRTL() const

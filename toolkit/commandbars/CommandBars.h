@@ -115,6 +115,10 @@ public:
     // command and whether it lays out right to left.
     void SetSite(CWnd* pSite);
     CWnd* GetSite() const { return m_pSite; }
+    // The site's window is being destroyed (its dock bars go with it): the
+    // site is forgotten. The toolbars' windows go with the site's; the
+    // toolbars themselves when the command bars are released.
+    void OnSiteDestroyed();
     BOOL IsCustomizableControls() const { return m_bCustomizableControls; }
     BOOL IsLayoutRTL() const;
 
@@ -328,6 +332,9 @@ private:
     HWND m_hwndCustomize = nullptr;
     int m_nCustomizeDragRunning = 0;
     CXTPDockBar* m_pDocks[4] = {};
+    // The site's window when it was set: a site whose window has gone may be
+    // a deleted object.
+    HWND m_hSite = nullptr;
     CString m_strControlsSideFile;
     CXTPPopupBar* m_pCustomizeContextMenu = nullptr;
     CRuntimeClass* m_pToolBarClass = nullptr;

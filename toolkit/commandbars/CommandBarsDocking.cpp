@@ -58,7 +58,12 @@ void CXTPCommandBars::DestroyDockBars()
                 m_arrBars[i]->SetDockBar(nullptr);
     for (CXTPDockBar*& pDockBar : m_pDocks)
     {
-        if (pDockBar && pDockBar->GetSafeHwnd())
+        if (!pDockBar)
+            continue;
+        // Detached first: a dock bar destroyed while it still belongs to
+        // the command bars tells them that the site is going.
+        pDockBar->SetCommandBars(nullptr);
+        if (pDockBar->GetSafeHwnd())
             pDockBar->DestroyWindow();
         delete pDockBar;
         pDockBar = nullptr;

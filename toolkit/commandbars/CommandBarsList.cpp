@@ -120,7 +120,11 @@ void CXTPCommandBars::Remove(CXTPToolBar* pToolBar)
         pDockBar->RemoveCommandBar(pToolBar);
     RecalcFrameLayout();
     pToolBar->DetachAndDestroy();
-    pToolBar->InternalRelease();
+    // A bar that someone else still holds is no longer these bars'; one
+    // that goes now still finds them (the menu bar gives the frame its
+    // menu field back).
+    if (pToolBar->InternalRelease() != 0)
+        pToolBar->SetCommandBars(nullptr);
 }
 
 void CXTPCommandBars::RemoveAll()

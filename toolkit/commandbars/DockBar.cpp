@@ -451,6 +451,12 @@ BOOL CXTPDockBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_ERASEBKGND:
         *pResult = TRUE;
         return TRUE;
+    case WM_NCDESTROY:
+        // Only the site's destruction takes a dock bar's window while the
+        // command bars still hold it.
+        if (m_pCommandBars)
+            m_pCommandBars->OnSiteDestroyed();
+        break;
     case WM_PRINTCLIENT:
     {
         CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
