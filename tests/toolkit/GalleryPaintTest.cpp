@@ -5,8 +5,12 @@
 
 #include "BarTestSupport.h"
 #include "TestDib.h"
+#include "ThemeTestSupport.h"
+#include "office2007/ThemeStyleImages.h"
+#include "office2007/ThemeStyleScope.h"
 #include "toolkit/commandbars/ScrollBase.h"
 #include "toolkit/controls/ControlGalleryItems.h"
+#include "toolkit/draw/GalleryOffice2007Theme.h"
 
 #include <gtest/gtest.h>
 
@@ -244,6 +248,82 @@ TEST(GalleryItems, SizesAndLookups)
     EXPECT_EQ(2, pFirst->GetImageIndex());
     EXPECT_EQ(-1, pWide->GetImageIndex());
     EXPECT_FALSE(pFirst->IsLabel());
+}
+
+// The Office 2007 gallery painter draws bars of scroll style 5 (light) and
+// 6 (dark) from the style module's images, one frame per state; without the
+// module it draws the base painter's bar.
+TEST_F(GalleryPaintTest, Office2007BarFromTheModuleImages)
+{
+    CXTPControlGalleryOffice2007Theme gallery2007(&m_theme);
+    const SCROLLBARPOSINFO& spi = m_host.GetScrollBarPosInfo();
+    m_host.SetScrollStyle(5);
+    {
+        CThemeStyleScope style(false);
+        gallery2007.RefreshMetrics();
+        CTestDib base(17, 120), office(17, 120);
+        m_gallery.DrawScrollBar(&base.DC(), &m_host);
+        gallery2007.DrawScrollBar(&office.DC(), &m_host);
+        EXPECT_EQ("", FirstDifference(base, office));
+    }
+    CThemeStyleScope style(true);
+    gallery2007.RefreshMetrics();
+    EXPECT_EQ(17, gallery2007.m_cxVScroll);
+    EXPECT_EQ(21, gallery2007.m_cyPopupUp);
+    EXPECT_EQ(19, gallery2007.m_cyPopupDown);
+    const struct
+    {
+        int nStyle;
+        int nPressed;
+        int nUpFrame, nThumbFrame;
+        const char* pszTrack;
+        const char* pszArrows;
+    } cases[] = {
+        {5, 0, 0, 0, "CONTROLGALLERYSCROLLVERTICALLIGHT", "CONTROLGALLERYSCROLLARROWSVERTICALLIGHT"},
+        {5, CXTPScrollBase::hitUpArrow, 2, 0, "CONTROLGALLERYSCROLLVERTICALLIGHT",
+         "CONTROLGALLERYSCROLLARROWSVERTICALLIGHT"},
+        {6, CXTPScrollBase::hitThumb, 0, 2, "CONTROLGALLERYSCROLLVERTICALDARK",
+         "CONTROLGALLERYSCROLLARROWSVERTICALDARK"},
+    };
+    for (const auto& c : cases)
+    {
+        m_host.SetScrollStyle(c.nStyle);
+        m_host.Press(c.nPressed);
+        CTestDib dib(17, 120);
+        gallery2007.DrawScrollBar(&dib.DC(), &m_host);
+        EXPECT_EQ(ThemeImageColor(c.pszArrows, c.nUpFrame), dib.Pixel(spi.pxLeft + 1, spi.pxTop + 1)) << c.nPressed;
+        EXPECT_EQ(ThemeImageColor(c.pszArrows, 0), dib.Pixel(spi.pxLeft + 1, spi.pxBottom - 2)) << c.nPressed;
+        EXPECT_EQ(ThemeImageColor(c.pszTrack, 0), dib.Pixel(8, (spi.pxThumbBottom + spi.pxDownArrow) / 2))
+            << c.nPressed;
+        EXPECT_EQ(ThemeImageColor("CONTROLGALLERYSCROLLTHUMBVERTICAL", c.nThumbFrame),
+                  dib.Pixel(spi.pxLeft + 1, spi.pxThumbTop + 1))
+            << c.nPressed;
+        // The arrow glyphs: up in frames 1-4, down in 5-8 of the glyph strip.
+        const int yUp = (spi.pxTop + spi.pxUpArrow) / 2, yDown = (spi.pxDownArrow + spi.pxBottom) / 2;
+        EXPECT_EQ(ThemeImageColor("CONTROLGALLERYSCROLLARROWGLYPHS", c.nUpFrame), dib.Pixel(8, yUp)) << c.nPressed;
+        EXPECT_EQ(ThemeImageColor("CONTROLGALLERYSCROLLARROWGLYPHS", 4), dib.Pixel(8, yDown)) << c.nPressed;
+    }
+    m_host.Press(0);
+    m_host.m_bEnabled = FALSE;
+    m_host.CalcScrollBarInfo();
+    m_host.SetScrollStyle(5);
+    CTestDib disabled(17, 120);
+    gallery2007.DrawScrollBar(&disabled.DC(), &m_host);
+    EXPECT_EQ(ThemeImageColor("CONTROLGALLERYSCROLLARROWSVERTICALLIGHT", 3), disabled.Pixel(spi.pxLeft + 1, spi.pxTop + 1));
+    EXPECT_EQ(ThemeImageColor("CONTROLGALLERYSCROLLVERTICALLIGHT", 0), disabled.Pixel(8, 60));
+}
+
+TEST(GalleryOffice2007, PopupButtonStates)
+{
+    const struct
+    {
+        BOOL bEnabled, bPressed, bHot, bOther;
+        int nState;
+    } cases[] = {{FALSE, TRUE, TRUE, TRUE, 4}, {TRUE, TRUE, TRUE, FALSE, 3}, {TRUE, FALSE, TRUE, TRUE, 2},
+                 {TRUE, FALSE, FALSE, TRUE, 1}, {TRUE, FALSE, FALSE, FALSE, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.nState, CXTPControlGalleryOffice2007Theme::GetPopupButtonState(c.bEnabled, c.bPressed,
+                                                                                  c.bHot, c.bOther));
 }
 
 } // namespace

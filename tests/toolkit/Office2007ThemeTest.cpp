@@ -337,6 +337,22 @@ TEST_P(Office2007PartsTest, WorkspaceImageThenTwoGradientsOutsideTheExcludedRect
     EXPECT_EQ(MARK, dib.Pixel(10, 155));
 }
 
+TEST_P(Office2007PartsTest, PopupsKeepBorderAndBackground)
+{
+    CTestBar popup(xtpBarTypePopup, xtpBarPopup);
+    ASSERT_TRUE(popup.CreateHidden(120, 80));
+    CTestDib dib(120, 80, MARK);
+    m_theme.FillCommandBar(&dib.DC(), &popup);
+    CXTPOffice2003Theme base;
+    base.RefreshMetrics();
+    const COLORREF clrBorder = GetParam() ? GetOffice2007StyleResources()->LookupColor("Toolbar", "MenuPopupBorder")
+                                          : base.ResolveColor(43);
+    EXPECT_NE(NO_COLOR, clrBorder);
+    for (const CPoint& pt : {CPoint(0, 0), CPoint(119, 40), CPoint(60, 79)})
+        EXPECT_EQ(clrBorder, dib.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(RGB(0xf6, 0xf6, 0xf6), dib.Pixel(100, 40));
+}
+
 INSTANTIATE_TEST_SUITE_P(Module, Office2007PartsTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "WithModule" : "WithoutModule");

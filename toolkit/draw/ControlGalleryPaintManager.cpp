@@ -97,12 +97,7 @@ void DrawFlatArrowGlyph(CDC* pDC, CRect rc, BOOL bUp, BOOL bEnabled)
     if (nSide < 6)
         return;
     CFont font;
-    LOGFONTA lf = {};
-    lf.lfHeight = nSide - 4;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SYMBOL_CHARSET;
-    lstrcpyA(lf.lfFaceName, "MARLETT");
-    if (!font.CreateFontIndirect(&lf))
+    if (!CXTPDrawHelpers::CreateSymbolFont(font, "MARLETT", nSide - 4))
         return;
     CXTPFontDC fontDC(pDC, &font);
     pDC->SetBkMode(TRANSPARENT);
@@ -233,6 +228,15 @@ void CXTPControlGalleryPaintManager::FillControl(CDC* pDC, CXTPControlGallery* p
                            m_pPaintManager->ResolveColor(XTP_COLOR_GALLERY_SEPARATOR));
 }
 
+void CXTPControlGalleryPaintManager::GetPopupButtons(const CRect& rcBar, PopupButton (&buttons)[3]) const
+{
+    const int yUpEnd = std::min(static_cast<int>(rcBar.top) + m_cyPopupUp, static_cast<int>(rcBar.bottom));
+    const int yDownEnd = std::min(yUpEnd + m_cyPopupDown, static_cast<int>(rcBar.bottom));
+    buttons[0] = {CXTPScrollBase::hitUpArrow, CRect(rcBar.left, rcBar.top, rcBar.right, yUpEnd)};
+    buttons[1] = {CXTPScrollBase::hitDownArrow, CRect(rcBar.left, yUpEnd, rcBar.right, yDownEnd)};
+    buttons[2] = {CXTPScrollBase::hitPopup, CRect(rcBar.left, yDownEnd, rcBar.right, rcBar.bottom)};
+}
+
 void CXTPControlGalleryPaintManager::DrawPopupScrollBar(CDC* pDC, CXTPControlGallery* pGallery)
 {
     CRect rcBar;
@@ -245,19 +249,9 @@ void CXTPControlGalleryPaintManager::DrawPopupScrollBar(CDC* pDC, CXTPControlGal
     const int nHotPart = pGallery->GetHotPart();
     const BOOL bControlEnabled = pGallery->GetEnabled();
 
-    struct Button
-    {
-        int nPart;
-        CRect rc;
-    };
-    const int yUpEnd = std::min(static_cast<int>(rcBar.top) + m_cyPopupUp, static_cast<int>(rcBar.bottom));
-    const int yDownEnd = std::min(yUpEnd + m_cyPopupDown, static_cast<int>(rcBar.bottom));
-    const Button buttons[] = {
-        {CXTPScrollBase::hitUpArrow, CRect(rcBar.left, rcBar.top, rcBar.right, yUpEnd)},
-        {CXTPScrollBase::hitDownArrow, CRect(rcBar.left, yUpEnd, rcBar.right, yDownEnd)},
-        {CXTPScrollBase::hitPopup, CRect(rcBar.left, yDownEnd, rcBar.right, rcBar.bottom)},
-    };
-    for (const Button& button : buttons)
+    PopupButton buttons[3];
+    GetPopupButtons(rcBar, buttons);
+    for (const PopupButton& button : buttons)
     {
         const BOOL bEnabled = button.nPart == CXTPScrollBase::hitPopup
                                   ? bControlEnabled

@@ -36,6 +36,15 @@ public:
 
     CXTPPaintManager* GetPaintManager() const { return m_pPaintManager; }
 
+    // The three-button bar's buttons over rcBar: up (the first button
+    // height), down (the second) and the one that opens the popup below.
+    struct PopupButton
+    {
+        int nPart;
+        CRect rc;
+    };
+    void GetPopupButtons(const CRect& rcBar, PopupButton (&buttons)[3]) const;
+
     int m_cxHScroll;
     int m_cyHScroll;
     int m_cyVScroll;

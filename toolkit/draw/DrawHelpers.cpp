@@ -50,6 +50,16 @@ void CXTPDrawHelpers::UseSystemGradient(BOOL bUse)
     s_bUseSystemGradient = bUse;
 }
 
+BOOL CXTPDrawHelpers::CreateSymbolFont(CFont& font, LPCSTR lpszFace, int nHeight)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SYMBOL_CHARSET;
+    lstrcpynA(lf.lfFaceName, lpszFace, LF_FACESIZE);
+    return font.CreateFontIndirect(&lf);
+}
+
 COLORREF CXTPDrawHelpers::MixColor(COLORREF clrA, COLORREF clrB, double dFactor)
 {
     return RGB(MixChannel(GetRValue(clrA), GetRValue(clrB), dFactor),

@@ -8,6 +8,7 @@
 #include "framework/core/String.h"
 
 class CDC;
+class CFont;
 class CWnd;
 class CXTPPaintManagerColorGradient;
 
@@ -34,6 +35,10 @@ public:
 
     // Per channel dFactor·a + (1 − dFactor)·b, truncated and capped at 255.
     static COLORREF MixColor(COLORREF clrA, COLORREF clrB, double dFactor);
+
+    // A symbol font of the face (such as "Marlett", whose letters are window
+    // glyphs) with the cell height; FALSE when it cannot be made.
+    static BOOL CreateSymbolFont(CFont& font, LPCSTR lpszFace, int nHeight);
 
     // Test seam: FALSE makes the fills take the line-by-line path even when
     // the system offers GradientFill; TRUE restores the system's function.

@@ -100,17 +100,8 @@ void CXTPControlGalleryOffice2007Theme::DrawPopupScrollBar(CDC* pDC, CXTPControl
     const int nPressedPart = pTrack ? pTrack->pInfo->nHitTest : 0;
     const int nHotPart = pTrack ? 0 : pGallery->GetHotPart();
     const BOOL bControlEnabled = pGallery->GetEnabled();
-    const int yUpEnd = std::min(static_cast<int>(rcBar.top) + m_cyPopupUp, static_cast<int>(rcBar.bottom));
-    const int yDownEnd = std::min(yUpEnd + m_cyPopupDown, static_cast<int>(rcBar.bottom));
-    const struct
-    {
-        int nPart;
-        CRect rc;
-    } buttons[] = {
-        {CXTPScrollBase::hitUpArrow, CRect(rcBar.left, rcBar.top, rcBar.right, yUpEnd)},
-        {CXTPScrollBase::hitDownArrow, CRect(rcBar.left, yUpEnd, rcBar.right, yDownEnd)},
-        {CXTPScrollBase::hitPopup, CRect(rcBar.left, yDownEnd, rcBar.right, rcBar.bottom)},
-    };
+    PopupButton buttons[3];
+    GetPopupButtons(rcBar, buttons);
     for (int i = 0; i < 3; ++i)
     {
         const int nPart = buttons[i].nPart;

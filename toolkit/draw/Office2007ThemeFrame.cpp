@@ -13,10 +13,12 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/BufferDC.h"
+#include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/Office2007Image.h"
 #include "toolkit/draw/ScopedDC.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace XTPPaintThemes {
@@ -84,19 +86,19 @@ int CXTPOffice2007Theme::GetCaptionGlyphSize(int cxButton)
 HRGN CXTPOffice2007Theme::BuildFrameRegion(int cx, int cy, BOOL bRibbonCaption, BOOL bStatusBar)
 {
     std::vector<CRect> rects;
+    auto append = [&](const RECT* pRows, size_t nRows, BOOL bFromBottom) {
+        for (size_t i = 0; i < nRows; ++i)
+            rects.push_back(Place(pRows[i], cx, cy, bFromBottom));
+    };
     if (bRibbonCaption)
-        for (const RECT& row : s_ribbonTop)
-            rects.push_back(Place(row, cx, cy, FALSE));
+        append(s_ribbonTop, std::size(s_ribbonTop), FALSE);
     else
-        for (const RECT& row : s_plainTop)
-            rects.push_back(Place(row, cx, cy, FALSE));
+        append(s_plainTop, std::size(s_plainTop), FALSE);
     rects.push_back(CRect(0, bRibbonCaption ? s_ribbonBodyTop : s_plainBodyTop, cx, cy - 4));
     if (bStatusBar)
-        for (const RECT& row : s_roundBottom)
-            rects.push_back(Place(row, cx, cy, TRUE));
+        append(s_roundBottom, std::size(s_roundBottom), TRUE);
     else
-        for (const RECT& row : s_squareBottom)
-            rects.push_back(Place(row, cx, cy, TRUE));
+        append(s_squareBottom, std::size(s_squareBottom), TRUE);
     // A window smaller than the shape would turn rows inside out: no region.
     for (const CRect& rc : rects)
         if (rc.left >= rc.right || rc.top >= rc.bottom || rc.top < 0 || rc.bottom > cy)
@@ -281,11 +283,7 @@ void CXTPOffice2007Theme::DrawFrameCaptionButton(CDC* pDC, CRect rc, int nId, BO
     }
     // No glyph image: the window-button glyph of the Marlett font.
     CFont font;
-    LOGFONTA lf = {};
-    lf.lfHeight = nSize - 2;
-    lf.lfCharSet = SYMBOL_CHARSET;
-    lstrcpyA(lf.lfFaceName, "Marlett");
-    if (!font.CreateFontIndirect(&lf))
+    if (!CXTPDrawHelpers::CreateSymbolFont(font, "Marlett", nSize - 2))
         return;
     CXTPFontDC fontDC(pDC, &font);
     pDC->SetBkMode(TRANSPARENT);
