@@ -9,10 +9,16 @@
 #include "framework/ui/FrameWnd.h"
 #include "office2007/ThemeStyleImages.h"
 #include "office2007/ThemeStyleScope.h"
+#include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/FrameHook.h"
+#include "toolkit/commandbars/ToolBar.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/Controls.h"
+#include "toolkit/extras/StatusBar.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -249,6 +255,162 @@ INSTANTIATE_TEST_SUITE_P(Module, Office2007FrameTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "WithModule" : "WithoutModule");
                          });
+
+// A frame with a skinned status bar and one whose caption the ribbon draws,
+// with the test module: the status-bar border images and corners, the
+// rounded bottom of the region, the ribbon's caption ends; a caption button
+// from the hook's list and the caption text's colours.
+class Office2007FrameShapesTest : public testing::Test
+{
+protected:
+    Office2007FrameShapesTest() : m_colors(g_classicSysColors), m_style(true)
+    {
+        m_pTheme = new CXTPOffice2007Theme;
+        m_pTheme->RefreshMetrics();
+        m_pFrame = new CFrameWnd;   // deletes itself when destroyed
+        m_pFrame->Create(nullptr, "Notiz - Qivnotes", WS_OVERLAPPEDWINDOW | FWS_PREFIXTITLE, CRect(0, 0, 300, 200));
+        CRect rcWindow;
+        m_pFrame->GetWindowRect(&rcWindow);
+        m_pFrame->GetClientRect(&m_rcClient);
+        m_pFrame->ClientToScreen(&m_rcClient);
+        m_rcClient.OffsetRect(-rcWindow.TopLeft());
+        m_size = rcWindow.Size();
+    }
+    ~Office2007FrameShapesTest() override
+    {
+        m_pFrame->DestroyWindow();
+        m_pTheme->InternalRelease();
+    }
+    COLORREF Image(const char* pszName, int nFrame = 0) { return ThemeImageColor(pszName, nFrame); }
+
+    CThemeColorScope m_colors;
+    CThemeStyleScope m_style;
+    CXTPOffice2007Theme* m_pTheme;
+    CFrameWnd* m_pFrame;
+    CRect m_rcClient;
+    CSize m_size;
+};
+
+TEST_F(Office2007FrameShapesTest, StatusBarBordersCornersAndRoundBottom)
+{
+    CXTPStatusBar status;
+    ASSERT_TRUE(status.Create(m_pFrame));
+    m_pFrame->RecalcLayout();
+    CXTPPaintManager* pProcess = XTPPaintManager();
+    const BOOL bAnswered = pProcess->m_bAnswerStatusBarQuery;
+    pProcess->m_bAnswerStatusBarQuery = TRUE;
+    m_pTheme->m_bFrameStatusBar = TRUE;
+    {
+        FrameHook hook(m_pFrame, nullptr);
+        hook.SetPaintManager(m_pTheme);
+        int nHeight = 0;
+        ASSERT_TRUE(hook.GetStatusBarHeight(&nHeight));
+        const int cx = m_size.cx, cy = m_size.cy;
+        const int yStatus = m_rcClient.bottom - nHeight;
+        CTestDib dib(cx, cy, MARK);
+        m_pTheme->DrawFrame(&dib.DC(), &hook);
+        EXPECT_EQ(Image("STATUSBARLIGHT"), dib.Pixel(1, yStatus + 2));
+        EXPECT_EQ(Image("STATUSBARDARK"), dib.Pixel(cx - 2, yStatus + 2));
+        EXPECT_EQ(Image("FRAMEBOTTOMLEFT"), dib.Pixel(2, cy - 3));
+        EXPECT_EQ(Image("FRAMEBOTTOMRIGHT"), dib.Pixel(cx - 3, cy - 3));
+        // No bottom border fill beside a status bar.
+        if (cy - m_rcClient.bottom > 1)
+        {
+            EXPECT_EQ(MARK, dib.Pixel(cx / 2, cy - 2));
+        }
+        HRGN hRgn = m_pTheme->GetFrameRegion(&hook, cx, cy);
+        ASSERT_NE(nullptr, hRgn);
+        EXPECT_FALSE(::PtInRegion(hRgn, 0, cy - 3));
+        EXPECT_TRUE(::PtInRegion(hRgn, 1, cy - 3));
+        EXPECT_FALSE(::PtInRegion(hRgn, 3, cy - 1));
+        EXPECT_TRUE(::PtInRegion(hRgn, 4, cy - 1));
+        ::DeleteObject(hRgn);
+    }
+    pProcess->m_bAnswerStatusBarQuery = bAnswered;
+}
+
+TEST_F(Office2007FrameShapesTest, RibbonCaptionLeavesTheMiddleToTheRibbon)
+{
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars;
+    pCommandBars->SetSite(m_pFrame);
+    CXTPToolBar* pRibbon = pCommandBars->CreateToolBar("Band", xtpBarTop);
+    ASSERT_NE(nullptr, pRibbon);
+    {
+        FrameHook hook(m_pFrame, nullptr, pRibbon);
+        ASSERT_TRUE(CXTPOffice2007Theme::HasRibbonCaption(&hook));
+        m_pFrame->SendMessage(WM_NCACTIVATE, TRUE, 0);
+        const int cx = m_size.cx;
+        CTestDib dib(cx, m_size.cy, MARK);
+        m_pTheme->DrawFrame(&dib.DC(), &hook);
+        EXPECT_EQ(Image("FRAMETOPLEFT"), dib.Pixel(1, 5));
+        EXPECT_EQ(Image("FRAMETOPRIGHT"), dib.Pixel(cx - 2, 5));
+        EXPECT_EQ(MARK, dib.Pixel(cx / 2, 5));
+        // The side borders start below the ribbon's caption.
+        EXPECT_EQ(m_pTheme->m_clrFrameBorderActive[0], dib.Pixel(0, m_pTheme->m_nRibbonCaptionHeight + 1));
+        HRGN hRgn = m_pTheme->GetFrameRegion(&hook, cx, m_size.cy);
+        ASSERT_NE(nullptr, hRgn);
+        EXPECT_FALSE(::PtInRegion(hRgn, 18, 0));
+        EXPECT_TRUE(::PtInRegion(hRgn, 19, 0));
+        EXPECT_FALSE(::PtInRegion(hRgn, 0, 18));
+        EXPECT_TRUE(::PtInRegion(hRgn, 0, 19));
+        ::DeleteObject(hRgn);
+    }
+    pCommandBars->RemoveAll();
+    pCommandBars->InternalRelease();
+}
+
+TEST_F(Office2007FrameShapesTest, CaptionButtonsFromTheHookAndTitleColours)
+{
+    CXTPControls buttons;
+    const int cx = m_size.cx;
+    const CRect rcClose(cx - 30, 2, cx - 8, 22);
+    buttons.Add(xtpControlButton, SC_CLOSE)->SetRect(rcClose);
+    CXTPControl* pHidden = buttons.Add(xtpControlButton, SC_MINIMIZE);
+    pHidden->SetRect(CRect(cx - 60, 2, cx - 38, 22));
+    pHidden->SetHideFlags(xtpHideGeneric);
+    FrameHook hook(m_pFrame, nullptr);
+    hook.SetCaptionButtons(&buttons);
+    m_pFrame->SendMessage(WM_NCACTIVATE, TRUE, 0);
+    CTestDib dib(cx, m_size.cy, MARK);
+    m_pTheme->DrawFrame(&dib.DC(), &hook);
+    EXPECT_EQ(Image("FRAMECAPTIONCLOSE17"), dib.Pixel(rcClose.CenterPoint().x, rcClose.CenterPoint().y));
+    EXPECT_EQ(Image("FRAMETOPCENTER"), dib.Pixel(cx - 49, 12));
+    hook.SetCaptionButtons(nullptr);
+
+    // An active frame that prefixes its title: the document part in the
+    // caption colour, the frame's title in the title colour after it.
+    m_pFrame->SetTitle("Qivnotes");
+    const CRect rcText(0, 0, 280, 24);
+    for (BOOL bActive : {TRUE, FALSE})
+    {
+        CTestDib text(280, 24, MARK);
+        m_pTheme->DrawFrameCaptionText(&text.DC(), rcText, m_pFrame, bActive);
+        const COLORREF clrPlain = bActive ? m_pTheme->m_clrFrameCaptionTextActive : m_pTheme->m_clrFrameCaptionTextInActive;
+        int xLastPlain = -1, xFirstTitle = 280, nTitle = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 280; ++x)
+            {
+                const COLORREF clr = text.Pixel(x, y);
+                if (clr == clrPlain)
+                    xLastPlain = std::max(xLastPlain, x);
+                if (clr == m_pTheme->m_clrFrameCaptionTextActiveTitle)
+                {
+                    xFirstTitle = std::min(xFirstTitle, x);
+                    ++nTitle;
+                }
+            }
+        EXPECT_GE(xLastPlain, 0) << bActive;
+        if (bActive)
+        {
+            EXPECT_GT(nTitle, 0);
+            EXPECT_LT(xLastPlain, xFirstTitle);
+        }
+        else
+        {
+            EXPECT_EQ(0, nTitle);
+        }
+    }
+}
 
 TEST(Office2007FrameIcons, SmallIconRules)
 {

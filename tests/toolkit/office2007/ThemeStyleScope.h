@@ -13,9 +13,18 @@ public:
         if (bLoad)
             GetOffice2007StyleResources()->LoadStyleModule(StyleModulePath("ThemeStyleModule.dll"));
         else
-            GetOffice2007StyleResources()->SetHandle(::GetModuleHandleA(nullptr));
+            Unload();
     }
-    ~CThemeStyleScope() { GetOffice2007StyleResources()->SetHandle(::GetModuleHandleA(nullptr)); }
+    ~CThemeStyleScope() { Unload(); }
     CThemeStyleScope(const CThemeStyleScope&) = delete;
     CThemeStyleScope& operator=(const CThemeStyleScope&) = delete;
+
+private:
+    // Switching to a module without style text keeps the images already
+    // loaded, so they go too.
+    static void Unload()
+    {
+        GetOffice2007StyleResources()->SetHandle(::GetModuleHandleA(nullptr));
+        GetOffice2007StyleResources()->RemoveAllImages();
+    }
 };

@@ -22,6 +22,24 @@ namespace {
 const UINT ID_RARE = 1001;
 const UINT ID_RARER = 1002;
 
+// A file menu whose second and fourth items are rarely used commands, which
+// a shortened menu leaves out; with its tear-off strip when asked.
+CXTPPopupBar* MakeShotMenu(CXTPCommandBars* pCommandBars, bool bTearOff)
+{
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
+    CXTPControls* pControls = pPopup->GetControls();
+    pControls->Add(xtpControlButton, ID_SHOT)->SetCaption("&Neu\tStrg+N");
+    pControls->Add(xtpControlButton, ID_RARE)->SetCaption("&Vorlagen...");
+    pControls->Add(xtpControlButton, 0)->SetCaption("\xD6&ffnen...");
+    CXTPControl* pRarer = pControls->Add(xtpControlButton, ID_RARER);
+    pRarer->SetCaption("&Eigenschaften");
+    pRarer->SetBeginGroup(TRUE);
+    pControls->Add(xtpControlButton, 0)->SetCaption("&Schlie\xDF" "en");
+    if (bTearOff)
+        pPopup->SetTearOffPopup("Datei", 5000);
+    return pPopup;
+}
+
 } // namespace
 
 void ShootThemeFrame(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
@@ -74,29 +92,26 @@ void ShootThemeMenus(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
                  {"popupbar-tearoff", false, true}};
     for (const auto& menu : menus)
     {
-        XTPMouseManager()->SetMenusExpanded(FALSE);
-        CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
-        CXTPControls* pControls = pPopup->GetControls();
-        pControls->Add(xtpControlButton, ID_SHOT)->SetCaption("&Neu\tStrg+N");
-        pControls->Add(xtpControlButton, ID_RARE)->SetCaption("&Vorlagen...");
-        pControls->Add(xtpControlButton, 0)->SetCaption("\xD6&ffnen...");
-        CXTPControl* pRarer = pControls->Add(xtpControlButton, ID_RARER);
-        pRarer->SetCaption("&Eigenschaften");
-        pRarer->SetBeginGroup(TRUE);
-        pControls->Add(xtpControlButton, 0)->SetCaption("&Schlie\xDF" "en");
-        if (menu.bTearOff)
-            pPopup->SetTearOffPopup("Datei", 5000);
-        bool bShot = pPopup->PopupAt(40, 40) != FALSE;
-        if (bShot && menu.bExpand)
-        {
-            pPopup->ExpandToFullMenu();
-            PumpMessages();
-        }
-        CSize size;
         const std::string strName = std::string(pszTheme) + "/" + menu.pszName;
-        bShot = bShot && ShootWindow(*pPopup, strThemeFolder + "\\" + menu.pszName + ".png", size);
-        pPopup->SetTrackingMode(0);
-        pPopup->InternalRelease();
+        CSize size;
+        bool bShot = false;
+        // Another program of the display taking the foreground closes the
+        // menu, so it is opened anew until a shot is taken.
+        for (int nTry = 0; nTry < 3 && !bShot; ++nTry)
+        {
+            XTPMouseManager()->SetMenusExpanded(FALSE);
+            CXTPPopupBar* pPopup = MakeShotMenu(pCommandBars, menu.bTearOff);
+            bShot = pPopup->PopupAt(40, 40) != FALSE;
+            if (bShot && menu.bExpand)
+            {
+                pPopup->ExpandToFullMenu();
+                PumpMessages();
+            }
+            bShot = bShot && pPopup->IsWindowVisible()
+                    && ShootWindow(*pPopup, strThemeFolder + "\\" + menu.pszName + ".png", size);
+            pPopup->SetTrackingMode(0);
+            pPopup->InternalRelease();
+        }
         CountBarShot(bShot, strName, size, nShots, nFailed, strIndex);
     }
     XTPMouseManager()->SetMenusExpanded(FALSE);
