@@ -1,5 +1,6 @@
 // The item tree: images, linking and unlinking children, lookups, and the
 // insertion into a real tree-view control.
+#include "AllocationCap.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,39 @@ TEST(QivItem, DeletingADeepCategoryFreesEveryNodeOnce)
     EXPECT_EQ(made.size(), g_destroyed.size());
     EXPECT_EQ(made, std::set<const void*>(g_destroyed.begin(), g_destroyed.end()));
     EXPECT_EQ(nullptr, holder.m_pFirstChild);
+}
+
+// Freeing goes through lists of the nodes and texts; without room for them
+// the nodes are freed one by one, and none is missed either way.
+TEST(QivItem, DeletingATreeWithoutRoomForItsListsStillFreesEveryNode)
+{
+    for (bool bCapped : { false, true }) {
+        g_destroyed.clear();
+        std::set<const void*> made;
+        C_QivCategory holder("holder");
+        for (int c = 0; c < 20; ++c) {
+            C_QivCategory* pCategory = new CCountedCategory("c");
+            made.insert(pCategory);
+            holder.InsertChild(pCategory, nullptr);
+            for (int e = 0; e < 100; ++e) {
+                C_QivEntry* pEntry = new CCountedEntry("e");
+                pEntry->SetText("text", 5);
+                made.insert(pEntry);
+                pCategory->InsertChild(pEntry, nullptr);
+            }
+        }
+        {
+            // The lists would take some 16 KB; freed nodes make room for
+            // what the counting destructors allocate.
+            std::unique_ptr<CAllocationCap> cap(bCapped ? new CAllocationCap(4096) : nullptr);
+            holder.DeleteAllChildren();
+            if (cap)
+                EXPECT_TRUE(cap->Refused());
+        }
+        EXPECT_EQ(made, std::set<const void*>(g_destroyed.begin(), g_destroyed.end())) << bCapped;
+        EXPECT_EQ(made.size(), g_destroyed.size()) << bCapped;
+        EXPECT_EQ(nullptr, holder.m_pFirstChild);
+    }
 }
 
 TEST(QivItem, SetTextCopiesAndLengthZeroLeavesNoBlock)
