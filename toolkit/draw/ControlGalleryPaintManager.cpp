@@ -108,18 +108,29 @@ void DrawFlatArrowGlyph(CDC* pDC, CRect rc, BOOL bUp, BOOL bEnabled)
 
 } // namespace
 
+CXTPControlGalleryPaintManager::ScrollBarState
+CXTPControlGalleryPaintManager::GetScrollBarState(CXTPScrollBase* pScrollBar)
+{
+    const SCROLLBARPOSINFO& spi = pScrollBar->GetScrollBarPosInfo();
+    const SCROLLBARTRACKINFO* pTrack = pScrollBar->GetTrackInfo();
+    ScrollBarState state;
+    state.nPressed = pTrack ? spi.nHitTest : 0;
+    state.nHot = pTrack ? 0 : pScrollBar->GetHotPart();
+    const LONGLONG nRange = static_cast<LONGLONG>(spi.posMax) - spi.posMin + 1;
+    state.bEnabled = pScrollBar->IsScrollBarEnabled() && nRange > std::max(spi.page, 1);
+    state.bThumb = state.bEnabled && spi.pxThumbLength > 0
+                   && spi.pxThumbLength <= spi.pxDownArrow - spi.pxUpArrow;
+    return state;
+}
+
 void CXTPControlGalleryPaintManager::DrawScrollBar(CDC* pDC, CXTPScrollBase* pScrollBar)
 {
     const SCROLLBARPOSINFO& spi = pScrollBar->GetScrollBarPosInfo();
     if (spi.rc.bottom - spi.rc.top < 1)
         return;
-    const SCROLLBARTRACKINFO* pTrack = pScrollBar->GetTrackInfo();
-    const int nPressed = pTrack ? spi.nHitTest : 0;
-    const int nHot = pTrack ? 0 : pScrollBar->GetHotPart();
-    const LONGLONG nRange = static_cast<LONGLONG>(spi.posMax) - spi.posMin + 1;
-    const BOOL bEnabled = pScrollBar->IsScrollBarEnabled() && nRange > std::max(spi.page, 1);
-    const BOOL bThumb = bEnabled && spi.pxThumbLength > 0
-                        && spi.pxThumbLength <= spi.pxDownArrow - spi.pxUpArrow;
+    const ScrollBarState state = GetScrollBarState(pScrollBar);
+    const int nPressed = state.nPressed, nHot = state.nHot;
+    const BOOL bEnabled = state.bEnabled, bThumb = state.bThumb;
     ScrollParts parts = GetScrollParts(spi);
     if (!bThumb)
     {

@@ -45,6 +45,17 @@ public:
     };
     void GetPopupButtons(const CRect& rcBar, PopupButton (&buttons)[3]) const;
 
+    // What a laid-out scroll bar shows: its pressed part (while the mouse
+    // holds one) or hot part, whether it can scroll and whether its thumb fits.
+    struct ScrollBarState
+    {
+        int nPressed;
+        int nHot;
+        BOOL bEnabled;
+        BOOL bThumb;
+    };
+    static ScrollBarState GetScrollBarState(CXTPScrollBase* pScrollBar);
+
     int m_cxHScroll;
     int m_cyHScroll;
     int m_cyVScroll;

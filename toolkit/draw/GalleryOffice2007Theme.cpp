@@ -132,13 +132,11 @@ void CXTPControlGalleryOffice2007Theme::DrawScrollBar(CDC* pDC, CXTPScrollBase* 
         CXTPControlGalleryPaintManager::DrawScrollBar(pDC, pScrollBar);
         return;
     }
-    const SCROLLBARTRACKINFO* pTrack = pScrollBar->GetTrackInfo();
-    const int nPressed = pTrack ? spi.nHitTest : 0;
-    const int nHot = pTrack ? 0 : pScrollBar->GetHotPart();
-    const LONGLONG nRange = static_cast<LONGLONG>(spi.posMax) - spi.posMin + 1;
-    const BOOL bEnabled = pScrollBar->IsScrollBarEnabled() && nRange > std::max(spi.page, 1);
+    const ScrollBarState bar = GetScrollBarState(pScrollBar);
     // Frames of 4: normal, hot, pressed, disabled.
-    auto state = [&](int nPart) { return !bEnabled ? 3 : nPressed == nPart ? 2 : nHot == nPart ? 1 : 0; };
+    auto state = [&](int nPart) {
+        return !bar.bEnabled ? 3 : bar.nPressed == nPart ? 2 : bar.nHot == nPart ? 1 : 0;
+    };
 
     DrawFrame(pDC, pTrackImage, CRect(spi.pxLeft, spi.pxTop, spi.pxRight, spi.pxBottom), 0, 1,
               CRect(1, 0, 1, 0));
@@ -167,9 +165,7 @@ void CXTPControlGalleryOffice2007Theme::DrawScrollBar(CDC* pDC, CXTPScrollBase* 
                       rcSrc.Size());
         pGlyphs->DrawImage(pDC, rcGlyph, rcSrc, CRect(0, 0, 0, 0), IMAGE_KEY);
     }
-    const BOOL bThumb = bEnabled && spi.pxThumbLength > 0
-                        && spi.pxThumbLength <= spi.pxDownArrow - spi.pxUpArrow;
-    if (!bThumb)
+    if (!bar.bThumb)
         return;
     CRect rcThumb(spi.pxLeft, spi.pxThumbTop, spi.pxRight, spi.pxThumbBottom);
     DrawFrame(pDC, pThumb, rcThumb, state(CXTPScrollBase::hitThumb), 4, CRect(3, 3, 3, 3));

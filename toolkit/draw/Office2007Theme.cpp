@@ -173,6 +173,9 @@ void CXTPOffice2007Theme::RefreshMetrics()
 
     RefreshStyleColors();
     BuildExpandMenuImage();
+    // The base refresh refreshed the gallery painter before this theme's
+    // colours were set; its fallbacks are those colours.
+    m_pGalleryPaintManager->RefreshMetrics();
 }
 
 void CXTPOffice2007Theme::RefreshCaptionFont()
