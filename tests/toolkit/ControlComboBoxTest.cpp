@@ -5,11 +5,9 @@
 #include "toolkit/controls/ControlComboBox.h"
 
 #include "BarTestSupport.h"
+#include "ExchangeTestSupport.h"
 #include "TestDib.h"
-#include "framework/core/Archive.h"
-#include "framework/core/MemFile.h"
 #include "framework/ui/ControlBar.h"
-#include "toolkit/commandbars/PropExchangeArchive.h"
 #include "toolkit/commandbars/PropExchangeRegistry.h"
 #include "toolkit/controls/Controls.h"
 
@@ -396,20 +394,9 @@ TEST(ControlComboBoxExchange, ListItemsRoundTrip)
     ::SHDeleteKeyA(HKEY_CURRENT_USER, TestKey());
 
     // In an archive: a count larger than the data stops at the data's end.
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        source.DoPropExchange(&px);
-        ar.Close();
-    }
-    file.Seek(0, CFile::begin);
     CXTPControlComboBoxList fromArchive;
-    {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        fromArchive.DoPropExchange(&px);
-    }
+    ExchangeThroughArchive([&](CXTPPropExchange* pPX) { source.DoPropExchange(pPX); },
+                           [&](CXTPPropExchange* pPX) { fromArchive.DoPropExchange(pPX); });
     EXPECT_EQ(3, fromArchive.SendMessage(LB_GETCOUNT, 0, 0));
 }
 

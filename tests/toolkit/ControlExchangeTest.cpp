@@ -3,11 +3,9 @@
 #include "toolkit/controls/Controls.h"
 
 #include "BarTestSupport.h"
+#include "ExchangeTestSupport.h"
 #include "TestDib.h"
-#include "framework/core/Archive.h"
-#include "framework/core/MemFile.h"
 #include "toolkit/commandbars/CommandBars.h"
-#include "toolkit/commandbars/PropExchangeArchive.h"
 #include "toolkit/commandbars/PropExchangeIniFile.h"
 #include "toolkit/commandbars/PropExchangeRegistry.h"
 #include "toolkit/controls/ControlAction.h"
@@ -26,8 +24,6 @@
 #include <vector>
 
 namespace {
-
-using ExchangeFn = std::function<void(CXTPPropExchange*)>;
 
 // Runs the store, then the load, through one back end.
 struct Backend
@@ -81,20 +77,7 @@ const Backend s_backends[] = {
          }
          ::DeleteFileA(TestIni());
      }},
-    {"archive",
-     [](const ExchangeFn& store, const ExchangeFn& load) {
-         CMemFile file;
-         {
-             CArchive ar(&file, CArchive::store);
-             CXTPPropExchangeArchive px(ar);
-             store(&px);
-             ar.Close();
-         }
-         file.Seek(0, CFile::begin);
-         CArchive ar(&file, CArchive::load);
-         CXTPPropExchangeArchive px(ar);
-         load(&px);
-     }},
+    {"archive", &ExchangeThroughArchive},
 };
 
 // One control of each class, with values other than the defaults.

@@ -5,10 +5,8 @@
 #include "toolkit/controls/ControlSizeComboBox.h"
 
 #include "BarTestSupport.h"
-#include "framework/core/Archive.h"
-#include "framework/core/MemFile.h"
+#include "ExchangeTestSupport.h"
 #include "framework/ui/TestSeams.h"
-#include "toolkit/commandbars/PropExchangeArchive.h"
 #include "toolkit/commandbars/PropExchangeRegistry.h"
 #include "toolkit/controls/Controls.h"
 
@@ -353,20 +351,9 @@ TEST(ControlFontComboBoxExchange, ListStyleRoundTrips)
     EXPECT_EQ(1, missing.GetListStyle());
     ::SHDeleteKeyA(HKEY_CURRENT_USER, FontListKey());
 
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        source.DoPropExchange(&px);
-        ar.Close();
-    }
-    file.Seek(0, CFile::begin);
     CXTPControlFontComboBoxList fromArchive;
-    {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        fromArchive.DoPropExchange(&px);
-    }
+    ExchangeThroughArchive([&](CXTPPropExchange* pPX) { source.DoPropExchange(pPX); },
+                           [&](CXTPPropExchange* pPX) { fromArchive.DoPropExchange(pPX); });
     EXPECT_EQ(3, fromArchive.GetListStyle());
     EXPECT_EQ(source.SendMessage(LB_GETCOUNT, 0, 0), fromArchive.SendMessage(LB_GETCOUNT, 0, 0));
 }

@@ -5,10 +5,8 @@
 #include "toolkit/controls/ControlGallery.h"
 
 #include "BarTestSupport.h"
+#include "ExchangeTestSupport.h"
 #include "TestDib.h"
-#include "framework/core/Archive.h"
-#include "framework/core/MemFile.h"
-#include "toolkit/commandbars/PropExchangeArchive.h"
 #include "toolkit/commandbars/PropExchangeRegistry.h"
 #include "toolkit/controls/Controls.h"
 
@@ -346,20 +344,9 @@ TEST(ControlGalleryExchange, KeysRoundTripAndMissingBordersLoadTrue)
     ::SHDeleteKeyA(HKEY_CURRENT_USER, TestKey());
 
     // Through an archive.
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        source.DoPropExchange(&px);
-        ar.Close();
-    }
-    file.Seek(0, CFile::begin);
     CXTPControlGallery fromArchive;
-    {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        fromArchive.DoPropExchange(&px);
-    }
+    ExchangeThroughArchive([&](CXTPPropExchange* pPX) { source.DoPropExchange(pPX); },
+                           [&](CXTPPropExchange* pPX) { fromArchive.DoPropExchange(pPX); });
     EXPECT_EQ(CSize(200, 90), fromArchive.GetControlSize());
     EXPECT_FALSE(fromArchive.IsShowBorders());
     EXPECT_EQ(CRect(1, 2, 3, 4), fromArchive.GetMargin());

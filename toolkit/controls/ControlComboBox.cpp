@@ -8,103 +8,37 @@
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/PropExchange.h"
 #include "toolkit/controls/AutoComplete.h"
-#include "toolkit/controls/ControlAction.h"
-#include "toolkit/controls/ControlEdit.h"
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
-#include "toolkit/draw/PaintManager.h"
-#include "toolkit/extras/ToolTipContext.h"
 
 IMPLEMENT_SERIAL(CXTPControlComboBox, CXTPControlPopup, 18)
 
 // --- The edit window ----------------------------------------------------------------------
 
-BOOL CXTPControlComboBoxEditCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
-                                                LRESULT* pResult)
+CXTPControlComboBoxEditCtrl::CXTPControlComboBoxEditCtrl(CXTPControlComboBox* pCombo)
+    : CXTPControlFieldEditCtrl(pCombo)
 {
-    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && m_pCombo)
-    {
-        m_pCombo->OnEditChange();
-        if (pResult)
-            *pResult = 0;
-        return TRUE;
-    }
-    return CXTPEdit::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 LRESULT CXTPControlComboBoxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CXTPCommandBar* pBar = m_pCombo ? m_pCombo->GetParent() : nullptr;
-    const BOOL bCustomize = pBar && pBar->IsCustomizeMode();
-    // The field's tips are its bar's: the bar's context sees every message.
-    if (pBar && pBar->GetToolTipContext())
-        pBar->GetToolTipContext()->RelayWindowMessage(pBar, message, wParam, lParam);
-    switch (message)
+    if (message == WM_XTP_SHELLAUTOCOMPLETESTART)
     {
-    case WM_XTP_ISTOOLKITEDIT:
-        return TRUE;
-    case WM_XTP_SHELLAUTOCOMPLETESTART:
-        if (m_pCombo && m_pCombo->IsPopupOpen() && pBar)
-            pBar->OpenControlPopup(-1);
+        CXTPControl* pCombo = GetFieldControl();
+        if (pCombo && pCombo->IsPopupOpen() && pCombo->GetParent())
+            pCombo->GetParent()->OpenControlPopup(-1);
         return 0;
-    case WM_SETFOCUS:
-    {
-        LRESULT lResult = CXTPEdit::WindowProc(message, wParam, lParam);
-        if (m_pCombo && !bCustomize)
-            m_pCombo->OnEditSetFocus(reinterpret_cast<HWND>(wParam));
-        return lResult;
     }
-    case WM_KILLFOCUS:
-    {
-        LRESULT lResult = CXTPEdit::WindowProc(message, wParam, lParam);
-        if (m_pCombo)
-            m_pCombo->OnEditKillFocus();
-        return lResult;
-    }
-    case WM_LBUTTONDOWN:
-        if (bCustomize)
-        {
-            m_pCombo->OnClick(FALSE, m_pCombo->GetRect().TopLeft());
-            return 0;
-        }
-        break;
-    case WM_RBUTTONDOWN:
-    {
-        CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        if (bCustomize)
-        {
-            ::MapWindowPoints(m_hWnd, pBar->GetSafeHwnd(), &pt, 1);
-            pBar->SendMessage(WM_RBUTTONDOWN, wParam, MAKELPARAM(pt.x, pt.y));
-            return 0;
-        }
-        if (m_pCombo)
-        {
-            if (m_pCombo->IsPopupOpen() && pBar)
-                pBar->OpenControlPopup(-1);
-            m_pCombo->SetFocused(TRUE);
-            if (ShowContextMenu(m_pCombo, pt))
-                return 0;
-        }
-        break;
-    }
-    case WM_DESTROY:
-        if (m_pCombo)
-            m_pCombo->OnEditDestroy();
-        break;
-    default:
-        break;
-    }
-    return CXTPEdit::WindowProc(message, wParam, lParam);
+    return CXTPControlFieldEditCtrl::WindowProc(message, wParam, lParam);
 }
 
 // --- The control --------------------------------------------------------------------------
 
 CXTPControlComboBox::CXTPControlComboBox()
-    : m_bPopupOpen(FALSE), m_pEdit(nullptr), m_bDropDown(FALSE), m_nComboStyle(0),
-      m_nSavedSel(-1), m_bRecreateEdit(FALSE), m_bPlaceAgain(FALSE), m_nButtonWidth(0),
-      m_bAutoComplete(FALSE), m_bNoComplete(FALSE), m_dwShellAutoCompleteFlags(0),
-      m_bFocused(FALSE), m_nEditIconId(0), m_bExecuted(FALSE), m_nDropDownItemCount(12),
-      m_pAutoCompleteWnd(nullptr), m_dwEditStyle(0), m_nCurSel(-1), m_bInSelChange(FALSE)
+    : CXTPControlField<CXTPControlPopup>(XTP_CBN_SETFOCUS, XTP_CBN_KILLFOCUS), m_bPopupOpen(FALSE),
+      m_pEdit(nullptr), m_bDropDown(FALSE), m_nComboStyle(0), m_nSavedSel(-1), m_nButtonWidth(0),
+      m_bAutoComplete(FALSE), m_bNoComplete(FALSE), m_nEditIconId(0), m_bExecuted(FALSE),
+      m_nDropDownItemCount(12), m_nCurSel(-1), m_bInSelChange(FALSE)
 {
     m_controlType = xtpControlComboBox;
     m_nWidth = 100;
@@ -149,11 +83,6 @@ void CXTPControlComboBox::ResetContent()
 {
     if (HWND hWndList = GetListWindow())
         ::SendMessageA(hWndList, LB_RESETCONTENT, 0, 0);
-}
-
-BOOL CXTPControlComboBox::IsEditWindow() const
-{
-    return m_pEdit && m_pEdit->GetSafeHwnd();
 }
 
 BOOL CXTPControlComboBox::IsImeComposing() const
@@ -206,11 +135,17 @@ void CXTPControlComboBox::OnSelChanged()
 
 void CXTPControlComboBox::SynchronizeList()
 {
+    SynchronizeList(kNotSearched);
+}
+
+void CXTPControlComboBox::SynchronizeList(int nExact)
+{
     CXTPControlComboBoxPopupBar* pList = GetComboPopupBar();
     if (m_bInSelChange || !pList)
         return;
     const CString strText = GetText();
-    const int nExact = pList->FindStringExact(-1, strText);
+    if (nExact == kNotSearched)
+        nExact = pList->FindStringExact(-1, strText);
     if (nExact != -1)
     {
         pList->SetCurSel(nExact);
@@ -241,7 +176,7 @@ void CXTPControlComboBox::SetDropDown(BOOL bDropDown)
     {
         if (!m_pEdit)
             m_pEdit = CreateEditCtrl();
-        m_pEdit->SetComboBox(this);
+        m_pEdit->SetField(this);
         return;
     }
     if (!m_pEdit)
@@ -255,34 +190,12 @@ void CXTPControlComboBox::SetDropDown(BOOL bDropDown)
         m_bTextDirty = FALSE;
     }
     m_pEdit = nullptr;
-    pEdit->SetComboBox(nullptr);
+    pEdit->SetField(nullptr);
     delete m_pAutoCompleteWnd;
     m_pAutoCompleteWnd = nullptr;
     if (pEdit->GetSafeHwnd())
         pEdit->DestroyWindow();
     delete pEdit;
-}
-
-void CXTPControlComboBox::SetWidth(int nWidth)
-{
-    if (nWidth == m_nWidth)
-        return;
-    m_nWidth = nWidth;
-    DelayLayoutParent();
-}
-
-void CXTPControlComboBox::SetEditStyle(DWORD dwStyle)
-{
-    m_dwEditStyle = dwStyle;
-    m_bRecreateEdit = TRUE;
-    DelayLayoutParent();
-}
-
-void CXTPControlComboBox::SetShellAutoCompleteFlags(DWORD dwFlags)
-{
-    m_dwShellAutoCompleteFlags = dwFlags;
-    delete m_pAutoCompleteWnd;
-    m_pAutoCompleteWnd = XTPField::AttachAutoComplete(m_pEdit, dwFlags);
 }
 
 BOOL CXTPControlComboBox::IsIconVisible() const
@@ -302,115 +215,32 @@ BOOL CXTPControlComboBox::IsUserBusy() const
 
 // --- State ---------------------------------------------------------------------------------
 
-void CXTPControlComboBox::UpdateEditFormat()
+void CXTPControlComboBox::OnFieldFocusChange(BOOL bFocused)
 {
-    if (IsEditWindow())
-        XTPField::ApplyFormat(m_pEdit, this, ShowsHint());
-}
-
-void CXTPControlComboBox::SetEnabled(int nEnabled)
-{
-    if (nEnabled == m_bEnabled)
-        return;
-    m_bEnabled = nEnabled;
-    if (IsEditWindow())
-    {
-        m_pEdit->EnableWindow(GetEnabled());
-        UpdateEditFormat();
-    }
-    RedrawParent(FALSE);
-}
-
-void CXTPControlComboBox::SetFocused(BOOL bFocused)
-{
-    if (bFocused == m_bFocused)
-        return;
-    m_bFocused = bFocused;
     if (bFocused)
     {
         m_nSavedSel = GetCurSel();
         m_bExecuted = FALSE;
-        if (IsEditWindow() && ::GetFocus() != m_pEdit->GetSafeHwnd())
-            m_pEdit->SetFocus();
-        if (m_pParent)
-        {
-            m_pParent->SetTrackingMode(1);
-            m_pParent->SetSelected(m_nIndex);
-        }
-        XTPMouseManager()->AddTrackedElement();
-        NotifySite(XTP_CBN_SETFOCUS);
     }
-    else
+    else if (!m_bExecuted && !m_bDropDown && !IsPopupOpen())
     {
-        if (!m_bExecuted && !m_bDropDown && !IsPopupOpen())
-        {
-            SetCurSel(m_nSavedSel);
-            NotifySite(XTP_CBN_SELENDCANCEL);
-        }
-        if (IsEditWindow() && ::GetFocus() == m_pEdit->GetSafeHwnd() && m_pParent)
-        {
-            HWND hWndReturn = m_pParent->GetFocusReturnWindow();
-            m_pParent->SetFocusReturnWindow(nullptr);
-            if (hWndReturn && ::IsWindow(hWndReturn))
-                ::SetFocus(hWndReturn);
-        }
-        XTPMouseManager()->RemoveTrackedElement();
-        NotifySite(XTP_CBN_KILLFOCUS);
+        SetCurSel(m_nSavedSel);
+        NotifySite(XTP_CBN_SELENDCANCEL);
     }
-    RedrawParent(FALSE);
-}
-
-BOOL CXTPControlComboBox::OnSetSelected(int nSelected)
-{
-    // Not the popup's: selecting the field by the keyboard does not open
-    // the list.
-    BOOL bChanged = CXTPControl::OnSetSelected(nSelected);
-    if (nSelected == 0)
-        SetFocused(FALSE);
-    UpdateEditFormat();
-    return bChanged;
 }
 
 void CXTPControlComboBox::OnEditSetFocus(HWND hWndOld)
 {
-    if (ShowsHint())
-        SetEditText("");
-    m_strTextOnFocus = GetText();
     m_bNoComplete = TRUE;
     SynchronizeList();
-    if (m_pParent)
-    {
-        if (!m_pParent->GetFocusReturnWindow())
-        {
-            CWnd* pSite = m_pParent->GetOwnerSite();
-            m_pParent->SetFocusReturnWindow(hWndOld ? hWndOld : pSite ? pSite->GetSafeHwnd()
-                                                                      : nullptr);
-        }
-        if (!IsPopupOpen())
-            m_pParent->OpenControlPopup(-1);
-    }
-    SetFocused(TRUE);
-    if (m_pAutoCompleteWnd)
-        m_pAutoCompleteWnd->SetHook(TRUE);
-    if (IsEditWindow())
-    {
-        // A click leaves the whole text selected: the select-all comes after
-        // the click's own caret placement.
-        m_pEdit->SendMessage(EM_SETSEL, 0, 0);
-        m_pEdit->SendMessage(EM_SCROLLCARET, 0, 0);
-        m_pEdit->PostMessage(EM_SETSEL, 0, -1);
-    }
+    TakeFieldFocus(hWndOld, !IsPopupOpen());
 }
 
 void CXTPControlComboBox::OnEditKillFocus()
 {
-    if (!m_strEditHint.IsEmpty() && GetEditText().IsEmpty())
-        SetEditText(m_strEditHint);
-    SetFocused(FALSE);
+    LeaveFieldFocus();
     if (IsPopupOpen() && m_pParent)
         m_pParent->OpenControlPopup(-1);
-    if (m_pAutoCompleteWnd)
-        m_pAutoCompleteWnd->SetHook(FALSE);
 }
 
 void CXTPControlComboBox::OnEditChange()
@@ -419,19 +249,23 @@ void CXTPControlComboBox::OnEditChange()
         return;
     // Only what the user changed counts: a change report that comes late
     // for a text set here finds the text it was set to.
-    CString strShown;
-    m_pEdit->GetWindowText(strShown);
-    const BOOL bTyped = !m_bSettingText && strShown != m_strTextCache;
+    BOOL bTyped = FALSE;
+    if (!m_bSettingText)
+    {
+        CString strShown;
+        m_pEdit->GetWindowText(strShown);
+        bTyped = strShown != m_strTextCache;
+    }
     m_bTextDirty = TRUE;
     if (bTyped && ::GetFocus() == m_pEdit->GetSafeHwnd())
         OnEditChanged();
-    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    UpdateEditFormat();
+    ResetFieldLook();
 }
 
 void CXTPControlComboBox::OnEditChanged()
 {
     CXTPControlComboBoxPopupBar* pList = GetComboPopupBar();
+    int nExact = kNotSearched;
     if (m_bAutoComplete && !m_bNoComplete && IsEditWindow() && pList && !m_bInSelChange)
     {
         const CString strTyped = GetEditText();
@@ -449,11 +283,15 @@ void CXTPControlComboBox::OnEditChanged()
                 m_pEdit->SendMessage(EM_SETSEL, static_cast<WPARAM>(strItem.GetLength()),
                                      static_cast<LPARAM>(dwLength));
                 m_pEdit->SendMessage(EM_SCROLLCARET, 0, 0);
+                // The first item that starts with the typed text is also the
+                // first one equal to the completed text: no second search.
+                if (GetText() == strItem)
+                    nExact = nFound;
             }
         }
         m_bNoComplete = TRUE;
     }
-    SynchronizeList();
+    SynchronizeList(nExact);
     NotifySite(XTP_CBN_EDITCHANGE);
 }
 
@@ -550,9 +388,7 @@ int CXTPControlComboBox::ProcessFocusedKey(UINT nChar, UINT nFlags)
         if (IsPopupOpen() && m_pParent)
             m_pParent->OpenControlPopup(-1);
         SetCurSel(m_nSavedSel);
-        SetText(m_strTextOnFocus);
-        SetFocused(FALSE);
-        return m_pParent && m_pParent->GetType() == xtpBarTypePopup ? 1 : 0;
+        return CancelFieldFocus();
     }
     if (IsEditWindow() && bAlt && !bCtrl)
         if (CXTPCommandBars* pCommandBars = GetCommandBars())
@@ -594,22 +430,6 @@ BOOL CXTPControlComboBox::OnHookMouseWheel(short nDelta)
 
 // --- Placement and drawing -------------------------------------------------------------------
 
-void CXTPControlComboBox::DestroyEditWindow()
-{
-    if (IsEditWindow())
-        m_pEdit->DestroyWindow();
-}
-
-void CXTPControlComboBox::CreateEditWindow()
-{
-    if (!m_pEdit->Create(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent))
-        return;
-    if (!GetEnabled())
-        m_pEdit->EnableWindow(FALSE);
-    if (m_dwShellAutoCompleteFlags != 0)
-        SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
-}
-
 void CXTPControlComboBox::AdjustFieldRect(CRect& rc) const
 {
     if (m_nEditIconId <= 0)
@@ -625,36 +445,12 @@ void CXTPControlComboBox::SetRect(CRect rcControl)
         m_rcControl = rcControl;
         return;
     }
-    HWND hWndBar = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
-    if (IsEditWindow())
-    {
-        const BOOL bWindowRTL = (m_pEdit->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
-        if (m_bRecreateEdit || bWindowRTL || ::GetParent(m_pEdit->GetSafeHwnd()) != hWndBar)
-            DestroyEditWindow();
-    }
-    m_bRecreateEdit = FALSE;
-    if (rcControl == m_rcControl && IsEditWindow() && !m_bPlaceAgain)
+    if (!PrepareFieldWindow(rcControl))
         return;
-    m_rcControl = rcControl;
-    if (!hWndBar)
-        return;
-    if (!IsEditWindow())
-    {
-        CreateEditWindow();
-        if (!IsEditWindow())
-            return;
-    }
-    CFont* pFont = GetPaintManager()->GetRegularFont();
-    m_pEdit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), FALSE);
-    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    UpdateEditFormat();
-    SetText(GetText());
     CRect rcField(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3,
                   rcControl.right - (m_nButtonWidth + 3), rcControl.bottom - 3);
     AdjustFieldRect(rcField);
-    m_pEdit->MoveWindow(rcField, FALSE);
-    XTPField::ShowFieldWindow(m_pEdit, this);
-    m_bPlaceAgain = FALSE;
+    PlaceFieldWindow(rcField);
 }
 
 void CXTPControlComboBox::DrawFieldText(CDC* pDC, CRect rcText)
@@ -702,17 +498,6 @@ BOOL CXTPControlComboBox::IsEqual(CXTPControl* pOther) const
 {
     auto* pCombo = dynamic_cast<CXTPControlComboBox*>(pOther);
     return pCombo && CXTPControlPopup::IsEqual(pOther) && pCombo->m_nWidth == m_nWidth;
-}
-
-void CXTPControlComboBox::SetHideFlags(DWORD dwFlags)
-{
-    CXTPControl::SetHideFlags(dwFlags);
-    XTPField::ShowFieldWindow(m_pEdit, this);
-}
-
-void CXTPControlComboBox::OnCalcDynamicSize(DWORD dwMode)
-{
-    XTPField::UpdateDockHideFlag(this, dwMode);
 }
 
 void CXTPControlComboBox::SetParent(CXTPCommandBar* pParent)

@@ -10,12 +10,10 @@
 #pragma once
 
 #include "toolkit/controls/ControlComboBoxList.h"
-#include "toolkit/controls/ControlFieldText.h"
+#include "toolkit/controls/ControlField.h"
 #include "toolkit/controls/ControlPopup.h"
-#include "toolkit/controls/EditWnd.h"
 
 class CXTPControlComboBox;
-class CXTPControlComboBoxAutoCompleteWnd;
 
 // The notification codes of the combo box.
 const UINT XTP_CBN_SELCHANGE = 1;
@@ -27,23 +25,18 @@ const UINT XTP_CBN_CLOSEUP = 8;
 const UINT XTP_CBN_SELENDOK = 9;
 const UINT XTP_CBN_SELENDCANCEL = 10;
 
-// The edit window of an editable combo box.
-class CXTPControlComboBoxEditCtrl : public CXTPEdit
+// The edit window of an editable combo box: a right click closes the list
+// first, the shell's auto-complete list opening closes it too.
+class CXTPControlComboBoxEditCtrl : public CXTPControlFieldEditCtrl
 {
 public:
-    explicit CXTPControlComboBoxEditCtrl(CXTPControlComboBox* pCombo = nullptr) : m_pCombo(pCombo) {}
-    CXTPControlComboBox* GetComboBox() const { return m_pCombo; }
-    void SetComboBox(CXTPControlComboBox* pCombo) { m_pCombo = pCombo; }
-
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    explicit CXTPControlComboBoxEditCtrl(CXTPControlComboBox* pCombo = nullptr);
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    CXTPControlComboBox* m_pCombo;
 };
 
-class CXTPControlComboBox : public CXTPControlPopup, public CXTPControlFieldText
+class CXTPControlComboBox : public CXTPControlField<CXTPControlPopup>
 {
     DECLARE_SERIAL(CXTPControlComboBox)
 public:
@@ -71,16 +64,11 @@ public:
     void SetComboStyle(int nStyle) { m_nComboStyle = nStyle; }
     BOOL IsAutoComplete() const { return m_bAutoComplete; }
     void EnableAutoComplete(BOOL bEnable = TRUE) { m_bAutoComplete = bEnable; }
-    DWORD GetShellAutoCompleteFlags() const { return m_dwShellAutoCompleteFlags; }
-    void SetShellAutoCompleteFlags(DWORD dwFlags);
     int GetEditIconId() const { return m_nEditIconId; }
     void SetEditIconId(int nId) { m_nEditIconId = nId; }
     int GetDropDownItemCount() const { return m_nDropDownItemCount; }
     void SetDropDownItemCount(int nCount) { m_nDropDownItemCount = nCount; }
-    DWORD GetEditStyle() const { return m_dwEditStyle; }
-    void SetEditStyle(DWORD dwStyle);
     CXTPControlComboBoxEditCtrl* GetEditCtrl() const { return m_pEdit; }
-    CXTPControlComboBoxAutoCompleteWnd* GetAutoCompleteWnd() const { return m_pAutoCompleteWnd; }
     BOOL IsIconVisible() const;
     // TRUE while focused, while its list is open or while popups are
     // tracked: the field then ignores what the document says.
@@ -88,8 +76,6 @@ public:
     // Set by the paint manager when it measures the field.
     int GetButtonWidth() const { return m_nButtonWidth; }
     void SetButtonWidth(int nWidth) { m_nButtonWidth = nWidth; }
-    // The next placement destroys the edit window and makes it again.
-    void RecreateEditCtrl() { m_bRecreateEdit = TRUE; }
 
     // The combo's own operations.
     virtual CString GetListText() const;
@@ -97,21 +83,15 @@ public:
     virtual void OnEditChanged();
     virtual void OnSelChanged();
     virtual CXTPControlComboBoxEditCtrl* CreateEditCtrl() { return new CXTPControlComboBoxEditCtrl(this); }
-    virtual void OnEditSetFocus(HWND hWndOld);
-    virtual void OnEditKillFocus();
+    void OnEditSetFocus(HWND hWndOld) override;
+    void OnEditKillFocus() override;
     virtual void AdjustFieldRect(CRect& rc) const;
 
     // Overridden control operations.
-    void SetEnabled(int nEnabled) override;
-    void SetFocused(BOOL bFocused) override;
-    BOOL IsFocused() const override { return m_bFocused; }
     void SetRect(CRect rcControl) override;
     BOOL IsCaptionVisible() const override;
     BOOL IsEqual(CXTPControl* pOther) const override;
-    void SetHideFlags(DWORD dwFlags) override;
     void OnExecute() override;
-    void OnKeyboardActivate() override { SetFocused(TRUE); }
-    void OnCalcDynamicSize(DWORD dwMode) override;
     void DoPropExchange(CXTPPropExchange* pPX) override;
     int ProcessFocusedKey(UINT nChar, UINT nFlags) override;
     void SetParent(CXTPCommandBar* pParent) override;
@@ -123,16 +103,12 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint /*point*/) override {}
     void OnMouseMove(CPoint /*point*/) override {}
-    BOOL OnSetSelected(int nSelected) override;
-    BOOL IsCustomizeResizeAllowed() const override { return TRUE; }
     int GetCustomizeMinWidth() const override { return m_nLabelWidth + m_nButtonWidth + 5; }
-    void SetWidth(int nWidth) override;
     // The wheel while focused with the list closed moves the selection.
     BOOL OnHookMouseWheel(short nDelta) override;
 
     // Called by the edit window.
-    void OnEditChange();
-    void OnEditDestroy() { KeepWindowText(); }
+    void OnEditChange() override;
     BOOL IsImeComposing() const;
     // Selects the list item equal to the field's text, or scrolls the first
     // one starting with it to the top.
@@ -143,30 +119,25 @@ public:
 protected:
     CXTPControl* CreateSameClass() const override { return new CXTPControlComboBox; }
     CXTPEdit* GetFieldWindow() const override { return m_pEdit; }
-    BOOL IsFieldFocused() const override { return m_bFocused; }
-    void UpdateEditFormat() override;
-    BOOL IsEditWindow() const;
-    void DestroyEditWindow();
-    void CreateEditWindow();
+    // The list item equal to the field's text when the caller searched for
+    // it already (kNotSearched: not yet).
+    static const int kNotSearched = -2;
+    void SynchronizeList(int nExact);
+    // Gaining the focus keeps the selection for Esc; losing it without
+    // execution puts a list-only combo's selection back and cancels.
+    void OnFieldFocusChange(BOOL bFocused) override;
 
     BOOL m_bPopupOpen;
     CXTPControlComboBoxEditCtrl* m_pEdit;
     BOOL m_bDropDown;
     int m_nComboStyle;
     int m_nSavedSel;
-    CString m_strTextOnFocus;
-    BOOL m_bRecreateEdit;
-    BOOL m_bPlaceAgain;
     int m_nButtonWidth;
     BOOL m_bAutoComplete;
     BOOL m_bNoComplete;
-    DWORD m_dwShellAutoCompleteFlags;
-    BOOL m_bFocused;
     int m_nEditIconId;
     BOOL m_bExecuted;
     int m_nDropDownItemCount;
-    CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd;
-    DWORD m_dwEditStyle;
     int m_nCurSel;
     BOOL m_bInSelChange;
 };

@@ -27,10 +27,20 @@ void CXTPControlFieldText::SetEditText(const CString& strText)
         pEdit->GetWindowText(strShown);
         if (strShown != strText)
         {
+            // The empty text in between is never painted: the rich edit
+            // would draw each setting at once.
+            const BOOL bVisible = pEdit->IsWindowVisible();
+            if (bVisible)
+                pEdit->SetRedraw(FALSE);
             m_bSettingText = TRUE;
             pEdit->SetWindowText("");
             pEdit->SetWindowText(strText);
             m_bSettingText = FALSE;
+            if (bVisible)
+            {
+                pEdit->SetRedraw(TRUE);
+                pEdit->Invalidate();
+            }
         }
     }
     m_strTextCache = strText;

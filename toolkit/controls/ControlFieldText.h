@@ -7,11 +7,22 @@
 
 #include "framework/core/String.h"
 
+class CXTPControl;
 class CXTPEdit;
 
 class CXTPControlFieldText
 {
 public:
+    // The control the field belongs to.
+    virtual CXTPControl* GetFieldControl() = 0;
+    // Called by the field's window.
+    virtual void OnEditSetFocus(HWND hWndOld) = 0;
+    virtual void OnEditKillFocus() = 0;
+    // The window's text changed (the reflected EN_CHANGE).
+    virtual void OnEditChange() = 0;
+    // The window is being destroyed: its text is kept.
+    void OnEditDestroy() { KeepWindowText(); }
+
     // The window's text (read again after a change), else the cache.
     CString GetEditText() const;
     // Shows the text (emptied first, so that caret and scroll start again);
