@@ -279,6 +279,8 @@ void CXTPControlComboBox::OnEditChanged()
             {
                 CString strItem;
                 pList->GetItemText(nFound, strItem);
+                // Text, selection and scrolling drawn once, not after each.
+                CPaintOnce paintOnce(this);
                 SetEditText(strItem);
                 m_pEdit->SendMessage(EM_SETSEL, static_cast<WPARAM>(strItem.GetLength()),
                                      static_cast<LPARAM>(dwLength));

@@ -27,20 +27,12 @@ void CXTPControlFieldText::SetEditText(const CString& strText)
         pEdit->GetWindowText(strShown);
         if (strShown != strText)
         {
-            // The empty text in between is never painted: the rich edit
-            // would draw each setting at once.
-            const BOOL bVisible = pEdit->IsWindowVisible();
-            if (bVisible)
-                pEdit->SetRedraw(FALSE);
+            // The empty text in between is never painted.
+            CPaintOnce paintOnce(this);
             m_bSettingText = TRUE;
             pEdit->SetWindowText("");
             pEdit->SetWindowText(strText);
             m_bSettingText = FALSE;
-            if (bVisible)
-            {
-                pEdit->SetRedraw(TRUE);
-                pEdit->Invalidate();
-            }
         }
     }
     m_strTextCache = strText;
@@ -78,4 +70,28 @@ void CXTPControlFieldText::KeepWindowText()
         return;
     GetFieldWindow()->GetWindowText(m_strTextCache);
     m_bTextDirty = FALSE;
+}
+
+CXTPControlFieldText::CPaintOnce::CPaintOnce(CXTPControlFieldText* pField)
+    : m_pField(pField)
+{
+    if (m_pField->m_nPaintHeld++ > 0 || !m_pField->HasFieldWindow())
+        return;
+    CXTPEdit* pEdit = m_pField->GetFieldWindow();
+    // Only a shown window: turning the drawing on again shows it.
+    m_pField->m_bRedrawOff = pEdit->IsWindowVisible();
+    if (m_pField->m_bRedrawOff)
+        pEdit->SetRedraw(FALSE);
+}
+
+CXTPControlFieldText::CPaintOnce::~CPaintOnce()
+{
+    if (--m_pField->m_nPaintHeld > 0 || !m_pField->m_bRedrawOff)
+        return;
+    m_pField->m_bRedrawOff = FALSE;
+    if (!m_pField->HasFieldWindow())
+        return;
+    CXTPEdit* pEdit = m_pField->GetFieldWindow();
+    pEdit->SetRedraw(TRUE);
+    pEdit->Invalidate();
 }

@@ -52,8 +52,26 @@ protected:
     // The window is going away: its text stays in the cache.
     void KeepWindowText();
 
+    // The rich edit draws every change at once; while the outermost of these
+    // lives the window is not drawn, and it is drawn once at its end.
+    class CPaintOnce
+    {
+    public:
+        explicit CPaintOnce(CXTPControlFieldText* pField);
+        ~CPaintOnce();
+        CPaintOnce(const CPaintOnce&) = delete;
+        CPaintOnce& operator=(const CPaintOnce&) = delete;
+
+    private:
+        CXTPControlFieldText* m_pField;
+    };
+
     mutable CString m_strTextCache;
     mutable BOOL m_bTextDirty = TRUE;
     CString m_strEditHint;
     BOOL m_bSettingText = FALSE;
+
+private:
+    int m_nPaintHeld = 0;
+    BOOL m_bRedrawOff = FALSE;
 };
