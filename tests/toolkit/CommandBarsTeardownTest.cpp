@@ -93,15 +93,27 @@ void ExpectReleasedByTheCommandBars(const std::vector<HeldBar>& held)
     }
 }
 
+// A plain frame given to new command bars as their site, with or without
+// dock bars.
+CXTPCommandBars* NewCommandBarsOnAFrame(CFrameWnd*& pFrame, bool bDockBars)
+{
+    pFrame = new CFrameWnd;
+    if (!pFrame->Create(nullptr, "Abbau", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)))
+        return nullptr;
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars;
+    pCommandBars->SetSite(pFrame);
+    if (bDockBars)
+        pCommandBars->CreateDockBars();
+    return pCommandBars;
+}
+
 } // namespace
 
 TEST(CommandBarsTeardown, ReleasedWhileTheFrameLivesTheyTakeTheirBarsAlong)
 {
-    CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->Create(nullptr, "Abbau", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
-    CXTPCommandBars* pCommandBars = new CXTPCommandBars;
-    pCommandBars->SetSite(pFrame);
-    pCommandBars->CreateDockBars();
+    CFrameWnd* pFrame = nullptr;
+    CXTPCommandBars* pCommandBars = NewCommandBarsOnAFrame(pFrame, true);
+    ASSERT_NE(nullptr, pCommandBars);
     CWnd field;
     const std::vector<HeldBar> held = MakeBars(pCommandBars, pFrame, field);
     const std::vector<HWND> dockBars = DockBarWindows(pCommandBars);
@@ -156,12 +168,8 @@ TEST(CommandBarsTeardown, AFrameDestroyedFirstIsForgottenAndTheBarsGoWithTheComm
         }
         else
         {
-            pFrame = new CFrameWnd;
-            ASSERT_TRUE(pFrame->Create(nullptr, "Abbau", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
-            pCommandBars = new CXTPCommandBars;
-            pCommandBars->SetSite(pFrame);
-            if (c.kind == plainFrame)
-                pCommandBars->CreateDockBars();
+            pCommandBars = NewCommandBarsOnAFrame(pFrame, c.kind == plainFrame);
+            ASSERT_NE(nullptr, pCommandBars);
         }
         CWnd field;
         const std::vector<HeldBar> held = MakeBars(pCommandBars, pFrame, field);

@@ -1,11 +1,13 @@
 // A bar's stored properties, in the order the controls blob holds them: the
-// bar's own keys, then its controls in the section "Controls"; the bar
-// classes add their keys after that. A toolbar loaded this way is merged
+// bar's own keys, then its controls in the section "Controls"; the toolbar
+// and the popup bar add their keys after that (the menu bar's follow the
+// toolbar's, MenuBarExchange.cpp). A toolbar loaded this way is merged
 // into the running one of the same id.
 #include "toolkit/commandbars/CommandBar.h"
 
 #include "framework/ui/MessageBox.h"
 #include "toolkit/commandbars/Animation.h"
+#include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/commandbars/CommandBarsState.h"
 #include "toolkit/commandbars/PropExchange.h"
@@ -72,6 +74,26 @@ void CXTPToolBar::DoPropExchange(CXTPPropExchange* pPX)
     // Menu bars of older streams could not be closed.
     if (pPX->IsLoading() && nSchema <= 16 && m_barType == xtpBarTypeMenuBar)
         m_bCloseable = FALSE;
+}
+
+void CXTPPopupBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPCommandBar::DoPropExchange(pPX);
+    const UINT nSchema = pPX->GetSchema();
+    ExchangeBoolProperty(pPX, "TearOffPopup", m_bTearOffPopup, FALSE);
+    ExchangeStringProperty(pPX, "TearOffCaption", m_strTearOffCaption, "");
+    int nTearOffId = static_cast<int>(m_nTearOffID);
+    ExchangeIntProperty(pPX, "TearOffId", nTearOffId, 0);
+    ExchangeIntProperty(pPX, "TearOffWidth", m_nTearOffWidth, 0);
+    if (nSchema > 3)
+    {
+        ExchangeRectProperty(pPX, "Borders", m_rcBorders, CRect(2, 4, 2, 4));
+        ExchangeBoolProperty(pPX, "ShowShadow", m_bShadowEnabled, TRUE);
+    }
+    if (nSchema > 8)
+        ExchangeBoolProperty(pPX, "DoubleGripper", m_bDoubleGripper, FALSE);
+    if (pPX->IsLoading())
+        m_nTearOffID = static_cast<UINT>(nTearOffId);
 }
 
 void CXTPToolBar::MergeLoaded(CXTPToolBar* pLoaded, BOOL bSilent)

@@ -18,8 +18,6 @@ IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
 
 namespace {
 
-// Menus other than the frame's own are keyed by their handle with this bit.
-const UINT_PTR kMenuHandleTag = static_cast<UINT_PTR>(1) << (sizeof(UINT_PTR) * 8 - 1);
 
 // The window buttons: id, Marlett glyph, system command, window style that
 // offers it and the bar flag that hides it.

@@ -35,6 +35,9 @@ const DWORD xtpFlagIgnoreSetMenuMessage = 0x400;
 const DWORD xtpFlagHideClose = 0x1000;
 const DWORD xtpFlagAddMDISysPopup = 0x2000;
 
+// Menus other than the frame's own are kept under their handle with this bit.
+const UINT_PTR kMenuHandleTag = static_cast<UINT_PTR>(1) << (sizeof(UINT_PTR) * 8 - 1);
+
 class CXTPMenuBar : public CXTPToolBar
 {
     DECLARE_DYNCREATE(CXTPMenuBar)
@@ -67,6 +70,9 @@ public:
 
     void ResetToolBar(BOOL bConfirm) override;
     void Copy(CXTPCommandBar* pSource, BOOL bRecursive) override;
+    // After the toolbar's keys: "ResourceId", then "Count" sections
+    // "MDIMenu0".. of the kept menus, each its "Id" and its controls.
+    void DoPropExchange(CXTPPropExchange* pPX) override;
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
                       LRESULT& lResult) override;
 
@@ -78,6 +84,8 @@ protected:
     // menu its handle with the tag bit.
     UINT_PTR GetMenuKey(HMENU hMenu) const;
     void ReleaseParkedControls();
+    void StoreKeptMenus(CXTPPropExchange* pPX);
+    void LoadKeptMenus(CXTPPropExchange* pPX);
     CWnd* GetSiteFrame() const;
 
     afx_msg void OnTimer(UINT_PTR nIDEvent);

@@ -99,6 +99,9 @@ public:
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     BOOL ProcessSpecialKey(XTPSpecialKey key) override;
     void Copy(CXTPCommandBar* pSource, BOOL bRecursive) override;
+    // After the bar's keys and controls: the tear-off state, the borders,
+    // the shadow and the double gripper.
+    void DoPropExchange(CXTPPropExchange* pPX) override;
 
     // Options.
     BOOL IsTearOffPopup() const { return m_bTearOffPopup; }
