@@ -7,7 +7,9 @@
 #include "BarTestSupport.h"
 #include "TestDib.h"
 #include "ThemeTestSupport.h"
+#include "office2007/ThemeStyleImages.h"
 #include "office2007/ThemeStyleScope.h"
+#include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/controls/ControlGallery.h"
 #include "toolkit/controls/ControlGalleryItems.h"
 #include "toolkit/controls/Controls.h"
@@ -85,6 +87,48 @@ TEST_P(GalleryOffice2007BackgroundTest, LabelRowWithGreyLine)
     m_pPainter->DrawLabel(&dib.DC(), pLabel, CRect(0, 0, 120, 20));
     EXPECT_EQ(m_theme.ResolveColor(56), dib.Pixel(115, 5));
     EXPECT_EQ(LINE, dib.Pixel(60, 19));
+}
+
+TEST_P(GalleryOffice2007BackgroundTest, PopupButtonsFromTheModuleImages)
+{
+    CTestBar bar(xtpBarTypeNormal, xtpBarTop);
+    ASSERT_TRUE(bar.CreateHidden(200, 100));
+    bar.SetPaintManager(&m_theme);
+    auto* pGallery = dynamic_cast<CXTPControlGallery*>(bar.GetControls()->Add(xtpControlGallery, 0));
+    ASSERT_NE(nullptr, pGallery);
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(nullptr);
+    pGallery->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+    pGallery->ShowScrollBar(TRUE);
+    pGallery->SetRect(CRect(0, 0, 120, 64));
+    CRect rcBar;
+    pGallery->GetScrollBarRect(rcBar);
+    ASSERT_EQ(15, rcBar.Width());
+    for (int nSelected : {0, 1})
+    {
+        pGallery->OnSetSelected(nSelected);
+        CTestDib dib(120, 64, MARK);
+        m_pPainter->DrawPopupScrollBar(&dib.DC(), pGallery);
+        if (GetParam())
+        {
+            // Nothing to scroll: both arrows disabled; the popup button
+            // shows whether the gallery is hot.
+            EXPECT_EQ(ThemeImageColor("CONTROLGALLERYUP", 4), dib.Pixel(rcBar.left + 1, rcBar.top + 1));
+            EXPECT_EQ(ThemeImageColor("CONTROLGALLERYDOWN", 4), dib.Pixel(rcBar.left + 1, rcBar.top + 22));
+            EXPECT_EQ(ThemeImageColor("CONTROLGALLERYPOPUP", nSelected), dib.Pixel(rcBar.left + 1, rcBar.top + 45));
+        }
+        else
+        {
+            CXTPControlGalleryPaintManager base(&m_theme);
+            base.RefreshMetrics();
+            base.m_cyPopupUp = m_pPainter->m_cyPopupUp;
+            CTestDib expected(120, 64, MARK);
+            base.DrawPopupScrollBar(&expected.DC(), pGallery);
+            EXPECT_EQ("", FirstDifference(expected, dib));
+        }
+    }
+    bar.GetControls()->RemoveAll();
+    bar.SetPaintManager(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Module, GalleryOffice2007BackgroundTest, testing::Bool(),

@@ -45,6 +45,8 @@ void CXTPControlGalleryOffice2007Theme::RefreshMetrics()
     m_cxHScroll = m_cyHScroll = m_cyVScroll = m_cxVScroll = 17;
     m_cyPopupUp = 21;
     m_cyPopupDown = 19;
+    // The three-button bar's images are 15 pixels wide.
+    m_cxPopup = 15;
     const CXTPOffice2007StyleResources* pStyle = GetOffice2007StyleResources();
     // Without the module the gallery keeps the colours of the base painter.
     CXTPPaintManager* pPaintManager = GetPaintManager();
