@@ -19,6 +19,7 @@ class CXTPImageManager;
 class CXTPImageManagerIcon;
 class CXTPPaintManager;
 class CXTPPropExchange;
+class CXTPRibbonGroup;
 
 // Control types.
 enum XTPControlType
@@ -186,6 +187,9 @@ public:
     CXTPCommandBars* GetCommandBars() const;
     CXTPPaintManager* GetPaintManager() const;
     CXTPImageManager* GetImageManager() const;
+    // The ribbon group the control belongs to (null outside a ribbon group).
+    CXTPRibbonGroup* GetRibbonGroup() const { return m_pRibbonGroup; }
+    void SetRibbonGroup(CXTPRibbonGroup* pGroup) { m_pRibbonGroup = pGroup; }
     CDocTemplateMap& GetAssignedDocTemplates() { return m_mapDocTemplatesAssigned; }
     CDocTemplateMap& GetExcludedDocTemplates() { return m_mapDocTemplatesExcluded; }
 
@@ -318,4 +322,5 @@ protected:
     int m_nWidth;
     int m_nLabelWidth;
     int m_nFallbackStyle;
+    CXTPRibbonGroup* m_pRibbonGroup = nullptr;
 };
