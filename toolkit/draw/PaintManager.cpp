@@ -11,6 +11,7 @@
 #include "toolkit/draw/NativeXPTheme.h"
 #include "toolkit/draw/Office2003Theme.h"
 #include "toolkit/draw/Office2007Theme.h"
+#include "toolkit/draw/RibbonTheme.h"
 #include "toolkit/draw/ScopedDC.h"
 #include "toolkit/draw/SystemInfo.h"
 #include "toolkit/draw/WhidbeyTheme.h"
@@ -114,6 +115,8 @@ CXTPPaintManager* CreatePaintTheme(int nTheme)
         return new CXTPWhidbeyTheme();
     case xtpThemeOffice2007:
         return new CXTPOffice2007Theme();
+    case xtpThemeRibbon:
+        return new CXTPRibbonTheme();
     default:
         return new CXTPDefaultTheme();
     }

@@ -57,6 +57,8 @@ CXTPRibbonTheme::CXTPRibbonTheme()
 {
     m_bClearTypeTextQuality = TRUE;
     m_nSplitButtonDropDownWidth = 10;
+    // The frame's skin takes in a visible status bar under the ribbon.
+    m_bFrameStatusBar = TRUE;
     m_pTabPaintManager = CreateTabPaintManager();
     RefreshMetrics();
 }
@@ -96,41 +98,17 @@ LPCSTR CXTPRibbonTheme::GetContextColorName(int nColor)
     return nColor > 0 && nColor < nCount ? kContextColorNames[nColor] : "";
 }
 
-int CXTPRibbonTheme::GetRibbonCaptionHeight() const
-{
-    return std::max(::GetSystemMetrics(SM_CYCAPTION) + 5, 27);
-}
-
-CXTPOffice2007Image* CXTPRibbonTheme::LoadRibbonImage(LPCSTR lpszName) const
-{
-    return GetOffice2007StyleResources()->GetImage(lpszName);
-}
-
 COLORREF CXTPRibbonTheme::RibbonColor(LPCSTR lpszKey, COLORREF clrDefault)
 {
     const COLORREF clr = GetOffice2007StyleResources()->LookupColor("Ribbon", lpszKey);
     return clr == kNoColor ? clrDefault : clr;
 }
 
-BOOL CXTPRibbonTheme::DrawImageFrame(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nFrame, int nFrames,
-                                     const CRect& rcMargins, COLORREF clrTransparent) const
-{
-    CXTPOffice2007Image* pImage = LoadRibbonImage(lpszName);
-    if (!pImage || rc.IsRectEmpty() || nFrame < 0)
-        return FALSE;
-    const CRect rcSrc = pImage->GetSource(nFrame, nFrames);
-    if (clrTransparent == CLR_NONE)
-        pImage->DrawImage(pDC, rc, rcSrc, rcMargins);
-    else
-        pImage->DrawImage(pDC, rc, rcSrc, rcMargins, clrTransparent);
-    return TRUE;
-}
-
 // --- Metrics and colours -------------------------------------------------------------------
 
 void CXTPRibbonTheme::RefreshMetrics()
 {
-    CXTPOffice2003Theme::RefreshMetrics();
+    CXTPOffice2007Theme::RefreshMetrics();
 
     NONCLIENTMETRICSA ncm = {};
     ncm.cbSize = sizeof(ncm);

@@ -1,6 +1,7 @@
 // CXTPRibbonTheme: the Office 2007 look of the ribbon bar, its tabs, groups,
 // quick access row and scroll buttons, and of the controls on it, drawn
-// from the named images and colours of the Office 2007 style resources.
+// from the named images and colours of the Office 2007 style resources, on
+// top of the Office 2007 look.
 // Where an image is missing the ribbon's backgrounds fall back to plain
 // fills in the ribbon's colours and faces stay empty. The theme owns the
 // tab paint manager the ribbon's tab row is laid out and drawn with.
@@ -10,7 +11,7 @@
 // RibbonThemeControls.cpp (faces and fields of controls).
 #pragma once
 
-#include "toolkit/draw/Office2003Theme.h"
+#include "toolkit/draw/Office2007Theme.h"
 #include "toolkit/extras/TabAppearanceSets.h"
 #include "toolkit/extras/TabColorSets.h"
 
@@ -21,7 +22,7 @@ class CXTPRibbonTab;
 class CXTPTabManagerItem;
 class CXTPTabPaintManager;
 
-class CXTPRibbonTheme : public CXTPOffice2003Theme
+class CXTPRibbonTheme : public CXTPOffice2007Theme
 {
 public:
     // The tab row's shape: flat property-page tabs whose buttons the theme
@@ -85,13 +86,11 @@ public:
     int GetTabsHeight() const { return m_nTabsHeight; }
     int GetGroupCaptionHeight() const { return m_nGroupCaptionHeight; }
     // The height of the frame caption the ribbon draws into.
-    int GetRibbonCaptionHeight() const;
+    int GetRibbonCaptionHeight() const { return m_nRibbonCaptionHeight; }
     CFont* GetGroupFont() { return &m_fontGroupCaption; }
     BOOL IsGroupHighlighting() const { return m_bHotTrackingGroups; }
     // The word of a context colour in image names ("" for none).
     static LPCSTR GetContextColorName(int nColor);
-    // The named image of the style resources; null without one.
-    CXTPOffice2007Image* LoadRibbonImage(LPCSTR lpszName) const;
 
 public:
     COLORREF m_clrRibbonFace;
@@ -101,10 +100,6 @@ public:
     COLORREF m_clrRibbonGroupBorder;
 
 protected:
-    // Draws frame i of n of the image over rc with the margins; FALSE (and
-    // nothing drawn) without the image.
-    BOOL DrawImageFrame(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nFrame, int nFrames,
-                        const CRect& rcMargins, COLORREF clrTransparent = CLR_NONE) const;
     // The plain face of a button without style images: 1 hot, 2 pressed.
     void DrawButtonFaceFallback(CDC* pDC, const CRect& rc, int nFrame);
     // A colour of the style's "Ribbon" section; clrDefault when it has none.

@@ -66,7 +66,7 @@ void CXTPRibbonTheme::FillRibbonBar(CDC* pDC, CXTPRibbonBar* pRibbonBar)
     if (pRibbonBar->IsQuickAccessVisible() && pRibbonBar->IsQuickAccessBelow())
     {
         const CRect rcQuickAccess = pRibbonBar->GetQuickAccessRect();
-        if (!DrawImageFrame(pDC, "RIBBONQUICKACCESSFRAME", rcQuickAccess, 0, 1, kMargins3))
+        if (!DrawImage(pDC, "RIBBONQUICKACCESSFRAME", rcQuickAccess, 0, 1, kMargins3))
         {
             CXTPPaintManager::HorizontalLine(pDC, rcQuickAccess.left, rcQuickAccess.top, rcQuickAccess.right,
                                              m_clrRibbonGroupBorder);
@@ -78,7 +78,7 @@ void CXTPRibbonTheme::FillGroupsArea(CDC* pDC, CXTPRibbonTab* pTab, CRect rcGrou
 {
     const int nContext = pTab ? pTab->GetContextColor() : 0;
     const CString strImage = nContext ? ContextImageName("CONTEXTTAB%sCLIENT", nContext) : CString("RIBBONGROUPS");
-    if (DrawImageFrame(pDC, strImage, rcGroups, 0, 1, kMargins8))
+    if (DrawImage(pDC, strImage, rcGroups, 0, 1, kMargins8))
         return;
     pDC->FillSolidRect(rcGroups, ResolveColor(COLOR_3DHILIGHT));
     pDC->Draw3dRect(rcGroups, m_clrRibbonGroupBorder, m_clrRibbonGroupBorder);
@@ -93,9 +93,9 @@ void CXTPRibbonTheme::DrawRibbonGroup(CDC* pDC, CXTPRibbonGroup* pGroup)
     CRect rcClient(rcGroup.left, rcGroup.top, rcGroup.right, rcCaption.top);
     const BOOL bContext = pGroup->GetParentTab() && pGroup->GetParentTab()->GetContextColor() != 0;
     const int nFrame = pGroup->IsHighlighted() ? 1 : 0;
-    const BOOL bClient = DrawImageFrame(pDC, bContext ? "CONTEXTTABGROUPCLIENT" : "RIBBONGROUPCLIENT",
+    const BOOL bClient = DrawImage(pDC, bContext ? "CONTEXTTABGROUPCLIENT" : "RIBBONGROUPCLIENT",
                                         rcClient, nFrame, 2, kMargins5);
-    const BOOL bCaption = DrawImageFrame(pDC, bContext ? "CONTEXTTABGROUPCAPTION" : "RIBBONGROUPCAPTION",
+    const BOOL bCaption = DrawImage(pDC, bContext ? "CONTEXTTABGROUPCAPTION" : "RIBBONGROUPCAPTION",
                                          rcCaption, nFrame, 2, kMargins5);
     if (!bClient || !bCaption)
     {
@@ -142,7 +142,7 @@ CSize CXTPRibbonTheme::DrawGroupPopupButton(CDC* pDC, CXTPControl* pControl, BOO
     const int nContext = pGroup && pGroup->GetParentTab() ? pGroup->GetParentTab()->GetContextColor() : 0;
     const CString strImage = nContext ? ContextImageName("CONTEXTTAB%sGROUPBUTTON", nContext)
                                       : CString("RIBBONGROUPBUTTON");
-    if (!DrawImageFrame(pDC, strImage, rc, ButtonFrame(pControl), 3, kMargins5))
+    if (!DrawImage(pDC, strImage, rc, ButtonFrame(pControl), 3, kMargins5))
     {
         pDC->Draw3dRect(rc, m_clrRibbonGroupBorder, m_clrRibbonGroupBorder);
         if (ButtonFrame(pControl))
@@ -156,7 +156,7 @@ CSize CXTPRibbonTheme::DrawGroupPopupButton(CDC* pDC, CXTPControl* pControl, BOO
     if (CXTPImageManagerIcon* pIcon = pControl->GetImage(16))
     {
         const CSize szIcon(16, 16);
-        CXTPOffice2007Image* pIconBack = LoadRibbonImage("RIBBONGROUPBUTTONICON");
+        CXTPOffice2007Image* pIconBack = GetImage("RIBBONGROUPBUTTONICON");
         if (pIconBack)
         {
             const CSize szBack = pIconBack->GetExtent();
@@ -179,7 +179,7 @@ CSize CXTPRibbonTheme::DrawGroupOptionButton(CDC* pDC, CXTPControl* pControl, BO
 {
     if (bDraw)
     {
-        CXTPOffice2007Image* pImage = LoadRibbonImage("RIBBONOPTIONBUTTON");
+        CXTPOffice2007Image* pImage = GetImage("RIBBONOPTIONBUTTON");
         if (pImage)
         {
             const int nRow = pControl->GetPressed() ? 2 : pControl->GetSelected() ? 1 : 0;
@@ -206,14 +206,14 @@ void CXTPRibbonTheme::DrawRibbonTab(CDC* pDC, CXTPTabManagerItem* pItem)
     if (nContext)
     {
         const int nFrame = bSelected && (bFocused || bHot) ? 4 : bSelected ? 3 : bHot ? 1 : 0;
-        DrawImageFrame(pDC, ContextImageName("CONTEXTTAB%s", nContext), rc, nFrame, 5, kMargins5);
+        DrawImage(pDC, ContextImageName("CONTEXTTAB%s", nContext), rc, nFrame, 5, kMargins5);
     }
     else if (bSelected || bHot)
     {
         const int nFrame = bSelected && bFocused ? 5 : bSelected && bHot ? 4 : bSelected ? 3
                                                    : pItem->IsPressed()     ? 2
                                                                             : 1;
-        if (!DrawImageFrame(pDC, "RIBBONTAB", rc, nFrame, 6, kMargins5))
+        if (!DrawImage(pDC, "RIBBONTAB", rc, nFrame, 6, kMargins5))
         {
             // Plain: the selected tab opens into the groups below it.
             const COLORREF clrFace = bSelected ? ResolveColor(COLOR_3DHILIGHT)
@@ -225,16 +225,16 @@ void CXTPRibbonTheme::DrawRibbonTab(CDC* pDC, CXTPTabManagerItem* pItem)
         }
     }
     if (pItem->GetLength() < pItem->GetFullLength())
-        DrawImageFrame(pDC, "RIBBONTABSEPARATOR", CRect(rc.right, rc.top, rc.right + 1, rc.bottom), 0, 1,
+        DrawImage(pDC, "RIBBONTABSEPARATOR", CRect(rc.right, rc.top, rc.right + 1, rc.bottom), 0, 1,
                        CRect(0, 0, 0, 0));
     if (nContext && pTab && pTab->GetContextHeader())
     {
         const CXTPRibbonTabContextHeader* pHeader = pTab->GetContextHeader();
         if (pHeader->m_pFirstTab == pTab)
-            DrawImageFrame(pDC, "CONTEXTTABSEPARATOR", CRect(rc.left, rc.top, rc.left + 1, rc.bottom - 1), 0, 1,
+            DrawImage(pDC, "CONTEXTTABSEPARATOR", CRect(rc.left, rc.top, rc.left + 1, rc.bottom - 1), 0, 1,
                            CRect(0, 0, 0, 0));
         if (pHeader->m_pLastTab == pTab)
-            DrawImageFrame(pDC, "CONTEXTTABSEPARATOR", CRect(rc.right - 1, rc.top, rc.right, rc.bottom - 1), 0,
+            DrawImage(pDC, "CONTEXTTABSEPARATOR", CRect(rc.right - 1, rc.top, rc.right, rc.bottom - 1), 0,
                            1, CRect(0, 0, 0, 0));
     }
 }
@@ -248,7 +248,7 @@ void CXTPRibbonTheme::FillGroupPopupBar(CDC* pDC, CXTPRibbonGroup* pGroup, CXTPC
     const CString strImage = nContext ? ContextImageName("CONTEXTTAB%sCLIENT", nContext) : CString("RIBBONGROUPS");
     CRect rcImage = rc;
     rcImage.InflateRect(3, 3);
-    if (!DrawImageFrame(pDC, strImage, rcImage, 0, 1, kMargins8))
+    if (!DrawImage(pDC, strImage, rcImage, 0, 1, kMargins8))
     {
         pDC->FillSolidRect(rc, ResolveColor(COLOR_3DHILIGHT));
         pDC->Draw3dRect(rc, m_clrRibbonGroupBorder, m_clrRibbonGroupBorder);
@@ -287,7 +287,7 @@ void CXTPRibbonTheme::DrawContextTabHeaders(CDC* pDC, CXTPRibbonBar* pRibbonBar)
     {
         const CXTPRibbonTabContextHeader* pHeader = pRibbonBar->GetContextHeader(i);
         CRect rc = pHeader->m_rcHeader;
-        if (!DrawImageFrame(pDC, ContextImageName("ContextTab%sHeader", pHeader->m_nColor), rc, 0, 1,
+        if (!DrawImage(pDC, ContextImageName("ContextTab%sHeader", pHeader->m_nColor), rc, 0, 1,
                             CRect(1, 1, 1, 1)))
         {
             pDC->FillSolidRect(rc, CXTPDrawHelpers::MixColor(m_clrRibbonFace, ResolveColor(COLOR_HIGHLIGHT), 0.7));
@@ -302,7 +302,7 @@ void CXTPRibbonTheme::DrawContextTabHeaders(CDC* pDC, CXTPRibbonBar* pRibbonBar)
 void CXTPRibbonTheme::DrawQuickAccessCustomizeButton(CDC* pDC, CXTPControl* pControl)
 {
     const CRect rc = pControl->GetRect();
-    if (DrawImageFrame(pDC, "RIBBONQUICKACCESSBUTTON", rc, ButtonFrame(pControl), 4, CRect(0, 0, 0, 0), kMagenta))
+    if (DrawImage(pDC, "RIBBONQUICKACCESSBUTTON", rc, ButtonFrame(pControl), 4, CRect(0, 0, 0, 0), kMagenta))
         return;
     if (ButtonFrame(pControl))
         DrawButtonFaceFallback(pDC, rc, ButtonFrame(pControl));
@@ -314,7 +314,7 @@ void CXTPRibbonTheme::DrawQuickAccessCustomizeButton(CDC* pDC, CXTPControl* pCon
 void CXTPRibbonTheme::DrawQuickAccessMoreButton(CDC* pDC, CXTPControl* pControl)
 {
     const CRect rc = pControl->GetRect();
-    if (DrawImageFrame(pDC, "RIBBONQUICKACCESSMORE", rc, ButtonFrame(pControl), 4, CRect(0, 0, 0, 0), kMagenta))
+    if (DrawImage(pDC, "RIBBONQUICKACCESSMORE", rc, ButtonFrame(pControl), 4, CRect(0, 0, 0, 0), kMagenta))
         return;
     if (ButtonFrame(pControl))
         DrawButtonFaceFallback(pDC, rc, ButtonFrame(pControl));
@@ -328,11 +328,11 @@ void CXTPRibbonTheme::DrawGroupsScrollButton(CDC* pDC, CXTPControl* pControl, BO
 {
     const CRect rc = pControl->GetRect();
     const int nFrame = pControl->GetPressed() ? 2 : pControl->GetSelected() ? 1 : 0;
-    if (DrawImageFrame(pDC, bScrollLeft ? "RIBBONGROUPSSCROLLLEFT" : "RIBBONGROUPSSCROLLRIGHT", rc, nFrame, 3,
+    if (DrawImage(pDC, bScrollLeft ? "RIBBONGROUPSSCROLLLEFT" : "RIBBONGROUPSSCROLLRIGHT", rc, nFrame, 3,
                        kMargins3, kMagenta))
     {
         if (CXTPOffice2007Image* pGlyph =
-                LoadRibbonImage(bScrollLeft ? "RIBBONGROUPSSCROLLLEFTGLYPH" : "RIBBONGROUPSSCROLLRIGHTGLYPH"))
+                GetImage(bScrollLeft ? "RIBBONGROUPSSCROLLLEFTGLYPH" : "RIBBONGROUPSSCROLLRIGHTGLYPH"))
         {
             const CRect rcSrc = pGlyph->GetSource(nFrame, 3);
             const CPoint pt(rc.CenterPoint().x - rcSrc.Width() / 2, rc.CenterPoint().y - rcSrc.Height() / 2);

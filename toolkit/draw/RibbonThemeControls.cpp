@@ -48,7 +48,7 @@ void CXTPRibbonTheme::FillCommandBar(CDC* pDC, CXTPCommandBar* pBar)
     }
     CRect rc;
     pBar->GetClientRect(&rc);
-    if (!DrawImageFrame(pDC, "POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4)))
+    if (!DrawImage(pDC, "POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4)))
     {
         CXTPOffice2003Theme::FillCommandBar(pDC, pBar);
         return;
@@ -65,24 +65,24 @@ void CXTPRibbonTheme::DrawButtonFace(CDC* pDC, CRect rc, int nSelected, int nPre
         BOOL bDrawn = FALSE;
         if (bChecked)
         {
-            bDrawn = DrawImageFrame(pDC, "MENUCHECKEDITEM", rc, bEnabled ? 0 : 1, 2, CRect(4, 4, 4, 4));
+            bDrawn = DrawImage(pDC, "MENUCHECKEDITEM", rc, bEnabled ? 0 : 1, 2, CRect(4, 4, 4, 4));
         }
         else if (nSelected && (bEnabled || IsKeyboardSelection(nSelected)))
         {
             const BOOL bSmall = rc.Height() < 33;
             LPCSTR pszImage = bEnabled ? (bSmall ? "MENUSELECTEDITEM22" : "MENUSELECTEDITEM54")
                                        : (bSmall ? "MENUSELECTEDDISABLEDITEM22" : "MENUSELECTEDDISABLEDITEM54");
-            bDrawn = DrawImageFrame(pDC, pszImage, rc, 0, 1, CRect(4, 4, 4, 4));
+            bDrawn = DrawImage(pDC, pszImage, rc, 0, 1, CRect(4, 4, 4, 4));
         }
         if (!bDrawn)
-            CXTPOffice2003Theme::DrawButtonFace(pDC, rc, nSelected, nPressed, bEnabled, bChecked, bPopuped,
+            CXTPOffice2007Theme::DrawButtonFace(pDC, rc, nSelected, nPressed, bEnabled, bChecked, bPopuped,
                                                 barType, barPosition);
         return;
     }
     // Toolbar faces come from the images alone: without them they stay empty.
     const int nFrame = ToolbarFaceFrame(nSelected, nPressed, bEnabled, bChecked, bPopuped);
     if (nFrame >= 0)
-        DrawImageFrame(pDC, rc.Height() < 33 ? "TOOLBARBUTTONS22" : "TOOLBARBUTTONS50", rc, nFrame, 4,
+        DrawImage(pDC, rc.Height() < 33 ? "TOOLBARBUTTONS22" : "TOOLBARBUTTONS50", rc, nFrame, 4,
                        CRect(8, 8, 8, 8));
 }
 
@@ -93,14 +93,14 @@ COLORREF CXTPRibbonTheme::GetTextColorForControl(CXTPControl* pControl)
         && !pControl->GetSelected() && !pControl->GetPressed() && !pControl->GetChecked()
         && !pControl->IsPopupOpen())
         return m_clrRibbonText;
-    return CXTPOffice2003Theme::GetTextColorForControl(pControl);
+    return CXTPOffice2007Theme::GetTextColorForControl(pControl);
 }
 
 COLORREF CXTPRibbonTheme::GetControlTextColor(BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bChecked,
                                               BOOL bPopuped, int barType, int barPosition)
 {
     if (!bSelected && !bPressed && !bChecked && !bPopuped && bEnabled && barType == xtpBarTypeMenuBar)
-        return CXTPOffice2003Theme::GetControlTextColor(bSelected, bPressed, bEnabled, bChecked, bPopuped,
+        return CXTPOffice2007Theme::GetControlTextColor(bSelected, bPressed, bEnabled, bChecked, bPopuped,
                                                         barType, barPosition);
     if (barPosition == xtpBarPopup)
         return ResolveColor(bEnabled ? 44 : 35);
@@ -133,9 +133,9 @@ CSize CXTPRibbonTheme::DrawCommandBarSeparator(CDC* pDC, CXTPCommandBar* pBar, C
 CSize CXTPRibbonTheme::DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, int nSelected, int nPressed,
                                         int nChecked, BOOL bEnabled)
 {
-    CXTPOffice2007Image* pImage = LoadRibbonImage("TOOLBARBUTTONCHECKBOX");
+    CXTPOffice2007Image* pImage = GetImage("TOOLBARBUTTONCHECKBOX");
     if (!pImage)
-        return CXTPOffice2003Theme::DrawCheckBoxMark(pDC, rc, bDraw, nSelected, nPressed, nChecked, bEnabled);
+        return CXTPOffice2007Theme::DrawCheckBoxMark(pDC, rc, bDraw, nSelected, nPressed, nChecked, bEnabled);
     if (bDraw)
     {
         const int nState = !bEnabled ? 3 : nPressed ? 2 : nSelected ? 1 : 0;
@@ -155,10 +155,10 @@ void CXTPRibbonTheme::FillPopupGutter(CDC* pDC, int x, int y, int cx, int cy, BO
 
 void CXTPRibbonTheme::DrawStatusBarGripper(CDC* pDC, CRect rcClient)
 {
-    CXTPOffice2007Image* pImage = LoadRibbonImage("STATUSBARGRIPPER");
+    CXTPOffice2007Image* pImage = GetImage("STATUSBARGRIPPER");
     if (!pImage)
     {
-        CXTPOffice2003Theme::DrawStatusBarGripper(pDC, rcClient);
+        CXTPOffice2007Theme::DrawStatusBarGripper(pDC, rcClient);
         return;
     }
     const CSize size = pImage->GetExtent();
