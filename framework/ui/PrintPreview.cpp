@@ -416,10 +416,15 @@ HENHMETAFILE CPreviewView::GetPageMetafile(UINT nPage)
         return nullptr;
     }
 
+    // The frame in hundredths of a millimetre as the metafile will measure
+    // the printer's pixels when it plays, so the page fills the rectangle
+    // it is played into, pixel for pixel at full size.
     CSize sizePaper = GetPaperPixels();
     RECT rcFrame = { 0, 0,
-                     ::MulDiv(sizePaper.cx, 2540, ::GetDeviceCaps(m_hdcPrint, LOGPIXELSX)),
-                     ::MulDiv(sizePaper.cy, 2540, ::GetDeviceCaps(m_hdcPrint, LOGPIXELSY)) };
+                     ::MulDiv(sizePaper.cx, 100 * ::GetDeviceCaps(m_hdcPrint, HORZSIZE),
+                              ::GetDeviceCaps(m_hdcPrint, HORZRES)),
+                     ::MulDiv(sizePaper.cy, 100 * ::GetDeviceCaps(m_hdcPrint, VERTSIZE),
+                              ::GetDeviceCaps(m_hdcPrint, VERTRES)) };
     HDC hdcMeta = ::CreateEnhMetaFileA(m_hdcPrint, nullptr, &rcFrame, nullptr);
     if (hdcMeta == nullptr)
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "framework/ui/Dc.h"
 #include "framework/ui/RichEditCtrl.h"
+#include "framework/ui/RichEditPageRecord.h"
 
 #include <string>
 
@@ -62,6 +63,15 @@ BOOL ProbeFormatRange()
     ::DeleteDC(hDC);
     ::DestroyWindow(hWnd);
     return lNext > 0;
+}
+
+// A DC that keeps what is drawn as records instead of pixels: a metafile,
+// or a printer, which may spool its pages as metafiles.
+BOOL KeepsRecords(HDC hDC)
+{
+    DWORD dwType = ::GetObjectType(hDC);
+    return dwType == OBJ_ENHMETADC || dwType == OBJ_METADC
+           || ::GetDeviceCaps(hDC, TECHNOLOGY) == DT_RASPRINTER;
 }
 
 } // namespace
@@ -203,7 +213,12 @@ long CRichEditPageLayout::FormatPage(CDC* pDC, long nStart, BOOL bOutput)
                        ::MulDiv(m_rectPrint.top, nDpiY, 1440) - ::GetDeviceCaps(hAttrib, PHYSICALOFFSETY),
                        nullptr);
     ::IntersectClipRect(hDC, 0, 0, m_sizePage.cx, cyBand);
-    ::SendMessageA(m_hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT);
+    CRichEditPageRecord record;
+    if (!CRichEditPageRecord::MetafilesKeepAdvancePairs() && KeepsRecords(hDC)
+        && record.Record(m_hWnd, m_sizePage.cx, cyBand))
+        record.Play(hDC);
+    else
+        ::SendMessageA(m_hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT);
     ::RestoreDC(hDC, nSaved);
     return nNextStart;
 }
