@@ -16,6 +16,7 @@ import qivformat as q  # noqa: E402
 
 SAMPLE = os.path.join(top, "app", "sample")
 ATTACHMENT = "Einkaufsliste.txt"
+SECOND_ATTACHMENT = "Vorratsliste.txt"
 
 
 def cp(text):
@@ -25,9 +26,18 @@ def cp(text):
 def rtf(body):
     """A small rich text in the editor's own form: a font table, a colour
     table and the paragraphs."""
-    return cp("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
+    return cp("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+              "{\\f1\\fnil\\fcharset2 Symbol;}}"
               "{\\colortbl ;\\red192\\green0\\blue0;\\red0\\green0\\blue160;}"
               "\\viewkind4\\uc1\\pard\\f0\\fs20 " + body + "\\par\n}\n")
+
+
+def bullets(items):
+    """Paragraphs with bullets, as the editor writes them, then a plain
+    paragraph."""
+    mark = "{\\pntext\\f1\\'b7\\tab}"
+    return ("\\pard" + mark + "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}\\fi-200\\li200 "
+            + ("\\par" + mark).join(items) + "\\par\\pard ")
 
 
 def entry(title, text, color=None, attachments=None):
@@ -41,11 +51,14 @@ def category(title, children, expanded=1, color=None):
 
 def sample_tree():
     kitchen = category("Küche", [
-        entry("Brot backen", rtf("\\b Zutaten:\\b0\\par 500 g Mehl, 1 W\\'fcrfel Hefe, Salz, "
-                                 "300 ml lauwarmes Wasser.\\par\\cf1 Teig eine Stunde gehen lassen!\\cf0")),
+        entry("Brot backen", rtf("\\b Zutaten:\\b0\\par "
+                                 + bullets(["500 g Mehl", "1 W\\'fcrfel Hefe", "Salz", "300 ml lauwarmes Wasser"])
+                                 + "\\i Zubereitung:\\i0  alles \\ul kr\\'e4ftig\\ulnone  kneten.\\par"
+                                 "\\cf1 Teig eine Stunde gehen lassen!\\cf0")),
         entry("Gemüsesuppe", cp("Karotten, Lauch, Sellerie und Kartoffeln würfeln,\r\n"
                                 "in Brühe 20 Minuten köcheln lassen.\r\n"), color=0x00E0F0FF),
-        entry("Einkauf", cp("Siehe Anlage.\r\n"), attachments=[ATTACHMENT]),
+        entry("Einkauf", cp("Siehe Anlagen.\r\n"),
+              attachments=[ATTACHMENT, SECOND_ATTACHMENT]),
     ])
     garden = category("Garten", [
         entry("Rosen schneiden", cp("Im Frühjahr, wenn die Forsythien blühen.\r\n")),
@@ -66,7 +79,8 @@ def sample_tree():
 def outputs():
     card = q.write_card_file(sample_tree())
     shopping = cp("Milch\r\nEier\r\nÄpfel\r\nKäse\r\n")
-    return {"Beispiel.qiv": card, ATTACHMENT: shopping}
+    stock = cp("Reis\r\nNudeln\r\nMehl\r\nZucker\r\n")
+    return {"Beispiel.qiv": card, ATTACHMENT: shopping, SECOND_ATTACHMENT: stock}
 
 
 def main():

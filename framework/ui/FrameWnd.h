@@ -60,7 +60,10 @@ struct CPrintPreviewState
 {
     UINT nIDMainPane = AFX_IDW_PANE_FIRST;
     HMENU hMenu = nullptr;
-    DWORD dwStates = 0;           // visible control bars (bit per bar, in list order)
+    // The frame's bars (a bit per id from AFX_IDW_CONTROLBAR_FIRST) shown
+    // during the preview, then those to show again after it: the status
+    // bar stays.
+    DWORD dwStates = 1UL << (AFX_IDW_STATUS_BAR - AFX_IDW_CONTROLBAR_FIRST);
     CView* pViewActiveOld = nullptr;
     BOOL (*lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
     HACCEL hAccelTable = nullptr;

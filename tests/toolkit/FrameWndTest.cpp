@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/FrameWnd.h"
 
 #include "toolkit/commandbars/DockBar.h"
+#include "toolkit/commandbars/ToolBar.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,30 @@ TEST(FrameWnd, AcceleratorsRunExceptInPreview)
     pFrame->GetCommandBars()->SetPreviewMode(FALSE);
     EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
     EXPECT_EQ(ID_REFRESH, pFrame->m_nLastCommand);
+    pFrame->DestroyWindow();
+}
+
+TEST(FrameWnd, ToolbarsHideInPreviewAndComeBackAsTheyWere)
+{
+    CTestFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
+    CXTPToolBar* pShown = pCommandBars->CreateToolBar("Standard", xtpBarTop);
+    CXTPToolBar* pHidden = pCommandBars->CreateToolBar("Format", xtpBarTop);
+    ASSERT_NE(nullptr, pShown);
+    ASSERT_NE(nullptr, pHidden);
+    pHidden->SetVisible(FALSE);
+    ASSERT_TRUE(pShown->IsVisible());
+
+    pCommandBars->SetPreviewMode(TRUE);
+    EXPECT_FALSE(pShown->IsVisible());
+    EXPECT_EQ(0u, pShown->GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(pHidden->IsVisible());
+
+    pCommandBars->SetPreviewMode(FALSE);
+    EXPECT_TRUE(pShown->IsVisible());
+    EXPECT_NE(0u, pShown->GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(pHidden->IsVisible());
     pFrame->DestroyWindow();
 }
 

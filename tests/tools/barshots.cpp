@@ -40,7 +40,7 @@ std::string DefaultFolder()
 int main(int argc, char** argv)
 {
     if (argc >= 4 && strcmp(argv[1], "--app") == 0)
-        return RunAppShots(argv[2], argv[3], argc > 4 ? argv[4] : DefaultFolder(), WritePng);
+        return RunAppShots(argv[2], argv[3], argc > 4 ? argv[4] : DefaultFolder());
     // With visual styles off (a prefix of its own) only the native look.
     const bool bStylesOff = argc > 1 && strcmp(argv[1], "--styles-off") == 0;
     if (bStylesOff)

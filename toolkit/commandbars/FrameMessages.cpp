@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/KeyboardManager.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/ShortcutManager.h"
+#include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/controls/EditWnd.h"
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
@@ -46,6 +47,14 @@ CXTPShortcutManager* CXTPCommandBars::GetShortcutManager()
 void CXTPCommandBars::SetPreviewMode(BOOL bPreview)
 {
     GetShortcutManager()->Suspend(bPreview);
+    // The bars make room for the preview and come back as they were: a
+    // button pressed meanwhile would act on the views the preview hides.
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        if (CXTPToolBar* pToolBar = GetAt(i))
+            pToolBar->SetPreviewHidden(bPreview);
+    }
+    RecalcFrameLayout();
 }
 
 BOOL CXTPCommandBars::IsCustomizeRunning() const

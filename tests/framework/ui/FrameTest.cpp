@@ -370,6 +370,25 @@ TEST_F(FrameTest, PreviewModePutsBarsMenuAndPaneAsideAndBack)
     EXPECT_NE(m_pView->GetStyle() & WS_VISIBLE, 0u);
 }
 
+TEST_F(FrameTest, PreviewKeepsTheStatusBarBesideThePreview)
+{
+    CStripBar toolbar;
+    CStripBar statusBar;
+    ASSERT_TRUE(toolbar.Create(m_pFrame, CBRS_TOP, AFX_IDW_TOOLBAR, 24));
+    ASSERT_TRUE(statusBar.Create(m_pFrame, CBRS_BOTTOM, AFX_IDW_STATUS_BAR, 20));
+
+    CPrintPreviewState state;
+    m_pFrame->OnSetPreviewMode(TRUE, &state);
+    Idle();
+    EXPECT_EQ(toolbar.GetStyle() & WS_VISIBLE, 0u);
+    EXPECT_NE(statusBar.GetStyle() & WS_VISIBLE, 0u);
+
+    m_pFrame->OnSetPreviewMode(FALSE, &state);
+    Idle();
+    EXPECT_NE(toolbar.GetStyle() & WS_VISIBLE, 0u);
+    EXPECT_NE(statusBar.GetStyle() & WS_VISIBLE, 0u);
+}
+
 TEST_F(FrameTest, PopupsThatAskForItFollowTheFramesActivation)
 {
     CFloatingPopup synced;

@@ -1,0 +1,69 @@
+// The real qivnotes.exe as the screenshot program drives it from outside:
+// started in fresh settings, sent its own commands, its windows waited for
+// by polling and photographed from the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+// Removes the program's settings and writes the ones every run starts
+// from: no splash, no start tip, the window at a fixed place, and the
+// banner's own text when one is given.
+void PrepareAppSettings(LPCSTR lpszBannerText);
+void DeleteAppSettings();
+
+class CShotProgram
+{
+public:
+    CShotProgram() = default;
+    ~CShotProgram();
+    CShotProgram(const CShotProgram&) = delete;
+    CShotProgram& operator=(const CShotProgram&) = delete;
+
+    // Starts strExe with the card file and waits for its main window.
+    bool Start(const std::string& strExe, const std::string& strFile);
+    HWND Main() const { return m_hMain; }
+
+    // A visible top-level window of the program with the title (null: the
+    // main window), or of the class when lpszClass is given; null after 30 s.
+    HWND WaitFor(LPCSTR lpszTitle, LPCSTR lpszClass = nullptr) const;
+    // The first window of the class below the main window (or below hParent).
+    HWND FindChild(LPCSTR lpszClass, HWND hParent = nullptr) const;
+
+    // Runs a command of the frame and waits until it is done.
+    void Command(UINT nID) const;
+    // Posts a command (one that opens a modal dialog or menu would hold a
+    // sent one until it closes) and waits for the window with the title.
+    HWND OpenDialog(UINT nID, LPCSTR lpszTitle) const;
+
+    // Selects the tree's first entry (the first item without children
+    // reached through first children), as a click would.
+    void SelectFirstEntry() const;
+    // Selects the first item of the tree with the title; false when none has.
+    bool SelectTitled(const std::string& strTitle) const;
+    // The screen rectangle of the selected item's text (empty when none).
+    RECT SelectedItemRect() const;
+
+    // Puts the program in front and types a key, as a person would.
+    void TypeKey(WORD wVirtualKey) const;
+
+    // Waits until the program took every message so far and painted.
+    void Settle() const;
+    // Closes the main window and gives the exit code (-1 after 60 s).
+    int Close();
+
+private:
+    HWND Tree() const { return FindChild(WC_TREEVIEWA); }
+    std::string ItemText(HWND hTree, HTREEITEM hItem) const;
+
+    PROCESS_INFORMATION m_pi = {};
+    HWND m_hMain = nullptr;
+};
+
+// The screen inside the main window's rectangle and the window's in front
+// of it (a dialog, a menu, a tool window; null: the main window alone),
+// written as a PNG file.
+bool ShootScreen(HWND hMain, HWND hFront, const std::string& strPath);
