@@ -1,6 +1,7 @@
 #include "BarTestSupport.h"
 
 #include "toolkit/controls/Control.h"
+#include "toolkit/controls/ControlGallery.h"
 #include "toolkit/draw/ColorManager.h"
 
 CTestBar::CTestBar(int nType, int nPosition)
@@ -61,4 +62,19 @@ LRESULT CNotifyRecordingSite::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_XTP_COMMAND)
         m_codes.push_back(reinterpret_cast<NMXTPCONTROL*>(lParam)->hdr.code);
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+CXTPControlGalleryAction* NewTestGalleryAction(int nId, int nItems, BOOL bHeading)
+{
+    CXTPControlGalleryItems* pItems = new CXTPControlGalleryItems;
+    pItems->SetItemSize(CSize(40, 20));
+    if (bHeading)
+        pItems->AddLabel("Farben");
+    for (int i = 0; i < nItems; ++i)
+        pItems->AddItem(100 + i, "F");
+    auto* pAction = new CXTPControlGalleryAction;
+    pAction->SetID(nId);
+    pAction->SetItems(pItems);
+    pItems->InternalRelease();
+    return pAction;
 }

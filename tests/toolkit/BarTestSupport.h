@@ -1,6 +1,7 @@
 // What the tests of bars, controls and their painting share: a bar whose
-// type and position a test sets, with a hidden window of a chosen size, and
-// a scope that gives every system colour a distinct value of its own.
+// type and position a test sets, with a hidden window of a chosen size, a
+// scope that gives every system colour a distinct value of its own, and a
+// gallery action with items.
 #pragma once
 
 #include "toolkit/commandbars/CommandBar.h"
@@ -66,3 +67,9 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
+
+class CXTPControlGalleryAction;
+
+// A gallery action of the id over nItems items of 40 x 20 pixels with the
+// ids 100, 101, ... and the caption "F", after a heading "Farben" when asked.
+CXTPControlGalleryAction* NewTestGalleryAction(int nId, int nItems, BOOL bHeading);

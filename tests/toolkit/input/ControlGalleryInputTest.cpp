@@ -4,6 +4,7 @@
 #include "toolkit/controls/ControlGallery.h"
 
 #include "InputTestSupport.h"
+#include "toolkit/BarTestSupport.h"
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -56,15 +57,7 @@ protected:
         m_pToolBar = m_pCommandBars->CreateToolBar("Galerie", xtpBarTop);
         ASSERT_NE(nullptr, m_pToolBar);
 
-        CXTPControlGalleryItems* pItems = new CXTPControlGalleryItems;
-        pItems->SetItemSize(CSize(40, 20));
-        pItems->AddLabel("Farben");
-        for (int i = 0; i < 9; ++i)
-            pItems->AddItem(100 + i, "F");
-        m_pAction = new CXTPControlGalleryAction;
-        m_pAction->SetID(ID_GALLERY);
-        m_pAction->SetItems(pItems);
-        pItems->InternalRelease();
+        m_pAction = NewTestGalleryAction(ID_GALLERY, 9, TRUE);
         m_pGallery = new CXTPControlGallery;
         m_pToolBar->GetControls()->Add(m_pGallery, ID_GALLERY);
         m_pGallery->SetAction(m_pAction);

@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/FrameWnd.h"
 
 #include "InputTestSupport.h"
+#include "toolkit/BarTestSupport.h"
 // Before the toolbar header: both name the popup expand id.
 #include "toolkit/commandbars/PopupBar.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -51,14 +52,7 @@ protected:
         m_pColours = static_cast<CXTPControlPopup*>(
             m_pToolBar->GetControls()->Add(xtpControlPopup, ID_COLOURS));
         m_pColours->SetCaption("Farben");
-        CXTPControlGalleryItems* pItems = new CXTPControlGalleryItems;
-        pItems->SetItemSize(CSize(40, 20));
-        for (int i = 0; i < 30; ++i)
-            pItems->AddItem(100 + i, "F");
-        m_pAction = new CXTPControlGalleryAction;
-        m_pAction->SetID(ID_GALLERY);
-        m_pAction->SetItems(pItems);
-        pItems->InternalRelease();
+        m_pAction = NewTestGalleryAction(ID_GALLERY, 30, FALSE);
         m_pGallery = new CXTPControlGallery;
         m_pColours->GetCommandBar()->GetControls()->Add(m_pGallery, ID_GALLERY);
         m_pGallery->SetAction(m_pAction);
