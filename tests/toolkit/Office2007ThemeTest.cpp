@@ -353,6 +353,49 @@ TEST_P(Office2007PartsTest, PopupsKeepBorderAndBackground)
     EXPECT_EQ(RGB(0xf6, 0xf6, 0xf6), dib.Pixel(100, 40));
 }
 
+// The Office 2003 drawing with this theme's colours: the toolbar body's
+// gradient meeting at three quarters and its shadow line, and the gradient
+// button faces (the scheme-colours flag is always on).
+TEST_P(Office2007PartsTest, ToolbarBodyAndGradientFaces)
+{
+    CTestBar bar(xtpBarTypeNormal, xtpBarTop);
+    ASSERT_TRUE(bar.CreateHidden(100, 30));
+    CTestDib dib(100, 30, MARK);
+    m_theme.FillCommandBar(&dib.DC(), &bar);
+    const CXTPPaintManagerColorGradient& face = m_theme.m_clrToolbarFace;
+    for (int y : {1, 10, 21, 22, 28})
+        EXPECT_EQ(ReferenceGradientPixel(CRect(0, 1, 100, 29), face.clrLight, face.clrDark, 0.75f, FALSE,
+                                         CPoint(50, y)),
+                  dib.Pixel(50, y))
+            << y;
+    EXPECT_EQ(m_theme.m_clrToolbarShadow.GetColor(), dib.Pixel(50, 29));
+
+    const struct
+    {
+        const char* pszState;
+        int nSelected, nPressed;
+        BOOL bChecked;
+        const CXTPPaintManagerColorGradient* pFace;
+        int nBorder;
+    } faces[] = {
+        {"hot", 1, 0, FALSE, &m_theme.m_grcLunaSelected, 32},
+        {"hot and pressed", 1, 1, FALSE, &m_theme.m_grcLunaPushed, 50},
+        {"checked", 0, 0, TRUE, &m_theme.m_grcLunaChecked, 37},
+        {"checked and hot", 1, 0, TRUE, &m_theme.m_grcLunaPushed, 50},
+    };
+    const CRect rc(0, 0, 24, 22);
+    for (const auto& f : faces)
+    {
+        CTestDib button(24, 22, MARK);
+        m_theme.DrawButtonFace(&button.DC(), rc, f.nSelected, f.nPressed, TRUE, f.bChecked, FALSE,
+                               xtpBarTypeNormal, xtpBarTop);
+        EXPECT_EQ(m_theme.ResolveColor(f.nBorder), button.Pixel(0, 0)) << f.pszState;
+        EXPECT_EQ(ReferenceGradientPixel(rc, f.pFace->clrLight, f.pFace->clrDark, 0.5f, FALSE, CPoint(12, 11)),
+                  button.Pixel(12, 11))
+            << f.pszState;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Module, Office2007PartsTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "WithModule" : "WithoutModule");
