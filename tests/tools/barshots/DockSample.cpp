@@ -131,9 +131,21 @@ int CDockSampleFrame::Run(LPCSTR lpszCompany, LPCSTR lpszApp, CXTPImageManager* 
     pFrame->GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = FALSE;
     pFrame->ShowWindow(SW_SHOW);
     pFrame->SetForegroundWindow();
+    // The floating bar floats before the frame is shown. Without a window
+    // manager (Xvfb) the X server keeps the frame, shown later, above it and
+    // Wine does not restack, so a bar that would lie over the frame starts
+    // beside it, where a person sees it.
     if (CXTPToolBar* pFloating = pFrame->GetFloatingBar())
         if (pFloating->IsVisible())
+        {
+            CRect rcFrame, rcBar, rcOver;
+            pFrame->GetWindowRect(&rcFrame);
+            pFloating->GetWindowRect(&rcBar);
+            if (rcOver.IntersectRect(&rcFrame, &rcBar))
+                pFloating->SetWindowPos(nullptr, rcFrame.right + 20, rcFrame.top + rcFrame.Height() / 3, 0, 0,
+                                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pFloating->ShowWindow(SW_SHOWNA);
+        }
     pFrame->RecalcLayout();
     HWND hFrame = pFrame->m_hWnd;
     MSG msg;
