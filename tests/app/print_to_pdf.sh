@@ -77,14 +77,16 @@ pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
 [ -n "${QIV_KEEP_PDF:-}" ] || rm -f "$pdf"
 expected_pages=$(tr -d "\r\n" < "$cups/pages")
 status=0
-# Wine's rich-edit control lays a page out on a printer's DC with its
-# glyphs pushed together, so the PDF's lines do not read back in order:
-# every printed character is counted instead. Each of the 70 lines holds one
-# capital Z and one of each umlaut.
+# Each of the 70 lines holds one capital Z and one of each umlaut: every
+# printed character is counted, and the lines read back whole and in order
+# (a run that lost letters or landed displaced on the page breaks them).
 for ch in Z ä ö ü Ä Ö Ü ß; do
     n=$(grep -o "$ch" <<<"$text" | wc -l)
     [ "$n" = 70 ] || { echo "print_to_pdf: $n times $ch in the PDF, 70 printed"; status=1; }
 done
+expected_lines=$(for i in $(seq 70); do echo "Zeile $i der Notiz mit Umlauten: äöü ÄÖÜ ß."; done)
+read_lines=$(tr -d "\f" <<<"$text" | grep -a "^Zeile " | sed 's/[[:space:]]*$//')
+[ "$read_lines" = "$expected_lines" ] || { echo "print_to_pdf: the lines do not read back whole and in order:"; diff <(echo "$expected_lines") <(echo "$read_lines") | head -n 10; status=1; }
 [ "$pages" = "$expected_pages" ] || { echo "print_to_pdf: $pages pages printed, the preview counts $expected_pages"; status=1; }
 [ $status = 0 ] && echo "print_to_pdf: $pages pages, every character read back"
 exit $status
