@@ -206,7 +206,11 @@ BOOL CQivnotesProcess::Start(const CString& strArguments)
 
 BOOL CQivnotesProcess::Launch(const CString& strArguments)
 {
-    CString strExe = QivnotesPath();
+    return LaunchProgram(QivnotesPath(), strArguments);
+}
+
+BOOL CQivnotesProcess::LaunchProgram(const CString& strExe, const CString& strArguments)
+{
     CString strCommand = "\"" + strExe + "\" " + strArguments;
     std::vector<char> command(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
     STARTUPINFOA si = {};

@@ -25,6 +25,8 @@ public:
     // The two halves of Start: the process begun, and its main window
     // waited for.
     BOOL Launch(const CString& strArguments);
+    // The same for another build of the program.
+    BOOL LaunchProgram(const CString& strExe, const CString& strArguments);
     BOOL WaitForMainWindow();
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     HWND MainWindow() const { return m_hMain; }

@@ -69,7 +69,7 @@ public:
     // by Esc.
     void Menu(const CShotProgram& program, const char* pszState)
     {
-        HWND hMenu = program.WaitFor(nullptr, "#32768");
+        HWND hMenu = program.WaitForMenu();
         if (!hMenu) {
             Fail(pszState, "no menu");
             return;

@@ -1,9 +1,10 @@
 #include "AppShotsProgram.h"
 
 #include "barshots/ShotSupport.h"
+#include "toolkit/input/InputTestSupport.h"
 
+#include <commctrl.h>
 #include <shlwapi.h>
-#include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
@@ -40,51 +41,20 @@ void SetInt(LPCSTR lpszSection, LPCSTR lpszName, DWORD dwValue)
     }
 }
 
-struct WindowSearch
+struct MenuSearch
 {
     DWORD dwProcessId;
-    LPCSTR lpszTitle;   // null: the main window ("Qivnotes - ...")
-    LPCSTR lpszClass;   // when given, the class alone decides
     HWND hWnd;
 };
 
-BOOL CALLBACK FindWindowOf(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK FindMenuOf(HWND hWnd, LPARAM lParam)
 {
-    WindowSearch* pSearch = reinterpret_cast<WindowSearch*>(lParam);
+    MenuSearch* pSearch = reinterpret_cast<MenuSearch*>(lParam);
     DWORD dwProcessId = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId != pSearch->dwProcessId || !::IsWindowVisible(hWnd))
-        return TRUE;
-    bool bFound = false;
-    if (pSearch->lpszClass) {
-        char szClass[64] = {};
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        bFound = strcmp(szClass, pSearch->lpszClass) == 0;
-    } else {
-        char szTitle[256] = {};
-        ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-        bFound = pSearch->lpszTitle ? strcmp(szTitle, pSearch->lpszTitle) == 0
-                                    : strncmp(szTitle, "Qivnotes - ", 11) == 0;
-    }
-    if (bFound) {
-        pSearch->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct ChildSearch
-{
-    LPCSTR lpszClass;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindChildOf(HWND hWnd, LPARAM lParam)
-{
-    ChildSearch* pSearch = reinterpret_cast<ChildSearch*>(lParam);
     char szClass[64] = {};
     ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (_stricmp(szClass, pSearch->lpszClass) == 0) {
+    if (dwProcessId == pSearch->dwProcessId && ::IsWindowVisible(hWnd) && strcmp(szClass, "#32768") == 0) {
         pSearch->hWnd = hWnd;
         return FALSE;
     }
@@ -97,11 +67,6 @@ LRESULT Ask(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
     DWORD_PTR dwResult = 0;
     ::SendMessageTimeoutA(hWnd, nMessage, wParam, lParam, SMTO_NORMAL, 30000, &dwResult);
     return static_cast<LRESULT>(dwResult);
-}
-
-HTREEITEM NextItem(HWND hTree, UINT nCode, HTREEITEM hItem)
-{
-    return reinterpret_cast<HTREEITEM>(Ask(hTree, TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
 }
 
 } // namespace
@@ -131,119 +96,66 @@ void PrepareAppSettings(LPCSTR lpszBannerText)
         SetString("Settings", "BannerText", lpszBannerText);
 }
 
-CShotProgram::~CShotProgram()
-{
-    if (m_pi.hProcess) {
-        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
-            ::TerminateProcess(m_pi.hProcess, 1);
-        ::CloseHandle(m_pi.hProcess);
-        ::CloseHandle(m_pi.hThread);
-    }
-}
-
 bool CShotProgram::Start(const std::string& strExe, const std::string& strFile)
 {
-    const std::string strCommand = "\"" + strExe + "\" \"" + strFile + "\"";
-    std::vector<char> command(strCommand.begin(), strCommand.end());
-    command.push_back(0);
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    if (!::CreateProcessA(strExe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
+    if (!m_process.LaunchProgram(strExe.c_str(), ("\"" + strFile + "\"").c_str()) || !m_process.WaitForMainWindow())
         return false;
-    ::WaitForInputIdle(m_pi.hProcess, 60000);
-    m_hMain = WaitFor(nullptr);
     Settle();
-    return m_hMain != nullptr;
+    return true;
 }
 
-HWND CShotProgram::WaitFor(LPCSTR lpszTitle, LPCSTR lpszClass) const
+HWND CShotProgram::WaitForMenu() const
 {
-    WindowSearch search = {m_pi.dwProcessId, lpszTitle, lpszClass, nullptr};
+    MenuSearch search = {m_process.ProcessId(), nullptr};
     for (int i = 0; i < 300 && !search.hWnd; ++i) {
-        ::EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
+        ::EnumWindows(FindMenuOf, reinterpret_cast<LPARAM>(&search));
         if (!search.hWnd)
             ::Sleep(100);
     }
     return search.hWnd;
 }
 
-HWND CShotProgram::FindChild(LPCSTR lpszClass, HWND hParent) const
-{
-    ChildSearch search = {lpszClass, nullptr};
-    ::EnumChildWindows(hParent ? hParent : m_hMain, FindChildOf, reinterpret_cast<LPARAM>(&search));
-    return search.hWnd;
-}
-
 void CShotProgram::Command(UINT nID) const
 {
-    Ask(m_hMain, WM_COMMAND, nID, 0);
+    m_process.SendCommand(Main(), nID);
     Settle();
 }
 
 HWND CShotProgram::OpenDialog(UINT nID, LPCSTR lpszTitle) const
 {
-    ::PostMessageA(m_hMain, WM_COMMAND, nID, 0);
+    m_process.PostCommand(nID);
     HWND hDialog = WaitFor(lpszTitle);
     Settle();
     return hDialog;
 }
 
-void CShotProgram::SelectFirstEntry() const
+void CShotProgram::Select(HTREEITEM hItem) const
 {
-    HWND hTree = Tree();
-    if (!hTree)
-        return;
-    HTREEITEM hItem = NextItem(hTree, TVGN_CHILD, NextItem(hTree, TVGN_ROOT, nullptr));
-    while (HTREEITEM hChild = hItem ? NextItem(hTree, TVGN_CHILD, hItem) : nullptr)
-        hItem = hChild;
-    if (hItem)
-        Ask(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem));
+    Ask(FindChild(WC_TREEVIEWA), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem));
     Settle();
 }
 
-std::string CShotProgram::ItemText(HWND hTree, HTREEITEM hItem) const
+void CShotProgram::SelectFirstEntry() const
 {
-    // The item record and its text buffer live in the program's memory.
-    const SIZE_T nBytes = sizeof(TVITEMA) + 260;
-    BYTE* pRemote = static_cast<BYTE*>(::VirtualAllocEx(m_pi.hProcess, nullptr, nBytes, MEM_COMMIT, PAGE_READWRITE));
-    if (!pRemote)
-        return std::string();
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT | TVIF_HANDLE;
-    item.hItem = hItem;
-    item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(TVITEMA));
-    item.cchTextMax = 260;
-    ::WriteProcessMemory(m_pi.hProcess, pRemote, &item, sizeof(item), nullptr);
-    Ask(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(pRemote));
-    char szText[261] = {};
-    ::ReadProcessMemory(m_pi.hProcess, pRemote + sizeof(TVITEMA), szText, 260, nullptr);
-    ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
-    return szText;
+    std::vector<HTREEITEM> handles;
+    const auto rows = m_process.TreeRows(&handles);
+    if (rows.size() < 2)
+        return;
+    // Down through first children: each is the row right after its parent.
+    size_t i = 1;
+    while (i + 1 < rows.size() && rows[i + 1].nDepth == rows[i].nDepth + 1)
+        ++i;
+    Select(handles[i]);
 }
 
 bool CShotProgram::SelectTitled(const std::string& strTitle) const
 {
-    HWND hTree = Tree();
-    if (!hTree)
-        return false;
-    // Pre-order without recursion: the parents met on the way down.
-    std::vector<HTREEITEM> parents;
-    HTREEITEM hItem = NextItem(hTree, TVGN_ROOT, nullptr);
-    while (hItem) {
-        if (ItemText(hTree, hItem) == strTitle) {
-            Ask(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem));
-            Settle();
+    std::vector<HTREEITEM> handles;
+    const auto rows = m_process.TreeRows(&handles);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].strTitle == strTitle) {
+            Select(handles[i]);
             return true;
-        }
-        if (HTREEITEM hChild = NextItem(hTree, TVGN_CHILD, hItem)) {
-            parents.push_back(hItem);
-            hItem = hChild;
-            continue;
-        }
-        hItem = NextItem(hTree, TVGN_NEXT, hItem);
-        while (!hItem && !parents.empty()) {
-            hItem = NextItem(hTree, TVGN_NEXT, parents.back());
-            parents.pop_back();
         }
     }
     return false;
@@ -251,55 +163,26 @@ bool CShotProgram::SelectTitled(const std::string& strTitle) const
 
 RECT CShotProgram::SelectedItemRect() const
 {
-    RECT rc = {};
-    HWND hTree = Tree();
-    HTREEITEM hItem = hTree ? NextItem(hTree, TVGN_CARET, nullptr) : nullptr;
-    RECT* pRemote = hItem ? static_cast<RECT*>(::VirtualAllocEx(m_pi.hProcess, nullptr, sizeof(RECT), MEM_COMMIT,
-                                                                PAGE_READWRITE))
-                          : nullptr;
-    if (!pRemote)
-        return rc;
-    // The message takes the item's handle in the rectangle's place.
-    ::WriteProcessMemory(m_pi.hProcess, pRemote, &hItem, sizeof(hItem), nullptr);
-    if (Ask(hTree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(pRemote))) {
-        ::ReadProcessMemory(m_pi.hProcess, pRemote, &rc, sizeof(rc), nullptr);
-        ::MapWindowPoints(hTree, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    }
-    ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
-    return rc;
+    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(Ask(FindChild(WC_TREEVIEWA), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    return hItem ? m_process.TreeItemScreenRect(hItem) : RECT{};
 }
 
 void CShotProgram::TypeKey(WORD wVirtualKey) const
 {
-    ::SetForegroundWindow(m_hMain);
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = wVirtualKey;
-    inputs[1] = inputs[0];
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
+    MakeForeground(Main());
+    TapKey(wVirtualKey);
     Settle();
 }
 
 void CShotProgram::Settle() const
 {
-    if (!m_hMain)
+    if (!Main())
         return;
-    Ask(m_hMain, WM_NULL, 0, 0);
-    ::RedrawWindow(m_hMain, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    Ask(m_hMain, WM_NULL, 0, 0);
+    m_process.WaitUntilIdle();
+    ::RedrawWindow(Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    m_process.WaitUntilIdle();
     // The X server shows what was drawn a moment later.
     ::Sleep(300);
-}
-
-int CShotProgram::Close()
-{
-    ::PostMessageA(m_hMain, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(m_pi.hProcess, 60000) != WAIT_OBJECT_0)
-        return -1;
-    DWORD dwExit = 0;
-    ::GetExitCodeProcess(m_pi.hProcess, &dwExit);
-    return static_cast<int>(dwExit);
 }
 
 bool ShootScreen(HWND hMain, HWND hFront, const std::string& strPath)

@@ -3,35 +3,31 @@
 // by polling and photographed from the screen.
 #pragma once
 
-#include <windows.h>
+#include "app/e2e/QivnotesProcess.h"
 
-#include <commctrl.h>
+#include <windows.h>
 
 #include <string>
 
 // Removes the program's settings and writes the ones every run starts
-// from: no splash, no start tip, the window at a fixed place, and the
-// banner's own text when one is given.
+// from: no splash, no start tip, the window in the middle of the screen,
+// and the banner's own text when one is given.
 void PrepareAppSettings(LPCSTR lpszBannerText);
 void DeleteAppSettings();
 
 class CShotProgram
 {
 public:
-    CShotProgram() = default;
-    ~CShotProgram();
-    CShotProgram(const CShotProgram&) = delete;
-    CShotProgram& operator=(const CShotProgram&) = delete;
-
     // Starts strExe with the card file and waits for its main window.
     bool Start(const std::string& strExe, const std::string& strFile);
-    HWND Main() const { return m_hMain; }
+    HWND Main() const { return m_process.MainWindow(); }
 
-    // A visible top-level window of the program with the title (null: the
-    // main window), or of the class when lpszClass is given; null after 30 s.
-    HWND WaitFor(LPCSTR lpszTitle, LPCSTR lpszClass = nullptr) const;
-    // The first window of the class below the main window (or below hParent).
-    HWND FindChild(LPCSTR lpszClass, HWND hParent = nullptr) const;
+    // A visible top-level window of the program with the title (null
+    // after 30 s).
+    HWND WaitFor(LPCSTR lpszTitle) const { return m_process.WaitForWindow(lpszTitle); }
+    // The popup menu the program shows (null after 30 s).
+    HWND WaitForMenu() const;
+    HWND FindChild(LPCSTR lpszClass) const { return m_process.FindChild(lpszClass); }
 
     // Runs a command of the frame and waits until it is done.
     void Command(UINT nID) const;
@@ -53,14 +49,12 @@ public:
     // Waits until the program took every message so far and painted.
     void Settle() const;
     // Closes the main window and gives the exit code (-1 after 60 s).
-    int Close();
+    int Close() { return m_process.Close(); }
 
 private:
-    HWND Tree() const { return FindChild(WC_TREEVIEWA); }
-    std::string ItemText(HWND hTree, HTREEITEM hItem) const;
+    void Select(HTREEITEM hItem) const;
 
-    PROCESS_INFORMATION m_pi = {};
-    HWND m_hMain = nullptr;
+    e2e::CQivnotesProcess m_process;
 };
 
 // The screen inside the main window's rectangle and the window's in front
