@@ -80,6 +80,7 @@ int main(int argc, char** argv)
         ShootTabs(strFolder, strIndex, nShots, nFailed);
         ShootExtras(strFolder, strIndex, nShots, nFailed);
         ShootFields(strFolder, strIndex, nShots, nFailed);
+        ShootRibbon(strFolder, pImages, strIndex, nShots, nFailed);
     }
     pImages->InternalRelease();
 

@@ -34,3 +34,7 @@ void ShootDocking(const std::string& strFolder, CXTPImageManager* pImages, std::
 void ShootExtras(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
 // Text fields, the open combo list and galleries (FieldShots.cpp).
 void ShootFields(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
+// The ribbon at full, reduced and scrolled widths, on a context tab,
+// minimised and with the quick access row below (RibbonShots.cpp).
+void ShootRibbon(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex, int& nShots,
+                 int& nFailed);
