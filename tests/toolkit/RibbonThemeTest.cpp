@@ -139,6 +139,8 @@ TEST(RibbonTheme, ThemeSixMakesTheRibbonThemeWithItsTabRow)
     EXPECT_EQ(1, pTabs->GetToolTipBehaviour());
     EXPECT_TRUE(pTabs->IsClearTypeTextQuality());
     EXPECT_EQ(0, pTabs->GetItemExtraLength());
+    // Captions such as "&Start" show without their access-key marker.
+    EXPECT_TRUE(pTabs->IsStripMnemonics());
     // The appearance: a header margin of one pixel at the top, tabs one taller than the row.
     EXPECT_EQ(CRect(0, 1, 0, 0), pTabs->GetAppearanceSet()->GetHeaderMargin());
     EXPECT_EQ(23, pTabs->GetAppearanceSet()->GetButtonHeight(nullptr));

@@ -88,6 +88,9 @@ CXTPTabPaintManager* CXTPRibbonTheme::CreateTabPaintManager()
     pManager->SetToolTipBehaviour(1);
     pManager->SetClearTypeTextQuality(TRUE);
     pManager->SetItemExtraLength(0);
+    // Tab captions carry access-key markers ("&Start") for the keyboard;
+    // the row shows them without the ampersand.
+    pManager->SetStripMnemonics(TRUE);
     pManager->RefreshMetrics();
     return pManager;
 }
