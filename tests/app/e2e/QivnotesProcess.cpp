@@ -4,28 +4,29 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <functional>
+#include <string.h>
 #include <vector>
 
 namespace e2e {
 
 namespace {
 
-struct FindMain
+// The first top-level window of a process that the caller accepts.
+struct ProcessWindowSearch
 {
     DWORD dwProcessId;
+    const std::function<bool(HWND)>* pMatch;
     HWND hWnd;
 };
 
-BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK FindProcessWindow(HWND hWnd, LPARAM lParam)
 {
-    FindMain* pFind = reinterpret_cast<FindMain*>(lParam);
+    ProcessWindowSearch* pSearch = reinterpret_cast<ProcessWindowSearch*>(lParam);
     DWORD dwProcessId = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    char szTitle[256] = {};
-    ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-    // The title names the card file once it is open.
-    if (dwProcessId == pFind->dwProcessId && strncmp(szTitle, "Qivnotes - ", 11) == 0) {
-        pFind->hWnd = hWnd;
+    if (dwProcessId == pSearch->dwProcessId && (*pSearch->pMatch)(hWnd)) {
+        pSearch->hWnd = hWnd;
         return FALSE;
     }
     return TRUE;
@@ -65,21 +66,6 @@ BOOL CALLBACK PrintWindowsOf(HWND hWnd, LPARAM lParam)
             if (szTitle[0])
                 fprintf(stderr, "    \"%s\"\n", szTitle);
         }
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindDialogWindow(HWND hWnd, LPARAM lParam)
-{
-    FindMain* pFind = reinterpret_cast<FindMain*>(lParam);
-    DWORD dwProcessId = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcessId == pFind->dwProcessId && strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd)
-        && ::IsWindowEnabled(hWnd)) {
-        pFind->hWnd = hWnd;
-        return FALSE;
     }
     return TRUE;
 }
@@ -223,16 +209,28 @@ BOOL CQivnotesProcess::LaunchProgram(const CString& strExe, const CString& strAr
     return ::CreateProcessA(strExe, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &m_pi);
 }
 
+HWND CQivnotesProcess::FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match)
+{
+    ProcessWindowSearch search = {dwProcessId, &match, nullptr};
+    ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.hWnd;
+}
+
 BOOL CQivnotesProcess::WaitForMainWindow()
 {
     ::WaitForInputIdle(m_pi.hProcess, 60000);
-    FindMain find = {m_pi.dwProcessId, nullptr};
-    for (int i = 0; i < 600 && !find.hWnd; ++i) {
-        ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&find));
-        if (!find.hWnd)
+    HWND hMain = nullptr;
+    for (int i = 0; i < 600 && !hMain; ++i) {
+        // The title names the card file once it is open.
+        hMain = FindWindowOf(m_pi.dwProcessId, [](HWND hWnd) {
+            char szTitle[256] = {};
+            ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+            return strncmp(szTitle, "Qivnotes - ", 11) == 0;
+        });
+        if (!hMain)
             ::Sleep(100);
     }
-    m_hMain = find.hWnd;
+    m_hMain = hMain;
     // The rest of the start-up (the entry of the path) follows the opening.
     ::WaitForInputIdle(m_pi.hProcess, 60000);
     return m_hMain != nullptr;
@@ -449,18 +447,23 @@ BOOL CQivnotesProcess::WaitUntilIdle() const
 
 HWND CQivnotesProcess::WaitForDialog() const
 {
-    FindMain find = {m_pi.dwProcessId, nullptr};
-    for (int i = 0; i < 300 && !find.hWnd; ++i) {
-        ::EnumWindows(FindDialogWindow, reinterpret_cast<LPARAM>(&find));
-        if (!find.hWnd)
+    const auto isDialog = [](HWND hWnd) {
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd);
+    };
+    HWND hDialog = nullptr;
+    for (int i = 0; i < 300 && !hDialog; ++i) {
+        hDialog = FindWindowOf(m_pi.dwProcessId, isDialog);
+        if (!hDialog)
             ::Sleep(100);
     }
-    if (find.hWnd) {
+    if (hDialog) {
         // Answered once the dialog's own loop runs.
         DWORD_PTR dwResult = 0;
-        ::SendMessageTimeoutA(find.hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult);
+        ::SendMessageTimeoutA(hDialog, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult);
     }
-    return find.hWnd;
+    return hDialog;
 }
 
 std::string CQivnotesProcess::DialogText(HWND hDialog) const

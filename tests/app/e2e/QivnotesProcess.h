@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ public:
     // A visible top-level window of the program with the title, once it
     // stands (null after 30 s).
     HWND WaitForWindow(LPCSTR lpszTitle) const;
+    // The first top-level window of the process that `match` accepts (null
+    // when none does now).
+    static HWND FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match);
     // The text of a window of the program, read by WM_GETTEXT.
     static std::string TextOf(HWND hWnd);
     // Closes the main window and waits for the exit code (-1 on time-out).

@@ -31,46 +31,20 @@ std::string ChildTexts(HWND hWnd)
 
 // A window of the program standing in front of everything without a
 // caption: the splash picture.
-struct SplashSearch
+bool IsSplash(HWND hWnd)
 {
-    DWORD dwProcessId;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindSplash(HWND hWnd, LPARAM lParam)
-{
-    SplashSearch* pSearch = reinterpret_cast<SplashSearch*>(lParam);
-    DWORD dwProcessId = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
     const LONG_PTR exStyle = ::GetWindowLongPtrA(hWnd, GWL_EXSTYLE);
     const LONG_PTR style = ::GetWindowLongPtrA(hWnd, GWL_STYLE);
-    if (dwProcessId == pSearch->dwProcessId && ::IsWindowVisible(hWnd) && (style & WS_POPUP)
-        && (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) == (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) {
-        pSearch->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    return ::IsWindowVisible(hWnd) && (style & WS_POPUP)
+           && (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) == (WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
 }
 
 // The main window once it stands and shows its card file.
-struct FindMain
+bool IsIdleMain(HWND hWnd)
 {
-    DWORD dwProcessId;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindIdleMain(HWND hWnd, LPARAM lParam)
-{
-    FindMain* pFind = reinterpret_cast<FindMain*>(lParam);
-    DWORD dwProcessId = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
     char szTitle[256] = {};
     ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-    if (dwProcessId == pFind->dwProcessId && ::IsWindowVisible(hWnd) && strncmp(szTitle, "Qivnotes - ", 11) == 0) {
-        pFind->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    return ::IsWindowVisible(hWnd) && strncmp(szTitle, "Qivnotes - ", 11) == 0;
 }
 
 class QivnotesShell : public e2e::QivnotesTest
@@ -265,21 +239,21 @@ TEST_F(QivnotesShell, SplashShowsUnlessSwitchedOffOrAFileIsNamedAndAClickSwitche
         ASSERT_TRUE(program.Launch(c.bFile ? "\"" + strFile + "\"" : CString()));
         // Looked for while the program starts: the splash stands from before
         // the main window until its timer runs in the message loop.
-        SplashSearch search = {program.ProcessId(), nullptr};
-        FindMain main = {program.ProcessId(), nullptr};
-        for (int i = 0; i < 3000 && !search.hWnd && !main.hWnd; ++i) {
-            ::EnumWindows(FindSplash, reinterpret_cast<LPARAM>(&search));
-            ::EnumWindows(FindIdleMain, reinterpret_cast<LPARAM>(&main));
-            if (!search.hWnd && !main.hWnd)
+        HWND hSplash = nullptr;
+        HWND hMain = nullptr;
+        for (int i = 0; i < 3000 && !hSplash && !hMain; ++i) {
+            hSplash = e2e::CQivnotesProcess::FindWindowOf(program.ProcessId(), IsSplash);
+            hMain = e2e::CQivnotesProcess::FindWindowOf(program.ProcessId(), IsIdleMain);
+            if (!hSplash && !hMain)
                 ::Sleep(20);
         }
-        EXPECT_EQ(c.bSplash, search.hWnd != nullptr);
-        if (search.hWnd) {
+        EXPECT_EQ(c.bSplash, hSplash != nullptr);
+        if (hSplash) {
             // The user clicks it away for good: a sent message comes before
             // the timer once the program takes messages.
             DWORD_PTR dwResult = 0;
-            ::SendMessageTimeoutA(search.hWnd, WM_ACTIVATE, WA_CLICKACTIVE, 0, SMTO_NORMAL, 60000, &dwResult);
-            EXPECT_FALSE(::IsWindow(search.hWnd));
+            ::SendMessageTimeoutA(hSplash, WM_ACTIVATE, WA_CLICKACTIVE, 0, SMTO_NORMAL, 60000, &dwResult);
+            EXPECT_FALSE(::IsWindow(hSplash));
             EXPECT_EQ("0", SettingString("Settings", "ShowSplash"));
         } else {
             EXPECT_EQ(c.pszSetting, SettingString("Settings", "ShowSplash"));
