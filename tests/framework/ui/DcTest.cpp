@@ -1,5 +1,7 @@
 #include "framework/ui/Dc.h"
 
+#include "DibCanvas.h"
+
 #include "framework/ui/HandleMap.h"
 #include "framework/ui/Wnd.h"
 
@@ -16,76 +18,6 @@ const COLORREF clrBlack = RGB(0, 0, 0);
 const COLORREF clrRed = RGB(255, 0, 0);
 const COLORREF clrBlue = RGB(0, 0, 255);
 const COLORREF clrGreen = RGB(0, 255, 0);
-
-// A memory DC over a 32-bit top-down DIB whose pixels the test reads
-// directly, and draws as rows of letters.
-class CDibCanvas
-{
-public:
-    CDibCanvas(int cx, int cy, COLORREF clrFill = clrWhite) : m_cx(cx), m_cy(cy)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* pBits = nullptr;
-        m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-        m_pBits = static_cast<const DWORD*>(pBits);
-        dc.CreateCompatibleDC(nullptr);
-        m_pOldBitmap = dc.SelectObject(&m_bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, clrFill);
-    }
-
-    ~CDibCanvas() { dc.SelectObject(m_pOldBitmap); }
-
-    COLORREF At(int x, int y) const
-    {
-        ::GdiFlush();
-        DWORD pixel = m_pBits[y * m_cx + x];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-
-    // One string per row; each pixel is its letter in the legend, '?' when
-    // its colour has none.
-    std::vector<std::string> Picture(const std::map<COLORREF, char>& legend) const
-    {
-        std::vector<std::string> rows;
-        for (int y = 0; y < m_cy; y++)
-        {
-            std::string row;
-            for (int x = 0; x < m_cx; x++)
-            {
-                auto it = legend.find(At(x, y));
-                row += it != legend.end() ? it->second : '?';
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-
-    // The smallest rectangle holding every pixel that is not clrBackground.
-    CRect InkBox(COLORREF clrBackground) const
-    {
-        CRect box(m_cx, m_cy, 0, 0);
-        for (int y = 0; y < m_cy; y++)
-            for (int x = 0; x < m_cx; x++)
-                if (At(x, y) != clrBackground)
-                    box |= CRect(x, y, x + 1, y + 1);
-        return box;
-    }
-
-    CDC dc;
-
-private:
-    int m_cx;
-    int m_cy;
-    CBitmap m_bitmap;
-    const DWORD* m_pBits = nullptr;
-    CBitmap* m_pOldBitmap = nullptr;
-};
 
 using Picture = std::vector<std::string>;
 

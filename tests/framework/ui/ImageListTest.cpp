@@ -3,8 +3,11 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/GdiTestRes.h"
 
+#include "DibCanvas.h"
+
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,61 +18,10 @@ const COLORREF clrMask = RGB(0, 255, 0);
 const COLORREF clrRed = RGB(255, 0, 0);
 const COLORREF clrBlue = RGB(0, 0, 255);
 
-// A white 32-bit memory canvas whose pixels read back as letters:
-// '.' white, 'R' red, 'B' blue, 'G' green (the mask colour), 'Y' yellow,
-// '?' anything else.
-class CCanvas
-{
-public:
-    CCanvas(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* pBits = nullptr;
-        m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-        dc.CreateCompatibleDC(nullptr);
-        m_pOldBitmap = dc.SelectObject(&m_bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, clrWhite);
-    }
-
-    ~CCanvas() { dc.SelectObject(m_pOldBitmap); }
-
-    std::vector<std::string> Picture() const
-    {
-        std::vector<std::string> rows;
-        for (int y = 0; y < m_cy; y++)
-        {
-            std::string row;
-            for (int x = 0; x < m_cx; x++)
-            {
-                switch (dc.GetPixel(x, y))
-                {
-                case clrWhite: row += '.'; break;
-                case clrRed: row += 'R'; break;
-                case clrBlue: row += 'B'; break;
-                case clrMask: row += 'G'; break;
-                case RGB(255, 255, 0): row += 'Y'; break;
-                default: row += '?'; break;
-                }
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-
-    CDC dc;
-
-private:
-    int m_cx;
-    int m_cy;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
-};
+// Pixels read back as letters: '.' white, 'R' red, 'B' blue, 'G' green
+// (the mask colour), 'Y' yellow, '?' anything else.
+const std::map<COLORREF, char> legend = { { clrWhite, '.' }, { clrRed, 'R' }, { clrBlue, 'B' },
+                                          { clrMask, 'G' }, { RGB(255, 255, 0), 'Y' } };
 
 using Picture = std::vector<std::string>;
 
@@ -89,10 +41,10 @@ const Picture pictureStrip = {
 // Draws the first two images of a list side by side on a fresh canvas.
 Picture DrawTwo(CImageList& list, UINT nStyle)
 {
-    CCanvas canvas(16, 8);
+    CDibCanvas canvas(16, 8);
     list.Draw(&canvas.dc, 0, CPoint(0, 0), nStyle);
     list.Draw(&canvas.dc, 1, CPoint(8, 0), nStyle);
-    return canvas.Picture();
+    return canvas.Picture(legend);
 }
 
 } // namespace
@@ -169,7 +121,7 @@ TEST(ImageListTest, IconsGoInAndComeOutWithTheirTransparency)
         andBits[y * 2] = 0x0F;   // columns 4..7 transparent
         andBits[y * 2 + 1] = 0;
     }
-    CCanvas colour(8, 8);
+    CDibCanvas colour(8, 8);
     colour.dc.FillSolidRect(0, 0, 4, 8, clrRed);
     colour.dc.FillSolidRect(4, 0, 4, 8, RGB(0, 0, 0));
     CBitmap colourBitmap;
@@ -198,9 +150,9 @@ TEST(ImageListTest, IconsGoInAndComeOutWithTheirTransparency)
     HICON hExtracted = list.ExtractIcon(1);
     ASSERT_NE(hExtracted, nullptr);
     const int cxIcon = ::GetSystemMetrics(SM_CXICON);
-    CCanvas canvas(cxIcon, 2);
+    CDibCanvas canvas(cxIcon, 2);
     EXPECT_TRUE(canvas.dc.DrawIcon(0, 0, hExtracted));
-    EXPECT_EQ(canvas.Picture()[1], std::string(cxIcon / 2, 'R') + std::string(cxIcon / 2, '.'));
+    EXPECT_EQ(canvas.Picture(legend)[1], std::string(cxIcon / 2, 'R') + std::string(cxIcon / 2, '.'));
     ::DestroyIcon(hExtracted);
 
     EXPECT_EQ(list.Replace(0, ::LoadIcon(nullptr, IDI_APPLICATION)), 0);

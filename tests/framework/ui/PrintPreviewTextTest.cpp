@@ -3,6 +3,7 @@
 // a 32-bit DIB and compared with the same text drawn directly, so a run
 // that loses letters or lands displaced on the way through a metafile is
 // caught; anti-aliasing and rounding may differ by a pixel or two.
+#include "DibCanvas.h"
 #include "TestApp.h"
 
 #include "framework/ui/CreateContext.h"
@@ -47,33 +48,17 @@ public:
 };
 IMPLEMENT_DYNCREATE(CPagePreview, CPreviewView)
 
-// A memory DC over a white 32-bit top-down DIB.
-class CPageCanvas
+// A white page canvas that tells ink from paper.
+class CPageCanvas : public CDibCanvas
 {
 public:
-    CPageCanvas(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* pBits = nullptr;
-        m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-        m_pBits = static_cast<const DWORD*>(pBits);
-        dc.CreateCompatibleDC(nullptr);
-        m_pOldBitmap = dc.SelectObject(&m_bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
-    }
-    ~CPageCanvas() { dc.SelectObject(m_pOldBitmap); }
+    using CDibCanvas::CDibCanvas;
 
     // Ink: a pixel clearly darker than the paper in any channel.
     bool Ink(int x, int y) const
     {
-        DWORD pixel = m_pBits[y * m_cx + x];
-        return ((pixel >> 16) & 0xFF) < 140 || ((pixel >> 8) & 0xFF) < 140 || (pixel & 0xFF) < 140;
+        COLORREF clr = PixelAt(x, y);
+        return GetRValue(clr) < 140 || GetGValue(clr) < 140 || GetBValue(clr) < 140;
     }
     // Two pixels either way: glyph edges and a pixel of rounding in the
     // scaling; a displaced word moves by letters, a lost letter by its width.
@@ -81,7 +66,7 @@ public:
     {
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx)
-                if (x + dx >= 0 && x + dx < m_cx && y + dy >= 0 && y + dy < m_cy && Ink(x + dx, y + dy))
+                if (x + dx >= 0 && x + dx < Width() && y + dy >= 0 && y + dy < Height() && Ink(x + dx, y + dy))
                     return true;
         return false;
     }
@@ -89,8 +74,8 @@ public:
     {
         ::GdiFlush();
         int n = 0;
-        for (int y = 0; y < m_cy; ++y)
-            for (int x = 0; x < m_cx; ++x)
+        for (int y = 0; y < Height(); ++y)
+            for (int x = 0; x < Width(); ++x)
                 n += Ink(x, y) ? 1 : 0;
         return n;
     }
@@ -99,20 +84,11 @@ public:
     {
         ::GdiFlush();
         int n = 0;
-        for (int y = 0; y < m_cy; ++y)
-            for (int x = 0; x < m_cx; ++x)
+        for (int y = 0; y < Height(); ++y)
+            for (int x = 0; x < Width(); ++x)
                 n += Ink(x, y) && !other.InkNear(x, y) ? 1 : 0;
         return n;
     }
-
-    CDC dc;
-
-private:
-    int m_cx;
-    int m_cy;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
-    const DWORD* m_pBits = nullptr;
 };
 
 // The two pictures show the same ink, give or take the anti-aliasing at
