@@ -135,8 +135,15 @@ int FrameHook::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& /
     switch (nMessage)
     {
     case WM_NCACTIVATE:
-        m_bActive = wParam != 0;
+    {
+        const BOOL bActive = wParam != 0;
+        const BOOL bChanged = bActive != m_bActive;
+        m_bActive = bActive;
+        // The ribbon's caption shows the new state.
+        if (bChanged && m_pRibbonBar && m_pRibbonBar->GetSafeHwnd())
+            m_pRibbonBar->Redraw();
         return hookNext;
+    }
     case WM_SIZE:
     {
         // The region follows the window's own size, caption and border included.

@@ -8,7 +8,8 @@
 //
 // The bodies: RibbonTheme.cpp (construction, metrics, colours, tab paint
 // manager), RibbonThemeBar.cpp (the ribbon's own elements),
-// RibbonThemeControls.cpp (faces and fields of controls).
+// RibbonThemeControls.cpp (faces and fields of controls), RibbonThemeFrame.cpp
+// (the caption of a skinned frame the ribbon draws into).
 #pragma once
 
 #include "toolkit/draw/Office2007Theme.h"
@@ -77,6 +78,8 @@ public:
     virtual void FillGroupPopupBar(CDC* pDC, CXTPRibbonGroup* pGroup, CXTPCommandBar* pBar);
     virtual void DrawRibbonFrameCaption(CDC* pDC, CXTPRibbonBar* pRibbonBar, BOOL bActive);
     virtual void DrawContextTabHeaders(CDC* pDC, CXTPRibbonBar* pRibbonBar);
+    // The ribbon's system button on a skinned frame: its face by state and an icon.
+    virtual void DrawRibbonFrameSystemButton(CDC* pDC, CXTPControl* pControl);
     virtual void DrawQuickAccessCustomizeButton(CDC* pDC, CXTPControl* pControl);
     virtual void DrawQuickAccessMoreButton(CDC* pDC, CXTPControl* pControl);
     virtual void DrawGroupsScrollButton(CDC* pDC, CXTPControl* pControl, BOOL bScrollLeft);

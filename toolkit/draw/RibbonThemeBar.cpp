@@ -255,50 +255,6 @@ void CXTPRibbonTheme::FillGroupPopupBar(CDC* pDC, CXTPRibbonGroup* pGroup, CXTPC
     }
 }
 
-void CXTPRibbonTheme::DrawRibbonFrameCaption(CDC* pDC, CXTPRibbonBar* pRibbonBar, BOOL bActive)
-{
-    const CRect rcCaption = pRibbonBar->GetCaptionRect();
-    pDC->FillSolidRect(rcCaption, bActive ? m_clrRibbonFace : CXTPDrawHelpers::MixColor(m_clrRibbonFace, ResolveColor(COLOR_3DHILIGHT), 0.5));
-    DrawContextTabHeaders(pDC, pRibbonBar);
-    CString strTitle;
-    if (CWnd* pSite = pRibbonBar->GetSite())
-        if (pSite->GetSafeHwnd())
-            pSite->GetWindowText(strTitle);
-    CXTPFontDC font(pDC, &m_fontSmCaption);
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(ResolveColor(bActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-    CRect rcText = pRibbonBar->GetCaptionTextRect();
-    for (int i = 0; i < pRibbonBar->GetContextHeaderCount(); ++i)
-    {
-        const CRect rcHeader = pRibbonBar->GetContextHeader(i)->m_rcHeader;
-        if (rcHeader.left >= rcText.CenterPoint().x)
-            rcText.right = std::min(rcText.right, rcHeader.left);
-        else
-            rcText.left = std::max(rcText.left, rcHeader.right);
-    }
-    pDC->DrawText(strTitle, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-}
-
-void CXTPRibbonTheme::DrawContextTabHeaders(CDC* pDC, CXTPRibbonBar* pRibbonBar)
-{
-    CXTPFontDC font(pDC, &m_fontSmCaption);
-    pDC->SetBkMode(TRANSPARENT);
-    for (int i = 0; i < pRibbonBar->GetContextHeaderCount(); ++i)
-    {
-        const CXTPRibbonTabContextHeader* pHeader = pRibbonBar->GetContextHeader(i);
-        CRect rc = pHeader->m_rcHeader;
-        if (!DrawImage(pDC, ContextImageName("ContextTab%sHeader", pHeader->m_nColor), rc, 0, 1,
-                            CRect(1, 1, 1, 1)))
-        {
-            pDC->FillSolidRect(rc, CXTPDrawHelpers::MixColor(m_clrRibbonFace, ResolveColor(COLOR_HIGHLIGHT), 0.7));
-            pDC->Draw3dRect(rc, m_clrRibbonGroupBorder, m_clrRibbonGroupBorder);
-        }
-        pDC->SetTextColor(m_clrRibbonText);
-        rc.DeflateRect(4, 0);
-        pDC->DrawText(pHeader->m_strCaption, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-}
-
 void CXTPRibbonTheme::DrawQuickAccessCustomizeButton(CDC* pDC, CXTPControl* pControl)
 {
     const CRect rc = pControl->GetRect();

@@ -501,6 +501,7 @@ void CXTPRibbonBar::Layout(int nWidth, int /*nHeight*/)
     LayoutGroups(&dc, m_rcGroups, CRect(4, 3, 6, 3));
 
     // 10. The caption of a skinned frame.
+    LayoutCaptionButtons();
     if (m_pFrameHook)
         LayoutContextHeaders();
 }

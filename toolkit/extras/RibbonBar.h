@@ -13,7 +13,8 @@
 // and their selection), RibbonBarInput.cpp (mouse, keys, scrolling),
 // RibbonBarPaint.cpp (drawing), RibbonGroupLayout.cpp (the groups' layout
 // and reduction), RibbonQuickAccess.cpp (the quick access row, its menu and
-// its more popup), RibbonBarFrame.cpp (the caption of a skinned frame).
+// its more popup), RibbonBarFrame.cpp (the caption of a skinned frame),
+// RibbonBarCaption.cpp (its caption buttons and what the mouse does on it).
 #pragma once
 
 #include "toolkit/commandbars/MenuBar.h"
@@ -109,6 +110,9 @@ public:
         CXTPControl* CreateSameClass() const override { return new CControlQuickAccessMorePopup; }
     };
 
+    // A caption button of a skinned frame (RibbonBarCaption.h).
+    class CControlCaptionButton;
+
     CXTPRibbonBar();
     ~CXTPRibbonBar() override;
 
@@ -184,6 +188,15 @@ public:
     FrameHook* GetFrameHook() const { return m_pFrameHook.get(); }
     int GetContextHeaderCount() const { return static_cast<int>(m_arrContextHeaders.size()); }
     CXTPRibbonTabContextHeader* GetContextHeader(int nIndex) const;
+    // What the caption of a skinned frame is at the client point: HTCAPTION,
+    // HTTOP (its top edge) or HTNOWHERE (outside it, over a control or a
+    // context header, while customising, or without a skinned frame).
+    int HitTestCaption(CPoint point) const;
+    // Where a title that wide goes in the caption: centred, or beside the
+    // context headers on the side with more room.
+    CRect GetCaptionTitleRect(int nTitleWidth) const;
+    // The caption button of the system command, null when there is none.
+    CXTPControl* GetCaptionButton(int nCommand) const;
 
     // The system button at the left end; null removes it.
     void SetSystemButton(CXTPControl* pControl);
@@ -227,6 +240,8 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysColorChange();
@@ -239,6 +254,14 @@ protected:
     // controls from x up to the right limit; the x after the row.
     int LayoutQuickAccess(CDC* pDC, int x, int nRight, const CRect& rcRow);
     void LayoutContextHeaders();
+    // The caption buttons of a skinned frame from the caption's right end
+    // (none without one), and the caption text rect left between them and
+    // the quick access row.
+    void LayoutCaptionButtons();
+    // A press or double click on the caption of a skinned frame moves,
+    // sizes, maximises or restores the frame; TRUE when the caption took it.
+    BOOL OnCaptionButtonDown(CPoint point);
+    BOOL OnCaptionDoubleClick(CPoint point);
     void SetHighlightedGroup(CXTPRibbonGroup* pGroup);
     // Shows the controls of the selected tab's visible groups, hides the rest.
     void UpdateGroupsVisibility();

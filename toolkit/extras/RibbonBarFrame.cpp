@@ -48,6 +48,7 @@ void CXTPRibbonBar::EnableFrameTheme(BOOL bEnable)
     if (!bEnable)
     {
         m_pFrameHook.reset();
+        LayoutCaptionButtons();
         m_arrContextHeaders.clear();
         for (int i = 0; i < GetTabCount(); ++i)
             GetTab(i)->SetContextHeader(nullptr);
@@ -69,10 +70,6 @@ void CXTPRibbonBar::LayoutContextHeaders()
     for (int i = 0; i < GetTabCount(); ++i)
         GetTab(i)->SetContextHeader(nullptr);
     m_arrContextHeaders.clear();
-
-    m_rcCaptionText.left = m_bShowQuickAccessBelow ? 70 : m_pControlQuickAccess->GetRect().right + 12;
-    m_rcCaptionText.top += 4;
-    m_rcCaptionText.bottom -= 3;
 
     CXTPRibbonTabContextHeader* pLast = nullptr;
     for (int i = 0; i < GetTabCount(); ++i)
@@ -123,7 +120,7 @@ void CXTPRibbonBar::LayoutContextHeaders()
     if (CWnd* pFrame = GetSiteFrame())
         pFrame->GetWindowText(strTitle);
     CClientDC dc(m_hWnd ? this : nullptr);
-    CXTPFontDC font(&dc, GetPaintManager()->GetSmCaptionFont());
+    CXTPFontDC font(&dc, &GetRibbonTheme()->m_fontFrameCaption);
     const int nTitle = dc.GetTextExtent(strTitle).cx + 20;
     const int nHeadersLeft = m_arrContextHeaders.front()->m_rcHeader.left;
     const int nHeadersRight = m_arrContextHeaders.back()->m_rcHeader.right;

@@ -16,6 +16,8 @@ BEGIN_MESSAGE_MAP(CXTPRibbonBar, CXTPMenuBar)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
+    ON_WM_SHOWWINDOW()
     ON_WM_MOUSEMOVE()
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
     ON_WM_SYSCOLORCHANGE()
@@ -40,6 +42,8 @@ UINT UpperOf(UINT nChar)
 
 void CXTPRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (OnCaptionButtonDown(point))
+        return;
     if (!IsCustomizeMode())
     {
         m_bMinimizedClick = GetSelectedTab() == nullptr;
@@ -52,6 +56,8 @@ void CXTPRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CXTPRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
+    if (OnCaptionDoubleClick(point))
+        return;
     if (!IsCustomizeMode() && m_rcTabs.PtInRect(point))
     {
         // The selected tab double-clicked minimises the ribbon, unless the

@@ -3,6 +3,7 @@
 #include "toolkit/extras/RibbonBar.h"
 
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/commandbars/FrameHook.h"
 #include "toolkit/draw/RibbonTheme.h"
 #include "toolkit/draw/ScopedDC.h"
 #include "toolkit/extras/RibbonGroup.h"
@@ -17,9 +18,7 @@ void CXTPRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     CRect rcIntersect;
     if (m_pFrameHook && rcIntersect.IntersectRect(&m_rcCaption, &rcClipBox))
     {
-        CWnd* pFrame = GetSiteFrame();
-        const BOOL bActive = pFrame && pFrame->GetSafeHwnd() && ::GetActiveWindow() == pFrame->GetSafeHwnd();
-        pTheme->DrawRibbonFrameCaption(pDC, this, bActive);
+        pTheme->DrawRibbonFrameCaption(pDC, this, m_pFrameHook->IsFrameActive());
     }
     CXTPRibbonTab* pSelected = GetSelectedTab();
     if (m_bGroupsVisible && pSelected && !m_rcGroups.IsRectEmpty())
@@ -54,7 +53,10 @@ void CXTPRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
         if (!rcIntersect.IntersectRect(&rcClipBox, &rcControl))
             continue;
         CXTPFontDC font(pDC, pPaintManager->GetControlFont(this, FALSE));
-        pControl->Draw(pDC);
+        if (pControl == m_pControlSystemButton && m_pFrameHook)
+            pTheme->DrawRibbonFrameSystemButton(pDC, pControl);
+        else
+            pControl->Draw(pDC);
         if (IsCustomizeMode() && GetCommandBars()->GetDragControl() == pControl)
         {
             pDC->Draw3dRect(rcControl, RGB(0, 0, 0), RGB(0, 0, 0));
