@@ -185,6 +185,27 @@ TEST_F(RibbonCaptionTest, CaptionButtonsFollowTheFrameStyleAtEveryWidth)
     }
 }
 
+TEST_F(RibbonCaptionTest, TheSystemButtonReachesFromTheCaptionIntoTheTabRow)
+{
+    CXTPControl* pSystemButton = new CFixedSizeButton;
+    pSystemButton->SetID(300);
+    m_pRibbon->SetSystemButton(pSystemButton);
+    LayoutAt(600);
+    EXPECT_EQ(CRect(0, 3, 46, 48), pSystemButton->GetRect());
+    EXPECT_TRUE(pSystemButton->IsVisible());
+    EXPECT_GE(m_pRibbon->GetTabsRect().left, 46);
+    EXPECT_EQ(HTNOWHERE, m_pRibbon->HitTestCaption(CPoint(20, 10)));
+    EXPECT_EQ(pSystemButton, m_pRibbon->GetControls()->HitTest(CPoint(20, 40)));
+
+    // Without the skin it is a button of the tab row.
+    m_pRibbon->EnableFrameTheme(FALSE);
+    LayoutAt(600);
+    const CRect rcTabRow(0, 0, 600, m_pRibbon->GetTabsHeight());
+    EXPECT_EQ(0, pSystemButton->GetRect().left);
+    EXPECT_EQ(rcTabRow.top + (rcTabRow.Height() - kIconButton.cy) / 2, pSystemButton->GetRect().top);
+    EXPECT_GE(m_pRibbon->GetTabsRect().left, kIconButton.cx);
+}
+
 TEST_F(RibbonCaptionTest, CaptionButtonsGoWithTheFrameSkin)
 {
     LayoutAt(600);

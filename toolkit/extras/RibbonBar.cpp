@@ -445,7 +445,11 @@ void CXTPRibbonBar::Layout(int nWidth, int /*nHeight*/)
     if (m_pControlSystemButton)
     {
         if (m_pFrameHook)
+        {
+            // It reaches from the caption down into the tab row.
             m_pControlSystemButton->SetRect(CRect(0, m_rcCaption.top + 3, 46, m_rcCaption.top + 48));
+            x = 46;
+        }
         else
             x = PlaceInRow(m_pControlSystemButton, &dc, 0, rcTabRow);
         SetHideBit(m_pControlSystemButton, xtpHideWrap, FALSE);

@@ -3,6 +3,7 @@
 
 #include "framework/ui/ControlBar.h"
 #include "toolkit/commandbars/CommandBars.h"
+#include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/Office2007StyleResources.h"
@@ -129,6 +130,23 @@ void ShootRibbon(const std::string& strFolder, CXTPImageManager* pImages, std::s
                 pRibbon->SetShowQuickAccessBelow(TRUE);
                 ShootAt(pRibbon, 860, strBase + "-quickaccess-below.png", strName + "-quickaccess-below",
                         nShots, nFailed, strIndex);
+                // Drawn into the caption of a skinned frame: the caption
+                // buttons, the title beside the context header, the system
+                // button at the left end.
+                pRibbon->SetShowQuickAccessBelow(FALSE);
+                pRibbon->EnableFrameTheme(TRUE);
+                ShootAt(pRibbon, 860, strBase + "-frame.png", strName + "-frame", nShots, nFailed, strIndex);
+                pRibbon->SelectTab(2);
+                ShootAt(pRibbon, 860, strBase + "-frame-context.png", strName + "-frame-context", nShots, nFailed,
+                        strIndex);
+                pRibbon->SelectTab(0);
+                CXTPControl* pSystemButton = new CXTPControlButton;
+                pSystemButton->SetID(ID_SHOT);
+                pRibbon->SetSystemButton(pSystemButton);
+                ShootAt(pRibbon, 860, strBase + "-frame-system-button.png", strName + "-frame-system-button", nShots,
+                        nFailed, strIndex);
+                pRibbon->SetSystemButton(nullptr);
+                pRibbon->EnableFrameTheme(FALSE);
             }
             else
                 Count(false, std::string("ribbon/") + look.pszLook, "ribbon", nShots, nFailed, strIndex);
