@@ -16,20 +16,6 @@
 
 namespace XTPPaintThemes {
 
-namespace {
-
-// The drop-down button of a combo field: twice the average character width
-// of the field's font plus 4, at least 15.
-int ComboButtonWidth(CDC* pDC, CFont* pFont)
-{
-    CXTPFontDC font(pDC, pFont && pFont->GetSafeHandle() ? pFont : nullptr);
-    TEXTMETRICA tm = {};
-    pDC->GetTextMetrics(&tm);
-    return std::max(2 * static_cast<int>(tm.tmAveCharWidth) + 4, 15);
-}
-
-} // namespace
-
 void CXTPDefaultTheme::DrawPopupSubmenuArrow(CDC* pDC, CRect rc, COLORREF clr)
 {
     int yMid = rc.CenterPoint().y;
@@ -252,7 +238,7 @@ void CXTPDefaultTheme::DrawField(CDC* pDC, CXTPControl* pControl, BOOL bCombo)
     }
     if (bCombo)
     {
-        int nButtonWidth = ComboButtonWidth(pDC, &m_fontIcon);
+        int nButtonWidth = CXTPDrawHelpers::ComboButtonWidth(pDC, &m_fontIcon);
         DrawComboBoxButton(pDC, CRect(rcField.right - nButtonWidth, rcField.top, rcField.right,
                                       rcField.bottom),
                            bEnabled, pControl->GetSelected(), pControl->IsPopupOpen());
@@ -284,7 +270,7 @@ CSize CXTPDefaultTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOO
     {
         // The field's edit window leaves room for the button.
         if (auto* pCombo = dynamic_cast<CXTPControlComboBox*>(pControl))
-            pCombo->SetButtonWidth(ComboButtonWidth(pDC, &m_fontIcon));
+            pCombo->SetButtonWidth(CXTPDrawHelpers::ComboButtonWidth(pDC, &m_fontIcon));
         return CXTPPaintManager::DrawComboBoxControl(pDC, pControl, FALSE);
     }
     if (pBar && pBar->GetType() == xtpBarTypePopup)

@@ -60,6 +60,14 @@ BOOL CXTPDrawHelpers::CreateSymbolFont(CFont& font, LPCSTR lpszFace, int nHeight
     return font.CreateFontIndirect(&lf);
 }
 
+int CXTPDrawHelpers::ComboButtonWidth(CDC* pDC, CFont* pFont)
+{
+    CXTPFontDC font(pDC, pFont && pFont->GetSafeHandle() ? pFont : nullptr);
+    TEXTMETRICA tm = {};
+    pDC->GetTextMetrics(&tm);
+    return std::max(2 * static_cast<int>(tm.tmAveCharWidth) + 4, 15);
+}
+
 COLORREF CXTPDrawHelpers::MixColor(COLORREF clrA, COLORREF clrB, double dFactor)
 {
     return RGB(MixChannel(GetRValue(clrA), GetRValue(clrB), dFactor),

@@ -40,6 +40,10 @@ public:
     // glyphs) with the cell height; FALSE when it cannot be made.
     static BOOL CreateSymbolFont(CFont& font, LPCSTR lpszFace, int nHeight);
 
+    // The width of a combo field's drop-down button: twice the average
+    // character width of the font (the DC's own without one) plus 4, at least 15.
+    static int ComboButtonWidth(CDC* pDC, CFont* pFont);
+
     // Test seam: FALSE makes the fills take the line-by-line path even when
     // the system offers GradientFill; TRUE restores the system's function.
     static void UseSystemGradient(BOOL bUse);

@@ -170,12 +170,7 @@ void CXTPOfficeTheme::DrawField(CDC* pDC, CXTPControl* pControl, BOOL bCombo)
         return;
     }
 
-    TEXTMETRICA tm = {};
-    {
-        CXTPFontDC iconFont(pDC, m_fontIcon.GetSafeHandle() ? &m_fontIcon : nullptr);
-        pDC->GetTextMetrics(&tm);
-    }
-    int cxButton = std::max(2 * static_cast<int>(tm.tmAveCharWidth) + 4, 15);
+    int cxButton = CXTPDrawHelpers::ComboButtonWidth(pDC, &m_fontIcon);
     CRect rcButton(rcBox.right - cxButton, rcBox.top, rcBox.right, rcBox.bottom);
     if (bEnabled)
     {

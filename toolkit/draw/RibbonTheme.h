@@ -8,8 +8,10 @@
 //
 // The bodies: RibbonTheme.cpp (construction, metrics, colours, tab paint
 // manager), RibbonThemeBar.cpp (the ribbon's own elements),
-// RibbonThemeControls.cpp (faces and fields of controls), RibbonThemeFrame.cpp
-// (the caption of a skinned frame the ribbon draws into).
+// RibbonThemeControls.cpp (faces, separators, gutter, check boxes),
+// RibbonThemeButtons.cpp (split and joined buttons), RibbonThemeFields.cpp
+// (edit and combo fields, the status bar), RibbonThemeFrame.cpp (the
+// caption of a skinned frame the ribbon draws into).
 #pragma once
 
 #include "toolkit/draw/Office2007Theme.h"
@@ -66,6 +68,14 @@ public:
     void FillPopupGutter(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
     void DrawStatusBarGripper(CDC* pDC, CRect rcClient) override;
     void SetCommandBarRegion(CXTPCommandBar* pBar) override;
+    // Split buttons and joined buttons (RibbonThemeButtons.cpp).
+    void DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRect rc) override;
+    void DrawControlFace(CDC* pDC, CXTPControl* pControl) override;
+    // Fields and the status bar (RibbonThemeFields.cpp).
+    CSize DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    CSize DrawEditControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    COLORREF GetControlBackColor(CXTPControl* pControl) override;
+    void FillStatusBar(CDC* pDC, CWnd* pStatusBar) override;
 
     // The ribbon's own elements.
     virtual void FillRibbonBar(CDC* pDC, CXTPRibbonBar* pRibbonBar);
@@ -105,6 +115,11 @@ public:
 protected:
     // The plain face of a button without style images: 1 hot, 2 pressed.
     void DrawButtonFaceFallback(CDC* pDC, const CRect& rc, int nFrame);
+    // The text colour of an edit or combo field's label and arrow.
+    COLORREF GetFieldTextColor(CXTPControl* pControl);
+    // Fills the field with paint-manager colour nFill (-1: the ribbon's edit
+    // colour, nothing on popups) inside a one-pixel frame of colour nBorder.
+    void DrawFieldFrame(CDC* pDC, CXTPControl* pControl, const CRect& rcField, int nFill, int nBorder);
     // A colour of the style's "Ribbon" section; clrDefault when it has none.
     static COLORREF RibbonColor(LPCSTR lpszKey, COLORREF clrDefault);
 

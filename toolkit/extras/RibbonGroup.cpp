@@ -338,6 +338,7 @@ void CXTPRibbonGroup::Copy(CXTPRibbonGroup* pSource)
     m_bVisible = pSource->m_bVisible;
     m_bSpread = pSource->m_bSpread;
     m_bKeep = pSource->m_bKeep;
+    m_bControlsGrouping = pSource->m_bControlsGrouping;
     m_pRibbonBar = pSource->m_pRibbonBar;
     m_pParentTab = pSource->m_pParentTab;
     for (CXTPControl* pControl : pSource->m_arrControls)

@@ -84,6 +84,10 @@ public:
     // below its controls; keep: they stay at the top.
     void SetSpread(BOOL bSpread) { m_bSpread = bSpread; }
     void SetKeepTop(BOOL bKeep) { m_bKeep = bKeep; }
+    // Joined: the controls of each run (from one that begins a group to the
+    // next) are drawn as one strip of buttons.
+    void SetControlsGrouping(BOOL bGrouping) { m_bControlsGrouping = bGrouping; }
+    BOOL IsControlsGrouping() const { return m_bControlsGrouping; }
     CXTPRibbonGroupControlPopup* GetControlGroupPopup() const { return m_pControlGroupPopup; }
     const std::vector<CLayoutItem>& GetLayoutItems() const { return m_arrItems; }
 
@@ -126,6 +130,7 @@ private:
     BOOL m_bVisible = TRUE;
     BOOL m_bSpread = TRUE;
     BOOL m_bKeep = FALSE;
+    BOOL m_bControlsGrouping = FALSE;
     std::vector<CXTPControl*> m_arrControls;
     CXTPRibbonGroupControlPopup* m_pControlGroupPopup = nullptr;
     std::vector<CLayoutItem> m_arrItems;

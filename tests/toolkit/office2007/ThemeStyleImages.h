@@ -74,11 +74,29 @@ const ThemeStyleImage kThemeStyleImages[] = {
     {"MENUSELECTEDDISABLEDITEM54", 1, 12, 54},
     {"POPUPBARFRAME", 1, 12, 12},
     {"STATUSBARGRIPPER", 1, 8, 8},
+    {"TOOLBARBUTTONSSPLIT22", 6, 10, 22},
+    {"TOOLBARBUTTONSSPLITDROPDOWN22", 5, 8, 22},
+    {"TOOLBARBUTTONSSPLIT50", 6, 10, 23},
+    {"TOOLBARBUTTONSSPLITDROPDOWN50", 5, 10, 27},
+    {"TOOLBARBUTTONSSPECIALSPLITLEFT", 7, 10, 22},
+    {"TOOLBARBUTTONSSPECIALSPLITCENTER", 7, 10, 22},
+    {"TOOLBARBUTTONSSPECIALSPLITDROPDOWNRIGHT", 6, 8, 22},
+    {"TOOLBARBUTTONSSPECIALSPLITDROPDOWNCENTER", 6, 8, 22},
+    {"TOOLBARBUTTONSSPECIALSINGLE", 5, 22, 22},
+    {"TOOLBARBUTTONSSPECIALLEFT", 5, 22, 22},
+    {"TOOLBARBUTTONSSPECIALRIGHT", 5, 22, 22},
+    {"TOOLBARBUTTONSSPECIALCENTER", 5, 22, 22},
+    {"TOOLBARBUTTONSCOMBODROPDOWN", 5, 8, 22},
+    {"TOOLBARBUTTONCHECKBOX", 12, 13, 13},
+    {"STATUSBARDEVIDER", 1, 3, 22},
 };
 
 inline COLORREF ThemeImageColor(int nImage, int nFrame)
 {
-    return RGB(16 + 4 * nImage, 30 + 28 * nFrame, 250 - 3 * nImage);
+    if (nImage < 60)
+        return RGB(16 + 4 * nImage, 30 + 28 * nFrame, 250 - 3 * nImage);
+    const int j = nImage - 60;
+    return RGB(18 + 4 * j, 20 + 18 * nFrame, 250 - 3 * j);
 }
 
 // The frame colour of the image of that name; 0xFFFFFFFF for other names.

@@ -214,7 +214,27 @@ THEME_IMAGES = [
     ("MENUSELECTEDDISABLEDITEM54", 1, 12, 54),
     ("POPUPBARFRAME", 1, 12, 12),
     ("STATUSBARGRIPPER", 1, 8, 8),
+    # From here on the colours of ThemeImageColorFrom (up to 13 frames).
+    ("TOOLBARBUTTONSSPLIT22", 6, 10, 22),
+    ("TOOLBARBUTTONSSPLITDROPDOWN22", 5, 8, 22),
+    ("TOOLBARBUTTONSSPLIT50", 6, 10, 23),
+    ("TOOLBARBUTTONSSPLITDROPDOWN50", 5, 10, 27),
+    ("TOOLBARBUTTONSSPECIALSPLITLEFT", 7, 10, 22),
+    ("TOOLBARBUTTONSSPECIALSPLITCENTER", 7, 10, 22),
+    ("TOOLBARBUTTONSSPECIALSPLITDROPDOWNRIGHT", 6, 8, 22),
+    ("TOOLBARBUTTONSSPECIALSPLITDROPDOWNCENTER", 6, 8, 22),
+    ("TOOLBARBUTTONSSPECIALSINGLE", 5, 22, 22),
+    ("TOOLBARBUTTONSSPECIALLEFT", 5, 22, 22),
+    ("TOOLBARBUTTONSSPECIALRIGHT", 5, 22, 22),
+    ("TOOLBARBUTTONSSPECIALCENTER", 5, 22, 22),
+    ("TOOLBARBUTTONSCOMBODROPDOWN", 5, 8, 22),
+    ("TOOLBARBUTTONCHECKBOX", 12, 13, 13),
+    ("STATUSBARDEVIDER", 1, 3, 22),
 ]
+
+# The first images' colours (below FIRST_WIDE_IMAGE) allow 9 frames and stay
+# as they were; the later ones take another formula with room for 13 frames.
+FIRST_WIDE_IMAGE = 60
 
 
 def key_colour(i):
@@ -224,8 +244,13 @@ def key_colour(i):
 
 
 def image_colour(k, frame):
-    """Blue above 140 and green 30 + 28 n: never a key colour, never magenta."""
-    return (16 + 4 * k, 30 + 28 * frame, 250 - 3 * k)
+    """The first images: red a multiple of 4, green 30 + 28 n; the later
+    ones: red 2 more than a multiple of 4, green 20 + 18 n. check_colours
+    makes sure no two are alike, none is a key colour and none magenta."""
+    if k < FIRST_WIDE_IMAGE:
+        return (16 + 4 * k, 30 + 28 * frame, 250 - 3 * k)
+    j = k - FIRST_WIDE_IMAGE
+    return (18 + 4 * j, 20 + 18 * frame, 250 - 3 * j)
 
 
 def theme_text():
@@ -261,7 +286,11 @@ def write_image_header():
             f.write('    {"%s", %d, %d, %d},\n' % (name, frames, width, height))
         f.write("};\n\n")
         f.write("inline COLORREF ThemeImageColor(int nImage, int nFrame)\n{\n"
-                "    return RGB(16 + 4 * nImage, 30 + 28 * nFrame, 250 - 3 * nImage);\n}\n\n")
+                "    if (nImage < %d)\n"
+                "        return RGB(16 + 4 * nImage, 30 + 28 * nFrame, 250 - 3 * nImage);\n"
+                "    const int j = nImage - %d;\n"
+                "    return RGB(18 + 4 * j, 20 + 18 * nFrame, 250 - 3 * j);\n}\n\n"
+                % (FIRST_WIDE_IMAGE, FIRST_WIDE_IMAGE))
         f.write("// The frame colour of the image of that name; 0xFFFFFFFF for other names.\n")
         f.write("inline COLORREF ThemeImageColor(const char* pszName, int nFrame)\n{\n"
                 "    for (int i = 0; i < static_cast<int>(sizeof(kThemeStyleImages) / sizeof(kThemeStyleImages[0])); ++i)\n"
@@ -270,6 +299,19 @@ def write_image_header():
                 "    return 0xFFFFFFFF;\n}\n")
 
 
+def check_colours():
+    keys = sum(len(keys) for _, keys in THEME_KEYS)
+    seen = {key_colour(i): "key %d" % i for i in range(keys)}
+    seen[(255, 0, 255)] = "magenta"
+    for k, (name, frames, _, _) in enumerate(THEME_IMAGES):
+        for frame in range(frames):
+            colour = image_colour(k, frame)
+            assert all(0 <= c <= 255 for c in colour), (name, frame, colour)
+            assert colour not in seen, (name, frame, seen.get(colour))
+            seen[colour] = name
+
+
+check_colours()
 write("ThemeStyleModule.rc", "Every key and image the themes read.", [
     ("OFFICE2007BLUE_INI", "TEXTFILE", theme_text().encode("utf-16-le")),
 ] + [(name, "2", solid_frames_bmp(k, frames, width, height))

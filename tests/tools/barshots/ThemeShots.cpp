@@ -214,8 +214,8 @@ void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::s
                  int& nShots, int& nFailed, bool bStylesOff)
 {
     // Themes with a scheme draw as under that XP colour variant; with the
-    // module, the Office 2007 look takes the test style module's colours and
-    // images (each frame one solid colour). With visual styles off only the
+    // module, the Office 2007 and ribbon looks take the test style module's
+    // colours and images (each frame one solid colour). With visual styles off only the
     // native look is shot again, under a name of its own.
     const struct
     {
@@ -229,7 +229,8 @@ void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::s
                   {xtpThemeOffice2003, "office2003-silver", 3, false},
                   {xtpThemeNativeWinXP, "nativexp", 0, false}, {xtpThemeWhidbey, "whidbey", 0, false},
                   {xtpThemeWhidbey, "whidbey-silver", 3, false}, {xtpThemeOffice2007, "office2007", 0, false},
-                  {xtpThemeOffice2007, "office2007-module", 0, true}};
+                  {xtpThemeOffice2007, "office2007-module", 0, true}, {xtpThemeRibbon, "ribbon", 0, false},
+                  {xtpThemeRibbon, "ribbon-module", 0, true}};
     for (const auto& theme : themes)
     {
         if (bStylesOff && theme.nTheme != xtpThemeNativeWinXP)
@@ -249,7 +250,11 @@ void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::s
         ShootThemeFrame(pPaintManager, pImages, strThemeFolder, strName.c_str(), strIndex, nShots, nFailed);
         pPaintManager->InternalRelease();
         if (theme.bModule)
+        {
+            // Switching to a module without style text keeps the images already loaded.
             GetOffice2007StyleResources()->SetHandle(::GetModuleHandleA(nullptr));
+            GetOffice2007StyleResources()->RemoveAllImages();
+        }
     }
     CXTPColorManager::SetThemeNameSource(nullptr);
     SetPaintTheme(xtpThemeOffice2000);
