@@ -206,6 +206,61 @@ TEST_F(RibbonCaptionTest, TheSystemButtonReachesFromTheCaptionIntoTheTabRow)
     EXPECT_GE(m_pRibbon->GetTabsRect().left, kIconButton.cx);
 }
 
+// The frame's client area in window coordinates.
+CRect ClientInWindow(CWnd* pFrame)
+{
+    CRect rcWindow, rcClient;
+    pFrame->GetWindowRect(&rcWindow);
+    pFrame->GetClientRect(&rcClient);
+    pFrame->ClientToScreen(&rcClient);
+    rcClient.OffsetRect(-rcWindow.TopLeft());
+    return rcClient;
+}
+
+TEST_F(RibbonCaptionTest, TheSkinnedFrameGivesItsCaptionToTheRibbon)
+{
+    CRect rcWindow;
+    m_pFrame->GetWindowRect(&rcWindow);
+    const int cxFrame = ::GetSystemMetrics(SM_CXFRAME), cyFrame = ::GetSystemMetrics(SM_CYFRAME);
+    ASSERT_TRUE(m_pRibbon->GetFrameHook()->IsFrameSkinned());
+    // The client area reaches to the window's top; the borders stay.
+    EXPECT_EQ(CRect(cxFrame, 0, rcWindow.Width() - cxFrame, rcWindow.Height() - cyFrame), ClientInWindow(m_pFrame));
+
+    // Maximised, the top border lies beyond the screen like the others.
+    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    m_pFrame->GetWindowRect(&rcWindow);
+    EXPECT_EQ(CRect(cxFrame, cyFrame, rcWindow.Width() - cxFrame, rcWindow.Height() - cyFrame),
+              ClientInWindow(m_pFrame));
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->GetWindowRect(&rcWindow);
+
+    // A hidden ribbon leaves the frame its own caption, and so does the
+    // ribbon that lets go of the skin; then the frame has its own shape.
+    m_pRibbon->SetVisible(FALSE);
+    EXPECT_FALSE(m_pRibbon->GetFrameHook()->IsFrameSkinned());
+    EXPECT_GE(ClientInWindow(m_pFrame).top, ::GetSystemMetrics(SM_CYCAPTION));
+    m_pRibbon->SetVisible(TRUE);
+    EXPECT_EQ(0, ClientInWindow(m_pFrame).top);
+    m_pRibbon->EnableFrameTheme(FALSE);
+    EXPECT_GE(ClientInWindow(m_pFrame).top, ::GetSystemMetrics(SM_CYCAPTION));
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(ERROR, ::GetWindowRgn(m_pFrame->m_hWnd, hRgn));
+    ::DeleteObject(hRgn);
+}
+
+TEST_F(RibbonCaptionTest, ANewTitleLeavesTheFrameSkinned)
+{
+    // The system's caption would paint over the ribbon; the text changes
+    // all the same and the frame stays skinned.
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->SetWindowText("Neuer Titel");
+    CString strTitle;
+    m_pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(CString("Neuer Titel"), strTitle);
+    EXPECT_TRUE(m_pFrame->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(0, ClientInWindow(m_pFrame).top);
+}
+
 TEST_F(RibbonCaptionTest, CaptionButtonsGoWithTheFrameSkin)
 {
     LayoutAt(600);

@@ -20,7 +20,7 @@ const UINT kFrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRA
 FrameHook::FrameHook(CWnd* pFrame, CXTPCommandBars* pCommandBars, CXTPCommandBar* pRibbonBar)
     : m_pFrame(pFrame), m_pRibbonBar(pRibbonBar), m_pCommandBars(pCommandBars),
       m_pPaintManager(nullptr), m_szFrameRegion(0, 0), m_bDelayedRecalc(FALSE),
-      m_bRibbonFrameCaption(TRUE), m_bActive(FALSE), m_pCaptionButtons(nullptr)
+      m_bRibbonFrameCaption(TRUE), m_bRibbonVisible(TRUE), m_bActive(FALSE), m_pCaptionButtons(nullptr)
 {
     if (m_pFrame && m_pFrame->GetSafeHwnd())
     {
@@ -63,7 +63,7 @@ BOOL FrameHook::IsFrameSkinDisabled() const
 {
     if (IsMDIMaximized())
         return FALSE;
-    return !m_pRibbonBar || !m_pRibbonBar->GetCommandBars() || !m_bRibbonFrameCaption
+    return !m_pRibbonBar || !m_pRibbonBar->GetCommandBars() || !m_bRibbonFrameCaption || !m_bRibbonVisible
            || m_pRibbonBar->GetPosition() != xtpBarTop;
 }
 
@@ -129,9 +129,10 @@ void FrameHook::RecalcFrame()
         m_pRibbonBar->Redraw(nullptr, TRUE);
 }
 
-int FrameHook::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& /*lParam*/,
-                             LRESULT& /*lResult*/)
+int FrameHook::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult)
 {
+    if (OnSkinMessage(hWnd, nMessage, wParam, lParam, lResult) == hookHandled)
+        return hookHandled;
     switch (nMessage)
     {
     case WM_NCACTIVATE:
@@ -142,7 +143,12 @@ int FrameHook::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& /
         // The ribbon's caption shows the new state.
         if (bChanged && m_pRibbonBar && m_pRibbonBar->GetSafeHwnd())
             m_pRibbonBar->Redraw();
-        return hookNext;
+        if (!IsFrameSkinned())
+            return hookNext;
+        // The system's caption would paint itself over the ribbon.
+        PaintSkinnedFrame(hWnd);
+        lResult = TRUE;
+        return hookHandled;
     }
     case WM_SIZE:
     {

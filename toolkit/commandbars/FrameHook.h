@@ -13,6 +13,9 @@ class CXTPCommandBar;
 class CXTPCommandBars;
 class CXTPControls;
 class CXTPPaintManager;
+namespace XTPPaintThemes {
+class CXTPOffice2007Theme;
+}
 
 // The idle update message: a delayed recalculation waits for it.
 const UINT XTP_WM_IDLEUPDATECMDUI = 0x0363;
@@ -33,6 +36,9 @@ public:
     void SetPaintManager(CXTPPaintManager* pPaintManager);
     // The ribbon draws the frame's caption (its frame-caption option).
     void SetRibbonFrameCaption(BOOL bCaption) { m_bRibbonFrameCaption = bCaption; }
+    // The ribbon shows (by its size rule and its window); a hidden ribbon
+    // leaves the frame its own caption.
+    void SetRibbonVisible(BOOL bVisible) { m_bRibbonVisible = bVisible; }
     // The frame's caption is drawn active: from WM_NCACTIVATE, first from
     // whether the frame was the active window when hooked.
     BOOL IsFrameActive() const { return m_bActive; }
@@ -43,6 +49,12 @@ public:
 
     // A maximised MDI child.
     BOOL IsMDIMaximized() const;
+    // The ribbon's caption stands in for the system's: the frame's client
+    // area reaches to its top and its borders are drawn by the frame theme.
+    BOOL IsFrameSkinned() const;
+    // The look the skinned frame is drawn with: the paint manager when it
+    // draws frames, else the fallback one; null when neither does.
+    XTPPaintThemes::CXTPOffice2007Theme* GetFrameTheme() const;
     // The paint manager draws the plain frame rather than the ribbon's.
     BOOL IsFrameSkinDisabled() const;
     // Sets the window region for the size unless it was set for that size
@@ -62,6 +74,14 @@ public:
                       LRESULT& lResult) override;
 
 private:
+    // The frame's own non-client part while the ribbon's caption stands in
+    // for the system's (FrameHookSkin.cpp): the client area reaches to the
+    // window's top, the paint manager draws the border, and the system's
+    // caption is kept from drawing itself.
+    int OnSkinMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
+    void CalcSkinnedClient(HWND hWnd, RECT& rc) const;
+    void PaintSkinnedFrame(HWND hWnd);
+
     CWnd* m_pFrame;
     CXTPCommandBar* m_pRibbonBar;
     CXTPCommandBars* m_pCommandBars;
@@ -69,6 +89,7 @@ private:
     CSize m_szFrameRegion;
     BOOL m_bDelayedRecalc;
     BOOL m_bRibbonFrameCaption;
+    BOOL m_bRibbonVisible;
     BOOL m_bActive;
     CXTPControls* m_pCaptionButtons;
 };

@@ -340,7 +340,10 @@ CSize CXTPRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode, int /*nWidth*/
     {
         m_bRibbonBarVisible = bVisible;
         if (m_pFrameHook)
+        {
+            m_pFrameHook->SetRibbonVisible(bVisible);
             m_pFrameHook->PostDelayedRecalc();
+        }
     }
     if (!bVisible)
         return CSize(nLength, 0);

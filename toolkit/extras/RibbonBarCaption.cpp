@@ -206,6 +206,7 @@ void CXTPRibbonBar::OnShowWindow(BOOL bShow, UINT nStatus)
     if (m_pFrameHook && bShow != m_bRibbonBarVisible)
     {
         m_bRibbonBarVisible = bShow;
+        m_pFrameHook->SetRibbonVisible(bShow);
         m_pFrameHook->RecalcFrame();
     }
 }

@@ -45,20 +45,31 @@ BOOL FitHeaders(std::vector<std::unique_ptr<CXTPRibbonTabContextHeader>>& arrHea
 
 void CXTPRibbonBar::EnableFrameTheme(BOOL bEnable)
 {
+    CWnd* pFrame = GetSiteFrame();
+    HWND hFrame = pFrame ? pFrame->GetSafeHwnd() : nullptr;
     if (!bEnable)
     {
+        const BOOL bWasSkinned = m_pFrameHook != nullptr;
         m_pFrameHook.reset();
         LayoutCaptionButtons();
         m_arrContextHeaders.clear();
         for (int i = 0; i < GetTabCount(); ++i)
             GetTab(i)->SetContextHeader(nullptr);
+        // The frame gets its own caption and shape back.
+        if (bWasSkinned && hFrame)
+        {
+            ::SetWindowRgn(hFrame, nullptr, TRUE);
+            ::SetWindowPos(hFrame, nullptr, 0, 0, 0, 0,
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        }
     }
-    else if (!m_pFrameHook)
+    else if (!m_pFrameHook && hFrame)
     {
-        CWnd* pFrame = GetSiteFrame();
-        if (!pFrame || !pFrame->GetSafeHwnd())
-            return;
         m_pFrameHook.reset(new FrameHook(pFrame, GetCommandBars(), this));
+        // Under a look that draws no frames the ribbon's own theme does.
+        m_pFrameHook->SetPaintManager(GetRibbonTheme());
+        m_pFrameHook->SetRibbonVisible(m_bRibbonBarVisible);
+        m_pFrameHook->RecalcFrame();
     }
     if (m_hWnd)
         RecalcLayout();

@@ -75,6 +75,30 @@ void ShootAt(CXTPRibbonBar* pRibbon, int nWidth, const std::string& strPath, con
     CountBarShot(bWritten, strName, szShot, nShots, nFailed, strIndex);
 }
 
+// The whole frame window, its skinned border and the ribbon in its caption
+// included, as the screen shows it while the frame is active.
+void ShootFrameWindow(CFrameWnd* pFrame, const std::string& strPath, const std::string& strName, int& nShots,
+                      int& nFailed, std::string& strIndex)
+{
+    pFrame->SetForegroundWindow();
+    pFrame->RecalcLayout();
+    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    CRect rcWindow;
+    pFrame->GetWindowRect(&rcWindow);
+    CShotDib dib(rcWindow.Size());
+    bool bWritten = false;
+    if (dib.IsValid())
+    {
+        HDC hScreen = ::GetDC(nullptr);
+        ::BitBlt(dib.Dc().GetSafeHdc(), 0, 0, rcWindow.Width(), rcWindow.Height(), hScreen, rcWindow.left,
+                 rcWindow.top, SRCCOPY);
+        ::ReleaseDC(nullptr, hScreen);
+        bWritten = dib.Write(strPath);
+    }
+    CountBarShot(bWritten, strName, rcWindow.Size(), nShots, nFailed, strIndex);
+}
+
 } // namespace
 
 // The ribbon at full, reduced and scrolled widths, minimised and with the
@@ -136,6 +160,8 @@ void ShootRibbon(const std::string& strFolder, CXTPImageManager* pImages, std::s
                 pRibbon->SetShowQuickAccessBelow(FALSE);
                 pRibbon->EnableFrameTheme(TRUE);
                 ShootAt(pRibbon, 860, strBase + "-frame.png", strName + "-frame", nShots, nFailed, strIndex);
+                ShootFrameWindow(pFrame, strBase + "-frame-window.png", strName + "-frame-window", nShots,
+                                 nFailed, strIndex);
                 pRibbon->SelectTab(2);
                 ShootAt(pRibbon, 860, strBase + "-frame-context.png", strName + "-frame-context", nShots, nFailed,
                         strIndex);
@@ -154,7 +180,11 @@ void ShootRibbon(const std::string& strFolder, CXTPImageManager* pImages, std::s
         }
         pFrame->DestroyWindow();
         if (look.bModule)
+        {
+            // The module's images stay cached unless they go too.
             GetOffice2007StyleResources()->SetHandle(::GetModuleHandleA(nullptr));
+            GetOffice2007StyleResources()->RemoveAllImages();
+        }
     }
     SetPaintTheme(xtpThemeOffice2000);
 }
