@@ -174,7 +174,8 @@ TEST(RibbonTheme, ToolbarFacesTakeTheirFrameByStateAndStayEmptyWithoutImages)
         CThemeStyleScope style(bModule);
         Theme theme;
         theme.RefreshMetrics();
-        for (int nHeight : {22, 40})
+        // 32 pixels high still takes the small image, 33 the large one.
+        for (int nHeight : {22, 32, 33, 40})
         {
             const char* pszImage = nHeight < 33 ? "TOOLBARBUTTONS22" : "TOOLBARBUTTONS50";
             for (const FaceCase& c : kCases)

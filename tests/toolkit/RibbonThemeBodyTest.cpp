@@ -1,0 +1,219 @@
+// The ribbon theme's bars on the classic and the dark system colours, with
+// and without the test style module: popups (frame image or border and
+// background, the grey gutter, separator lines), the toolbar body and dock
+// area as the Office 2007 look draws them, the status bar's gripper image,
+// and the ribbon tab's frame by state, plain and of a context.
+#include "toolkit/draw/RibbonTheme.h"
+
+#include "BarTestSupport.h"
+#include "TestDib.h"
+#include "ThemeTestSupport.h"
+#include "office2007/ThemeStyleImages.h"
+#include "office2007/ThemeStyleScope.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/Controls.h"
+#include "toolkit/extras/RibbonTab.h"
+#include "toolkit/extras/TabManager.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+const COLORREF MARK = RGB(1, 2, 3);
+const COLORREF GUTTER = RGB(233, 238, 238);
+const COLORREF LINE_DARK = RGB(197, 197, 197);
+const COLORREF LINE_LIGHT = RGB(245, 245, 245);
+
+using Theme = CXTPRibbonTheme;
+
+// Colour set, module.
+class RibbonThemeBodyTest : public testing::TestWithParam<std::tuple<CThemeColorSet, bool>>
+{
+protected:
+    RibbonThemeBodyTest() : m_colors(std::get<0>(GetParam()).pColors), m_style(std::get<1>(GetParam()))
+    {
+        m_theme.RefreshMetrics();
+    }
+    bool Module() const { return std::get<1>(GetParam()); }
+
+    CThemeColorScope m_colors;
+    CThemeStyleScope m_style;
+    Theme m_theme;
+};
+
+TEST_P(RibbonThemeBodyTest, PopupsShowTheirFrameOrBorderAndBackgroundAndTheGreyGutter)
+{
+    CTestBar popup(xtpBarTypePopup, xtpBarPopup);
+    ASSERT_TRUE(popup.CreateHidden(120, 80));
+    CTestDib dib(120, 80, MARK);
+    m_theme.FillCommandBar(&dib.DC(), &popup);
+    // The module's frame image, or the fixed border and background.
+    const COLORREF clrBorder = Module() ? ThemeImageColor("POPUPBARFRAME", 0) : RGB(134, 134, 134);
+    const COLORREF clrBack = Module() ? ThemeImageColor("POPUPBARFRAME", 0) : RGB(250, 250, 250);
+    for (const CPoint& pt : {CPoint(0, 0), CPoint(119, 40), CPoint(60, 79)})
+        EXPECT_EQ(clrBorder, dib.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(clrBack, dib.Pixel(100, 40));
+    // The gutter from x 1, y 2, its last two columns the two grey lines.
+    const int cxGutter = m_theme.GetPopupGutterWidth(&popup);
+    ASSERT_GT(cxGutter, 4);
+    EXPECT_EQ(GUTTER, dib.Pixel(1, 2));
+    EXPECT_EQ(GUTTER, dib.Pixel(cxGutter - 2, 40));
+    EXPECT_EQ(LINE_DARK, dib.Pixel(cxGutter - 1, 40));
+    EXPECT_EQ(LINE_LIGHT, dib.Pixel(cxGutter, 40));
+    EXPECT_EQ(GUTTER, dib.Pixel(5, 77));
+    EXPECT_NE(GUTTER, dib.Pixel(5, 78));
+}
+
+TEST_P(RibbonThemeBodyTest, PopupSeparatorsAreTwoGreyLines)
+{
+    CTestBar popup(xtpBarTypePopup, xtpBarPopup);
+    ASSERT_TRUE(popup.CreateHidden(120, 80));
+    CXTPControl* pControl = popup.GetControls()->Add(xtpControlButton, 1);
+    pControl->SetRect(CRect(40, 30, 110, 50));
+    const int x = m_theme.GetPopupGutterWidth(&popup) + m_theme.GetCommandBarBorders(&popup).left;
+
+    // A separator above the item: two lines from after the gutter to its right end.
+    CTestDib dib(120, 80, MARK);
+    EXPECT_EQ(CSize(2, 2), m_theme.DrawCommandBarSeparator(&dib.DC(), &popup, pControl, TRUE));
+    for (int xLine : {x, 80, 110})
+    {
+        EXPECT_EQ(LINE_DARK, dib.Pixel(xLine, 28)) << xLine;
+        EXPECT_EQ(LINE_LIGHT, dib.Pixel(xLine, 29)) << xLine;
+    }
+    EXPECT_EQ(MARK, dib.Pixel(x - 1, 28));
+    EXPECT_EQ(MARK, dib.Pixel(111, 28));
+
+    // A wrapping item: one vertical line two pixels left of it, the bar's height less one at each end.
+    pControl->SetWrap(TRUE);
+    CTestDib column(120, 80, MARK);
+    m_theme.DrawCommandBarSeparator(&column.DC(), &popup, pControl, TRUE);
+    EXPECT_EQ(LINE_DARK, column.Pixel(38, 1));
+    EXPECT_EQ(LINE_DARK, column.Pixel(38, 78));
+    EXPECT_EQ(MARK, column.Pixel(38, 0));
+    EXPECT_EQ(MARK, column.Pixel(38, 79));
+    EXPECT_EQ(MARK, column.Pixel(39, 40));
+    popup.GetControls()->RemoveAll();
+}
+
+// What the ribbon theme leaves to the Office 2007 look: the toolbar body,
+// its shadow and the dock area, pixel for pixel.
+TEST_P(RibbonThemeBodyTest, ToolbarBodyAndDockAreaAsTheOffice2007Look)
+{
+    CXTPOffice2007Theme office2007;
+    office2007.RefreshMetrics();
+    CTestBar toolbar(xtpBarTypeNormal, xtpBarTop);
+    ASSERT_TRUE(toolbar.CreateHidden(100, 30));
+    CTestDib ribbon(100, 30, MARK), reference(100, 30, MARK);
+    m_theme.FillCommandBar(&ribbon.DC(), &toolbar);
+    office2007.FillCommandBar(&reference.DC(), &toolbar);
+    EXPECT_EQ("", FirstDifference(ribbon, reference));
+
+    CTestDib ribbonDock(100, 30, MARK), referenceDock(100, 30, MARK);
+    m_theme.FillDockBar(&ribbonDock.DC(), &toolbar);
+    office2007.FillDockBar(&referenceDock.DC(), &toolbar);
+    EXPECT_EQ("", FirstDifference(ribbonDock, referenceDock));
+}
+
+TEST_P(RibbonThemeBodyTest, StatusBarGripperImageAtTheRightFourPixelsUp)
+{
+    CTestDib dib(100, 22, MARK);
+    m_theme.DrawStatusBarGripper(&dib.DC(), CRect(0, 0, 100, 22));
+    if (!Module())
+    {
+        // The Office 2007 dots instead.
+        CXTPOffice2007Theme office2007;
+        office2007.RefreshMetrics();
+        CTestDib reference(100, 22, MARK);
+        office2007.DrawStatusBarGripper(&reference.DC(), CRect(0, 0, 100, 22));
+        EXPECT_EQ("", FirstDifference(dib, reference));
+        return;
+    }
+    // The module's gripper is 8 by 8.
+    const COLORREF clrGripper = ThemeImageColor("STATUSBARGRIPPER", 0);
+    EXPECT_EQ(clrGripper, dib.Pixel(92, 10));
+    EXPECT_EQ(clrGripper, dib.Pixel(99, 17));
+    EXPECT_EQ(MARK, dib.Pixel(91, 10));
+    EXPECT_EQ(MARK, dib.Pixel(95, 9));
+    EXPECT_EQ(MARK, dib.Pixel(95, 18));
+}
+
+INSTANTIATE_TEST_SUITE_P(ColorSetsAndModule, RibbonThemeBodyTest,
+                         testing::Combine(testing::ValuesIn(g_themeColorSets), testing::Bool()),
+                         [](const testing::TestParamInfo<std::tuple<CThemeColorSet, bool>>& info) {
+                             return std::string(std::get<0>(info.param).pszName)
+                                    + (std::get<1>(info.param) ? "WithModule" : "WithoutModule");
+                         });
+
+// --- Ribbon tabs ------------------------------------------------------------------------------
+
+// A strip of tabs whose hot tab and focus the test sets.
+class CTestTabStrip : public CXTPTabManager
+{
+public:
+    explicit CTestTabStrip(CXTPTabPaintManager* pPaintManager) : m_pPaintManager(pPaintManager) {}
+    void Reposition() override {}
+    CXTPTabPaintManager* GetPaintManager() const override { return m_pPaintManager; }
+    void RedrawRect(LPCRECT /*lpRect*/, BOOL /*bErase*/) override {}
+    BOOL DrawItemIcon(CDC* /*pDC*/, CPoint /*pt*/, CXTPTabManagerItem* /*pItem*/, BOOL /*bDraw*/,
+                      CSize& /*szIcon*/) override
+    {
+        return FALSE;
+    }
+    BOOL IsFocused() const override { return m_bFocused; }
+    void SetHot(CXTPTabManagerItem* pItem) { SetHighlighted(pItem); }
+
+    BOOL m_bFocused = FALSE;
+
+private:
+    CXTPTabPaintManager* m_pPaintManager;
+};
+
+TEST(RibbonThemeTabs, TheTabTakesItsFrameByState)
+{
+    CThemeStyleScope style(true);
+    Theme theme;
+    CTestTabStrip strip(theme.GetTabPaintManager());
+    CXTPRibbonTab* pPlain = new CXTPRibbonTab(nullptr);
+    CXTPRibbonTab* pContext = new CXTPRibbonTab(nullptr);
+    pContext->SetContextColor(xtpRibbonTabContextColorGreen);
+    strip.InsertItem(-1, pPlain);
+    strip.InsertItem(-1, pContext);
+    const struct
+    {
+        BOOL bSelected, bHot, bFocused;
+        int nPlain, nContext; // frames; -1: no background
+    } kStates[] = {
+        {FALSE, FALSE, FALSE, -1, 0}, {FALSE, TRUE, FALSE, 1, 1}, {TRUE, FALSE, FALSE, 3, 3},
+        {TRUE, TRUE, FALSE, 4, 4},    {TRUE, FALSE, TRUE, 5, 4},  {TRUE, TRUE, TRUE, 5, 4},
+        {FALSE, TRUE, TRUE, 1, 1},
+    };
+    const CRect rcTab(10, 0, 70, 23);
+    for (CXTPRibbonTab* pTab : {pPlain, pContext})
+    {
+        pTab->SetRect(rcTab);
+        for (const auto& s : kStates)
+        {
+            SCOPED_TRACE(testing::Message() << (pTab == pPlain ? "plain " : "context ") << s.bSelected << s.bHot
+                                            << s.bFocused);
+            strip.SetSelectedItem(s.bSelected ? pTab : nullptr);
+            strip.SetHot(s.bHot ? pTab : nullptr);
+            strip.m_bFocused = s.bFocused;
+            CTestDib dib(80, 23, MARK);
+            theme.DrawRibbonTab(&dib.DC(), pTab);
+            const int nFrame = pTab == pPlain ? s.nPlain : s.nContext;
+            const char* pszImage = pTab == pPlain ? "RIBBONTAB" : "CONTEXTTABGREEN";
+            // The tab's rectangle a pixel higher, less a pixel at the right and bottom.
+            EXPECT_EQ(nFrame < 0 ? MARK : ThemeImageColor(pszImage, nFrame), dib.Pixel(40, 10));
+            EXPECT_EQ(MARK, dib.Pixel(40, 22));
+            EXPECT_EQ(MARK, dib.Pixel(69, 10));
+        }
+    }
+    strip.SetSelectedItem(nullptr);
+    strip.SetHot(nullptr);
+    strip.DeleteAllItems();
+}
+
+} // namespace
