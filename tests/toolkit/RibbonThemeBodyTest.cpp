@@ -1,7 +1,7 @@
 // The ribbon theme's bars on the classic and the dark system colours, with
 // and without the test style module: popups (frame image or border and
-// background, the grey gutter, separator lines), the toolbar body and dock
-// area as the Office 2007 look draws them, the status bar's gripper image,
+// background, the grey gutter, separator lines, the expand button's grey
+// ball), the toolbar body and dock area as the Office 2007 look draws them, the status bar's gripper image,
 // and the ribbon tab's frame by state, plain and of a context.
 #include "toolkit/draw/RibbonTheme.h"
 
@@ -138,6 +138,29 @@ TEST_P(RibbonThemeBodyTest, StatusBarGripperImageAtTheRightFourPixelsUp)
     EXPECT_EQ(MARK, dib.Pixel(91, 10));
     EXPECT_EQ(MARK, dib.Pixel(95, 9));
     EXPECT_EQ(MARK, dib.Pixel(95, 18));
+}
+
+// The menu's expand button: the ball of the expand image in the ribbon's
+// one grey (both ends of its gradient), under the black chevrons.
+TEST_P(RibbonThemeBodyTest, MenuExpandButtonBallInOneGrey)
+{
+    CTestBar popup(xtpBarTypePopup, xtpBarPopup);
+    CXTPControl* pControl = popup.GetControls()->Add(xtpControlButton, 1);
+    pControl->SetRect(CRect(0, 0, 40, 18));
+    CTestDib dib(40, 18, MARK);
+    EXPECT_EQ(CSize(0, 18), m_theme.DrawControlGlyph(&dib.DC(), xtpGlyphExpandChevron, pControl, &popup, TRUE, 0));
+    int nGrey = 0;
+    // The image's 16 by 16 square at the middle less 7, one pixel down.
+    for (int y = 1; y < 17; ++y)
+        for (int x = 13; x < 29; ++x)
+        {
+            const COLORREF clr = dib.Pixel(x, y);
+            EXPECT_TRUE(clr == GUTTER || clr == MARK || clr == RGB(0, 0, 0)) << x << "," << y;
+            nGrey += clr == GUTTER;
+        }
+    EXPECT_GT(nGrey, 50);
+    EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(20, 7));
+    popup.GetControls()->RemoveAll();
 }
 
 INSTANTIATE_TEST_SUITE_P(ColorSetsAndModule, RibbonThemeBodyTest,
