@@ -9,6 +9,7 @@
 #include "model/CardGraph.h"
 
 #include "framework/core/Archive.h"
+#include "model/ItemPool.h"
 #include "model/ItemWalk.h"
 #include "model/QivItem.h"
 
@@ -38,26 +39,46 @@ void WriteTag(CArchive& ar, C_QivItem* pItem)
     ar.MapObject(pItem);
 }
 
-// The item classes a card file names, made with the colour a node has when
-// its record carries none.
+// What a node being read is made with: the pool of its tree and the colour
+// it has when its record carries none.
+struct NodeSource
+{
+    CQivItemPool pool;
+    COLORREF crDefault;
+};
+
+// Makes a node of class T in the pool; null when out of memory.
+template <class T>
+C_QivItem* NewPooled(NodeSource& source)
+{
+    void* p = source.pool.Allocate(sizeof(T), alignof(T));
+    if (!p)
+        return nullptr;
+    try {
+        return ::new (p) T("", source.crDefault);
+    } catch (...) {
+        QivPoolRelease(p);
+        throw;
+    }
+}
+
+// The item classes a card file names.
 struct ItemFactory
 {
     const CRuntimeClass* pClass;
-    C_QivItem* (*pfnCreate)(COLORREF crBackground);
+    C_QivItem* (*pfnCreate)(NodeSource& source);
 };
 
 const ItemFactory kItemFactories[] = {
-    { RUNTIME_CLASS(C_QivEntry),
-      [](COLORREF cr) -> C_QivItem* { return new (std::nothrow) C_QivEntry("", cr); } },
-    { RUNTIME_CLASS(C_QivCategory),
-      [](COLORREF cr) -> C_QivItem* { return new (std::nothrow) C_QivCategory("", cr); } },
+    { RUNTIME_CLASS(C_QivEntry), NewPooled<C_QivEntry> },
+    { RUNTIME_CLASS(C_QivCategory), NewPooled<C_QivCategory> },
 };
 
-C_QivItem* CreateItem(CRuntimeClass* pClass, COLORREF crDefault)
+C_QivItem* CreateItem(CRuntimeClass* pClass, NodeSource& source)
 {
     for (const ItemFactory& factory : kItemFactories) {
         if (factory.pClass == pClass)
-            return factory.pfnCreate(crDefault);
+            return factory.pfnCreate(source);
     }
     return static_cast<C_QivItem*>(pClass->CreateObject());
 }
@@ -66,7 +87,7 @@ C_QivItem* CreateItem(CRuntimeClass* pClass, COLORREF crDefault)
 // one of the item classes, entered in the archive's object map. A tree
 // never refers to a node twice, so a reference to an earlier object is
 // refused rather than turned into a shared node.
-C_QivItem* ReadTag(CArchive& ar, COLORREF crDefault)
+C_QivItem* ReadTag(CArchive& ar, NodeSource& source)
 {
     UINT nSchema = 0;
     DWORD dwObTag = 0;
@@ -76,7 +97,7 @@ C_QivItem* ReadTag(CArchive& ar, COLORREF crDefault)
             AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
         return nullptr;
     }
-    C_QivItem* pItem = CreateItem(pClass, crDefault);
+    C_QivItem* pItem = CreateItem(pClass, source);
     if (!pItem)
         AfxThrowMemoryException();
     try {
@@ -88,22 +109,22 @@ C_QivItem* ReadTag(CArchive& ar, COLORREF crDefault)
     return pItem;
 }
 
-void ReadText(CArchive& ar, C_QivEntry* pEntry)
+void ReadText(CArchive& ar, C_QivEntry* pEntry, CQivItemPool& pool)
 {
     DWORD nLength = 0;
     ar >> nLength;
     BYTE* pText = nullptr;
     if (nLength > 0) {
         ar.CheckAvailable(nLength);
-        pText = new (std::nothrow) BYTE[nLength];
+        pText = QivAllocateText(nLength, &pool);
         if (!pText)
             AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
         if (ar.Read(pText, nLength) != nLength) {
-            delete[] pText;
+            QivFreeText(pText);
             AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
         }
     }
-    delete[] pEntry->m_pText;
+    QivFreeText(pEntry->m_pText);
     pEntry->m_pText = pText;
     pEntry->m_nTextLength = nLength;
 }
@@ -158,7 +179,8 @@ void ReadRecords(CArchive& ar, C_QivItem* pFirst)
     // Nodes of files without colours show the window colour; it is taken
     // once here, as asking the window system for each of a million nodes
     // costs more than reading them.
-    const COLORREF crDefault = ::GetSysColor(COLOR_WINDOW);
+    NodeSource source;
+    source.crDefault = ::GetSysColor(COLOR_WINDOW);
     OpenRecords open;
     C_QivItem* pChain = pFirst;
     while (pChain) {
@@ -167,7 +189,7 @@ void ReadRecords(CArchive& ar, C_QivItem* pFirst)
         for (C_QivItem* p = pChain; p; p = p->m_pNext) {
             ar >> p->m_strTitle;
             open.push_back(p);
-            p->m_pNext = ReadTag(ar, crDefault);
+            p->m_pNext = ReadTag(ar, source);
         }
         pChain = nullptr;
 
@@ -188,7 +210,7 @@ void ReadRecords(CArchive& ar, C_QivItem* pFirst)
             }
             if (C_QivCategory* pCategory = QivAsCategory(pItem)) {
                 pCategory->DeleteAllChildren();
-                pChain = pCategory->m_pFirstChild = ReadTag(ar, crDefault);
+                pChain = pCategory->m_pFirstChild = ReadTag(ar, source);
                 if (pChain) {
                     open.push_back(pCategory);
                     open.push_back(nullptr);
@@ -196,7 +218,7 @@ void ReadRecords(CArchive& ar, C_QivItem* pFirst)
                     ar >> pCategory->m_dwExpanded;
                 }
             } else if (C_QivEntry* pEntry = QivAsEntry(pItem)) {
-                ReadText(ar, pEntry);
+                ReadText(ar, pEntry, source.pool);
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "framework/core/Archive.h"
 #include "framework/core/Exceptions.h"
 #include "model/CardGraph.h"
+#include "model/ItemPool.h"
 
 #include <algorithm>
 #include <functional>
@@ -170,7 +171,7 @@ void C_QivCategory::DeleteAllChildren()
     }
     std::sort(texts.begin(), texts.end(), std::less<BYTE*>());
     for (BYTE* pText : texts)
-        delete[] pText;
+        QivFreeText(pText);
     std::sort(nodes.begin(), nodes.end(), std::less<C_QivItem*>());
     for (C_QivItem* pItem : nodes)
         delete pItem;
@@ -193,7 +194,7 @@ C_QivEntry::C_QivEntry(LPCSTR lpszTitle, COLORREF crBackground)
 
 C_QivEntry::~C_QivEntry()
 {
-    delete[] m_pText;
+    QivFreeText(m_pText);
 }
 
 void C_QivEntry::Serialize(CArchive& ar)
@@ -205,12 +206,12 @@ void C_QivEntry::SetText(const void* pBytes, DWORD nLength)
 {
     BYTE* pNew = nullptr;
     if (nLength > 0) {
-        pNew = new (std::nothrow) BYTE[nLength];
+        pNew = QivAllocateText(nLength, nullptr);
         if (!pNew)
             AfxThrowMemoryException();
         memcpy(pNew, pBytes, nLength);
     }
-    delete[] m_pText;
+    QivFreeText(m_pText);
     m_pText = pNew;
     m_nTextLength = nLength;
 }

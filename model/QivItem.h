@@ -16,6 +16,8 @@
 
 #include <commctrl.h>
 
+#include <new>
+
 class CArchive;
 class C_QivCategory;
 
@@ -65,6 +67,13 @@ public:
     // Walks this node, its subtree and its following siblings, asking the
     // user on each hit whether to go on. FALSE when the user stopped.
     virtual BOOL SearchNext(LPCSTR lpszText, BOOL bMatchCase, BOOL bWholeWord);
+
+    // Nodes read from a card file lie in an item pool (model/ItemPool.h);
+    // deleting one gives its room back there, any other goes to the heap.
+    static void* operator new(size_t nBytes);
+    static void* operator new(size_t nBytes, const std::nothrow_t&) noexcept;
+    static void operator delete(void* p) noexcept;
+    static void operator delete(void* p, const std::nothrow_t&) noexcept;
 
     HTREEITEM m_hTreeItem;
     CString m_strTitle;
@@ -126,7 +135,8 @@ public:
     void SetText(const void* pBytes, DWORD nLength);
 
     // Rich text beginning with "{\rtf", or plain text (imports keep a
-    // terminating NUL inside the block and count it).
+    // terminating NUL inside the block and count it). The block is freed
+    // with QivFreeText: it may lie in an item pool.
     BYTE* m_pText;
     DWORD m_nTextLength;
 };

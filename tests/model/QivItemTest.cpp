@@ -179,8 +179,9 @@ TEST(QivItem, DeletingATreeWithoutRoomForItsListsStillFreesEveryNode)
             // what the counting destructors allocate.
             std::unique_ptr<CAllocationCap> cap(bCapped ? new CAllocationCap(4096) : nullptr);
             holder.DeleteAllChildren();
-            if (cap)
+            if (cap) {
                 EXPECT_TRUE(cap->Refused());
+            }
         }
         EXPECT_EQ(made, std::set<const void*>(g_destroyed.begin(), g_destroyed.end())) << bCapped;
         EXPECT_EQ(made.size(), g_destroyed.size()) << bCapped;
