@@ -249,15 +249,7 @@ void CXTPControlComboBox::OnEditChange()
         return;
     // Only what the user changed counts: a change report that comes late
     // for a text set here finds the text it was set to.
-    BOOL bTyped = FALSE;
-    if (!m_bSettingText)
-    {
-        CString strShown;
-        m_pEdit->GetWindowText(strShown);
-        bTyped = strShown != m_strTextCache;
-    }
-    m_bTextDirty = TRUE;
-    if (bTyped && ::GetFocus() == m_pEdit->GetSafeHwnd())
+    if (TakeChangedText() && ::GetFocus() == m_pEdit->GetSafeHwnd())
         OnEditChanged();
     ResetFieldLook();
 }
@@ -281,7 +273,7 @@ void CXTPControlComboBox::OnEditChanged()
                 pList->GetItemText(nFound, strItem);
                 // Text, selection and scrolling drawn once, not after each.
                 CPaintOnce paintOnce(this);
-                SetEditText(strItem);
+                ReplaceEditText(strItem);
                 m_pEdit->SendMessage(EM_SETSEL, static_cast<WPARAM>(strItem.GetLength()),
                                      static_cast<LPARAM>(dwLength));
                 m_pEdit->SendMessage(EM_SCROLLCARET, 0, 0);

@@ -82,8 +82,11 @@ void CXTPControlEdit::OnEditSetFocus(HWND hWndOld)
 
 void CXTPControlEdit::OnEditChange()
 {
-    m_bTextDirty = TRUE;
-    if (!m_bSettingText && IsEditWindow() && ::GetFocus() == m_pEdit->GetSafeHwnd())
+    // Every change but the field's own is reported, also one that leaves
+    // the same text.
+    const BOOL bByUser = !m_bSettingText && IsEditWindow();
+    TakeChangedText();
+    if (bByUser && ::GetFocus() == m_pEdit->GetSafeHwnd())
         OnEditChanged();
     ResetFieldLook();
 }

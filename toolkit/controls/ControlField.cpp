@@ -38,6 +38,18 @@ LRESULT CXTPControlFieldEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM
     {
     case WM_XTP_ISTOOLKITEDIT:
         return TRUE;
+    case WM_CHAR:
+    case EM_SETSEL:
+        if (m_pField)
+        {
+            // The rich edit would draw a typed character or a new selection
+            // at once, and the field's answer to a character (a completion)
+            // again: all of it is drawn together when the thread is next
+            // idle, as a plain edit window does.
+            CXTPControlFieldText::CPaintOnce paintOnce(m_pField);
+            return CXTPEdit::WindowProc(message, wParam, lParam);
+        }
+        break;
     case WM_SETFOCUS:
     {
         LRESULT lResult = CXTPEdit::WindowProc(message, wParam, lParam);
@@ -354,7 +366,8 @@ void CXTPControlField<Base>::LeaveFieldFocus()
 template <class Base>
 void CXTPControlField<Base>::ResetFieldLook()
 {
-    if (!IsEditWindow())
+    // The field's own text setting gives the colours itself when done.
+    if (!IsEditWindow() || m_bSettingText)
         return;
     GetFieldWindow()->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     UpdateEditFormat();

@@ -72,6 +72,34 @@ void CXTPControlFieldText::KeepWindowText()
     m_bTextDirty = FALSE;
 }
 
+BOOL CXTPControlFieldText::TakeChangedText()
+{
+    if (m_bSettingText || !HasFieldWindow())
+    {
+        m_bTextDirty = TRUE;
+        return FALSE;
+    }
+    CString strShown;
+    GetFieldWindow()->GetWindowText(strShown);
+    const BOOL bChanged = strShown != m_strTextCache;
+    m_strTextCache = strShown;
+    m_bTextDirty = FALSE;
+    return bChanged;
+}
+
+void CXTPControlFieldText::ReplaceEditText(const CString& strText)
+{
+    if (HasFieldWindow())
+    {
+        m_bSettingText = TRUE;
+        GetFieldWindow()->SetWindowText(strText);
+        m_bSettingText = FALSE;
+    }
+    m_strTextCache = strText;
+    m_bTextDirty = FALSE;
+    UpdateEditFormat();
+}
+
 CXTPControlFieldText::CPaintOnce::CPaintOnce(CXTPControlFieldText* pField)
     : m_pField(pField)
 {

@@ -37,6 +37,21 @@ public:
     // then shows the new one.
     void SetEditHint(LPCSTR lpszHint);
 
+    // The rich edit draws every change at once; while the outermost of these
+    // lives the window is not drawn, and it is invalidated once at its end
+    // (the window paints when the thread next has nothing else to do).
+    class CPaintOnce
+    {
+    public:
+        explicit CPaintOnce(CXTPControlFieldText* pField);
+        ~CPaintOnce();
+        CPaintOnce(const CPaintOnce&) = delete;
+        CPaintOnce& operator=(const CPaintOnce&) = delete;
+
+    private:
+        CXTPControlFieldText* m_pField;
+    };
+
 protected:
     CXTPControlFieldText() = default;
     virtual ~CXTPControlFieldText() = default;
@@ -51,20 +66,13 @@ protected:
     BOOL ShowsHint() const;
     // The window is going away: its text stays in the cache.
     void KeepWindowText();
-
-    // The rich edit draws every change at once; while the outermost of these
-    // lives the window is not drawn, and it is drawn once at its end.
-    class CPaintOnce
-    {
-    public:
-        explicit CPaintOnce(CXTPControlFieldText* pField);
-        ~CPaintOnce();
-        CPaintOnce(const CPaintOnce&) = delete;
-        CPaintOnce& operator=(const CPaintOnce&) = delete;
-
-    private:
-        CXTPControlFieldText* m_pField;
-    };
+    // The window reported a change: its text is read once into the cache.
+    // TRUE when it differs from what the cache held, i.e. the user changed
+    // it (a change the field makes itself is not read and answers FALSE).
+    BOOL TakeChangedText();
+    // Replaces the window's text in one setting, for a completion whose
+    // caret and scrolling are placed right afterwards.
+    void ReplaceEditText(const CString& strText);
 
     mutable CString m_strTextCache;
     mutable BOOL m_bTextDirty = TRUE;

@@ -2,10 +2,12 @@
 // auto-complete field completes from the list, Backspace does not, the
 // site hears focus, list and acceptance in order, Esc puts text and
 // selection back, a list-only combo closed without a choice cancels, and
-// the mouse over the open list selects and a click accepts.
+// the mouse over the open list selects and a click accepts; a keystroke
+// and its completion are drawn together, as a full repaint draws them.
 #include "toolkit/controls/ControlComboBox.h"
 
 #include "InputTestSupport.h"
+#include "toolkit/TestDib.h"
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -113,6 +115,23 @@ protected:
         return MAKELONG(dwStart, dwEnd);
     }
 
+    // The field's client pixels as the screen shows them.
+    void CaptureField(CTestDib& dib)
+    {
+        CWindowDC dcField(m_pEditable->GetEditCtrl());
+        dib->BitBlt(0, 0, dib.Width(), dib.Height(), &dcField, 0, 0, SRCCOPY);
+    }
+    // The client x of the caret place before the character.
+    int CharX(int nChar)
+    {
+        CWnd* pEdit = m_pEditable->GetEditCtrl();
+        if (CXTPEdit::GetRichEditVersion() == 0)
+            return static_cast<short>(LOWORD(pEdit->SendMessage(EM_POSFROMCHAR, nChar, 0)));
+        POINTL pt = {};
+        pEdit->SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), nChar);
+        return pt.x;
+    }
+
     CComboFrame* m_pFrame = nullptr;
     BarsPtr m_pCommandBars;
     CXTPToolBar* m_pToolBar = nullptr;
@@ -143,6 +162,70 @@ TEST_F(ControlComboBoxInputTest, TypingCompletesFromTheList)
     strText.MakeLower();
     EXPECT_STREQ("ar", strText);
     EXPECT_EQ(MAKELONG(2, 2), EditSelection());
+}
+
+TEST_F(ControlComboBoxInputTest, KeystrokesAreDrawnAsAFullRepaintDrawsThem)
+{
+    ClickField(m_pEditable);
+    HWND hWndEdit = m_pEditable->GetEditCtrl()->GetSafeHwnd();
+    CRect rcClient;
+    ::GetClientRect(hWndEdit, &rcClient);
+    const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    struct KeyCase
+    {
+        BOOL bSelectAll;
+        std::vector<WORD> keys;
+        LPCSTR pszText;
+        int nCaret;
+        BOOL bSelection;
+    };
+    // A completion (typed part, selected rest, caret after the typed part),
+    // a key that replaces the selection and completes nothing, the whole
+    // text selected by a message, and a key typed over it that completes.
+    const KeyCase cases[] = {{FALSE, {'A', 'R'}, "Arial", 2, TRUE},
+                             {FALSE, {'X'}, "Arx", 3, FALSE},
+                             {TRUE, {}, "Arx", 0, TRUE},
+                             {FALSE, {'C'}, "Courier", 1, TRUE}};
+    for (const KeyCase& c : cases)
+    {
+        if (c.bSelectAll)
+            ::SendMessageA(hWndEdit, EM_SETSEL, 0, -1);
+        for (WORD wKey : c.keys)
+            TapKey(wKey);
+        PumpInputMessages();
+        CString strText = m_pEditable->GetText();
+        ASSERT_STRCASEEQ(c.pszText, strText);
+        // Drawn by the ordinary paint, nothing left over.
+        EXPECT_FALSE(::GetUpdateRect(hWndEdit, nullptr, FALSE)) << c.pszText;
+        CTestDib shown(rcClient.Width(), rcClient.Height(), RGB(1, 2, 3));
+        CaptureField(shown);
+        ::RedrawWindow(hWndEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        CTestDib repainted(rcClient.Width(), rcClient.Height(), RGB(1, 2, 3));
+        CaptureField(repainted);
+
+        // Without a selection the caret stands where the typing goes on;
+        // its blinking aside, every pixel is what the full repaint gives.
+        POINT ptCaret = {};
+        ASSERT_TRUE(::GetCaretPos(&ptCaret));
+        if (!c.bSelection)
+        {
+            EXPECT_EQ(CharX(c.nCaret), ptCaret.x) << c.pszText;
+        }
+        int nDiffering = 0, nHighlight = 0, nInk = 0;
+        const COLORREF clrBack = repainted.Pixel(rcClient.right - 1, rcClient.bottom / 2);
+        for (int y = 0; y < rcClient.Height(); ++y)
+            for (int x = 0; x < rcClient.Width(); ++x)
+            {
+                if (x >= ptCaret.x - 1 && x <= ptCaret.x + 2)
+                    continue;
+                nDiffering += shown.Pixel(x, y) != repainted.Pixel(x, y) ? 1 : 0;
+                nHighlight += shown.Pixel(x, y) == clrHighlight ? 1 : 0;
+                nInk += shown.Pixel(x, y) != clrBack ? 1 : 0;
+            }
+        EXPECT_EQ(0, nDiffering) << c.pszText;
+        EXPECT_EQ(c.bSelection, nHighlight > 0) << c.pszText;
+        EXPECT_LT(0, nInk) << c.pszText;
+    }
 }
 
 TEST_F(ControlComboBoxInputTest, FocusListDownEnterNotifyInOrder)
