@@ -12,6 +12,7 @@
 #include "office2007/ThemeStyleImages.h"
 #include "office2007/ThemeStyleScope.h"
 #include "toolkit/commandbars/FrameHook.h"
+#include "toolkit/controls/ControlButton.h"
 #include "toolkit/draw/RibbonTheme.h"
 #include "toolkit/draw/ScopedDC.h"
 #include "toolkit/extras/RibbonGroup.h"
@@ -136,6 +137,81 @@ TEST_F(RibbonFramePaintTest, WithTheModuleThePiecesAndButtonsComeFromTheirImages
     EXPECT_EQ(ThemeImageColor("FRAMECAPTIONBUTTON", 0), dib.Pixel(rcClose.left, rcClose.top));
     EXPECT_EQ(ThemeImageColor(strClose, 1), dib.Pixel(rcClose.CenterPoint().x, rcClose.CenterPoint().y));
     m_pRibbon->SetSelected(-1);
+}
+
+TEST_F(RibbonFramePaintTest, WithTheModuleTheGripperLiesUnderTheQuickAccessRow)
+{
+    CThemeStyleScope style(true);
+    Start();
+    CTestDib dib(kWidth, m_pRibbon->GetCaptionRect().Height() + 10, MARK);
+    const int xCaption = m_pRibbon->GetCaptionRect().left;
+    for (BOOL bBelow : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(bBelow ? "row below" : "row in the caption");
+        m_pRibbon->SetShowQuickAccessBelow(bBelow);
+        LayoutAt(kWidth);
+        // From 30 pixels in to 12 after the row, or to 70 pixels in.
+        const int xEnd = bBelow ? xCaption + 70 : m_pRibbon->GetControlQuickAccess()->GetRect().right + 12;
+        for (BOOL bActive : {TRUE, FALSE})
+        {
+            SetFrameActive(bActive);
+            Draw(dib);
+            const int nFrame = bActive ? 0 : 1;
+            EXPECT_EQ(ThemeImageColor("FRAMEGRIPPER", nFrame), dib.Pixel(xCaption + 30, 1));
+            EXPECT_EQ(ThemeImageColor("FRAMEGRIPPER", nFrame), dib.Pixel(xEnd - 1, 1));
+            EXPECT_EQ(ThemeImageColor("FRAMETOPCENTER", nFrame), dib.Pixel(xEnd, 1));
+        }
+    }
+}
+
+// A system button whose popup is open while the test says so.
+class CSystemButton : public CXTPControlButton
+{
+public:
+    BOOL IsPopupOpen() const override { return m_bOpen; }
+    BOOL m_bOpen = FALSE;
+};
+
+TEST_F(RibbonFramePaintTest, TheSystemButtonsFaceByState)
+{
+    CSystemButton* pButton = new CSystemButton;
+    pButton->SetID(300);
+    m_pRibbon->SetSystemButton(pButton);
+    for (bool bModule : {true, false})
+    {
+        SCOPED_TRACE(bModule ? "module" : "no module");
+        CThemeStyleScope style(bModule);
+        CXTPRibbonTheme* pTheme = Start();
+        SetFrameActive(TRUE);
+        CTestDib dib(kWidth, 60, MARK);
+        const CRect rc = pButton->GetRect();
+        ASSERT_EQ(CRect(0, 3, 46, 48), rc);
+        const struct
+        {
+            BOOL bSelected;
+            BOOL bOpen;
+            int nFrame;   // of 3
+        } states[] = {{FALSE, FALSE, 0}, {TRUE, FALSE, 1}, {TRUE, TRUE, 2}, {FALSE, TRUE, 2}};
+        for (const auto& state : states)
+        {
+            SCOPED_TRACE(state.nFrame);
+            m_pRibbon->SetSelected(state.bSelected ? pButton->GetIndex() : -1);
+            pButton->m_bOpen = state.bOpen;
+            Draw(dib);
+            // Without images only the hot and open states get a face.
+            const COLORREF clrExpected = bModule ? ThemeImageColor("FRAMESYSTEMBUTTON", state.nFrame)
+                                         : state.nFrame ? pTheme->m_clrRibbonGroupBorder
+                                                        : dib.Pixel(rc.right + 2, rc.top);
+            EXPECT_EQ(clrExpected, dib.Pixel(rc.left, rc.top + 1));
+            if (bModule || state.nFrame)
+            {
+                EXPECT_EQ(clrExpected, dib.Pixel(rc.right - 1, rc.bottom - 1));
+            }
+        }
+        pButton->m_bOpen = FALSE;
+        m_pRibbon->SetSelected(-1);
+        m_pRibbon->EnableFrameTheme(FALSE);
+    }
 }
 
 TEST_F(RibbonFramePaintTest, WithTheModuleTheContextHeaderComesFromItsImage)

@@ -89,6 +89,8 @@ const ThemeStyleImage kThemeStyleImages[] = {
     {"TOOLBARBUTTONSCOMBODROPDOWN", 5, 8, 22},
     {"TOOLBARBUTTONCHECKBOX", 12, 13, 13},
     {"STATUSBARDEVIDER", 1, 3, 22},
+    {"FRAMEGRIPPER", 2, 30, 30},
+    {"FRAMESYSTEMBUTTON", 3, 46, 45},
 };
 
 inline COLORREF ThemeImageColor(int nImage, int nFrame)

@@ -230,6 +230,9 @@ THEME_IMAGES = [
     ("TOOLBARBUTTONSCOMBODROPDOWN", 5, 8, 22),
     ("TOOLBARBUTTONCHECKBOX", 12, 13, 13),
     ("STATUSBARDEVIDER", 1, 3, 22),
+    # The ribbon's caption in a skinned frame.
+    ("FRAMEGRIPPER", 2, 30, 30),
+    ("FRAMESYSTEMBUTTON", 3, 46, 45),
 ]
 
 # The first images' colours (below FIRST_WIDE_IMAGE) allow 9 frames and stay
