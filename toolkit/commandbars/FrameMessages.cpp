@@ -14,6 +14,7 @@
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
+#include "toolkit/extras/RibbonBar.h"
 
 namespace {
 
@@ -30,6 +31,23 @@ CWnd* FocusedBarEdit()
 {
     CWnd* pFocus = CWnd::GetFocus();
     return pFocus && pFocus->IsKindOf(RUNTIME_CLASS(CXTPEdit)) ? pFocus : nullptr;
+}
+
+// The wheel turned over the ribbon that serves as the menu bar steps its
+// selected tab (forward when turned towards the user); FALSE elsewhere.
+BOOL StepRibbonTabByWheel(CXTPMenuBar* pMenuBar, const MSG* pMsg)
+{
+    if (!pMenuBar || pMenuBar->GetType() != xtpBarTypeRibbon || !pMenuBar->GetSafeHwnd()
+        || !pMenuBar->IsWindowVisible())
+        return FALSE;
+    CRect rcWindow;
+    pMenuBar->GetWindowRect(&rcWindow);
+    POINT ptCursor;
+    if (!::GetCursorPos(&ptCursor) || !rcWindow.PtInRect(ptCursor))
+        return FALSE;
+    const short nDelta = static_cast<short>(HIWORD(pMsg->wParam));
+    static_cast<CXTPRibbonBar*>(pMenuBar)->StepSelectedTab(nDelta <= 0);
+    return TRUE;
 }
 
 } // namespace
@@ -176,8 +194,13 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
         XTPKeyboardManager()->ProcessKeyboardHooks(WM_CONTEXTMENU, pMsg->wParam, pMsg->lParam);
         return TRUE;
     }
-    if (pMsg->message == WM_MOUSEWHEEL && XTPKeyboardManager()->GetHandlerCount() > 0)
-        return XTPKeyboardManager()->ProcessKeyboardHooks(WM_MOUSEWHEEL, pMsg->wParam, pMsg->lParam);
+    if (pMsg->message == WM_MOUSEWHEEL)
+    {
+        if (XTPKeyboardManager()->GetHandlerCount() > 0)
+            return XTPKeyboardManager()->ProcessKeyboardHooks(WM_MOUSEWHEEL, pMsg->wParam, pMsg->lParam);
+        if (StepRibbonTabByWheel(GetMenuBar(), pMsg))
+            return TRUE;
+    }
     if (IsKeyMessage(pMsg->message) && hWndSite)
         return GetShortcutManager()->TranslateAccelerator(hWndSite, pMsg);
     return FALSE;

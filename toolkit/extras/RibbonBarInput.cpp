@@ -13,6 +13,7 @@
 #include "toolkit/res/ToolkitRes.h"
 
 BEGIN_MESSAGE_MAP(CXTPRibbonBar, CXTPMenuBar)
+    ON_WM_CREATE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
@@ -37,6 +38,18 @@ UINT UpperOf(UINT nChar)
 }
 
 } // namespace
+
+// --- Window ----------------------------------------------------------------------------
+
+int CXTPRibbonBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CXTPCommandBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // Made by name like a toolbar, the ribbon loads no menu: without the
+    // frame's hooks Alt would reach the frame and start its system menu.
+    RegisterFrameHooks();
+    return 0;
+}
 
 // --- Mouse ---------------------------------------------------------------------------------
 
@@ -223,15 +236,20 @@ int CXTPRibbonBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 int CXTPRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
                                  LRESULT& lResult)
 {
+    // The wheel while tracking comes from the frame's window or, with the
+    // keyboard hook installed, from the keyboard manager (no window); a
+    // selected control that scrolls itself keeps it.
+    if (nMessage == WM_MOUSEWHEEL && m_nTrackingMode && m_hWnd && m_nPopuped == -1)
+    {
+        if (!hWnd && CXTPMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult) == hookHandled)
+            return hookHandled;
+        const short nDelta = static_cast<short>(HIWORD(wParam));
+        StepSelectedTab(nDelta <= 0);
+        lResult = 0;
+        return hookHandled;
+    }
     if (hWnd && m_nTrackingMode && m_hWnd)
     {
-        if (nMessage == WM_MOUSEWHEEL && m_nPopuped == -1)
-        {
-            const short nDelta = static_cast<short>(HIWORD(wParam));
-            StepSelectedTab(nDelta <= 0);
-            lResult = 0;
-            return hookHandled;
-        }
         if (nMessage == WM_CONTEXTMENU)
         {
             // From the keyboard: the menu of the selected control; from the
