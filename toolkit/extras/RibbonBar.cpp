@@ -293,8 +293,7 @@ void CXTPRibbonBar::OnTabSelecting(CXTPRibbonTab* pTab)
 
     OnTabChanged(pTab);
     m_pControlTab->NotifySite(XTP_RN_SELECTIONCHANGED);
-    if (pTab && m_hWnd)
-        NotifyWinEventIfBound(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, pTab->GetIndex() + 1);
+    m_pControlTab->NotifyTabFocus(pTab);
 }
 
 // --- Sizes ---------------------------------------------------------------------------------

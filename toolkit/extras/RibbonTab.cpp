@@ -156,20 +156,12 @@ int CXTPRibbonControlTab::ProcessFocusedKey(UINT nChar, UINT /*nFlags*/)
 
 BOOL CXTPRibbonControlTab::OnSetSelected(int nSelected)
 {
-    if (nSelected == m_nSelected)
+    if (!CXTPControl::OnSetSelected(nSelected))
         return FALSE;
-    if ((nSelected == 2 || nSelected == 3) && m_pParent)
-        m_pParent->OpenControlPopup(-1);
-    m_nSelected = nSelected;
-    if (m_pParent)
-        m_pParent->OnControlSelected(nSelected, this);
     if (nSelected)
     {
         SetFocused(TRUE);
-        if (CXTPTabManagerItem* pSelected = GetSelectedItem())
-            if (m_pParent && m_pParent->GetSafeHwnd())
-                CXTPAccessible::NotifyWinEventIfBound(EVENT_OBJECT_FOCUS, m_pParent->GetSafeHwnd(),
-                                                      OBJID_CLIENT, pSelected->GetIndex() + 1);
+        NotifyTabFocus(GetSelectedTab());
     }
     else
     {
@@ -178,6 +170,14 @@ BOOL CXTPRibbonControlTab::OnSetSelected(int nSelected)
         RedrawRect(nullptr, FALSE);
     }
     return TRUE;
+}
+
+void CXTPRibbonControlTab::NotifyTabFocus(CXTPTabManagerItem* pTab) const
+{
+    // Raised on the control's own object (its command id), whose children
+    // are the tabs, so that a client resolving the event finds the tab.
+    if (pTab && m_pParent && m_pParent->GetSafeHwnd())
+        NotifyWinEventIfBound(EVENT_OBJECT_FOCUS, m_pParent->GetSafeHwnd(), m_nId, pTab->GetIndex() + 1);
 }
 
 void CXTPRibbonControlTab::OnClick(BOOL bKeyboard, CPoint pt)

@@ -100,7 +100,26 @@ public:
     void SelectItemDirect(CXTPTabManagerItem* pItem) { CXTPTabManager::SetSelectedItem(pItem); }
     // Moves the selection to the neighbour in the key's direction.
     BOOL StepSelection(UINT nKey);
+    // Tells accessibility clients that the tab has the focus (its child id
+    // is index + 1).
+    void NotifyTabFocus(CXTPTabManagerItem* pTab) const;
+
+    // Accessibility: a page-tab list whose children (id = index + 1) are the
+    // tabs (RibbonTabAccessible.cpp).
+    HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT GetAccessibleDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                               VARIANT varChild) override;
+    HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+    HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
 
 private:
+    // The tab of a child id; null for the control itself (id 0).
+    CXTPRibbonTab* AccessibleTab(const VARIANT& varChild) const;
+
+
     BOOL m_bFocused = FALSE;
 };
