@@ -199,6 +199,19 @@ void CXTPRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
     ::SendMessageA(FrameWindow(m_pFrameHook.get()), kPopupSystemMenu, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
 }
 
+BOOL CXTPRibbonBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    // Over the caption's sizing edge the frame sets its own sizing cursor.
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    HWND hFrame = FrameWindow(m_pFrameHook.get());
+    if (nHitTest == HTCLIENT && HitTestCaption(point) == HTTOP && !(::GetWindowLongA(hFrame, GWL_STYLE) & WS_MAXIMIZE))
+        return static_cast<BOOL>(::SendMessageA(hFrame, WM_SETCURSOR, reinterpret_cast<WPARAM>(hFrame),
+                                                MAKELPARAM(HTTOP, message)));
+    return CXTPMenuBar::OnSetCursor(pWnd, nHitTest, message);
+}
+
 void CXTPRibbonBar::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CXTPMenuBar::OnShowWindow(bShow, nStatus);

@@ -171,6 +171,17 @@ TEST_F(RibbonCaptionInputTest, DraggingTheCaptionMovesTheFrameAndADoubleClickMax
     EXPECT_TRUE(m_pFrame->IsZoomed());
 }
 
+TEST_F(RibbonCaptionInputTest, TheCaptionsTopEdgeShowsTheSizingCursor)
+{
+    const CPoint ptEdge(CaptionPoint().x, ScreenPoint(CPoint(0, 1)).y);
+    ASSERT_TRUE(MoveMouseTo(ptEdge));
+    PumpInputMessages();
+    EXPECT_EQ(::LoadCursorA(nullptr, IDC_SIZENS), ::GetCursor());
+    ASSERT_TRUE(MoveMouseTo(CaptionPoint()));
+    PumpInputMessages();
+    EXPECT_EQ(::LoadCursorA(nullptr, IDC_ARROW), ::GetCursor());
+}
+
 TEST_F(RibbonCaptionInputTest, TheRightButtonOnTheCaptionOpensTheSystemMenu)
 {
     ASSERT_TRUE(MoveMouseTo(CaptionPoint()));
