@@ -1,8 +1,9 @@
 // The ribbon theme's bars on the classic and the dark system colours, with
 // and without the test style module: popups (frame image or border and
 // background, the grey gutter, separator lines, the expand button's grey
-// ball), the toolbar body and dock area as the Office 2007 look draws them, the status bar's gripper image,
-// and the ribbon tab's frame by state, plain and of a context.
+// ball), the toolbar body and dock area as the Office 2007 look draws them,
+// text colours by bar and state, the status bar's gripper image, and the
+// ribbon tab's frame by state, plain and of a context.
 #include "toolkit/draw/RibbonTheme.h"
 
 #include "BarTestSupport.h"
@@ -138,6 +139,44 @@ TEST_P(RibbonThemeBodyTest, StatusBarGripperImageAtTheRightFourPixelsUp)
     EXPECT_EQ(MARK, dib.Pixel(91, 10));
     EXPECT_EQ(MARK, dib.Pixel(95, 9));
     EXPECT_EQ(MARK, dib.Pixel(95, 18));
+}
+
+TEST_P(RibbonThemeBodyTest, TextColoursByBarAndState)
+{
+    CXTPOffice2007Theme office2007;
+    office2007.RefreshMetrics();
+    const struct
+    {
+        const char* pszName;
+        BOOL bSelected, bEnabled;
+        int nBarType, nPosition;
+        COLORREF clrText;
+    } kCases[] = {
+        {"menu bar item", FALSE, TRUE, xtpBarTypeMenuBar, xtpBarTop, office2007.m_clrMenuBarText},
+        {"hot menu bar item", TRUE, TRUE, xtpBarTypeMenuBar, xtpBarTop, m_theme.ResolveColor(46)},
+        {"disabled menu bar item", FALSE, FALSE, xtpBarTypeMenuBar, xtpBarTop, m_theme.ResolveColor(60)},
+        {"menu item", FALSE, TRUE, xtpBarTypePopup, xtpBarPopup, m_theme.ResolveColor(44)},
+        {"hot menu item", TRUE, TRUE, xtpBarTypePopup, xtpBarPopup, m_theme.ResolveColor(44)},
+        {"disabled menu item", TRUE, FALSE, xtpBarTypePopup, xtpBarPopup, m_theme.ResolveColor(35)},
+        {"toolbar button", FALSE, TRUE, xtpBarTypeNormal, xtpBarTop, m_theme.ResolveColor(46)},
+        {"disabled toolbar button", FALSE, FALSE, xtpBarTypeNormal, xtpBarTop, m_theme.ResolveColor(60)},
+    };
+    for (const auto& c : kCases)
+    {
+        EXPECT_NE(0xFFFFFFFF, c.clrText) << c.pszName;
+        EXPECT_EQ(c.clrText, m_theme.GetControlTextColor(c.bSelected, FALSE, c.bEnabled, FALSE, FALSE, c.nBarType,
+                                                         c.nPosition))
+            << c.pszName;
+    }
+    EXPECT_EQ(RGB(167, 167, 167), m_theme.ResolveColor(35));
+
+    // A control right on the ribbon (not in a group) takes the ribbon's text colour while idle.
+    CTestBar ribbon(xtpBarTypeRibbon, xtpBarTop);
+    CXTPControl* pControl = ribbon.GetControls()->Add(xtpControlButton, 1);
+    EXPECT_EQ(m_theme.m_clrRibbonText, m_theme.GetTextColorForControl(pControl));
+    pControl->OnSetSelected(1);
+    EXPECT_EQ(m_theme.ResolveColor(46), m_theme.GetTextColorForControl(pControl));
+    ribbon.GetControls()->RemoveAll();
 }
 
 // The menu's expand button: the ball of the expand image in the ribbon's

@@ -2,7 +2,7 @@
 // module (each frame of each image one solid colour, so a pixel tells the
 // image and the frame) and without it: a split button's two parts over a
 // table of states, alone and in a group of joined buttons; the joined faces
-// by place in their run and by state; edit and combo fields and their
+// by place in their run and by state; a group's frame under the pointer; edit and combo fields and their
 // background colour; the check box's twelve frames; the status bar's light
 // part, divider and dark part.
 #include "toolkit/draw/RibbonTheme.h"
@@ -169,7 +169,7 @@ TEST_F(RibbonThemeSplitWithoutImages, TheFacesStayEmptyAndTheArrowShows)
 
 // --- Joined buttons in a ribbon group ---------------------------------------------------------
 
-class RibbonJoinedButtonsTest : public RibbonTestBase
+class RibbonThemeGroupsTest : public RibbonTestBase
 {
 protected:
     void SetUp() override
@@ -204,7 +204,7 @@ protected:
     CXTPControl* m_buttons[6] = {};
 };
 
-TEST_F(RibbonJoinedButtonsTest, EachButtonTakesTheImageOfItsPlaceInTheRun)
+TEST_F(RibbonThemeGroupsTest, EachButtonTakesTheImageOfItsPlaceInTheRun)
 {
     CThemeStyleScope style(true);
     Theme theme;
@@ -234,7 +234,7 @@ TEST_F(RibbonJoinedButtonsTest, EachButtonTakesTheImageOfItsPlaceInTheRun)
     EXPECT_EQ(ThemeImageColor("TOOLBARBUTTONSSPECIALRIGHT", 0), FaceAt(theme, m_buttons[2]));
 }
 
-TEST_F(RibbonJoinedButtonsTest, TheFrameFollowsTheState)
+TEST_F(RibbonThemeGroupsTest, TheFrameFollowsTheState)
 {
     const struct
     {
@@ -266,7 +266,7 @@ TEST_F(RibbonJoinedButtonsTest, TheFrameFollowsTheState)
     }
 }
 
-TEST_F(RibbonJoinedButtonsTest, ASplitButtonInTheRunTakesTheJoinedPartsOneFrameOn)
+TEST_F(RibbonThemeGroupsTest, ASplitButtonInTheRunTakesTheJoinedPartsOneFrameOn)
 {
     CThemeStyleScope style(true);
     Theme theme;
@@ -305,6 +305,27 @@ TEST_F(RibbonJoinedButtonsTest, ASplitButtonInTheRunTakesTheJoinedPartsOneFrameO
             EXPECT_EQ(ThemeImageColor(place.pszCommand, c.nCommand + 1), dib.Pixel(25, 11));
             EXPECT_EQ(ThemeImageColor(place.pszDropDown, c.nDropDown + 1), dib.Pixel(52, 3));
         }
+    }
+}
+
+TEST_F(RibbonThemeGroupsTest, TheGroupUnderThePointerTakesTheSecondFrame)
+{
+    CThemeStyleScope style(true);
+    Theme theme;
+    const CRect rcJoined = m_pJoined->GetRect();
+    m_pRibbon->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcJoined.left + 3, rcJoined.top + 3));
+    ASSERT_TRUE(m_pJoined->IsHighlighted());
+    CXTPRibbonGroup* pOther = m_buttons[4]->GetRibbonGroup();
+    ASSERT_FALSE(pOther->IsHighlighted());
+    for (CXTPRibbonGroup* pGroup : {m_pJoined, pOther})
+    {
+        const int nFrame = pGroup == m_pJoined ? 1 : 0;
+        const CRect rc = pGroup->GetRect();
+        CTestDib dib(rc.right + 1, rc.bottom + 1, MARK);
+        theme.DrawRibbonGroup(&dib.DC(), pGroup);
+        // The caption strip is the group's bottom 17 pixels.
+        EXPECT_EQ(ThemeImageColor("RIBBONGROUPCAPTION", nFrame), dib.Pixel(rc.left + 3, rc.bottom - 8)) << nFrame;
+        EXPECT_EQ(ThemeImageColor("RIBBONGROUPCLIENT", nFrame), dib.Pixel(rc.left + 3, rc.bottom - 20)) << nFrame;
     }
 }
 

@@ -215,8 +215,10 @@ void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::s
 {
     // Themes with a scheme draw as under that XP colour variant; with the
     // module, the Office 2007 and ribbon looks take the test style module's
-    // colours and images (each frame one solid colour). With visual styles off only the
-    // native look is shot again, under a name of its own.
+    // colours and images (each frame one solid colour); the ribbon look's
+    // folders are named "ribbontheme", as "ribbon" holds the ribbon bar's
+    // shots. With visual styles off only the native look is shot again,
+    // under a name of its own.
     const struct
     {
         int nTheme;
@@ -229,8 +231,8 @@ void ShootThemes(const std::string& strFolder, CXTPImageManager* pImages, std::s
                   {xtpThemeOffice2003, "office2003-silver", 3, false},
                   {xtpThemeNativeWinXP, "nativexp", 0, false}, {xtpThemeWhidbey, "whidbey", 0, false},
                   {xtpThemeWhidbey, "whidbey-silver", 3, false}, {xtpThemeOffice2007, "office2007", 0, false},
-                  {xtpThemeOffice2007, "office2007-module", 0, true}, {xtpThemeRibbon, "ribbon", 0, false},
-                  {xtpThemeRibbon, "ribbon-module", 0, true}};
+                  {xtpThemeOffice2007, "office2007-module", 0, true}, {xtpThemeRibbon, "ribbontheme", 0, false},
+                  {xtpThemeRibbon, "ribbontheme-module", 0, true}};
     for (const auto& theme : themes)
     {
         if (bStylesOff && theme.nTheme != xtpThemeNativeWinXP)
