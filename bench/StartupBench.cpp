@@ -3,9 +3,9 @@
 // framework frame program started the same way in the same run. Both are
 // separate processes started cold each round; the figure is the time from
 // CreateProcess until the main window stands and answers a sent message.
+#include "bench/BenchCardFile.h"
 #include "bench/BenchCommon.h"
 
-#include "model/CardFileStore.h"
 #include "model/QivItem.h"
 
 #include <shlwapi.h>
@@ -35,30 +35,8 @@ std::string WriteCardFile()
 {
     C_QivCategory* pRoot = new C_QivCategory("Notizen");
     pRoot->m_dwExpanded = 1;
-    char szTitle[32];
-    C_QivItem* pLastCategory = nullptr;
-    for (int c = 0; c < kCategories; ++c) {
-        snprintf(szTitle, sizeof(szTitle), "Kategorie %d", c);
-        C_QivCategory* pCategory = new C_QivCategory(szTitle);
-        pCategory->m_dwExpanded = 1;
-        pRoot->InsertChild(pCategory, pLastCategory);
-        pLastCategory = pCategory;
-        C_QivItem* pLastEntry = nullptr;
-        for (int e = 0; e < kEntriesPerCategory; ++e) {
-            snprintf(szTitle, sizeof(szTitle), "Eintrag %d", e);
-            C_QivEntry* pEntry = new C_QivEntry(szTitle);
-            pCategory->InsertChild(pEntry, pLastEntry);
-            pLastEntry = pEntry;
-        }
-    }
-    char szDir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, szDir);
-    char szPath[MAX_PATH + 64];
-    snprintf(szPath, sizeof(szPath), "%sqiv-startup-%lu.qiv", szDir, ::GetCurrentProcessId());
-    CQivCardFileStore store;
-    store.ReplaceRoot(pRoot);
-    store.Save(szPath, FALSE);
-    return szPath;
+    bench::AddCategories(pRoot, nullptr, kCategories, kEntriesPerCategory, "Eintrag %d");
+    return bench::WriteTempCardFile(pRoot, "startup");
 }
 
 struct MainSearch

@@ -3,6 +3,7 @@
 // contents list, beside the same TVM_INSERTITEM and LVM_INSERTITEM calls on
 // bare controls in the same run. The model's load time of the file is
 // printed beside.
+#include "bench/BenchCardFile.h"
 #include "bench/BenchCommon.h"
 
 #include "app/ContentsView.h"
@@ -44,44 +45,11 @@ C_QivCategory* MakeTree()
 {
     C_QivCategory* pRoot = new C_QivCategory("Notizen");
     pRoot->m_dwExpanded = 1;
-    char title[32];
     C_QivCategory* pMany = new C_QivCategory("Sammlung");
     pRoot->InsertChild(pMany, nullptr);
-    C_QivItem* pLast = nullptr;
-    for (int e = 0; e < kEntries; ++e) {
-        snprintf(title, sizeof(title), "Eintrag %d", e);
-        C_QivEntry* pEntry = new C_QivEntry(title);
-        pMany->InsertChild(pEntry, pLast);
-        pLast = pEntry;
-    }
-    C_QivItem* pLastCategory = pMany;
-    for (int c = 0; c < kCategories; ++c) {
-        snprintf(title, sizeof(title), "Kategorie %d", c);
-        C_QivCategory* pCategory = new C_QivCategory(title);
-        pCategory->m_dwExpanded = 1;
-        pRoot->InsertChild(pCategory, pLastCategory);
-        pLastCategory = pCategory;
-        C_QivItem* pLastEntry = nullptr;
-        for (int e = 0; e < kEntriesPerCategory; ++e) {
-            snprintf(title, sizeof(title), "Notiz %d", e);
-            C_QivEntry* pEntry = new C_QivEntry(title);
-            pCategory->InsertChild(pEntry, pLastEntry);
-            pLastEntry = pEntry;
-        }
-    }
+    bench::AddEntries(pMany, nullptr, kEntries, "Eintrag %d");
+    bench::AddCategories(pRoot, pMany, kCategories, kEntriesPerCategory, "Notiz %d");
     return pRoot;
-}
-
-CString WriteCardFile()
-{
-    char szDir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, szDir);
-    CString strPath;
-    strPath.Format("%sqiv-treefill-%lu.qiv", szDir, ::GetCurrentProcessId());
-    CQivCardFileStore store;
-    store.ReplaceRoot(MakeTree());
-    store.Save(strPath, FALSE);
-    return strPath;
 }
 
 // The program's way: the document opens the file, the tree view fills
@@ -203,7 +171,8 @@ int main()
 {
     INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES };
     ::InitCommonControlsEx(&icc);
-    const CString strPath = WriteCardFile();
+    const std::string strFile = bench::WriteTempCardFile(MakeTree(), "treefill");
+    const CString strPath(strFile.c_str());
     CQivCardFileStore store;
     store.Open(strPath);
     printf("tree fill: %d entries in one category, %d expanded categories beside it\n", kEntries, kCategories);
