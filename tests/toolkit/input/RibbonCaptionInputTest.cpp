@@ -3,48 +3,36 @@
 // frame when clicked, dragging the caption moves the frame, a double click
 // maximises it and the right button opens the frame's system menu.
 #include "InputTestSupport.h"
+#include "toolkit/RibbonTestSupport.h"
 
-#include "framework/ui/ControlBar.h"
-#include "framework/ui/FrameWnd.h"
-#include "toolkit/commandbars/CommandBars.h"
-#include "toolkit/controls/ControlButton.h"
-#include "toolkit/extras/RibbonBar.h"
+#include "toolkit/commandbars/HookManager.h"
+#include "toolkit/commandbars/HookManagerHookAble.h"
 #include "toolkit/extras/RibbonGroup.h"
 #include "toolkit/extras/RibbonTab.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 namespace {
 
-// A frame that keeps a close to itself and counts the system menus that
-// open on it.
-class CCaptionFrame : public CFrameWnd
+// Keeps a close from the frame and counts the system menus that open on it.
+class CCaptionFrameWatch : public CXTPHookManagerHookAble
 {
 public:
     int m_nCloses = 0;
     int m_nSystemMenus = 0;
 
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    int OnHookMessage(HWND /*hWnd*/, UINT nMessage, WPARAM& wParam, LPARAM& /*lParam*/, LRESULT& lResult) override
     {
-        if (message == WM_CLOSE)
+        if (nMessage == WM_CLOSE)
         {
             ++m_nCloses;
-            return 0;
+            lResult = 0;
+            return hookHandled;
         }
         // The menu that opens holds the frame's window commands.
-        if (message == WM_INITMENUPOPUP
+        if (nMessage == WM_INITMENUPOPUP
             && ::GetMenuState(reinterpret_cast<HMENU>(wParam), SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1))
             ++m_nSystemMenus;
-        return CFrameWnd::WindowProc(message, wParam, lParam);
+        return hookNext;
     }
-};
-
-struct ReleaseBars
-{
-    void operator()(CXTPCommandBars* p) const { p->InternalRelease(); }
 };
 
 // A menu left open by a failing test ends all the same.
@@ -54,33 +42,25 @@ void CALLBACK EndMenuLater(HWND hWnd, UINT, UINT_PTR nId, DWORD)
     ::EndMenu();
 }
 
-class RibbonCaptionInputTest : public testing::Test
+class RibbonCaptionInputTest : public RibbonTestBase
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(MoveMouseTo(CPoint(5, 5)));
-        m_pFrame = new CCaptionFrame;
-        ASSERT_TRUE(m_pFrame->Create(nullptr, "Menüband", WS_OVERLAPPEDWINDOW, CRect(60, 60, 760, 460)));
-        m_pCommandBars.reset(new CXTPCommandBars);
-        m_pCommandBars->SetSite(m_pFrame);
-        m_pCommandBars->CreateDockBars();
-        m_pRibbon = static_cast<CXTPRibbonBar*>(
-            m_pCommandBars->CreateToolBar("Menüband", xtpBarTop, RUNTIME_CLASS(CXTPRibbonBar)));
-        ASSERT_NE(nullptr, m_pRibbon);
-        m_pRibbon->AddTab("Start")->AddGroup("Notizen", 1)->Add(xtpControlButton, 100)->SetCaption("Neu");
+        RibbonTestBase::SetUp();
+        AddButton(m_pRibbon->AddTab("Start")->AddGroup("Notizen", 1), 100, xtpButtonIconAndCaptionBelow);
         m_pRibbon->SelectTab(0);
-        m_pFrame->ShowWindow(SW_SHOWNORMAL);
+        m_pFrame->SetWindowPos(nullptr, 60, 60, 700, 400, SWP_NOZORDER | SWP_SHOWWINDOW);
         ASSERT_TRUE(MakeForeground(m_pFrame->m_hWnd));
         m_pRibbon->EnableFrameTheme(TRUE);
+        XTPHookManager()->SetHook(m_pFrame->m_hWnd, &m_watch);
         Relayout();
     }
     void TearDown() override
     {
-        m_pCommandBars->RemoveAll();
-        m_pCommandBars.reset();
-        if (::IsWindow(m_pFrame->m_hWnd))
-            m_pFrame->DestroyWindow();
+        XTPHookManager()->RemoveAll(&m_watch);
+        RibbonTestBase::TearDown();
         PumpInputMessages();
     }
     void Relayout()
@@ -111,9 +91,7 @@ protected:
         PumpInputMessages();
     }
 
-    CCaptionFrame* m_pFrame = nullptr;
-    std::unique_ptr<CXTPCommandBars, ReleaseBars> m_pCommandBars;
-    CXTPRibbonBar* m_pRibbon = nullptr;
+    CCaptionFrameWatch m_watch;
 };
 
 TEST_F(RibbonCaptionInputTest, ClickedCaptionButtonsMinimiseMaximiseRestoreAndClose)
@@ -139,7 +117,7 @@ TEST_F(RibbonCaptionInputTest, ClickedCaptionButtonsMinimiseMaximiseRestoreAndCl
     Relayout();
 
     Click(ButtonPoint(SC_CLOSE));
-    EXPECT_EQ(1, m_pFrame->m_nCloses);
+    EXPECT_EQ(1, m_watch.m_nCloses);
 }
 
 TEST_F(RibbonCaptionInputTest, DraggingTheCaptionMovesTheFrameAndADoubleClickMaximisesIt)
@@ -192,7 +170,7 @@ TEST_F(RibbonCaptionInputTest, TheRightButtonOnTheCaptionOpensTheSystemMenu)
     InjectKey(VK_ESCAPE, TRUE);
     PumpInputMessages();
     ::KillTimer(nullptr, nTimer);
-    EXPECT_EQ(1, m_pFrame->m_nSystemMenus);
+    EXPECT_EQ(1, m_watch.m_nSystemMenus);
     EXPECT_TRUE(::IsWindow(m_pFrame->m_hWnd));
     EXPECT_FALSE(m_pFrame->IsIconic());
 }
