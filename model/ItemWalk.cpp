@@ -51,14 +51,24 @@ BOOL CQivTreeWalk::Next()
     return TRUE;
 }
 
+// Both are asked of every node of every walk: the two classes a tree is
+// made of are answered without walking the class chain.
 C_QivCategory* QivAsCategory(C_QivItem* pItem)
 {
-    return pItem->IsKindOf(RUNTIME_CLASS(C_QivCategory))
-        ? static_cast<C_QivCategory*>(pItem) : nullptr;
+    const CRuntimeClass* pClass = pItem->GetRuntimeClass();
+    if (pClass == RUNTIME_CLASS(C_QivCategory))
+        return static_cast<C_QivCategory*>(pItem);
+    if (pClass == RUNTIME_CLASS(C_QivEntry))
+        return nullptr;
+    return pItem->IsKindOf(RUNTIME_CLASS(C_QivCategory)) ? static_cast<C_QivCategory*>(pItem) : nullptr;
 }
 
 C_QivEntry* QivAsEntry(C_QivItem* pItem)
 {
-    return pItem->IsKindOf(RUNTIME_CLASS(C_QivEntry))
-        ? static_cast<C_QivEntry*>(pItem) : nullptr;
+    const CRuntimeClass* pClass = pItem->GetRuntimeClass();
+    if (pClass == RUNTIME_CLASS(C_QivEntry))
+        return static_cast<C_QivEntry*>(pItem);
+    if (pClass == RUNTIME_CLASS(C_QivCategory))
+        return nullptr;
+    return pItem->IsKindOf(RUNTIME_CLASS(C_QivEntry)) ? static_cast<C_QivEntry*>(pItem) : nullptr;
 }

@@ -40,7 +40,9 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
       m_pStoreCur(nullptr),
       m_pStoreEnd(nullptr),
       m_nMapCount(1),
-      m_bObjectsOnce(false)
+      m_bObjectsOnce(false),
+      m_pLastClass(nullptr),
+      m_nLastClassIndex(0)
 {
     ASSERT(pFile != nullptr);
     if (lpBuf && nBufSize >= static_cast<int>(nMinBufSize)) {
@@ -279,6 +281,7 @@ void CArchive::Abort()
     m_pLoadCur = m_pLoadEnd = m_pStoreCur = m_pStoreEnd = nullptr;
     m_loadMap.clear();
     m_storeMap.clear();
+    m_pLastClass = nullptr;
 }
 
 // Counts and strings
@@ -416,14 +419,18 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     CheckStoring();
     if (pClassRef->m_wSchema == 0xFFFF)
         ThrowArchive(CArchiveException::badClass);   // not a serializable class
-    auto found = m_storeMap.find(pClassRef);
-    if (found != m_storeMap.end()) {
-        WriteObjectTag(found->second, dwBigClassTag);
-        return;
+    if (pClassRef != m_pLastClass) {
+        auto found = m_storeMap.find(pClassRef);
+        if (found == m_storeMap.end()) {
+            *this << wNewClassTag;
+            pClassRef->Store(*this);
+            m_storeMap.emplace(pClassRef, NextIndex());
+            return;
+        }
+        m_pLastClass = pClassRef;
+        m_nLastClassIndex = found->second;
     }
-    *this << wNewClassTag;
-    pClassRef->Store(*this);
-    m_storeMap.emplace(pClassRef, NextIndex());
+    WriteObjectTag(m_nLastClassIndex, dwBigClassTag);
 }
 
 CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)

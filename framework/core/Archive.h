@@ -203,4 +203,8 @@ private:
     std::unordered_map<const void*, DWORD> m_storeMap;
     DWORD m_nMapCount;
     bool m_bObjectsOnce;
+    // The last class looked up and its index: a tree writes one class after
+    // another of the same kind.
+    const CRuntimeClass* m_pLastClass;
+    DWORD m_nLastClassIndex;
 };
