@@ -264,6 +264,16 @@ TEST_F(RibbonThemeGroupsTest, TheFrameFollowsTheState)
                       FaceAt(theme, pButton));
         }
     }
+
+    // An open popup control of the group (its own run at the end of the collection).
+    CThemeStyleScope style(true);
+    Theme theme;
+    auto* pPopup = new CTestSplit;
+    pPopup->SetType(xtpControlPopup);
+    m_pJoined->AddControl(pPopup);
+    LayoutAt(1200);
+    pPopup->m_bOpen = TRUE;
+    EXPECT_EQ(ThemeImageColor("TOOLBARBUTTONSSPECIALSINGLE", 3), FaceAt(theme, pPopup));
 }
 
 TEST_F(RibbonThemeGroupsTest, ASplitButtonInTheRunTakesTheJoinedPartsOneFrameOn)

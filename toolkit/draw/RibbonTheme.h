@@ -115,6 +115,9 @@ public:
 protected:
     // The plain face of a button without style images: 1 hot, 2 pressed.
     void DrawButtonFaceFallback(CDC* pDC, const CRect& rc, int nFrame);
+    // The frame of a toolbar button's face for its state (-1: nothing
+    // drawn); a joined button's is one more (its images hold an idle frame).
+    static int GetToolbarFaceFrame(int nSelected, int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped);
     // The text colour of an edit or combo field's label and arrow.
     COLORREF GetFieldTextColor(CXTPControl* pControl);
     // Fills the field with paint-manager colour nFill (-1: the ribbon's edit

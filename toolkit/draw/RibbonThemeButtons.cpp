@@ -70,22 +70,6 @@ RunPlace PlaceInRun(CXTPControl* pControl)
     return place;
 }
 
-// The frame of a joined button's face.
-int JoinedFaceFrame(int nSelected, int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped)
-{
-    if (!bEnabled)
-        return IsKeyboardValue(nSelected) ? 1 : 0;
-    if (bPopuped)
-        return 3;
-    if (bChecked && !nPressed)
-        return nSelected ? 4 : 3;
-    if (IsKeyboardValue(nPressed))
-        return 2;
-    if (nSelected)
-        return nPressed ? 2 : 1;
-    return nPressed ? 1 : 0;
-}
-
 // The state a split button's parts are drawn in: E the enabled value, S
 // the selection (3 over the command part, 4 over the arrow), P pressed,
 // K checked, O popup open.
@@ -156,8 +140,9 @@ void CXTPRibbonTheme::DrawControlFace(CDC* pDC, CXTPControl* pControl)
         return;
     }
     const int nFrames = pImage->GetHeight() / kJoinedFrameHeight;
-    const int nFrame = JoinedFaceFrame(pControl->GetSelected(), pControl->GetPressed(), pControl->GetEnabled(),
-                                       pControl->GetChecked(), pControl->IsPopupOpen());
+    const int nFrame = GetToolbarFaceFrame(pControl->GetSelected(), pControl->GetPressed(), pControl->GetEnabled(),
+                                           pControl->GetChecked(), pControl->IsPopupOpen())
+                       + 1;
     // An image shorter than the frame asked for has nothing to show for it.
     if (nFrame >= nFrames)
         return;

@@ -21,8 +21,9 @@ BOOL IsKeyboardSelection(int nSelected)
     return nSelected == 2 || nSelected == 3;
 }
 
-// The frame of a toolbar button's face (-1: nothing drawn).
-int ToolbarFaceFrame(int nSelected, int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped)
+} // namespace
+
+int CXTPRibbonTheme::GetToolbarFaceFrame(int nSelected, int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped)
 {
     if (!bEnabled)
         return IsKeyboardSelection(nSelected) ? 0 : -1;
@@ -36,8 +37,6 @@ int ToolbarFaceFrame(int nSelected, int nPressed, BOOL bEnabled, BOOL bChecked, 
         return nPressed ? 1 : 0;
     return nPressed ? 0 : -1;
 }
-
-} // namespace
 
 void CXTPRibbonTheme::FillCommandBar(CDC* pDC, CXTPCommandBar* pBar)
 {
@@ -80,7 +79,7 @@ void CXTPRibbonTheme::DrawButtonFace(CDC* pDC, CRect rc, int nSelected, int nPre
         return;
     }
     // Toolbar faces come from the images alone: without them they stay empty.
-    const int nFrame = ToolbarFaceFrame(nSelected, nPressed, bEnabled, bChecked, bPopuped);
+    const int nFrame = GetToolbarFaceFrame(nSelected, nPressed, bEnabled, bChecked, bPopuped);
     if (nFrame >= 0)
         DrawImage(pDC, rc.Height() < 33 ? "TOOLBARBUTTONS22" : "TOOLBARBUTTONS50", rc, nFrame, 4,
                        CRect(8, 8, 8, 8));
