@@ -241,11 +241,73 @@ TEST_F(RibbonCaptionTest, TheSkinnedFrameGivesItsCaptionToTheRibbon)
     EXPECT_GE(ClientInWindow(m_pFrame).top, ::GetSystemMetrics(SM_CYCAPTION));
     m_pRibbon->SetVisible(TRUE);
     EXPECT_EQ(0, ClientInWindow(m_pFrame).top);
+    // Too narrow for the ribbon: the frame takes its caption back at its
+    // next idle update, and gives it again when the ribbon fits.
+    m_pFrame->SetWindowPos(nullptr, 0, 0, 240, rcWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFrame->RecalcLayout();
+    EXPECT_FALSE(m_pRibbon->GetFrameHook()->IsFrameSkinned());
+    Pump();
+    EXPECT_GE(ClientInWindow(m_pFrame).top, ::GetSystemMetrics(SM_CYCAPTION));
+    m_pFrame->SetWindowPos(nullptr, 0, 0, rcWindow.Width(), rcWindow.Height(),
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFrame->RecalcLayout();
+    Pump();
+    EXPECT_EQ(0, ClientInWindow(m_pFrame).top);
     m_pRibbon->EnableFrameTheme(FALSE);
     EXPECT_GE(ClientInWindow(m_pFrame).top, ::GetSystemMetrics(SM_CYCAPTION));
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(ERROR, ::GetWindowRgn(m_pFrame->m_hWnd, hRgn));
     ::DeleteObject(hRgn);
+}
+
+// A ribbon look that counts the frames it draws.
+class CFrameCountingTheme : public CXTPRibbonTheme
+{
+public:
+    void DrawFrame(CDC* pDC, FrameHook* pHook) override
+    {
+        ++m_nFrames;
+        CXTPRibbonTheme::DrawFrame(pDC, pHook);
+    }
+    int m_nFrames = 0;
+};
+
+TEST_F(RibbonCaptionTest, TheFrameThemeDrawsTheSkinnedBorder)
+{
+    // Under a look that draws no frames the ribbon's own theme does.
+    FrameHook* pHook = m_pRibbon->GetFrameHook();
+    ASSERT_NE(xtpThemeRibbon, XTPPaintManager()->BaseTheme());
+    EXPECT_EQ(static_cast<CXTPOffice2007Theme*>(m_pRibbon->GetRibbonTheme()), pHook->GetFrameTheme());
+
+    CFrameCountingTheme* pTheme = new CFrameCountingTheme;
+    SetCurrentPaintManager(pTheme);
+    ASSERT_EQ(static_cast<CXTPOffice2007Theme*>(pTheme), pHook->GetFrameTheme());
+    m_pFrame->ShowWindow(SW_SHOWNA);
+    const struct
+    {
+        UINT nMessage;
+        WPARAM wParam;
+    } messages[] = {{WM_NCPAINT, 1}, {WM_NCACTIVATE, TRUE}, {WM_NCACTIVATE, FALSE}};
+    for (const auto& message : messages)
+    {
+        pTheme->m_nFrames = 0;
+        const LRESULT nResult = m_pFrame->SendMessage(message.nMessage, message.wParam, 0);
+        EXPECT_EQ(1, pTheme->m_nFrames) << std::hex << message.nMessage;
+        if (message.nMessage == WM_NCACTIVATE)
+        {
+            EXPECT_EQ(TRUE, nResult);
+            EXPECT_EQ(static_cast<BOOL>(message.wParam), pHook->IsFrameActive());
+        }
+    }
+    // With its own caption back the frame draws itself.
+    m_pRibbon->SetVisible(FALSE);
+    pTheme->m_nFrames = 0;
+    m_pFrame->SendMessage(WM_NCPAINT, 1, 0);
+    m_pFrame->SendMessage(WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(0, pTheme->m_nFrames);
+    m_pRibbon->SetVisible(TRUE);
+    m_pRibbon->EnableFrameTheme(FALSE);
+    SetPaintTheme(xtpThemeOffice2000);
 }
 
 TEST_F(RibbonCaptionTest, ANewTitleLeavesTheFrameSkinned)
