@@ -6,8 +6,8 @@
 // and its completion are drawn together, as a full repaint draws them.
 #include "toolkit/controls/ControlComboBox.h"
 
+#include "FieldPixels.h"
 #include "InputTestSupport.h"
-#include "toolkit/TestDib.h"
 #include "framework/ui/FrameWnd.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/ToolBar.h"
@@ -115,23 +115,6 @@ protected:
         return MAKELONG(dwStart, dwEnd);
     }
 
-    // The field's client pixels as the screen shows them.
-    void CaptureField(CTestDib& dib)
-    {
-        CWindowDC dcField(m_pEditable->GetEditCtrl());
-        dib->BitBlt(0, 0, dib.Width(), dib.Height(), &dcField, 0, 0, SRCCOPY);
-    }
-    // The client x of the caret place before the character.
-    int CharX(int nChar)
-    {
-        CWnd* pEdit = m_pEditable->GetEditCtrl();
-        if (CXTPEdit::GetRichEditVersion() == 0)
-            return static_cast<short>(LOWORD(pEdit->SendMessage(EM_POSFROMCHAR, nChar, 0)));
-        POINTL pt = {};
-        pEdit->SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), nChar);
-        return pt.x;
-    }
-
     CComboFrame* m_pFrame = nullptr;
     BarsPtr m_pCommandBars;
     CXTPToolBar* m_pToolBar = nullptr;
@@ -168,9 +151,6 @@ TEST_F(ControlComboBoxInputTest, KeystrokesAreDrawnAsAFullRepaintDrawsThem)
 {
     ClickField(m_pEditable);
     HWND hWndEdit = m_pEditable->GetEditCtrl()->GetSafeHwnd();
-    CRect rcClient;
-    ::GetClientRect(hWndEdit, &rcClient);
-    const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
     struct KeyCase
     {
         BOOL bSelectAll;
@@ -195,36 +175,18 @@ TEST_F(ControlComboBoxInputTest, KeystrokesAreDrawnAsAFullRepaintDrawsThem)
         PumpInputMessages();
         CString strText = m_pEditable->GetText();
         ASSERT_STRCASEEQ(c.pszText, strText);
-        // Drawn by the ordinary paint, nothing left over.
+        // Drawn by the ordinary paint, nothing left over, every pixel what
+        // a full repaint gives; without a selection the caret stands where
+        // the typing goes on.
         EXPECT_FALSE(::GetUpdateRect(hWndEdit, nullptr, FALSE)) << c.pszText;
-        CTestDib shown(rcClient.Width(), rcClient.Height(), RGB(1, 2, 3));
-        CaptureField(shown);
-        ::RedrawWindow(hWndEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        CTestDib repainted(rcClient.Width(), rcClient.Height(), RGB(1, 2, 3));
-        CaptureField(repainted);
-
-        // Without a selection the caret stands where the typing goes on;
-        // its blinking aside, every pixel is what the full repaint gives.
-        POINT ptCaret = {};
-        ASSERT_TRUE(::GetCaretPos(&ptCaret));
+        const FieldLook look = CompareWithFullRepaint(hWndEdit);
+        EXPECT_EQ(0, look.nDiffering) << c.pszText;
+        EXPECT_EQ(c.bSelection, look.nHighlight > 0) << c.pszText;
+        EXPECT_LT(0, look.nInk) << c.pszText;
         if (!c.bSelection)
         {
-            EXPECT_EQ(CharX(c.nCaret), ptCaret.x) << c.pszText;
+            EXPECT_EQ(CharPlaceX(hWndEdit, c.nCaret), look.ptCaret.x) << c.pszText;
         }
-        int nDiffering = 0, nHighlight = 0, nInk = 0;
-        const COLORREF clrBack = repainted.Pixel(rcClient.right - 1, rcClient.bottom / 2);
-        for (int y = 0; y < rcClient.Height(); ++y)
-            for (int x = 0; x < rcClient.Width(); ++x)
-            {
-                if (x >= ptCaret.x - 1 && x <= ptCaret.x + 2)
-                    continue;
-                nDiffering += shown.Pixel(x, y) != repainted.Pixel(x, y) ? 1 : 0;
-                nHighlight += shown.Pixel(x, y) == clrHighlight ? 1 : 0;
-                nInk += shown.Pixel(x, y) != clrBack ? 1 : 0;
-            }
-        EXPECT_EQ(0, nDiffering) << c.pszText;
-        EXPECT_EQ(c.bSelection, nHighlight > 0) << c.pszText;
-        EXPECT_LT(0, nInk) << c.pszText;
     }
 }
 

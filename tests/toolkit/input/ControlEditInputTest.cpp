@@ -1,7 +1,7 @@
 // The edit control under real input: a click gives its field the focus, typed
 // keys change the text, a click elsewhere takes the focus away, and the
 // field's cut, copy and paste commands follow the selection and the
-// clipboard.
+// clipboard. Typed keys show as a full repaint shows them.
 #include "toolkit/controls/ControlEdit.h"
 
 #include "framework/ui/AfxRes.h"
@@ -11,6 +11,7 @@
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/controls/Controls.h"
 
+#include "FieldPixels.h"
 #include "InputTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,13 @@ TEST_F(ControlEditInputTest, ClickTypeAndLeave)
     PumpInputMessages();
     EXPECT_STREQ("be", m_pEdit->GetText());
     EXPECT_EQ((std::vector<UINT>{XTP_EN_CHANGE, XTP_EN_CHANGE}), m_frame.m_codes);
+    // The typed keys are drawn by the ordinary paint as a full repaint
+    // draws them, the caret after them.
+    EXPECT_FALSE(::GetUpdateRect(hWndField, nullptr, FALSE));
+    const FieldLook look = CompareWithFullRepaint(hWndField);
+    EXPECT_EQ(0, look.nDiffering);
+    EXPECT_LT(0, look.nInk);
+    EXPECT_EQ(CharPlaceX(hWndField, 2), look.ptCaret.x);
 
     // Emptied and left: the hint comes back and the site hears of it.
     TapKey(VK_BACK);
