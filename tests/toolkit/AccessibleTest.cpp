@@ -9,30 +9,14 @@
 #include "framework/ui/MessageMap.h"
 #include "framework/ui/Wnd.h"
 
-#include <gtest/gtest.h>
+#include "AccessibleTestSupport.h"
 
-#include <stdlib.h>
-#include <string.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
 namespace {
-
-bool OleaccMissing()
-{
-    const char* psz = getenv("QIV_EXPECT_OLEACC");
-    return psz != nullptr && strcmp(psz, "missing") == 0;
-}
-
-VARIANT ChildVariant(long nChild)
-{
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_I4;
-    var.lVal = nChild;
-    return var;
-}
 
 // A list of three named children that counts how often its name operation runs.
 class CAccessibleList : public CCmdTarget, public CXTPAccessible

@@ -11,40 +11,18 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 
+#include "AccessibleTestSupport.h"
 #include "BarTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-bool OleaccMissing()
-{
-    const char* psz = getenv("QIV_EXPECT_OLEACC");
-    return psz != nullptr && strcmp(psz, "missing") == 0;
-}
-
-VARIANT Child(long nChild)
-{
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_I4;
-    var.lVal = nChild;
-    return var;
-}
-
-std::wstring Take(BSTR bstr)
-{
-    std::wstring str = bstr != nullptr ? std::wstring(bstr) : std::wstring(L"(null)");
-    ::SysFreeString(bstr);
-    return str;
-}
 
 const char CLIENT_WINDOW_VARIABLE[] = "QIV_ACC_CLIENT_HWND";
 const char CLIENT_OUTPUT_VARIABLE[] = "QIV_ACC_CLIENT_OUT";
@@ -189,40 +167,40 @@ TEST_F(CommandBarAccessibleTest, ClientsReadTheBarThroughOleacc)
     for (long i = 0; i <= 3; ++i)
     {
         BSTR bstr = nullptr;
-        EXPECT_EQ(S_OK, m_pAcc->get_accName(Child(i), &bstr)) << i;
-        EXPECT_EQ(std::wstring(names[i]), Take(bstr)) << i;
+        EXPECT_EQ(S_OK, m_pAcc->get_accName(ChildVariant(i), &bstr)) << i;
+        EXPECT_EQ(std::wstring(names[i]), TakeBstr(bstr)) << i;
     }
     BSTR bstr = nullptr;
-    EXPECT_EQ(S_OK, m_pAcc->get_accKeyboardShortcut(Child(2), &bstr));
-    EXPECT_EQ(std::wstring(L"Alt+f"), Take(bstr));
+    EXPECT_EQ(S_OK, m_pAcc->get_accKeyboardShortcut(ChildVariant(2), &bstr));
+    EXPECT_EQ(std::wstring(L"Alt+f"), TakeBstr(bstr));
     bstr = nullptr;
-    EXPECT_EQ(S_FALSE, m_pAcc->get_accKeyboardShortcut(Child(3), &bstr));
+    EXPECT_EQ(S_FALSE, m_pAcc->get_accKeyboardShortcut(ChildVariant(3), &bstr));
 
     VARIANT var;
-    EXPECT_EQ(S_OK, m_pAcc->get_accRole(Child(0), &var));
+    EXPECT_EQ(S_OK, m_pAcc->get_accRole(ChildVariant(0), &var));
     EXPECT_EQ(ROLE_SYSTEM_TOOLBAR, var.lVal);
-    EXPECT_EQ(S_OK, m_pAcc->get_accRole(Child(1), &var));
+    EXPECT_EQ(S_OK, m_pAcc->get_accRole(ChildVariant(1), &var));
     EXPECT_EQ(ROLE_SYSTEM_MENUITEM, var.lVal);
     for (long nChild : {4L, -1L})
     {
-        EXPECT_EQ(E_INVALIDARG, m_pAcc->get_accRole(Child(nChild), &var)) << nChild;
-        EXPECT_EQ(E_INVALIDARG, m_pAcc->get_accName(Child(nChild), &bstr)) << nChild;
+        EXPECT_EQ(E_INVALIDARG, m_pAcc->get_accRole(ChildVariant(nChild), &var)) << nChild;
+        EXPECT_EQ(E_INVALIDARG, m_pAcc->get_accName(ChildVariant(nChild), &bstr)) << nChild;
     }
 
     // The selected child is focused, hot and selected; the others focusable.
     m_bar.SetSelected(1, 1);
-    EXPECT_EQ(S_OK, m_pAcc->get_accState(Child(2), &var));
+    EXPECT_EQ(S_OK, m_pAcc->get_accState(ChildVariant(2), &var));
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSED
                   | STATE_SYSTEM_HOTTRACKED | STATE_SYSTEM_SELECTED,
               var.lVal & ~STATE_SYSTEM_INVISIBLE);
-    EXPECT_EQ(S_OK, m_pAcc->get_accState(Child(1), &var));
+    EXPECT_EQ(S_OK, m_pAcc->get_accState(ChildVariant(1), &var));
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE, var.lVal & ~STATE_SYSTEM_INVISIBLE);
 
     // Places on the screen and what lies there.
     CPoint ptOrigin(0, 0);
     m_bar.ClientToScreen(&ptOrigin);
     long x = 0, y = 0, cx = 0, cy = 0;
-    EXPECT_EQ(S_OK, m_pAcc->accLocation(&x, &y, &cx, &cy, Child(2)));
+    EXPECT_EQ(S_OK, m_pAcc->accLocation(&x, &y, &cx, &cy, ChildVariant(2)));
     EXPECT_EQ(CRect(ptOrigin.x + 50, ptOrigin.y + 2, ptOrigin.x + 110, ptOrigin.y + 26), CRect(x, y, x + cx, y + cy));
     EXPECT_EQ(S_OK, m_pAcc->accHitTest(ptOrigin.x + 60, ptOrigin.y + 10, &var));
     ASSERT_EQ(VT_DISPATCH, var.vt);
@@ -237,8 +215,8 @@ TEST_F(CommandBarAccessibleTest, ClientsReadTheBarThroughOleacc)
     IAccessible* pControl = nullptr;
     ASSERT_EQ(S_OK, CXTPAccessible::AccessibleObjectFromWindowBound(m_bar.m_hWnd, 102, XTP_IID_IAccessible,
                                                                     reinterpret_cast<void**>(&pControl)));
-    EXPECT_EQ(S_OK, pControl->get_accName(Child(0), &bstr));
-    EXPECT_EQ(std::wstring(L"Drucken & Senden"), Take(bstr));
+    EXPECT_EQ(S_OK, pControl->get_accName(ChildVariant(0), &bstr));
+    EXPECT_EQ(std::wstring(L"Drucken & Senden"), TakeBstr(bstr));
     pControl->Release();
 }
 
@@ -292,21 +270,21 @@ TEST(CommandBarAccessibleClient, ReadsTheBarOfTheFirstProcess)
     for (long i = 0; i <= nCount; ++i)
     {
         BSTR bstr = nullptr;
-        pAcc->get_accName(Child(i), &bstr);
+        pAcc->get_accName(ChildVariant(i), &bstr);
         fprintf(pFile, "name %ld %s\n", i, Utf8(bstr).c_str());
     }
     for (long i = 0; i <= nCount; ++i)
     {
         VARIANT var;
         ::VariantInit(&var);
-        pAcc->get_accRole(Child(i), &var);
+        pAcc->get_accRole(ChildVariant(i), &var);
         fprintf(pFile, "role %ld %ld\n", i, var.vt == VT_I4 ? var.lVal : -1L);
     }
     BSTR bstr = nullptr;
-    pAcc->get_accKeyboardShortcut(Child(2), &bstr);
+    pAcc->get_accKeyboardShortcut(ChildVariant(2), &bstr);
     fprintf(pFile, "shortcut 2 %s\n", Utf8(bstr).c_str());
     long x = 0, y = 0, cx = 0, cy = 0;
-    pAcc->accLocation(&x, &y, &cx, &cy, Child(2));
+    pAcc->accLocation(&x, &y, &cx, &cy, ChildVariant(2));
     fprintf(pFile, "location 2 %ld %ld %ld %ld\n", x, y, cx, cy);
     VARIANT var;
     ::VariantInit(&var);
@@ -320,7 +298,7 @@ TEST(CommandBarAccessibleClient, ReadsTheBarOfTheFirstProcess)
     ::VariantClear(&var);
     fprintf(pFile, "hit %ld\n", nHit);
     bstr = nullptr;
-    hr = pAcc->get_accName(Child(nCount + 1), &bstr);
+    hr = pAcc->get_accName(ChildVariant(nCount + 1), &bstr);
     ::SysFreeString(bstr);
     fprintf(pFile, "invalid %ld %08lx\n", nCount + 1, static_cast<unsigned long>(hr));
     fclose(pFile);

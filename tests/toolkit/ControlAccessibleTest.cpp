@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/Controls.h"
 
+#include "AccessibleTestSupport.h"
 #include "BarTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,7 @@ namespace {
 
 VARIANT Self()
 {
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_I4;
-    var.lVal = CHILDID_SELF;
-    return var;
-}
-
-std::wstring Take(BSTR bstr)
-{
-    std::wstring str = bstr != nullptr ? std::wstring(bstr) : std::wstring(L"(null)");
-    ::SysFreeString(bstr);
-    return str;
+    return ChildVariant(CHILDID_SELF);
 }
 
 } // namespace
@@ -60,10 +50,10 @@ TEST(ControlAccessible, NamesAndAccessKeys)
         pControl->SetTooltip(c.pszTooltip);
         BSTR bstr = nullptr;
         EXPECT_EQ(S_OK, pAcc->get_accName(Self(), &bstr)) << c.pszCaption;
-        EXPECT_EQ(std::wstring(c.pszName), Take(bstr)) << c.pszCaption;
+        EXPECT_EQ(std::wstring(c.pszName), TakeBstr(bstr)) << c.pszCaption;
         bstr = nullptr;
         EXPECT_EQ(c.hrKey, pAcc->get_accKeyboardShortcut(Self(), &bstr)) << c.pszCaption;
-        EXPECT_EQ(std::wstring(c.pszKey), Take(bstr)) << c.pszCaption;
+        EXPECT_EQ(std::wstring(c.pszKey), TakeBstr(bstr)) << c.pszCaption;
     }
 }
 
@@ -127,7 +117,7 @@ TEST(ControlAccessible, RolesStatesAndPlace)
     BSTR bstr = nullptr;
     EXPECT_EQ(E_INVALIDARG, pAcc->get_accName(varOne, &bstr));
     EXPECT_EQ(S_OK, pAcc->get_accDefaultAction(Self(), &bstr));
-    EXPECT_EQ(std::wstring(L"Click"), Take(bstr));
+    EXPECT_EQ(std::wstring(L"Click"), TakeBstr(bstr));
 
     // The interface keeps the control alive through the control's own count.
     long nRef = pControl->m_dwRef;

@@ -4,23 +4,15 @@
 // raises, which names the tab as child index + 1 of the tab row's object.
 #include "RibbonTestSupport.h"
 
+#include "AccessibleTestSupport.h"
+
 #include "toolkit/extras/RibbonGroup.h"
 #include "toolkit/extras/RibbonTab.h"
-
-#include <stdlib.h>
-#include <string.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// Where oleacc is taken away, no client reaches an object by a window.
-bool OleaccMissing()
-{
-    const char* psz = getenv("QIV_EXPECT_OLEACC");
-    return psz != nullptr && strcmp(psz, "missing") == 0;
-}
 
 struct FocusEvent
 {
@@ -41,22 +33,6 @@ void CALLBACK RecordFocus(HWINEVENTHOOK, DWORD dwEvent, HWND hWnd, LONG idObject
 {
     if (dwEvent == EVENT_OBJECT_FOCUS && idObject != OBJID_MENU)
         g_focusEvents.push_back({hWnd, idObject, idChild});
-}
-
-VARIANT Child(long nChild)
-{
-    VARIANT var;
-    ::VariantInit(&var);
-    var.vt = VT_I4;
-    var.lVal = nChild;
-    return var;
-}
-
-std::wstring Take(BSTR bstr)
-{
-    std::wstring str = bstr ? std::wstring(bstr) : std::wstring(L"(null)");
-    ::SysFreeString(bstr);
-    return str;
 }
 
 class RibbonAccessibleTest : public RibbonTestBase
@@ -83,7 +59,7 @@ protected:
     {
         IDispatch* pDispatch = nullptr;
         const long nChild = m_pRibbon->GetControlTab()->GetIndex() + 1;
-        EXPECT_EQ(S_OK, m_pRibbon->GetAccessible()->get_accChild(Child(nChild), &pDispatch));
+        EXPECT_EQ(S_OK, m_pRibbon->GetAccessible()->get_accChild(ChildVariant(nChild), &pDispatch));
         IAccessible* pAcc = nullptr;
         if (pDispatch)
         {
@@ -95,7 +71,7 @@ protected:
     long State(IAccessible* pAcc, long nChild)
     {
         VARIANT var;
-        EXPECT_EQ(S_OK, pAcc->get_accState(Child(nChild), &var));
+        EXPECT_EQ(S_OK, pAcc->get_accState(ChildVariant(nChild), &var));
         return var.lVal;
     }
     // Collects the focus events raised while the action runs (they arrive
@@ -130,7 +106,7 @@ TEST_F(RibbonAccessibleTest, TheTabRowIsAPageTabListOfTheTabs)
     EXPECT_EQ(S_OK, pAcc->get_accChildCount(&nCount));
     EXPECT_EQ(4, nCount);
     VARIANT var;
-    EXPECT_EQ(S_OK, pAcc->get_accRole(Child(CHILDID_SELF), &var));
+    EXPECT_EQ(S_OK, pAcc->get_accRole(ChildVariant(CHILDID_SELF), &var));
     EXPECT_EQ(ROLE_SYSTEM_PAGETABLIST, var.lVal);
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE, State(pAcc, CHILDID_SELF));
 
@@ -149,19 +125,19 @@ TEST_F(RibbonAccessibleTest, TheTabRowIsAPageTabListOfTheTabs)
     for (const auto& tab : kTabs)
     {
         SCOPED_TRACE(tab.nChild);
-        EXPECT_EQ(S_OK, pAcc->get_accRole(Child(tab.nChild), &var));
+        EXPECT_EQ(S_OK, pAcc->get_accRole(ChildVariant(tab.nChild), &var));
         EXPECT_EQ(ROLE_SYSTEM_PAGETAB, var.lVal);
         BSTR bstr = nullptr;
-        EXPECT_EQ(S_OK, pAcc->get_accName(Child(tab.nChild), &bstr));
-        EXPECT_EQ(std::wstring(tab.pszName), Take(bstr));
+        EXPECT_EQ(S_OK, pAcc->get_accName(ChildVariant(tab.nChild), &bstr));
+        EXPECT_EQ(std::wstring(tab.pszName), TakeBstr(bstr));
         EXPECT_EQ(tab.nState, State(pAcc, tab.nChild));
         bstr = nullptr;
-        EXPECT_EQ(S_OK, pAcc->get_accDefaultAction(Child(tab.nChild), &bstr));
-        EXPECT_EQ(std::wstring(L"Switch"), Take(bstr));
+        EXPECT_EQ(S_OK, pAcc->get_accDefaultAction(ChildVariant(tab.nChild), &bstr));
+        EXPECT_EQ(std::wstring(L"Switch"), TakeBstr(bstr));
     }
     // Ids beyond the tabs are refused.
     BSTR bstr = nullptr;
-    EXPECT_EQ(E_INVALIDARG, pAcc->get_accName(Child(5), &bstr));
+    EXPECT_EQ(E_INVALIDARG, pAcc->get_accName(ChildVariant(5), &bstr));
 
     // A hidden bar hides the row.
     m_pRibbon->SetVisible(FALSE);
@@ -180,7 +156,7 @@ TEST_F(RibbonAccessibleTest, TabsAreFoundWhereTheyAreAndSwitchedTo)
         ASSERT_FALSE(rcTab.IsRectEmpty());
         m_pRibbon->ClientToScreen(&rcTab);
         long x = 0, y = 0, cx = 0, cy = 0;
-        EXPECT_EQ(S_OK, pAcc->accLocation(&x, &y, &cx, &cy, Child(i + 1)));
+        EXPECT_EQ(S_OK, pAcc->accLocation(&x, &y, &cx, &cy, ChildVariant(i + 1)));
         EXPECT_EQ(rcTab, CRect(x, y, x + cx, y + cy));
         VARIANT var;
         EXPECT_EQ(S_OK, pAcc->accHitTest(rcTab.CenterPoint().x, rcTab.CenterPoint().y, &var));
@@ -189,16 +165,16 @@ TEST_F(RibbonAccessibleTest, TabsAreFoundWhereTheyAreAndSwitchedTo)
     }
     // The hidden tab has no place.
     long x = 1, y = 1, cx = 1, cy = 1;
-    EXPECT_EQ(S_OK, pAcc->accLocation(&x, &y, &cx, &cy, Child(4)));
+    EXPECT_EQ(S_OK, pAcc->accLocation(&x, &y, &cx, &cy, ChildVariant(4)));
     EXPECT_EQ(0, cx);
 
     // "Switch" changes the tab through the ribbon, which asks the site.
-    EXPECT_EQ(S_OK, pAcc->accDoDefaultAction(Child(3)));
+    EXPECT_EQ(S_OK, pAcc->accDoDefaultAction(ChildVariant(3)));
     EXPECT_EQ(m_pRibbon->GetTab(2), m_pRibbon->GetSelectedTab());
     ASSERT_FALSE(m_pFrame->m_notices.empty());
     EXPECT_EQ(XTP_RN_TABCHANGING, m_pFrame->m_notices[0].nCode);
     m_pFrame->m_bVeto = TRUE;
-    EXPECT_EQ(S_OK, pAcc->accDoDefaultAction(Child(1)));
+    EXPECT_EQ(S_OK, pAcc->accDoDefaultAction(ChildVariant(1)));
     EXPECT_EQ(m_pRibbon->GetTab(2), m_pRibbon->GetSelectedTab());
     pAcc->Release();
 }
@@ -232,8 +208,8 @@ TEST_F(RibbonAccessibleTest, ATabChangeRaisesAFocusEventNamingTheTab)
     }
     ASSERT_EQ(S_OK, hr);
     BSTR bstr = nullptr;
-    EXPECT_EQ(S_OK, pAcc->get_accName(Child(3), &bstr));
-    EXPECT_EQ(std::wstring(L"Seitenlayout"), Take(bstr));
+    EXPECT_EQ(S_OK, pAcc->get_accName(ChildVariant(3), &bstr));
+    EXPECT_EQ(std::wstring(L"Seitenlayout"), TakeBstr(bstr));
     pAcc->Release();
     ::CoUninitialize();
 }

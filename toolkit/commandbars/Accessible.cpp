@@ -95,6 +95,13 @@ BSTR CXTPAccessible::AllocBSTR(LPCSTR lpszText)
     return bstr;
 }
 
+void CXTPAccessible::SetI4(VARIANT* pVar, long nValue)
+{
+    ::VariantInit(pVar);
+    pVar->vt = VT_I4;
+    pVar->lVal = nValue;
+}
+
 void CXTPAccessible::NotifyWinEventIfBound(DWORD dwEvent, HWND hWnd, LONG idObject, LONG idChild)
 {
     if (Functions().pfnNotifyWinEvent != nullptr)

@@ -68,6 +68,8 @@ public:
     static long VariantToChildId(const VARIANT& var);
     // A BSTR of the text in the program's code page (the caller frees it).
     static BSTR AllocBSTR(LPCSTR lpszText);
+    // Makes the VARIANT a VT_I4 of the value (roles, states, child ids).
+    static void SetI4(VARIANT* pVar, long nValue);
     static void NotifyWinEventIfBound(DWORD dwEvent, HWND hWnd, LONG idObject, LONG idChild);
     // E_FAIL while oleacc.dll or the function is missing (tried again at
     // the next call).

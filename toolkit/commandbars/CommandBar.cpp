@@ -441,11 +441,17 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     if ((m_dwStyle & xtpBarStyleGripper) || m_barPosition == xtpBarFloating)
         pPaintManager->DrawCommandBarGripper(pDC, this);
     pDC->SetBkMode(TRANSPARENT);
+    DrawControls(pDC, rcClipBox);
+}
+
+void CXTPCommandBar::DrawControls(CDC* pDC, const CRect& rcClipBox)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
     BOOL bFirst = TRUE;
     for (int i = 0; i < GetControlCount(); ++i)
     {
         CXTPControl* pControl = GetControl(i);
-        if (!pControl || !pControl->IsVisible())
+        if (!pControl || !pControl->IsVisible() || !IsDrawnWithControls(pControl))
             continue;
         if (pControl->GetBeginGroup() && !bFirst)
             pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
@@ -455,7 +461,7 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
         if (!rcIntersect.IntersectRect(&rcClipBox, &rcControl))
             continue;
         CFont* pOldFont = pDC->SelectObject(pPaintManager->GetControlFont(this, FALSE));
-        pControl->Draw(pDC);
+        DrawBarControl(pDC, pControl);
         pDC->SelectObject(pOldFont);
         if (IsCustomizeMode() && GetCommandBars()->GetDragControl() == pControl)
         {
@@ -466,6 +472,11 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     }
     if (IsCustomizeMode())
         DrawDropMarker(pDC);
+}
+
+void CXTPCommandBar::DrawBarControl(CDC* pDC, CXTPControl* pControl)
+{
+    pControl->Draw(pDC);
 }
 
 CSize CXTPCommandBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)

@@ -334,6 +334,15 @@ public:
     int FindDropIndex(CXTPControl* pSource, CPoint point, CRect& rcMarker, BOOL& bAfter) const;
     // The marker of a running customize drag, inverted over the bar.
     void DrawDropMarker(CDC* pDC) const;
+    // Draws the visible controls the bar draws in a row (IsDrawnWithControls)
+    // that meet the clip box, each in the bar's control font, with a
+    // separator before each that begins a group (not the first), the frame
+    // of the control dragged in customisation, then the drop marker.
+    void DrawControls(CDC* pDC, const CRect& rcClipBox);
+    // Whether DrawControls draws the control (bars that draw some of their
+    // controls otherwise say no), and how it draws one.
+    virtual BOOL IsDrawnWithControls(CXTPControl* /*pControl*/) const { return TRUE; }
+    virtual void DrawBarControl(CDC* pDC, CXTPControl* pControl);
 
 protected:
     LPUNKNOWN GetInterfaceHook(const void* iid) override;

@@ -6,17 +6,6 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 
-namespace {
-
-void SetI4(VARIANT* pVar, long nValue)
-{
-    ::VariantInit(pVar);
-    pVar->vt = VT_I4;
-    pVar->lVal = nValue;
-}
-
-} // namespace
-
 CCmdTarget* CXTPCommandBar::GetAccessibleOwner()
 {
     return this;

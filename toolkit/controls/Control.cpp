@@ -187,6 +187,11 @@ void CXTPControl::SetHideFlags(DWORD dwFlags)
     m_dwHideFlags = dwFlags;
 }
 
+void CXTPControl::SetHideFlag(DWORD dwFlag, BOOL bHide)
+{
+    SetHideFlags(bHide ? m_dwHideFlags | dwFlag : m_dwHideFlags & ~dwFlag);
+}
+
 void CXTPControl::SetVisible(BOOL bVisible)
 {
     DWORD dwFlags = bVisible ? m_dwHideFlags & ~xtpHideGeneric : m_dwHideFlags | xtpHideGeneric;

@@ -221,6 +221,8 @@ public:
     // TRUE for controls that paint their own face (custom windows).
     virtual BOOL HasOwnFace() const { return FALSE; }
     virtual void SetHideFlags(DWORD dwFlags);
+    // Sets or clears one hide flag, keeping the others (through SetHideFlags).
+    void SetHideFlag(DWORD dwFlag, BOOL bHide);
     virtual void OnExecute();
     virtual CSize GetSize(CDC* pDC);
     virtual void Draw(CDC* pDC);

@@ -35,12 +35,6 @@ int PlaceInRow(CXTPControl* pControl, CDC* pDC, int x, const CRect& rcRow)
     return size.cx;
 }
 
-void SetHideBit(CXTPControl* pControl, DWORD dwBit, BOOL bHidden)
-{
-    const DWORD dwFlags = pControl->GetHideFlags();
-    pControl->SetHideFlags(bHidden ? dwFlags | dwBit : dwFlags & ~dwBit);
-}
-
 } // namespace
 
 // --- CXTPRibbonControls --------------------------------------------------------------------
@@ -248,9 +242,9 @@ void CXTPRibbonBar::UpdateGroupsVisibility()
             CXTPRibbonGroup* pGroup = pGroups->GetAt(j);
             const BOOL bHidden = pTab != pSelected || !pGroup->IsVisible();
             for (int k = 0; k < pGroup->GetCount(); ++k)
-                SetHideBit(pGroup->GetAt(k), xtpHideRibbonTab, bHidden);
+                pGroup->GetAt(k)->SetHideFlag(xtpHideRibbonTab, bHidden);
             if (CXTPControl* pPopup = pGroup->GetControlGroupPopup())
-                SetHideBit(pPopup, xtpHideRibbonTab, bHidden);
+                pPopup->SetHideFlag(xtpHideRibbonTab, bHidden);
         }
     }
 }
@@ -454,7 +448,7 @@ void CXTPRibbonBar::Layout(int nWidth, int /*nHeight*/)
         }
         else
             x = PlaceInRow(m_pControlSystemButton, &dc, 0, rcTabRow);
-        SetHideBit(m_pControlSystemButton, xtpHideWrap, FALSE);
+        m_pControlSystemButton->SetHideFlag(xtpHideWrap, FALSE);
     }
 
     // 5. Left tab-row controls.

@@ -26,6 +26,7 @@
 #include <vector>
 
 class CXTPPopupBar;
+class CXTPRibbonBar;
 class CXTPRibbonControlTab;
 class CXTPRibbonGroup;
 class CXTPRibbonQuickAccessControls;
@@ -66,6 +67,22 @@ public:
     CRect m_rcHeader;
 };
 
+// The two small buttons of the quick access row (13 x 22, fixed, not
+// updated by commands): a mouse click opens what the button stands for
+// below its left edge, on a ribbon with a window.
+class CXTPRibbonQuickAccessRowButton : public CXTPControlPopup
+{
+public:
+    CXTPRibbonQuickAccessRowButton();
+    CSize GetSize(CDC* pDC) override;
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+
+protected:
+    // The ribbon the button sits on, else null.
+    CXTPRibbonBar* GetRibbonBar() const;
+    virtual void OpenAt(CXTPRibbonBar* pRibbonBar, CPoint ptScreen) = 0;
+};
+
 // The bar's own collection: removing a control unlinks it from its group
 // and from the quick access row; the fixed members stay.
 class CXTPRibbonControls : public CXTPControls
@@ -98,15 +115,13 @@ public:
     };
 
     // The button beside the quick access row that opens the more popup.
-    class CControlQuickAccessMorePopup : public CXTPControlPopup
+    class CControlQuickAccessMorePopup : public CXTPRibbonQuickAccessRowButton
     {
     public:
-        CControlQuickAccessMorePopup();
-        CSize GetSize(CDC* pDC) override;
         void Draw(CDC* pDC) override;
-        void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
 
     protected:
+        void OpenAt(CXTPRibbonBar* pRibbonBar, CPoint ptScreen) override;
         CXTPControl* CreateSameClass() const override { return new CControlQuickAccessMorePopup; }
     };
 
@@ -215,6 +230,8 @@ public:
     CSize CalcDockingLayout(int nLength, DWORD dwMode, int nWidth = 0) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
+    BOOL IsDrawnWithControls(CXTPControl* pControl) const override;
+    void DrawBarControl(CDC* pDC, CXTPControl* pControl) override;
     BOOL SetPosition(int nPosition) override;
     void EnsureVisible(CXTPControl* pControl) override;
     void DoPropExchange(CXTPPropExchange* pPX) override;
@@ -305,15 +322,13 @@ private:
 };
 
 // The button that opens the quick access menu for itself.
-class CXTPRibbonBarControlQuickAccessPopup : public CXTPControlPopup
+class CXTPRibbonBarControlQuickAccessPopup : public CXTPRibbonQuickAccessRowButton
 {
     DECLARE_DYNCREATE(CXTPRibbonBarControlQuickAccessPopup)
 public:
-    CXTPRibbonBarControlQuickAccessPopup();
-    CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
-    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
 
 protected:
+    void OpenAt(CXTPRibbonBar* pRibbonBar, CPoint ptScreen) override;
     CXTPControl* CreateSameClass() const override { return new CXTPRibbonBarControlQuickAccessPopup; }
 };

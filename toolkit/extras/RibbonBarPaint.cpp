@@ -13,7 +13,6 @@
 void CXTPRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
     CXTPRibbonTheme* pTheme = GetRibbonTheme();
-    CXTPPaintManager* pPaintManager = GetPaintManager();
     pTheme->FillRibbonBar(pDC, this);
     CRect rcIntersect;
     if (m_pFrameHook && rcIntersect.IntersectRect(&m_rcCaption, &rcClipBox))
@@ -40,30 +39,19 @@ void CXTPRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
         }
     }
 
-    BOOL bFirst = TRUE;
-    for (int i = 0; i < GetControlCount(); ++i)
-    {
-        CXTPControl* pControl = GetControl(i);
-        if (!pControl->IsVisible() || pControl->GetRibbonGroup() || pControl == m_pControlTab)
-            continue;
-        if (pControl->GetBeginGroup() && !bFirst)
-            pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
-        bFirst = FALSE;
-        CRect rcControl = pControl->GetRect();
-        if (!rcIntersect.IntersectRect(&rcClipBox, &rcControl))
-            continue;
-        CXTPFontDC font(pDC, pPaintManager->GetControlFont(this, FALSE));
-        if (pControl == m_pControlSystemButton && m_pFrameHook)
-            pTheme->DrawRibbonFrameSystemButton(pDC, pControl);
-        else
-            pControl->Draw(pDC);
-        if (IsCustomizeMode() && GetCommandBars()->GetDragControl() == pControl)
-        {
-            pDC->Draw3dRect(rcControl, RGB(0, 0, 0), RGB(0, 0, 0));
-            rcControl.DeflateRect(1, 1);
-            pDC->Draw3dRect(rcControl, RGB(0, 0, 0), RGB(0, 0, 0));
-        }
-    }
-    if (IsCustomizeMode())
-        DrawDropMarker(pDC);
+    DrawControls(pDC, rcClipBox);
+}
+
+BOOL CXTPRibbonBar::IsDrawnWithControls(CXTPControl* pControl) const
+{
+    // Groups draw their own controls; the bar draws the tab strip above.
+    return !pControl->GetRibbonGroup() && pControl != m_pControlTab;
+}
+
+void CXTPRibbonBar::DrawBarControl(CDC* pDC, CXTPControl* pControl)
+{
+    if (pControl == m_pControlSystemButton && m_pFrameHook)
+        GetRibbonTheme()->DrawRibbonFrameSystemButton(pDC, pControl);
+    else
+        pControl->Draw(pDC);
 }

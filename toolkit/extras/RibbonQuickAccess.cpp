@@ -24,12 +24,6 @@ namespace {
 // The width the more popup lays its controls out in.
 const int kMorePopupWidth = 300;
 
-void SetHideBit(CXTPControl* pControl, DWORD dwBit, BOOL bHidden)
-{
-    const DWORD dwFlags = pControl->GetHideFlags();
-    pControl->SetHideFlags(bHidden ? dwFlags | dwBit : dwFlags & ~dwBit);
-}
-
 } // namespace
 
 // --- CXTPRibbonQuickAccessControls ---------------------------------------------------------
@@ -139,13 +133,13 @@ void CXTPRibbonQuickAccessControls::DoPropExchange(CXTPPropExchange* pPX)
 
 int CXTPRibbonBar::LayoutQuickAccess(CDC* pDC, int x, int nRight, const CRect& rcRow)
 {
-    SetHideBit(m_pControlQuickAccessMore, xtpHideWrap, TRUE);
+    m_pControlQuickAccessMore->SetHideFlag(xtpHideWrap, TRUE);
     const BOOL bShown = m_bShowQuickAccess;
-    SetHideBit(m_pControlQuickAccess, xtpHideWrap, !bShown);
+    m_pControlQuickAccess->SetHideFlag(xtpHideWrap, !bShown);
     if (!bShown)
     {
         for (int i = 0; i < m_pQuickAccessControls->GetCount(); ++i)
-            SetHideBit(m_pQuickAccessControls->GetAt(i), xtpHideWrap, TRUE);
+            m_pQuickAccessControls->GetAt(i)->SetHideFlag(xtpHideWrap, TRUE);
         return x;
     }
     auto place = [&](CXTPControl* pControl) {
@@ -158,21 +152,21 @@ int CXTPRibbonBar::LayoutQuickAccess(CDC* pDC, int x, int nRight, const CRect& r
     for (int i = 0; i < m_pQuickAccessControls->GetCount(); ++i)
     {
         CXTPControl* pControl = m_pQuickAccessControls->GetAt(i);
-        SetHideBit(pControl, xtpHideWrap, FALSE);
+        pControl->SetHideFlag(xtpHideWrap, FALSE);
         if (!pControl->IsVisible())
             continue;
         if (!bOverflow && x + pControl->GetSize(pDC).cx > nRight)
             bOverflow = TRUE;
         if (bOverflow)
         {
-            SetHideBit(pControl, xtpHideWrap, TRUE);
+            pControl->SetHideFlag(xtpHideWrap, TRUE);
             continue;
         }
         place(pControl);
     }
     if (bOverflow)
     {
-        SetHideBit(m_pControlQuickAccessMore, xtpHideWrap, FALSE);
+        m_pControlQuickAccessMore->SetHideFlag(xtpHideWrap, FALSE);
         place(m_pControlQuickAccessMore);
     }
     place(m_pControlQuickAccess);
@@ -344,56 +338,51 @@ CXTPPopupBar* CXTPRibbonBar::CreateQuickAccessMorePopup()
 
 // --- The row's buttons ---------------------------------------------------------------------
 
-CXTPRibbonBarControlQuickAccessPopup::CXTPRibbonBarControlQuickAccessPopup()
+CXTPRibbonQuickAccessRowButton::CXTPRibbonQuickAccessRowButton()
 {
     m_dwFlags = xtpFlagNoMovable | xtpFlagManualUpdate;
 }
 
-CSize CXTPRibbonBarControlQuickAccessPopup::GetSize(CDC* /*pDC*/)
+CSize CXTPRibbonQuickAccessRowButton::GetSize(CDC* /*pDC*/)
 {
     return CSize(13, 22);
+}
+
+CXTPRibbonBar* CXTPRibbonQuickAccessRowButton::GetRibbonBar() const
+{
+    return m_pParent && m_pParent->IsRibbonBar() ? static_cast<CXTPRibbonBar*>(m_pParent) : nullptr;
+}
+
+void CXTPRibbonQuickAccessRowButton::OnClick(BOOL /*bKeyboard*/, CPoint /*pt*/)
+{
+    CXTPRibbonBar* pRibbonBar = GetRibbonBar();
+    if (!pRibbonBar || !pRibbonBar->GetSafeHwnd())
+        return;
+    CRect rc = m_rcControl;
+    pRibbonBar->ClientToScreen(&rc);
+    OpenAt(pRibbonBar, CPoint(rc.left, rc.bottom));
 }
 
 void CXTPRibbonBarControlQuickAccessPopup::Draw(CDC* pDC)
 {
-    if (m_pParent && m_pParent->IsRibbonBar())
-        static_cast<CXTPRibbonBar*>(m_pParent)->GetRibbonTheme()->DrawQuickAccessCustomizeButton(pDC, this);
+    if (CXTPRibbonBar* pRibbonBar = GetRibbonBar())
+        pRibbonBar->GetRibbonTheme()->DrawQuickAccessCustomizeButton(pDC, this);
 }
 
-void CXTPRibbonBarControlQuickAccessPopup::OnClick(BOOL /*bKeyboard*/, CPoint /*pt*/)
+void CXTPRibbonBarControlQuickAccessPopup::OpenAt(CXTPRibbonBar* pRibbonBar, CPoint ptScreen)
 {
-    CXTPCommandBar* pParent = m_pParent;
-    if (!pParent || !pParent->IsRibbonBar() || !pParent->GetSafeHwnd())
-        return;
-    CRect rc = m_rcControl;
-    pParent->ClientToScreen(&rc);
-    static_cast<CXTPRibbonBar*>(pParent)->ShowQuickAccessMenu(this, CPoint(rc.left, rc.bottom));
-}
-
-CXTPRibbonBar::CControlQuickAccessMorePopup::CControlQuickAccessMorePopup()
-{
-    m_dwFlags = xtpFlagNoMovable | xtpFlagManualUpdate;
-}
-
-CSize CXTPRibbonBar::CControlQuickAccessMorePopup::GetSize(CDC* /*pDC*/)
-{
-    return CSize(13, 22);
+    pRibbonBar->ShowQuickAccessMenu(this, ptScreen);
 }
 
 void CXTPRibbonBar::CControlQuickAccessMorePopup::Draw(CDC* pDC)
 {
-    if (m_pParent && m_pParent->IsRibbonBar())
-        static_cast<CXTPRibbonBar*>(m_pParent)->GetRibbonTheme()->DrawQuickAccessMoreButton(pDC, this);
+    if (CXTPRibbonBar* pRibbonBar = GetRibbonBar())
+        pRibbonBar->GetRibbonTheme()->DrawQuickAccessMoreButton(pDC, this);
 }
 
-void CXTPRibbonBar::CControlQuickAccessMorePopup::OnClick(BOOL /*bKeyboard*/, CPoint /*pt*/)
+void CXTPRibbonBar::CControlQuickAccessMorePopup::OpenAt(CXTPRibbonBar* pRibbonBar, CPoint ptScreen)
 {
-    CXTPCommandBar* pParent = m_pParent;
-    if (!pParent || !pParent->IsRibbonBar() || !pParent->GetSafeHwnd())
-        return;
-    CXTPPopupBar* pPopup = static_cast<CXTPRibbonBar*>(pParent)->CreateQuickAccessMorePopup();
-    CRect rc = m_rcControl;
-    pParent->ClientToScreen(&rc);
-    CXTPCommandBars::TrackCommandBarPopup(pPopup, 0, rc.left, rc.bottom, pParent);
+    CXTPPopupBar* pPopup = pRibbonBar->CreateQuickAccessMorePopup();
+    CXTPCommandBars::TrackCommandBarPopup(pPopup, 0, ptScreen.x, ptScreen.y, pRibbonBar);
     pPopup->InternalRelease();
 }

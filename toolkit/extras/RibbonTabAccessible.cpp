@@ -8,17 +8,6 @@
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/draw/DrawHelpers.h"
 
-namespace {
-
-void SetI4(VARIANT* pVar, long nValue)
-{
-    ::VariantInit(pVar);
-    pVar->vt = VT_I4;
-    pVar->lVal = nValue;
-}
-
-} // namespace
-
 CXTPRibbonTab* CXTPRibbonControlTab::AccessibleTab(const VARIANT& varChild) const
 {
     const long nChild = VariantToChildId(varChild);
