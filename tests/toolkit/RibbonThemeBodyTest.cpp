@@ -14,12 +14,15 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/extras/RibbonTab.h"
+#include "framework/ui/WndClass.h"
 #include "toolkit/extras/TabManager.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -218,7 +221,11 @@ public:
     explicit CTestTabStrip(CXTPTabPaintManager* pPaintManager) : m_pPaintManager(pPaintManager) {}
     void Reposition() override {}
     CXTPTabPaintManager* GetPaintManager() const override { return m_pPaintManager; }
-    void RedrawRect(LPCRECT /*lpRect*/, BOOL /*bErase*/) override {}
+    void RedrawRect(LPCRECT /*lpRect*/, BOOL /*bErase*/) override
+    {
+        if (m_onRedraw)
+            m_onRedraw();
+    }
     BOOL DrawItemIcon(CDC* /*pDC*/, CPoint /*pt*/, CXTPTabManagerItem* /*pItem*/, BOOL /*bDraw*/,
                       CSize& /*szIcon*/) override
     {
@@ -226,8 +233,12 @@ public:
     }
     BOOL IsFocused() const override { return m_bFocused; }
     void SetHot(CXTPTabManagerItem* pItem) { SetHighlighted(pItem); }
+    using CXTPTabManager::TrackClick;
 
     BOOL m_bFocused = FALSE;
+    // Runs whenever the strip asks to be redrawn (the click loop does so as
+    // the pointer leaves and enters the pressed tab).
+    std::function<void()> m_onRedraw;
 
 private:
     CXTPTabPaintManager* m_pPaintManager;
@@ -275,6 +286,47 @@ TEST(RibbonThemeTabs, TheTabTakesItsFrameByState)
     }
     strip.SetSelectedItem(nullptr);
     strip.SetHot(nullptr);
+    strip.DeleteAllItems();
+}
+
+// The pressed frame only shows while the click loop runs: the loop is fed
+// with the pointer leaving the pressed tab, coming back and being released
+// outside, and the tab is drawn at each redraw the loop asks for.
+TEST(RibbonThemeTabs, APressedTabTakesThePressedFrameOnlyWhileHot)
+{
+    CThemeStyleScope style(true);
+    Theme theme;
+    CTestTabStrip strip(theme.GetTabPaintManager());
+    ASSERT_TRUE(theme.GetTabPaintManager()->IsHotTracking());
+    CXTPRibbonTab* pTab = new CXTPRibbonTab(nullptr);
+    strip.InsertItem(-1, pTab);
+    const CRect rcTab(10, 0, 70, 23);
+    pTab->SetRect(rcTab);
+
+    std::vector<COLORREF> drawn;
+    strip.m_onRedraw = [&] {
+        CTestDib dib(80, 23, MARK);
+        theme.DrawRibbonTab(&dib.DC(), pTab);
+        drawn.push_back(dib.Pixel(40, 10));
+    };
+    CWnd capture;
+    ASSERT_TRUE(capture.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 80, 23, nullptr, nullptr));
+    const HWND hWnd = capture.GetSafeHwnd();
+    ::PostMessageA(hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 40));
+    ::PostMessageA(hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 10));
+    ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
+    strip.TrackClick(&capture, CPoint(40, 10), pTab);
+
+    // Pressed and away: no background; pressed and hot: frame 2; released
+    // outside: neither pressed nor hot, and nothing selected.
+    ASSERT_GE(drawn.size(), 3u);
+    EXPECT_EQ(MARK, drawn[0]);
+    EXPECT_EQ(ThemeImageColor("RIBBONTAB", 2), drawn[1]);
+    EXPECT_EQ(MARK, drawn.back());
+    EXPECT_EQ(nullptr, strip.GetSelectedItem());
+    EXPECT_EQ(nullptr, strip.GetPressedItem());
+    capture.DestroyWindow();
+    strip.m_onRedraw = nullptr;
     strip.DeleteAllItems();
 }
 
