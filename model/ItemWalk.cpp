@@ -51,24 +51,29 @@ BOOL CQivTreeWalk::Next()
     return TRUE;
 }
 
-// Both are asked of every node of every walk: the two classes a tree is
-// made of are answered without walking the class chain.
+namespace {
+
+// Whether pItem is of pClass. Asked of every node of every walk, so the two
+// classes a tree is made of (pClass and pOther) are told apart without
+// walking the class chain.
+bool IsOfKind(C_QivItem* pItem, const CRuntimeClass* pClass, const CRuntimeClass* pOther)
+{
+    const CRuntimeClass* pItemClass = pItem->GetRuntimeClass();
+    if (pItemClass == pClass)
+        return true;
+    return pItemClass != pOther && pItem->IsKindOf(pClass);
+}
+
+} // namespace
+
 C_QivCategory* QivAsCategory(C_QivItem* pItem)
 {
-    const CRuntimeClass* pClass = pItem->GetRuntimeClass();
-    if (pClass == RUNTIME_CLASS(C_QivCategory))
-        return static_cast<C_QivCategory*>(pItem);
-    if (pClass == RUNTIME_CLASS(C_QivEntry))
-        return nullptr;
-    return pItem->IsKindOf(RUNTIME_CLASS(C_QivCategory)) ? static_cast<C_QivCategory*>(pItem) : nullptr;
+    return IsOfKind(pItem, RUNTIME_CLASS(C_QivCategory), RUNTIME_CLASS(C_QivEntry))
+        ? static_cast<C_QivCategory*>(pItem) : nullptr;
 }
 
 C_QivEntry* QivAsEntry(C_QivItem* pItem)
 {
-    const CRuntimeClass* pClass = pItem->GetRuntimeClass();
-    if (pClass == RUNTIME_CLASS(C_QivEntry))
-        return static_cast<C_QivEntry*>(pItem);
-    if (pClass == RUNTIME_CLASS(C_QivCategory))
-        return nullptr;
-    return pItem->IsKindOf(RUNTIME_CLASS(C_QivEntry)) ? static_cast<C_QivEntry*>(pItem) : nullptr;
+    return IsOfKind(pItem, RUNTIME_CLASS(C_QivEntry), RUNTIME_CLASS(C_QivCategory))
+        ? static_cast<C_QivEntry*>(pItem) : nullptr;
 }
