@@ -1,6 +1,7 @@
 // The ribbon under real keys and the wheel: Alt hands the keyboard to its
 // tab row, Left and Right step through the tabs and stop at the ends,
-// Alt+letter selects the tab of that access key, and the wheel steps the
+// Down and Up leave it for the controls below and above, Alt+letter
+// selects the tab of that access key, and the wheel steps the
 // selected tab while the ribbon tracks or while the pointer is over it.
 //
 // The frame swallows and counts the system's menu key (SC_KEYMENU) that
@@ -13,6 +14,7 @@
 #include "framework/ui/ControlBar.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/extras/RibbonBar.h"
+#include "toolkit/extras/RibbonGroup.h"
 #include "toolkit/extras/RibbonTab.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +52,8 @@ protected:
             m_pCommandBars->CreateToolBar("Menüband", xtpBarTop, RUNTIME_CLASS(CXTPRibbonBar)));
         ASSERT_NE(nullptr, m_pRibbon);
         for (const char* pszTab : {"&Start", "&Einfügen", "&Ansicht"})
-            m_pRibbon->AddTab(pszTab)->AddGroup("Gruppe", m_pRibbon->GetTabCount());
+            m_pRibbon->AddTab(pszTab)->AddGroup("Gruppe", m_pRibbon->GetTabCount())->Add(
+                xtpControlButton, 100 + m_pRibbon->GetTabCount());
         m_pRibbon->SelectTab(0);
         ASSERT_TRUE(MakeForeground(m_pFrame->m_hWnd));
         m_pFrame->RecalcLayout();
@@ -110,6 +113,25 @@ TEST_F(RibbonInputTest, AltFocusesTheTabRowAndTheArrowsStepThroughTheTabs)
     Tap(VK_ESCAPE);
     EXPECT_EQ(0, m_pRibbon->GetTrackingMode());
     EXPECT_FALSE(m_pRibbon->GetControlTab()->IsFocused());
+}
+
+TEST_F(RibbonInputTest, DownAndUpLeaveTheTabRowForTheControlsBelowAndAbove)
+{
+    // Down: the first control after the row, the selected tab's button.
+    Tap(VK_MENU);
+    Tap(VK_DOWN);
+    EXPECT_EQ(m_pRibbon->GetTab(0)->GetGroups()->GetAt(0)->GetAt(0),
+              m_pRibbon->GetControl(m_pRibbon->GetSelectedIndex()));
+    EXPECT_FALSE(m_pRibbon->GetControlTab()->IsFocused());
+    Tap(VK_ESCAPE);
+
+    // Up: the bar's first visible control, the quick access button.
+    Tap(VK_MENU);
+    ASSERT_TRUE(m_pRibbon->GetControlTab()->IsFocused());
+    Tap(VK_UP);
+    EXPECT_EQ(m_pRibbon->GetControlQuickAccess(), m_pRibbon->GetControl(m_pRibbon->GetSelectedIndex()));
+    EXPECT_FALSE(m_pRibbon->GetControlTab()->IsFocused());
+    Tap(VK_ESCAPE);
 }
 
 TEST_F(RibbonInputTest, AltAndATabsAccessKeySelectThatTab)
