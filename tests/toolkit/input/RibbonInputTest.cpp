@@ -143,6 +143,14 @@ TEST_F(RibbonInputTest, AltAndATabsAccessKeySelectThatTab)
     // While the row has the keyboard a letter alone picks the tab.
     Tap('A');
     EXPECT_EQ(2, Selected());
+    // A disabled or hidden tab's letter picks nothing.
+    m_pRibbon->GetTab(0)->SetEnabled(FALSE);
+    Tap('S');
+    EXPECT_EQ(2, Selected());
+    m_pRibbon->GetTab(0)->SetEnabled(TRUE);
+    m_pRibbon->GetTab(0)->SetVisible(FALSE);
+    Tap('S');
+    EXPECT_EQ(2, Selected());
     Tap(VK_ESCAPE);
 }
 
