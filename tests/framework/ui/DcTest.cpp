@@ -1,6 +1,6 @@
 #include "framework/ui/Dc.h"
 
-#include "DibCanvas.h"
+#include "DibPicture.h"
 
 #include "framework/ui/HandleMap.h"
 #include "framework/ui/Wnd.h"
@@ -25,13 +25,13 @@ using Picture = std::vector<std::string>;
 
 TEST(DcTest, FillSolidRectAndDraw3dRectPaintExactlyTheirPixels)
 {
-    CDibCanvas canvas(7, 6);
-    canvas.dc.SetBkColor(clrGreen);
-    canvas.dc.Draw3dRect(CRect(1, 1, 6, 5), clrRed, clrBlue);
-    EXPECT_EQ(canvas.dc.GetBkColor(), clrGreen);   // kept by every fill
+    CTestDib canvas(7, 6);
+    canvas->SetBkColor(clrGreen);
+    canvas->Draw3dRect(CRect(1, 1, 6, 5), clrRed, clrBlue);
+    EXPECT_EQ(canvas->GetBkColor(), clrGreen);   // kept by every fill
     const std::map<COLORREF, char> legend = { { clrWhite, '.' }, { clrRed, 'R' }, { clrBlue, 'B' },
                                               { clrBlack, 'K' } };
-    EXPECT_EQ(canvas.Picture(legend), (Picture{
+    EXPECT_EQ(PictureOf(canvas, legend), (Picture{
         ".......",
         ".RRRRB.",
         ".R...B.",
@@ -40,10 +40,10 @@ TEST(DcTest, FillSolidRectAndDraw3dRectPaintExactlyTheirPixels)
         ".......",
     }));
 
-    canvas.dc.FillSolidRect(2, 2, 3, 2, clrBlack);
-    canvas.dc.FillSolidRect(CRect(0, 0, 2, 1), clrBlue);
-    canvas.dc.Draw3dRect(6, 0, 1, 1, clrRed, clrBlack);
-    EXPECT_EQ(canvas.Picture(legend), (Picture{
+    canvas->FillSolidRect(2, 2, 3, 2, clrBlack);
+    canvas->FillSolidRect(CRect(0, 0, 2, 1), clrBlue);
+    canvas->Draw3dRect(6, 0, 1, 1, clrRed, clrBlack);
+    EXPECT_EQ(PictureOf(canvas, legend), (Picture{
         "BB....K",
         ".RRRRB.",
         ".RKKKB.",
@@ -55,7 +55,7 @@ TEST(DcTest, FillSolidRectAndDraw3dRectPaintExactlyTheirPixels)
 
 TEST(DcTest, PatBltCopiesInvertsAndXorsPatterns)
 {
-    CDibCanvas canvas(6, 3);
+    CTestDib canvas(6, 3);
     const std::map<COLORREF, char> legend = { { clrWhite, '.' }, { clrBlack, 'K' }, { clrRed, 'R' },
                                               { clrBlue, 'B' } };
 
@@ -66,31 +66,31 @@ TEST(DcTest, PatBltCopiesInvertsAndXorsPatterns)
     ASSERT_TRUE(pattern.CreateBitmap(8, 8, 1, 1, rows));
     CBrush brush;
     ASSERT_TRUE(brush.CreatePatternBrush(&pattern));
-    canvas.dc.SetTextColor(clrRed);
-    canvas.dc.SetBkColor(clrBlue);
-    CBrush* pOldBrush = canvas.dc.SelectObject(&brush);
-    EXPECT_TRUE(canvas.dc.PatBlt(0, 0, 4, 2, PATCOPY));
-    canvas.dc.SelectObject(pOldBrush);
-    EXPECT_EQ(canvas.Picture(legend), (Picture{ "RBRB..", "BRBR..", "......" }));
+    canvas->SetTextColor(clrRed);
+    canvas->SetBkColor(clrBlue);
+    CBrush* pOldBrush = canvas->SelectObject(&brush);
+    EXPECT_TRUE(canvas->PatBlt(0, 0, 4, 2, PATCOPY));
+    canvas->SelectObject(pOldBrush);
+    EXPECT_EQ(PictureOf(canvas, legend), (Picture{ "RBRB..", "BRBR..", "......" }));
 
-    EXPECT_TRUE(canvas.dc.PatBlt(2, 1, 4, 2, DSTINVERT));
-    EXPECT_EQ(canvas.At(2, 1), RGB(255, 255, 0));   // blue inverted
-    EXPECT_EQ(canvas.Picture(legend)[2], "..KKKK");
+    EXPECT_TRUE(canvas->PatBlt(2, 1, 4, 2, DSTINVERT));
+    EXPECT_EQ(canvas.Pixel(2, 1), RGB(255, 255, 0));   // blue inverted
+    EXPECT_EQ(PictureOf(canvas, legend)[2], "..KKKK");
 
     // The half-tone brush is one process-wide checker; PATINVERT twice
     // gives the picture back.
-    CDibCanvas plain(4, 2);
+    CTestDib plain(4, 2);
     CBrush* pHalftone = CDC::GetHalftoneBrush();
     ASSERT_NE(pHalftone, nullptr);
     EXPECT_EQ(CDC::GetHalftoneBrush(), pHalftone);
-    plain.dc.SelectObject(pHalftone);
-    plain.dc.PatBlt(0, 0, 4, 2, PATINVERT);
-    Picture checker = plain.Picture(legend);
+    plain->SelectObject(pHalftone);
+    plain->PatBlt(0, 0, 4, 2, PATINVERT);
+    Picture checker = PictureOf(plain, legend);
     EXPECT_TRUE(checker == (Picture{ ".K.K", "K.K." }) || checker == (Picture{ "K.K.", ".K.K" }))
         << checker[0] << "/" << checker[1];
-    plain.dc.PatBlt(0, 0, 4, 2, PATINVERT);
-    EXPECT_EQ(plain.Picture(legend), (Picture{ "....", "...." }));
-    plain.dc.SelectStockObject(WHITE_BRUSH);
+    plain->PatBlt(0, 0, 4, 2, PATINVERT);
+    EXPECT_EQ(PictureOf(plain, legend), (Picture{ "....", "...." }));
+    plain->SelectStockObject(WHITE_BRUSH);
 }
 
 TEST(DcTest, DrawDragRectInvertsOnlyThePixelsThatChange)
@@ -103,9 +103,9 @@ TEST(DcTest, DrawDragRectInvertsOnlyThePixelsThatChange)
     const CSize two(2, 2);
     const CSize one(1, 1);
 
-    CDibCanvas canvas(9, 7);
-    canvas.dc.DrawDragRect(rectA, two, nullptr, one, &solid);
-    EXPECT_EQ(canvas.Picture(legend), (Picture{
+    CTestDib canvas(9, 7);
+    canvas->DrawDragRect(rectA, two, nullptr, one, &solid);
+    EXPECT_EQ(PictureOf(canvas, legend), (Picture{
         ".........",
         ".KKKKK...",
         ".KKKKK...",
@@ -116,11 +116,11 @@ TEST(DcTest, DrawDragRectInvertsOnlyThePixelsThatChange)
     }));
 
     // Moving the frame: the result is the new frame alone, as if drawn anew.
-    canvas.dc.DrawDragRect(rectB, one, rectA, two, &solid);
-    CDibCanvas fresh(9, 7);
-    fresh.dc.DrawDragRect(rectB, one, nullptr, one, &solid);
-    EXPECT_EQ(canvas.Picture(legend), fresh.Picture(legend));
-    EXPECT_EQ(fresh.Picture(legend), (Picture{
+    canvas->DrawDragRect(rectB, one, rectA, two, &solid);
+    CTestDib fresh(9, 7);
+    fresh->DrawDragRect(rectB, one, nullptr, one, &solid);
+    EXPECT_EQ(PictureOf(canvas, legend), PictureOf(fresh, legend));
+    EXPECT_EQ(PictureOf(fresh, legend), (Picture{
         ".........",
         ".........",
         "..KKKKKK.",
@@ -131,36 +131,36 @@ TEST(DcTest, DrawDragRectInvertsOnlyThePixelsThatChange)
     }));
 
     // An empty new frame takes the last one back.
-    canvas.dc.DrawDragRect(CRect(0, 0, 0, 0), CSize(0, 0), rectB, one, &solid);
-    EXPECT_EQ(canvas.InkBox(clrWhite), CRect(9, 7, 0, 0));
+    canvas->DrawDragRect(CRect(0, 0, 0, 0), CSize(0, 0), rectB, one, &solid);
+    EXPECT_EQ(InkBox(canvas, clrWhite), CRect(9, 7, 0, 0));
 }
 
 TEST(DcTest, DrawDragRectKeepsTheCallersClippingAndHonoursTheViewport)
 {
     CBrush solid;
     ASSERT_TRUE(solid.CreateSolidBrush(clrWhite));
-    CDibCanvas canvas(10, 10);
-    canvas.dc.SetViewportOrg(3, 2);
-    canvas.dc.IntersectClipRect(-3, -2, 4, 10);   // device columns 0..6
+    CTestDib canvas(10, 10);
+    canvas->SetViewportOrg(3, 2);
+    canvas->IntersectClipRect(-3, -2, 4, 10);   // device columns 0..6
     CRect clipBefore;
-    canvas.dc.GetClipBox(clipBefore);
+    canvas->GetClipBox(clipBefore);
 
-    canvas.dc.DrawDragRect(CRect(0, 0, 5, 4), CSize(1, 1), nullptr, CSize(1, 1), &solid);
+    canvas->DrawDragRect(CRect(0, 0, 5, 4), CSize(1, 1), nullptr, CSize(1, 1), &solid);
 
     CRect clipAfter;
-    canvas.dc.GetClipBox(clipAfter);
+    canvas->GetClipBox(clipAfter);
     EXPECT_EQ(clipAfter, clipBefore);
     // The frame starts at the viewport origin and is cut at column 7.
-    EXPECT_EQ(canvas.InkBox(clrWhite), CRect(3, 2, 7, 6));
-    EXPECT_EQ(canvas.At(3, 3), clrBlack);
-    EXPECT_EQ(canvas.At(4, 3), clrWhite);
+    EXPECT_EQ(InkBox(canvas, clrWhite), CRect(3, 2, 7, 6));
+    EXPECT_EQ(canvas.Pixel(3, 3), clrBlack);
+    EXPECT_EQ(canvas.Pixel(4, 3), clrWhite);
 
     // The half-tone default: a frame drawn twice is gone again.
-    CDibCanvas twice(8, 8);
-    twice.dc.DrawDragRect(CRect(1, 1, 7, 7), CSize(2, 2), nullptr, CSize(0, 0));
-    EXPECT_NE(twice.InkBox(clrWhite), CRect(8, 8, 0, 0));
-    twice.dc.DrawDragRect(CRect(1, 1, 7, 7), CSize(2, 2), nullptr, CSize(0, 0));
-    EXPECT_EQ(twice.InkBox(clrWhite), CRect(8, 8, 0, 0));
+    CTestDib twice(8, 8);
+    twice->DrawDragRect(CRect(1, 1, 7, 7), CSize(2, 2), nullptr, CSize(0, 0));
+    EXPECT_NE(InkBox(twice, clrWhite), CRect(8, 8, 0, 0));
+    twice->DrawDragRect(CRect(1, 1, 7, 7), CSize(2, 2), nullptr, CSize(0, 0));
+    EXPECT_EQ(InkBox(twice, clrWhite), CRect(8, 8, 0, 0));
 }
 
 // The disabled look embosses the image's shape: the shape in the 3-D shadow
@@ -172,23 +172,23 @@ TEST(DcTest, DrawStateDrawsDisabledAndOneColouredImages)
     const COLORREF clrPaper = RGB(200, 100, 50);
 
     // A 4 x 4 image: a black 2 x 2 square at (1, 1) on white.
-    CDibCanvas image(4, 4);
-    image.dc.FillSolidRect(1, 1, 2, 2, clrBlack);
+    CTestDib image(4, 4);
+    image->FillSolidRect(1, 1, 2, 2, clrBlack);
     CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&image.dc, 4, 4));
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&image.DC(), 4, 4));
     {
         CDC copyDC;
-        ASSERT_TRUE(copyDC.CreateCompatibleDC(&image.dc));
+        ASSERT_TRUE(copyDC.CreateCompatibleDC(&image.DC()));
         CBitmap* pOld = copyDC.SelectObject(&bitmap);
-        copyDC.BitBlt(0, 0, 4, 4, &image.dc, 0, 0, SRCCOPY);
+        copyDC.BitBlt(0, 0, 4, 4, &image.DC(), 0, 0, SRCCOPY);
         copyDC.SelectObject(pOld);
     }
 
-    CDibCanvas canvas(8, 8, clrPaper);
-    EXPECT_TRUE(canvas.dc.DrawState(CPoint(2, 2), CSize(0, 0), &bitmap, DSS_DISABLED));
+    CTestDib canvas(8, 8, clrPaper);
+    EXPECT_TRUE(canvas->DrawState(CPoint(2, 2), CSize(0, 0), &bitmap, DSS_DISABLED));
     const std::map<COLORREF, char> legend = { { clrPaper, '.' }, { clrShadow, 'S' },
                                               { clrHighlight, 'H' } };
-    EXPECT_EQ(canvas.Picture(legend), (Picture{
+    EXPECT_EQ(PictureOf(canvas, legend), (Picture{
         "........",
         "........",
         "........",
@@ -201,9 +201,9 @@ TEST(DcTest, DrawStateDrawsDisabledAndOneColouredImages)
 
     CBrush red;
     ASSERT_TRUE(red.CreateSolidBrush(clrRed));
-    CDibCanvas mono(6, 6, clrPaper);
-    EXPECT_TRUE(mono.dc.DrawState(CPoint(1, 1), CSize(4, 4), &bitmap, DSS_MONO, &red));
-    EXPECT_EQ(mono.Picture({ { clrPaper, '.' }, { clrRed, 'R' } }), (Picture{
+    CTestDib mono(6, 6, clrPaper);
+    EXPECT_TRUE(mono->DrawState(CPoint(1, 1), CSize(4, 4), &bitmap, DSS_MONO, &red));
+    EXPECT_EQ(PictureOf(mono, { { clrPaper, '.' }, { clrRed, 'R' } }), (Picture{
         "......",
         "......",
         "..RR..",
@@ -220,12 +220,12 @@ TEST(DcTest, DrawStateDrawsTextNormalAndDisabled)
     CFont font;
     ASSERT_TRUE(font.CreatePointFont(80, "Tahoma"));
 
-    CDibCanvas normal(60, 20);
-    normal.dc.SelectObject(&font);
-    CSize extent = normal.dc.GetTextExtent("Hilfe", 5);
-    EXPECT_TRUE(normal.dc.DrawState(CPoint(2, 2), CSize(0, 0), "&Hilfe", DSS_NORMAL, TRUE, 0,
+    CTestDib normal(60, 20);
+    normal->SelectObject(&font);
+    CSize extent = normal->GetTextExtent("Hilfe", 5);
+    EXPECT_TRUE(normal->DrawState(CPoint(2, 2), CSize(0, 0), "&Hilfe", DSS_NORMAL, TRUE, 0,
                                     static_cast<HBRUSH>(nullptr)));
-    CRect ink = normal.InkBox(clrWhite);
+    CRect ink = InkBox(normal, clrWhite);
     EXPECT_FALSE(ink.IsRectEmpty());
     // The '&' is not drawn: the ink lies within the extent of "Hilfe"
     // (plus the underline below the H).
@@ -233,131 +233,131 @@ TEST(DcTest, DrawStateDrawsTextNormalAndDisabled)
     EXPECT_LE(ink.right, 2 + extent.cx + 1);
     EXPECT_LE(ink.bottom, 2 + extent.cy + 1);
 
-    CDibCanvas disabled(60, 20);
-    disabled.dc.SelectObject(&font);
-    EXPECT_TRUE(disabled.dc.DrawState(CPoint(2, 2), CSize(0, 0), "&Hilfe", DSS_DISABLED, TRUE, 0,
+    CTestDib disabled(60, 20);
+    disabled->SelectObject(&font);
+    EXPECT_TRUE(disabled->DrawState(CPoint(2, 2), CSize(0, 0), "&Hilfe", DSS_DISABLED, TRUE, 0,
                                       static_cast<CBrush*>(nullptr)));
     bool bShadow = false;
     bool bBlack = false;
     for (int y = 0; y < 20; y++)
         for (int x = 0; x < 60; x++)
         {
-            bShadow |= disabled.At(x, y) == clrShadow;
-            bBlack |= disabled.At(x, y) == clrBlack;
+            bShadow |= disabled.Pixel(x, y) == clrShadow;
+            bBlack |= disabled.Pixel(x, y) == clrBlack;
         }
     EXPECT_TRUE(bShadow);
     EXPECT_FALSE(bBlack);
-    normal.dc.SelectStockObject(SYSTEM_FONT);
-    disabled.dc.SelectStockObject(SYSTEM_FONT);
+    normal->SelectStockObject(SYSTEM_FONT);
+    disabled->SelectStockObject(SYSTEM_FONT);
 }
 
 // The test prefix has Wine's Tahoma: the font is really used, and measured
 // text covers what is drawn.
 TEST(DcTest, TahomaTextIsDrawnWithinItsMeasuredExtent)
 {
-    CDibCanvas canvas(160, 30);
+    CTestDib canvas(160, 30);
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(80, "Tahoma", &canvas.dc));
-    CFont* pOldFont = canvas.dc.SelectObject(&font);
+    ASSERT_TRUE(font.CreatePointFont(80, "Tahoma", &canvas.DC()));
+    CFont* pOldFont = canvas->SelectObject(&font);
     ASSERT_NE(pOldFont, nullptr);
     EXPECT_EQ(pOldFont->GetRuntimeClass(), RUNTIME_CLASS(CFont));
 
     CString face;
-    EXPECT_GT(canvas.dc.GetTextFace(face), 0);
+    EXPECT_GT(canvas->GetTextFace(face), 0);
     EXPECT_EQ(face, "Tahoma");
     char buffer[LF_FACESIZE];
-    canvas.dc.GetTextFace(LF_FACESIZE, buffer);
+    canvas->GetTextFace(LF_FACESIZE, buffer);
     EXPECT_STREQ(buffer, "Tahoma");
 
     TEXTMETRICA metrics;
-    ASSERT_TRUE(canvas.dc.GetTextMetrics(&metrics));
+    ASSERT_TRUE(canvas->GetTextMetrics(&metrics));
     const CString text("Karteikasten Übersicht");
-    CSize extent = canvas.dc.GetTextExtent(text);
-    EXPECT_EQ(extent, canvas.dc.GetTextExtent(text, text.GetLength()));
-    EXPECT_EQ(extent, canvas.dc.GetOutputTextExtent(text));
+    CSize extent = canvas->GetTextExtent(text);
+    EXPECT_EQ(extent, canvas->GetTextExtent(text, text.GetLength()));
+    EXPECT_EQ(extent, canvas->GetOutputTextExtent(text));
     EXPECT_EQ(extent.cy, metrics.tmHeight);
     EXPECT_GT(extent.cx, text.GetLength() * metrics.tmAveCharWidth / 2);
     EXPECT_LT(extent.cx, text.GetLength() * metrics.tmMaxCharWidth);
 
     CRect calc(0, 0, 0, 0);
-    EXPECT_EQ(canvas.dc.DrawText(text, calc, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT), extent.cy);
+    EXPECT_EQ(canvas->DrawText(text, calc, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT), extent.cy);
     EXPECT_EQ(calc, CRect(0, 0, extent.cx, extent.cy));
-    EXPECT_EQ(canvas.InkBox(clrWhite), CRect(160, 30, 0, 0));   // measuring draws nothing
+    EXPECT_EQ(InkBox(canvas, clrWhite), CRect(160, 30, 0, 0));   // measuring draws nothing
 
-    canvas.dc.SetBkMode(TRANSPARENT);
-    EXPECT_EQ(canvas.dc.GetBkMode(), TRANSPARENT);
+    canvas->SetBkMode(TRANSPARENT);
+    EXPECT_EQ(canvas->GetBkMode(), TRANSPARENT);
     CRect rect(4, 3, 4 + extent.cx, 3 + extent.cy);
-    canvas.dc.DrawText(text, rect, DT_SINGLELINE | DT_NOPREFIX);
-    CRect ink = canvas.InkBox(clrWhite);
+    canvas->DrawText(text, rect, DT_SINGLELINE | DT_NOPREFIX);
+    CRect ink = InkBox(canvas, clrWhite);
     CRect united;
     united.UnionRect(ink, rect);
     EXPECT_EQ(united, rect) << "ink outside the extent";
     EXPECT_GE(ink.Width(), extent.cx * 4 / 5);   // advances include side bearings
     EXPECT_GE(ink.Height(), metrics.tmAscent / 2);
 
-    CDibCanvas out(160, 30);
-    out.dc.SelectObject(&font);
-    out.dc.SetTextColor(clrRed);
-    out.dc.SetBkMode(TRANSPARENT);
-    EXPECT_TRUE(out.dc.TextOut(4, 3, text));
-    EXPECT_EQ(out.InkBox(clrWhite), ink);
+    CTestDib out(160, 30);
+    out->SelectObject(&font);
+    out->SetTextColor(clrRed);
+    out->SetBkMode(TRANSPARENT);
+    EXPECT_TRUE(out->TextOut(4, 3, text));
+    EXPECT_EQ(InkBox(out, clrWhite), ink);
 
-    canvas.dc.SelectObject(pOldFont);
-    out.dc.SelectStockObject(SYSTEM_FONT);
+    canvas->SelectObject(pOldFont);
+    out->SelectStockObject(SYSTEM_FONT);
 }
 
 TEST(DcTest, SelectObjectReturnsThePreviousObjectOfItsKind)
 {
-    CDibCanvas canvas(4, 4);
+    CTestDib canvas(4, 4);
     CPen pen;
     ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, clrRed));
     CBrush brush;
     ASSERT_TRUE(brush.CreateSolidBrush(clrBlue));
 
-    CPen* pOldPen = canvas.dc.SelectObject(&pen);
+    CPen* pOldPen = canvas->SelectObject(&pen);
     ASSERT_NE(pOldPen, nullptr);
     EXPECT_EQ(pOldPen->m_hObject, ::GetStockObject(BLACK_PEN));
     EXPECT_EQ(pOldPen->GetRuntimeClass(), RUNTIME_CLASS(CPen));
-    CBrush* pOldBrush = canvas.dc.SelectObject(&brush);
+    CBrush* pOldBrush = canvas->SelectObject(&brush);
     EXPECT_EQ(pOldBrush->m_hObject, ::GetStockObject(WHITE_BRUSH));
-    EXPECT_TRUE(canvas.dc.Rectangle(0, 0, 4, 4));
-    EXPECT_EQ(canvas.At(0, 0), clrRed);
-    EXPECT_EQ(canvas.At(1, 1), clrBlue);
+    EXPECT_TRUE(canvas->Rectangle(0, 0, 4, 4));
+    EXPECT_EQ(canvas.Pixel(0, 0), clrRed);
+    EXPECT_EQ(canvas.Pixel(1, 1), clrBlue);
 
     // Selecting back hands out the owners themselves.
-    EXPECT_EQ(canvas.dc.SelectObject(pOldPen), &pen);
-    EXPECT_EQ(canvas.dc.SelectObject(pOldBrush), &brush);
+    EXPECT_EQ(canvas->SelectObject(pOldPen), &pen);
+    EXPECT_EQ(canvas->SelectObject(pOldBrush), &brush);
 
-    CGdiObject* pOld = canvas.dc.SelectStockObject(NULL_BRUSH);
+    CGdiObject* pOld = canvas->SelectStockObject(NULL_BRUSH);
     EXPECT_EQ(pOld->GetRuntimeClass(), RUNTIME_CLASS(CBrush));
-    EXPECT_EQ(canvas.dc.SelectObject(static_cast<CGdiObject*>(&brush))->m_hObject,
+    EXPECT_EQ(canvas->SelectObject(static_cast<CGdiObject*>(&brush))->m_hObject,
               ::GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(canvas.dc.SelectObject(pOld->m_hObject), brush.m_hObject);
+    EXPECT_EQ(canvas->SelectObject(pOld->m_hObject), brush.m_hObject);
 
     CRgn rgn;
     ASSERT_TRUE(rgn.CreateRectRgn(1, 1, 3, 3));
-    EXPECT_EQ(canvas.dc.SelectObject(&rgn), SIMPLEREGION);
+    EXPECT_EQ(canvas->SelectObject(&rgn), SIMPLEREGION);
     CRect clip;
-    canvas.dc.GetClipBox(clip);
+    canvas->GetClipBox(clip);
     EXPECT_EQ(clip, CRect(1, 1, 3, 3));
     AfxDeleteTempMaps();
 }
 
 TEST(DcTest, ShapesLinesAndPixels)
 {
-    CDibCanvas canvas(6, 6);
+    CTestDib canvas(6, 6);
     CPen pen;
     ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, clrBlack));
-    canvas.dc.SelectObject(&pen);
-    EXPECT_EQ(canvas.dc.MoveTo(1, 0), CPoint(0, 0));
-    EXPECT_TRUE(canvas.dc.LineTo(4, 0));
-    EXPECT_EQ(canvas.dc.MoveTo(CPoint(0, 5)), CPoint(4, 0));   // the previous position
+    canvas->SelectObject(&pen);
+    EXPECT_EQ(canvas->MoveTo(1, 0), CPoint(0, 0));
+    EXPECT_TRUE(canvas->LineTo(4, 0));
+    EXPECT_EQ(canvas->MoveTo(CPoint(0, 5)), CPoint(4, 0));   // the previous position
     const POINT line[] = { { 0, 2 }, { 2, 2 }, { 2, 4 } };
-    EXPECT_TRUE(canvas.dc.Polyline(line, 3));
-    EXPECT_EQ(canvas.dc.SetPixel(5, 5, clrRed), clrRed);
-    EXPECT_TRUE(canvas.dc.SetPixelV(5, 4, clrBlue));
-    EXPECT_EQ(canvas.dc.GetPixel(CPoint(5, 5)), clrRed);
-    EXPECT_EQ(canvas.Picture({ { clrWhite, '.' }, { clrBlack, 'K' }, { clrRed, 'R' }, { clrBlue, 'B' } }),
+    EXPECT_TRUE(canvas->Polyline(line, 3));
+    EXPECT_EQ(canvas->SetPixel(5, 5, clrRed), clrRed);
+    EXPECT_TRUE(canvas->SetPixelV(5, 4, clrBlue));
+    EXPECT_EQ(canvas->GetPixel(CPoint(5, 5)), clrRed);
+    EXPECT_EQ(PictureOf(canvas, { { clrWhite, '.' }, { clrBlack, 'K' }, { clrRed, 'R' }, { clrBlue, 'B' } }),
               (Picture{
                   ".KKK..",
                   "......",
@@ -367,25 +367,25 @@ TEST(DcTest, ShapesLinesAndPixels)
                   ".....R",
               }));
 
-    CDibCanvas filled(6, 6);
+    CTestDib filled(6, 6);
     CBrush brush;
     ASSERT_TRUE(brush.CreateSolidBrush(clrRed));
-    filled.dc.SelectObject(&brush);
-    filled.dc.SelectStockObject(NULL_PEN);
+    filled->SelectObject(&brush);
+    filled->SelectStockObject(NULL_PEN);
     const POINT triangle[] = { { 0, 0 }, { 6, 0 }, { 0, 6 } };
-    EXPECT_TRUE(filled.dc.Polygon(triangle, 3));
-    EXPECT_EQ(filled.At(1, 1), clrRed);
-    EXPECT_EQ(filled.At(5, 5), clrWhite);
-    filled.dc.FillSolidRect(0, 0, 6, 6, clrWhite);
-    EXPECT_TRUE(filled.dc.Ellipse(CRect(0, 0, 6, 6)));
-    EXPECT_EQ(filled.At(3, 3), clrRed);
-    EXPECT_EQ(filled.At(0, 0), clrWhite);
-    filled.dc.FillSolidRect(0, 0, 6, 6, clrWhite);
-    EXPECT_TRUE(filled.dc.RoundRect(CRect(0, 0, 6, 6), CPoint(4, 4)));
-    EXPECT_EQ(filled.At(3, 0), clrRed);
-    EXPECT_EQ(filled.At(0, 0), clrWhite);
-    canvas.dc.SelectStockObject(BLACK_PEN);
-    filled.dc.SelectStockObject(WHITE_BRUSH);
+    EXPECT_TRUE(filled->Polygon(triangle, 3));
+    EXPECT_EQ(filled.Pixel(1, 1), clrRed);
+    EXPECT_EQ(filled.Pixel(5, 5), clrWhite);
+    filled->FillSolidRect(0, 0, 6, 6, clrWhite);
+    EXPECT_TRUE(filled->Ellipse(CRect(0, 0, 6, 6)));
+    EXPECT_EQ(filled.Pixel(3, 3), clrRed);
+    EXPECT_EQ(filled.Pixel(0, 0), clrWhite);
+    filled->FillSolidRect(0, 0, 6, 6, clrWhite);
+    EXPECT_TRUE(filled->RoundRect(CRect(0, 0, 6, 6), CPoint(4, 4)));
+    EXPECT_EQ(filled.Pixel(3, 0), clrRed);
+    EXPECT_EQ(filled.Pixel(0, 0), clrWhite);
+    canvas->SelectStockObject(BLACK_PEN);
+    filled->SelectStockObject(WHITE_BRUSH);
 }
 
 TEST(DcTest, BrushRectanglesFocusAndInversion)
@@ -394,38 +394,38 @@ TEST(DcTest, BrushRectanglesFocusAndInversion)
                                               { RGB(255, 255, 0), 'Y' } };
     CBrush blue;
     ASSERT_TRUE(blue.CreateSolidBrush(clrBlue));
-    CDibCanvas canvas(6, 4);
-    canvas.dc.FillRect(CRect(0, 0, 2, 2), &blue);
-    canvas.dc.FrameRect(CRect(2, 0, 6, 4), &blue);
-    canvas.dc.InvertRect(CRect(0, 1, 3, 2));
-    EXPECT_EQ(canvas.Picture(legend), (Picture{
+    CTestDib canvas(6, 4);
+    canvas->FillRect(CRect(0, 0, 2, 2), &blue);
+    canvas->FrameRect(CRect(2, 0, 6, 4), &blue);
+    canvas->InvertRect(CRect(0, 1, 3, 2));
+    EXPECT_EQ(PictureOf(canvas, legend), (Picture{
         "BBBBBB",
         "YYY..B",
         "..B..B",
         "..BBBB",
     }));
 
-    CDibCanvas focus(4, 4);
-    focus.dc.DrawFocusRect(CRect(0, 0, 4, 4));
-    EXPECT_NE(focus.InkBox(clrWhite), CRect(4, 4, 0, 0));
-    focus.dc.DrawFocusRect(CRect(0, 0, 4, 4));   // drawn twice: gone
-    EXPECT_EQ(focus.InkBox(clrWhite), CRect(4, 4, 0, 0));
+    CTestDib focus(4, 4);
+    focus->DrawFocusRect(CRect(0, 0, 4, 4));
+    EXPECT_NE(InkBox(focus, clrWhite), CRect(4, 4, 0, 0));
+    focus->DrawFocusRect(CRect(0, 0, 4, 4));   // drawn twice: gone
+    EXPECT_EQ(InkBox(focus, clrWhite), CRect(4, 4, 0, 0));
 
-    CDibCanvas edge(10, 10);
+    CTestDib edge(10, 10);
     CRect rect(0, 0, 10, 10);
-    EXPECT_TRUE(edge.dc.DrawEdge(rect, EDGE_SUNKEN, BF_RECT));
-    EXPECT_EQ(edge.At(0, 0), ::GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(edge.At(9, 9), ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    CDibCanvas check(13, 13);
+    EXPECT_TRUE(edge->DrawEdge(rect, EDGE_SUNKEN, BF_RECT));
+    EXPECT_EQ(edge.Pixel(0, 0), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(edge.Pixel(9, 9), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    CTestDib check(13, 13);
     CRect box(0, 0, 13, 13);
-    EXPECT_TRUE(check.dc.DrawFrameControl(box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
-    EXPECT_NE(check.InkBox(clrWhite), CRect(13, 13, 0, 0));
+    EXPECT_TRUE(check->DrawFrameControl(box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
+    EXPECT_NE(InkBox(check, clrWhite), CRect(13, 13, 0, 0));
 }
 
 TEST(DcTest, CoordinatesAndSavedStates)
 {
-    CDibCanvas canvas(20, 20);
-    CDC& dc = canvas.dc;
+    CTestDib canvas(20, 20);
+    CDC& dc = canvas.DC();
     EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
     int nSaved = dc.SaveDC();
     ASSERT_NE(nSaved, 0);
@@ -440,7 +440,7 @@ TEST(DcTest, CoordinatesAndSavedStates)
     dc.DPtoLP(rect);
     EXPECT_EQ(rect, CRect(2, 2, 4, 4));
     dc.FillSolidRect(2, 2, 1, 1, clrRed);
-    EXPECT_EQ(canvas.At(6, 7), clrRed);
+    EXPECT_EQ(canvas.Pixel(6, 7), clrRed);
 
     dc.SetTextColor(clrBlue);
     dc.SetROP2(R2_XORPEN);
@@ -466,8 +466,8 @@ TEST(DcTest, CoordinatesAndSavedStates)
 
 TEST(DcTest, ClippingLimitsDrawing)
 {
-    CDibCanvas canvas(8, 4);
-    CDC& dc = canvas.dc;
+    CTestDib canvas(8, 4);
+    CDC& dc = canvas.DC();
     EXPECT_EQ(dc.ExcludeClipRect(CRect(2, 0, 4, 4)), COMPLEXREGION);
     EXPECT_FALSE(dc.RectVisible(CRect(2, 1, 4, 3)));
     EXPECT_TRUE(dc.RectVisible(CRect(1, 1, 3, 3)));
@@ -475,7 +475,7 @@ TEST(DcTest, ClippingLimitsDrawing)
     EXPECT_TRUE(dc.PtVisible(CPoint(4, 1)));
     dc.IntersectClipRect(0, 0, 7, 4);
     dc.FillSolidRect(0, 0, 8, 4, clrBlack);
-    EXPECT_EQ(canvas.Picture({ { clrWhite, '.' }, { clrBlack, 'K' } })[0], "KK..KKK.");
+    EXPECT_EQ(PictureOf(canvas, { { clrWhite, '.' }, { clrBlack, 'K' } })[0], "KK..KKK.");
 
     // A null region removes the clipping; a region with a mode combines.
     EXPECT_EQ(dc.SelectClipRgn(nullptr), SIMPLEREGION);
@@ -488,23 +488,23 @@ TEST(DcTest, ClippingLimitsDrawing)
     EXPECT_EQ(dc.SelectClipRgn(&left), SIMPLEREGION);
     EXPECT_EQ(dc.SelectClipRgn(&right, RGN_OR), COMPLEXREGION);
     dc.FillSolidRect(0, 0, 8, 4, clrRed);
-    EXPECT_EQ(canvas.Picture({ { clrWhite, '.' }, { clrBlack, 'K' }, { clrRed, 'R' } })[1], "RR..KKRR");
+    EXPECT_EQ(PictureOf(canvas, { { clrWhite, '.' }, { clrBlack, 'K' }, { clrRed, 'R' } })[1], "RR..KKRR");
 }
 
 TEST(DcTest, BlitsCopyAndStretch)
 {
-    CDibCanvas source(2, 2);
-    source.dc.SetPixel(0, 0, clrRed);
-    source.dc.SetPixel(1, 1, clrBlue);
-    CDibCanvas target(4, 4);
-    EXPECT_TRUE(target.dc.BitBlt(1, 1, 2, 2, &source.dc, 0, 0, SRCCOPY));
+    CTestDib source(2, 2);
+    source->SetPixel(0, 0, clrRed);
+    source->SetPixel(1, 1, clrBlue);
+    CTestDib target(4, 4);
+    EXPECT_TRUE(target->BitBlt(1, 1, 2, 2, &source.DC(), 0, 0, SRCCOPY));
     const std::map<COLORREF, char> legend = { { clrWhite, '.' }, { clrRed, 'R' }, { clrBlue, 'B' } };
-    EXPECT_EQ(target.Picture(legend), (Picture{ "....", ".R..", "..B.", "...." }));
+    EXPECT_EQ(PictureOf(target, legend), (Picture{ "....", ".R..", "..B.", "...." }));
 
-    target.dc.SetStretchBltMode(COLORONCOLOR);
-    EXPECT_EQ(target.dc.GetStretchBltMode(), COLORONCOLOR);
-    EXPECT_TRUE(target.dc.StretchBlt(0, 0, 4, 4, &source.dc, 0, 0, 2, 2, SRCCOPY));
-    EXPECT_EQ(target.Picture(legend), (Picture{ "RR..", "RR..", "..BB", "..BB" }));
+    target->SetStretchBltMode(COLORONCOLOR);
+    EXPECT_EQ(target->GetStretchBltMode(), COLORONCOLOR);
+    EXPECT_TRUE(target->StretchBlt(0, 0, 4, 4, &source.DC(), 0, 0, 2, 2, SRCCOPY));
+    EXPECT_EQ(PictureOf(target, legend), (Picture{ "RR..", "RR..", "..BB", "..BB" }));
 }
 
 TEST(DcTest, DeviceContextsAreOwnedOrBorrowed)

@@ -3,7 +3,7 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/GdiTestRes.h"
 
-#include "DibCanvas.h"
+#include "DibPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +41,10 @@ const Picture pictureStrip = {
 // Draws the first two images of a list side by side on a fresh canvas.
 Picture DrawTwo(CImageList& list, UINT nStyle)
 {
-    CDibCanvas canvas(16, 8);
-    list.Draw(&canvas.dc, 0, CPoint(0, 0), nStyle);
-    list.Draw(&canvas.dc, 1, CPoint(8, 0), nStyle);
-    return canvas.Picture(legend);
+    CTestDib canvas(16, 8);
+    list.Draw(&canvas.DC(), 0, CPoint(0, 0), nStyle);
+    list.Draw(&canvas.DC(), 1, CPoint(8, 0), nStyle);
+    return PictureOf(canvas, legend);
 }
 
 } // namespace
@@ -121,16 +121,16 @@ TEST(ImageListTest, IconsGoInAndComeOutWithTheirTransparency)
         andBits[y * 2] = 0x0F;   // columns 4..7 transparent
         andBits[y * 2 + 1] = 0;
     }
-    CDibCanvas colour(8, 8);
-    colour.dc.FillSolidRect(0, 0, 4, 8, clrRed);
-    colour.dc.FillSolidRect(4, 0, 4, 8, RGB(0, 0, 0));
+    CTestDib colour(8, 8);
+    colour->FillSolidRect(0, 0, 4, 8, clrRed);
+    colour->FillSolidRect(4, 0, 4, 8, RGB(0, 0, 0));
     CBitmap colourBitmap;
-    ASSERT_TRUE(colourBitmap.CreateCompatibleBitmap(&colour.dc, 8, 8));
+    ASSERT_TRUE(colourBitmap.CreateCompatibleBitmap(&colour.DC(), 8, 8));
     {
         CDC copyDC;
-        copyDC.CreateCompatibleDC(&colour.dc);
+        copyDC.CreateCompatibleDC(&colour.DC());
         CBitmap* pOld = copyDC.SelectObject(&colourBitmap);
-        copyDC.BitBlt(0, 0, 8, 8, &colour.dc, 0, 0, SRCCOPY);
+        copyDC.BitBlt(0, 0, 8, 8, &colour.DC(), 0, 0, SRCCOPY);
         copyDC.SelectObject(pOld);
     }
     CBitmap maskBitmap;
@@ -150,9 +150,9 @@ TEST(ImageListTest, IconsGoInAndComeOutWithTheirTransparency)
     HICON hExtracted = list.ExtractIcon(1);
     ASSERT_NE(hExtracted, nullptr);
     const int cxIcon = ::GetSystemMetrics(SM_CXICON);
-    CDibCanvas canvas(cxIcon, 2);
-    EXPECT_TRUE(canvas.dc.DrawIcon(0, 0, hExtracted));
-    EXPECT_EQ(canvas.Picture(legend)[1], std::string(cxIcon / 2, 'R') + std::string(cxIcon / 2, '.'));
+    CTestDib canvas(cxIcon, 2);
+    EXPECT_TRUE(canvas->DrawIcon(0, 0, hExtracted));
+    EXPECT_EQ(PictureOf(canvas, legend)[1], std::string(cxIcon / 2, 'R') + std::string(cxIcon / 2, '.'));
     ::DestroyIcon(hExtracted);
 
     EXPECT_EQ(list.Replace(0, ::LoadIcon(nullptr, IDI_APPLICATION)), 0);

@@ -3,7 +3,7 @@
 // a 32-bit DIB and compared with the same text drawn directly, so a run
 // that loses letters or lands displaced on the way through a metafile is
 // caught; anti-aliasing and rounding may differ by a pixel or two.
-#include "DibCanvas.h"
+#include "DibPicture.h"
 #include "TestApp.h"
 
 #include "framework/ui/CreateContext.h"
@@ -49,15 +49,15 @@ public:
 IMPLEMENT_DYNCREATE(CPagePreview, CPreviewView)
 
 // A white page canvas that tells ink from paper.
-class CPageCanvas : public CDibCanvas
+class CPageCanvas : public CTestDib
 {
 public:
-    using CDibCanvas::CDibCanvas;
+    using CTestDib::CTestDib;
 
     // Ink: a pixel clearly darker than the paper in any channel.
     bool Ink(int x, int y) const
     {
-        COLORREF clr = PixelAt(x, y);
+        COLORREF clr = Pixel(x, y);
         return GetRValue(clr) < 140 || GetGValue(clr) < 140 || GetBValue(clr) < 140;
     }
     // Two pixels either way: glyph edges and a pixel of rounding in the
@@ -167,7 +167,7 @@ TEST_F(PreviewTextTest, PreviewPageShowsTheTextAsPrintedDirectly)
     CSize sizePaper = pPreview->GetPaperPixels();
     CPageCanvas recorded(sizePaper.cx, sizePaper.cy);
     RECT rcPage = { 0, 0, sizePaper.cx, sizePaper.cy };
-    ASSERT_TRUE(::PlayEnhMetaFile(recorded.dc.GetSafeHdc(), hMeta, &rcPage));
+    ASSERT_TRUE(::PlayEnhMetaFile(recorded->GetSafeHdc(), hMeta, &rcPage));
     pPreview->OnPreviewClose();
     ASSERT_EQ(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST), m_pView);
 
@@ -175,12 +175,12 @@ TEST_F(PreviewTextTest, PreviewPageShowsTheTextAsPrintedDirectly)
     // preview takes them.
     CPageCanvas direct(sizePaper.cx, sizePaper.cy);
     CPrintInfo info;
-    m_pView->OnBeginPrinting(&direct.dc, &info);
+    m_pView->OnBeginPrinting(&direct.DC(), &info);
     info.m_nCurPage = 1;
-    m_pView->OnPrepareDC(&direct.dc, &info);
+    m_pView->OnPrepareDC(&direct.DC(), &info);
     ASSERT_TRUE(info.m_bContinuePrinting);
-    m_pView->OnPrint(&direct.dc, &info);
-    m_pView->OnEndPrinting(&direct.dc, &info);
+    m_pView->OnPrint(&direct.DC(), &info);
+    m_pView->OnEndPrinting(&direct.DC(), &info);
 
     ExpectSameInk(recorded, direct);
 }
@@ -208,8 +208,8 @@ TEST_F(PreviewTextTest, TextWithAdvancePairsPlaysBackFromAMetafile)
     }
 
     CPageCanvas direct(400, 40);
-    direct.dc.SelectObject(&font);
-    ::ExtTextOutW(direct.dc.GetSafeHdc(), 4, 8, ETO_PDY, nullptr, szText, static_cast<UINT>(n), pairs.data());
+    direct->SelectObject(&font);
+    ::ExtTextOutW(direct->GetSafeHdc(), 4, 8, ETO_PDY, nullptr, szText, static_cast<UINT>(n), pairs.data());
 
     CClientDC dcScreen(nullptr);
     HDC hdcMeta = ::CreateEnhMetaFileW(dcScreen.GetSafeHdc(), nullptr, nullptr, nullptr);
@@ -229,7 +229,7 @@ TEST_F(PreviewTextTest, TextWithAdvancePairsPlaysBackFromAMetafile)
     CPageCanvas recorded(400, 40);
     RECT rcBounds = { header.rclBounds.left, header.rclBounds.top, header.rclBounds.right + 1,
                       header.rclBounds.bottom + 1 };
-    ::PlayEnhMetaFile(recorded.dc.GetSafeHdc(), hMended, &rcBounds);
+    ::PlayEnhMetaFile(recorded->GetSafeHdc(), hMended, &rcBounds);
     ::DeleteEnhMetaFile(hMended);
 
     ExpectSameInk(recorded, direct);
