@@ -338,40 +338,20 @@ RECT CQivnotesProcess::TreeItemScreenRect(HTREEITEM hItem) const
     return rc;
 }
 
-namespace {
-
-struct FindTitled
-{
-    DWORD dwProcessId;
-    LPCSTR lpszTitle;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindTitledWindow(HWND hWnd, LPARAM lParam)
-{
-    FindTitled* pFind = reinterpret_cast<FindTitled*>(lParam);
-    DWORD dwProcessId = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    char szTitle[256] = {};
-    ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-    if (dwProcessId == pFind->dwProcessId && ::IsWindowVisible(hWnd) && strcmp(szTitle, pFind->lpszTitle) == 0) {
-        pFind->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
-
 HWND CQivnotesProcess::WaitForWindow(LPCSTR lpszTitle) const
 {
-    FindTitled find = {m_pi.dwProcessId, lpszTitle, nullptr};
-    for (int i = 0; i < 300 && !find.hWnd; ++i) {
-        ::EnumWindows(FindTitledWindow, reinterpret_cast<LPARAM>(&find));
-        if (!find.hWnd)
+    auto isTitled = [lpszTitle](HWND hWnd) {
+        char szTitle[256] = {};
+        ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+        return ::IsWindowVisible(hWnd) && strcmp(szTitle, lpszTitle) == 0;
+    };
+    HWND hWnd = nullptr;
+    for (int i = 0; i < 300 && !hWnd; ++i) {
+        hWnd = FindWindowOf(m_pi.dwProcessId, isTitled);
+        if (!hWnd)
             ::Sleep(100);
     }
-    return find.hWnd;
+    return hWnd;
 }
 
 std::string CQivnotesProcess::TextOf(HWND hWnd)

@@ -41,26 +41,6 @@ void SetInt(LPCSTR lpszSection, LPCSTR lpszName, DWORD dwValue)
     }
 }
 
-struct MenuSearch
-{
-    DWORD dwProcessId;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindMenuOf(HWND hWnd, LPARAM lParam)
-{
-    MenuSearch* pSearch = reinterpret_cast<MenuSearch*>(lParam);
-    DWORD dwProcessId = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcessId == pSearch->dwProcessId && ::IsWindowVisible(hWnd) && strcmp(szClass, "#32768") == 0) {
-        pSearch->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A message whose answer is read back, sent across the processes.
 LRESULT Ask(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
@@ -106,13 +86,19 @@ bool CShotProgram::Start(const std::string& strExe, const std::string& strFile)
 
 HWND CShotProgram::WaitForMenu() const
 {
-    MenuSearch search = {m_process.ProcessId(), nullptr};
-    for (int i = 0; i < 300 && !search.hWnd; ++i) {
-        ::EnumWindows(FindMenuOf, reinterpret_cast<LPARAM>(&search));
-        if (!search.hWnd)
+    // A popup menu of the program's own, once it shows.
+    auto isMenu = [](HWND hWnd) {
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return ::IsWindowVisible(hWnd) && strcmp(szClass, "#32768") == 0;
+    };
+    HWND hMenu = nullptr;
+    for (int i = 0; i < 300 && !hMenu; ++i) {
+        hMenu = e2e::CQivnotesProcess::FindWindowOf(m_process.ProcessId(), isMenu);
+        if (!hMenu)
             ::Sleep(100);
     }
-    return search.hWnd;
+    return hMenu;
 }
 
 void CShotProgram::Command(UINT nID) const
