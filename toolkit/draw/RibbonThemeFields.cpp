@@ -97,7 +97,9 @@ CSize CXTPRibbonTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL
     CXTPPaintManager::DrawComboBoxControl(pDC, pControl, TRUE);
 
     const CRect rcField = FieldRect(pControl);
-    const int cxButton = pCombo ? pCombo->GetButtonWidth() : 0;
+    // Every control drawn as a combo gets its button, as in the other looks,
+    // also one that is not a combo-box control and so was never given a width.
+    const int cxButton = CXTPDrawHelpers::ComboButtonWidth(pDC, &m_fontIcon);
     const CRect rcButton(rcField.right - cxButton, rcField.top, rcField.right, rcField.bottom);
     const BOOL bEnabled = pControl->GetEnabled();
     int nFill = -1;
@@ -125,8 +127,7 @@ CSize CXTPRibbonTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL
         CXTPFontDC font(pDC, &m_fontRegular);
         pCombo->DrawFieldText(pDC, CRect(rcField.left + 4, rcField.top + 3, rcButton.left - 3, rcField.bottom - 3));
     }
-    if (cxButton > 0)
-        DrawDropDownArrow(pDC, rcButton, GetFieldTextColor(pControl));
+    DrawDropDownArrow(pDC, rcButton, GetFieldTextColor(pControl));
     return CSize(0, 0);
 }
 
