@@ -97,9 +97,9 @@ CSize CXTPRibbonTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL
     CXTPPaintManager::DrawComboBoxControl(pDC, pControl, TRUE);
 
     const CRect rcField = FieldRect(pControl);
-    // Every control drawn as a combo gets its button, as in the other looks,
-    // also one that is not a combo-box control and so was never given a width.
-    const int cxButton = CXTPDrawHelpers::ComboButtonWidth(pDC, &m_fontIcon);
+    // The combo's own button width; a control of another class drawn as a
+    // combo has none, and gets the width the other looks give it.
+    const int cxButton = pCombo ? pCombo->GetButtonWidth() : CXTPDrawHelpers::ComboButtonWidth(pDC, &m_fontIcon);
     const CRect rcButton(rcField.right - cxButton, rcField.top, rcField.right, rcField.bottom);
     const BOOL bEnabled = pControl->GetEnabled();
     int nFill = -1;
@@ -127,7 +127,8 @@ CSize CXTPRibbonTheme::DrawComboBoxControl(CDC* pDC, CXTPControl* pControl, BOOL
         CXTPFontDC font(pDC, &m_fontRegular);
         pCombo->DrawFieldText(pDC, CRect(rcField.left + 4, rcField.top + 3, rcButton.left - 3, rcField.bottom - 3));
     }
-    DrawDropDownArrow(pDC, rcButton, GetFieldTextColor(pControl));
+    if (cxButton > 0)
+        DrawDropDownArrow(pDC, rcButton, GetFieldTextColor(pControl));
     return CSize(0, 0);
 }
 
