@@ -3,7 +3,8 @@
 # the MinGW-w64 i686 cross compilers, Wine (32-bit) with Xvfb, CMake and Ninja,
 # GoogleTest's sources, zlib for MinGW and the libpng source package; and the
 # x86_64 compilers with 64-bit Wine for the test twin on machines that run no
-# 32-bit code (scripts/wine-arch.sh).
+# 32-bit code (scripts/wine-arch.sh). 32-bit Wine prints through the i386 CUPS
+# library, so that is installed too.
 # Runs as root, or through sudo when it is available.
 set -euo pipefail
 
@@ -21,7 +22,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-liberation cmake ninja-build googletest
     libz-mingw-w64-dev dpkg-dev python3 make chromium ccache locales
-    cups-daemon cups-client printer-driver-cups-pdf poppler-utils
+    cups-daemon cups-client printer-driver-cups-pdf poppler-utils libcups2:i386
 )
 
 missing=()

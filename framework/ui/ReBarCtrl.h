@@ -10,9 +10,9 @@ class CReBarCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CReBarCtrl)
 public:
-    // The band record of the common controls of this era, up to wID: 80 bytes
-    // in 32-bit code.
-    static constexpr UINT bandInfoSize = offsetof(REBARBANDINFOA, cyChild);
+    // The band record of the common controls of this era, up to and with
+    // cxHeader: 80 bytes in 32-bit code (the chevron fields came later).
+    static constexpr UINT bandInfoSize = offsetof(REBARBANDINFOA, cxHeader) + sizeof(UINT);
 
     CReBarCtrl() = default;
 
