@@ -11,11 +11,7 @@ namespace {
 
 const WORD wNullTag = 0x0000;
 const WORD wNewClassTag = 0xFFFF;
-const WORD wClassTag = 0x8000;
-const WORD wBigObjectTag = 0x7FFF;
 const DWORD dwBigClassTag = 0x80000000;
-// The largest index either tag form can hold.
-const DWORD nMaxMapIndex = 0x7FFFFFFE;
 
 const UINT nMinBufSize = 128;
 // A string longer than this is read piecewise, so a damaged length never
@@ -70,16 +66,6 @@ CArchive::~CArchive()
             e->Delete();
         }
     }
-}
-
-BOOL CArchive::IsLoading() const
-{
-    return m_bLoading;
-}
-
-BOOL CArchive::IsStoring() const
-{
-    return !m_bLoading;
 }
 
 CFile* CArchive::GetFile() const
@@ -178,14 +164,14 @@ void CArchive::FillToLoad(UINT nBytes)
         ThrowArchive(CArchiveException::endOfFile);
 }
 
-UINT CArchive::Read(void* lpBuf, UINT nMax)
+UINT CArchive::ReadThroughFile(void* lpBuf, UINT nMax)
 {
     CheckLoading();
     BYTE* pDest = static_cast<BYTE*>(lpBuf);
     UINT nLeft = nMax;
     UINT nBuffered = static_cast<UINT>(m_pLoadEnd - m_pLoadCur);
     UINT nTake = std::min(nBuffered, nLeft);
-    memcpy(pDest, m_pLoadCur, nTake);
+    AfxCopyBytes(pDest, m_pLoadCur, nTake);
     m_pLoadCur += nTake;
     pDest += nTake;
     nLeft -= nTake;
@@ -199,20 +185,20 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     }
     if (nLeft > 0) {
         nTake = std::min(FillBuffer(nLeft), nLeft);
-        memcpy(pDest, m_pLoadCur, nTake);
+        AfxCopyBytes(pDest, m_pLoadCur, nTake);
         m_pLoadCur += nTake;
         nLeft -= nTake;
     }
     return nMax - nLeft;
 }
 
-void CArchive::Write(const void* lpBuf, UINT nMax)
+void CArchive::WriteThroughFile(const void* lpBuf, UINT nMax)
 {
     CheckStoring();
     const BYTE* pSrc = static_cast<const BYTE*>(lpBuf);
     UINT nRoom = static_cast<UINT>(m_pStoreEnd - m_pStoreCur);
     if (nMax <= nRoom) {
-        memcpy(m_pStoreCur, pSrc, nMax);
+        AfxCopyBytes(m_pStoreCur, pSrc, nMax);
         m_pStoreCur += nMax;
         return;
     }
@@ -220,7 +206,7 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
     if (nMax >= m_nBufSize) {
         m_pFile->Write(pSrc, nMax);
     } else {
-        memcpy(m_pStoreCur, pSrc, nMax);
+        AfxCopyBytes(m_pStoreCur, pSrc, nMax);
         m_pStoreCur += nMax;
     }
 }
@@ -286,27 +272,6 @@ void CArchive::Abort()
 
 // Counts and strings
 
-DWORD_PTR CArchive::ReadCount()
-{
-    WORD wCount;
-    *this >> wCount;
-    if (wCount != 0xFFFF)
-        return wCount;
-    DWORD dwCount;
-    *this >> dwCount;
-    return dwCount;
-}
-
-void CArchive::WriteCount(DWORD_PTR dwCount)
-{
-    if (dwCount < 0xFFFF) {
-        *this << static_cast<WORD>(dwCount);
-    } else {
-        *this << static_cast<WORD>(0xFFFF);
-        *this << static_cast<DWORD>(dwCount);
-    }
-}
-
 ULONGLONG CArchive::ReadStringLength(BOOL& bWide)
 {
     bWide = FALSE;
@@ -335,23 +300,6 @@ void CArchive::ReadStringBytes(void* pDest, ULONGLONG nBytes)
 {
     if (Read(pDest, static_cast<UINT>(nBytes)) != nBytes)
         ThrowArchive(CArchiveException::endOfFile);
-}
-
-CArchive& operator<<(CArchive& ar, const CString& str)
-{
-    DWORD nLength = static_cast<DWORD>(str.GetLength());
-    if (nLength < 0xFF) {
-        ar << static_cast<BYTE>(nLength);
-    } else if (nLength < 0xFFFE) {
-        ar << static_cast<BYTE>(0xFF);
-        ar << static_cast<WORD>(nLength);
-    } else {
-        ar << static_cast<BYTE>(0xFF);
-        ar << static_cast<WORD>(0xFFFF);
-        ar << nLength;
-    }
-    ar.Write(str.GetString(), nLength);
-    return ar;
 }
 
 CArchive& operator>>(CArchive& ar, CString& str)
@@ -386,13 +334,6 @@ CArchive& operator>>(CArchive& ar, CString& str)
 
 // Objects and classes
 
-DWORD CArchive::NextIndex()
-{
-    if (m_nMapCount > nMaxMapIndex)
-        ThrowArchive(CArchiveException::badIndex);
-    return m_nMapCount++;
-}
-
 void CArchive::WriteObjectTag(DWORD nIndex, DWORD dwKindBit)
 {
     if (nIndex < wBigObjectTag) {
@@ -413,7 +354,7 @@ DWORD CArchive::ReadObjectTag(WORD wTag)
     return (wTag & wClassTag) ? (dwBigClassTag | (wTag & 0x7FFF)) : wTag;
 }
 
-void CArchive::WriteClass(const CRuntimeClass* pClassRef)
+void CArchive::WriteOtherClass(const CRuntimeClass* pClassRef)
 {
     ASSERT(pClassRef != nullptr);
     CheckStoring();
@@ -560,7 +501,7 @@ void CArchive::EnterLoaded(void* pItem, bool bClass)
     m_loadMap.push_back({ pItem, bClass });
 }
 
-void CArchive::MapObject(const CObject* pOb)
+void CArchive::MapOtherObject(const CObject* pOb)
 {
     if (m_bLoading) {
         EnterLoaded(const_cast<CObject*>(pOb), false);

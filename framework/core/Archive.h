@@ -14,10 +14,14 @@
 // Data read from an archive is never trusted: lengths are checked against
 // what is left before anything is allocated, and a value cut short by the
 // end of the data raises CArchiveException::endOfFile instead of being
-// returned half-filled. The fixed-size operators are inline so the common
-// case is a bounds test and a copy; everything else lives in Archive.cpp.
+// returned half-filled. What a card file of a million notes does millions
+// of times is inline, so the common case is a bounds test and a copy: the
+// fixed-size operators, counts, raw bytes that fit the buffer, writing a
+// string, the class written last and the numbering of objects passed once.
+// Everything else lives in Archive.cpp.
 #pragma once
 
+#include "framework/core/ByteCopy.h"
 #include "framework/core/File.h"
 
 #include <string.h>
@@ -43,8 +47,8 @@ public:
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
-    BOOL IsLoading() const;
-    BOOL IsStoring() const;
+    BOOL IsLoading() const { return m_bLoading; }
+    BOOL IsStoring() const { return !m_bLoading; }
     CFile* GetFile() const;
 
     // The schema of the object being read; answers it once, then -1.
@@ -56,8 +60,24 @@ public:
     void SetFormatVersion(WORD wVersion);
 
     // Raw bytes. Read answers fewer than nMax only at the end of the data.
-    UINT Read(void* lpBuf, UINT nMax);
-    void Write(const void* lpBuf, UINT nMax);
+    UINT Read(void* lpBuf, UINT nMax)
+    {
+        if (m_pLoadCur && nMax <= static_cast<size_t>(m_pLoadEnd - m_pLoadCur)) {
+            AfxCopyBytes(lpBuf, m_pLoadCur, nMax);
+            m_pLoadCur += nMax;
+            return nMax;
+        }
+        return ReadThroughFile(lpBuf, nMax);
+    }
+    void Write(const void* lpBuf, UINT nMax)
+    {
+        if (m_pStoreCur && nMax <= static_cast<size_t>(m_pStoreEnd - m_pStoreCur)) {
+            AfxCopyBytes(m_pStoreCur, lpBuf, nMax);
+            m_pStoreCur += nMax;
+            return;
+        }
+        WriteThroughFile(lpBuf, nMax);
+    }
 
     // Looks at the next DWORD without consuming it; FALSE when fewer than
     // four bytes are left.
@@ -74,8 +94,25 @@ public:
     // Detaches from the file without writing what is still buffered.
     void Abort();
 
-    DWORD_PTR ReadCount();
-    void WriteCount(DWORD_PTR dwCount);
+    DWORD_PTR ReadCount()
+    {
+        WORD wCount;
+        *this >> wCount;
+        if (wCount != 0xFFFF)
+            return wCount;
+        DWORD dwCount;
+        *this >> dwCount;
+        return dwCount;
+    }
+    void WriteCount(DWORD_PTR dwCount)
+    {
+        if (dwCount < 0xFFFF) {
+            *this << static_cast<WORD>(dwCount);
+        } else {
+            *this << static_cast<WORD>(0xFFFF);
+            *this << static_cast<DWORD>(dwCount);
+        }
+    }
 
     // Objects and classes. ReadObject creates the object of the stored class
     // and runs its Serialize; pClass (may be null) is the class it must
@@ -84,11 +121,24 @@ public:
     void WriteObject(const CObject* pOb);
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr,
                              UINT* pSchema = nullptr, DWORD* pObTag = nullptr);
-    void WriteClass(const CRuntimeClass* pClassRef);
+    void WriteClass(const CRuntimeClass* pClassRef)
+    {
+        // The class written last is known to be storable by this archive.
+        if (pClassRef == m_pLastClass && m_nLastClassIndex < wBigObjectTag)
+            StoreValue(static_cast<WORD>(m_nLastClassIndex | wClassTag));
+        else
+            WriteOtherClass(pClassRef);
+    }
     void SerializeClass(const CRuntimeClass* pClassRef);
     // Enters an object made outside the archive under the next index, so
     // later references to it resolve.
-    void MapObject(const CObject* pOb);
+    void MapObject(const CObject* pOb)
+    {
+        if (pOb && m_bObjectsOnce && !m_bLoading)
+            NextIndex();
+        else
+            MapOtherObject(pOb);
+    }
     // The caller promises that each object passes once, as in a tree: when
     // storing, no object is written or mapped twice; when loading, the data
     // never refers to an object read before. Objects then only take the
@@ -154,10 +204,19 @@ private:
         return *this;
     }
 
+    // Object tags: a class seen before, an object by index, the form of
+    // an index too large for a WORD.
+    static constexpr WORD wClassTag = 0x8000;
+    static constexpr WORD wBigObjectTag = 0x7FFF;
+
     // Slow paths of the inline operators: they check the mode, write out or
     // refill the buffer, and throw when the value cannot be moved whole.
     void MakeRoomToStore(UINT nBytes);
     void FillToLoad(UINT nBytes);
+    UINT ReadThroughFile(void* lpBuf, UINT nMax);
+    void WriteThroughFile(const void* lpBuf, UINT nMax);
+    void WriteOtherClass(const CRuntimeClass* pClassRef);
+    void MapOtherObject(const CObject* pOb);
     // Refills the load buffer until it holds nBytes or the data ends;
     // answers how many bytes it holds.
     UINT FillBuffer(UINT nBytes);
@@ -170,7 +229,14 @@ private:
     void ReadStringBytes(void* pDest, ULONGLONG nBytes);
     void WriteObjectTag(DWORD nIndex, DWORD dwKindBit);
     DWORD ReadObjectTag(WORD wTag);
-    DWORD NextIndex();
+    DWORD NextIndex()
+    {
+        if (m_nMapCount > nMaxMapIndex)
+            ThrowArchive(CArchiveException::badIndex);
+        return m_nMapCount++;
+    }
+    // The largest index either tag form can hold.
+    static constexpr DWORD nMaxMapIndex = 0x7FFFFFFE;
     // Loading: gives pItem the next index and keeps it in the load map
     // (an object only when objects are not promised once).
     void EnterLoaded(void* pItem, bool bClass);
@@ -208,3 +274,20 @@ private:
     const CRuntimeClass* m_pLastClass;
     DWORD m_nLastClassIndex;
 };
+
+inline CArchive& operator<<(CArchive& ar, const CString& str)
+{
+    DWORD nLength = static_cast<DWORD>(str.GetLength());
+    if (nLength < 0xFF) {
+        ar << static_cast<BYTE>(nLength);
+    } else if (nLength < 0xFFFE) {
+        ar << static_cast<BYTE>(0xFF);
+        ar << static_cast<WORD>(nLength);
+    } else {
+        ar << static_cast<BYTE>(0xFF);
+        ar << static_cast<WORD>(0xFFFF);
+        ar << nLength;
+    }
+    ar.Write(str.GetString(), nLength);
+    return ar;
+}
