@@ -14,6 +14,7 @@
 
 #include <shlwapi.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -81,6 +82,44 @@ TEST(ImageManager, IconsByCommandAndWidth)
     EXPECT_EQ(p16, manager.GetIconSet(100)->GetIcon(16, FALSE));
     ::DestroyIcon(hRed16);
     ::DestroyIcon(hBlue32);
+}
+
+// An icon handed over to keep is kept as it is, with the size its maker
+// stated; a borrowed one is copied and stays the caller's; other states are
+// copied either way, as the normal image alone is taken over.
+TEST(ImageManager, OwnedIconsAreTakenOverAndBorrowedOnesCopied)
+{
+    CXTPImageManager manager;
+    HICON hRed = SolidIcon(16, RGB(255, 0, 0));
+    CXTPImageManagerIconHandle owned;
+    owned.AttachIcon(hRed, CSize(16, 16));
+    EXPECT_EQ(CSize(16, 16), owned.GetExtent());
+    ASSERT_TRUE(manager.SetIcon(std::move(owned), 100));
+    EXPECT_TRUE(owned.IsEmpty());
+    CXTPImageManagerIcon* pIcon = manager.LookupIcon(100, 16);
+    ASSERT_NE(nullptr, pIcon);
+    EXPECT_EQ(hRed, pIcon->GetNormalImage().GetIcon());
+    EXPECT_EQ(16, pIcon->GetHeight());
+    EXPECT_EQ(RGB(255, 0, 0), CentreColor(pIcon));
+
+    HICON hBlue = SolidIcon(16, RGB(0, 0, 255));
+    ASSERT_TRUE(manager.SetIcon(CXTPImageManagerIconHandle(hBlue), 100));
+    EXPECT_NE(hBlue, pIcon->GetNormalImage().GetIcon());
+    EXPECT_EQ(RGB(0, 0, 255), CentreColor(pIcon));
+    // The caller's icon is still whole after the manager let go of its copy.
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(hBlue, &info));
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+
+    CXTPImageManagerIconHandle hot;
+    hot.AttachIcon(SolidIcon(16, RGB(0, 255, 0)), CSize(16, 16));
+    HICON hGreen = hot.GetIcon();
+    ASSERT_TRUE(manager.SetIcon(std::move(hot), 100, 16, xtpImageHot));
+    EXPECT_EQ(hGreen, hot.GetIcon());
+    EXPECT_FALSE(pIcon->GetHotImage().IsEmpty());
+    EXPECT_NE(hGreen, pIcon->GetHotImage().GetIcon());
+    ::DestroyIcon(hBlue);
 }
 
 TEST(ImageManager, AlphaIconsAreNeverScaled)

@@ -4,6 +4,7 @@
 #include "toolkit/draw/BitmapHelpers.h"
 
 #include <stdlib.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -85,6 +86,14 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::CreateIcon(UINT nWidth)
         m_mapIcons.SetAt(nWidth, pIcon);
     }
     return pIcon;
+}
+
+void CXTPImageManagerIconSet::SetIcon(CXTPImageManagerIconHandle&& hIcon, UINT nWidth, int nState)
+{
+    if (nState == xtpImageNormal)
+        CreateIcon(nWidth)->SetIcon(std::move(hIcon));
+    else
+        SetIcon(static_cast<const CXTPImageManagerIconHandle&>(hIcon), nWidth, nState);
 }
 
 void CXTPImageManagerIconSet::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth,
@@ -254,25 +263,44 @@ CXTPImageManagerIconSet* CXTPImageManager::GetIconSet(UINT nCommand)
     return m_mapImages.Lookup(nCommand, pIconSet) ? pIconSet : nullptr;
 }
 
-BOOL CXTPImageManager::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand,
-                               int nWidth, int nState)
+CXTPImageManagerIconSet* CXTPImageManager::IconSetFor(const CXTPImageManagerIconHandle& hIcon,
+                                                     UINT nIDCommand, int& nWidth, int nState)
 {
     if (hIcon.IsEmpty())
-        return FALSE;
+        return nullptr;
     if (nWidth == 0)
         nWidth = hIcon.GetExtent().cx;
     if (nWidth <= 0)
-        return FALSE;
+        return nullptr;
 
     CXTPImageManagerIconSet* pIconSet = GetIconSet(nIDCommand);
     if (!pIconSet)
     {
         if (nState != xtpImageNormal)
-            return FALSE;
+            return nullptr;
         pIconSet = new CXTPImageManagerIconSet(nIDCommand, this);
         m_mapImages.SetAt(nIDCommand, pIconSet);
     }
+    return pIconSet;
+}
+
+BOOL CXTPImageManager::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand,
+                               int nWidth, int nState)
+{
+    CXTPImageManagerIconSet* pIconSet = IconSetFor(hIcon, nIDCommand, nWidth, nState);
+    if (!pIconSet)
+        return FALSE;
     pIconSet->SetIcon(hIcon, static_cast<UINT>(nWidth), nState);
+    return TRUE;
+}
+
+BOOL CXTPImageManager::SetIcon(CXTPImageManagerIconHandle&& hIcon, UINT nIDCommand, int nWidth,
+                               int nState)
+{
+    CXTPImageManagerIconSet* pIconSet = IconSetFor(hIcon, nIDCommand, nWidth, nState);
+    if (!pIconSet)
+        return FALSE;
+    pIconSet->SetIcon(std::move(hIcon), static_cast<UINT>(nWidth), nState);
     return TRUE;
 }
 
@@ -333,12 +361,12 @@ BOOL CXTPImageManager::SetIcons(HBITMAP hBitmap, const UINT* pCommands, int nCou
     {
         nImages = ::ImageList_GetImageCount(hImageList);
         forEachImage([&](int nImage, UINT nCommand) {
-            HICON hIcon = ::ImageList_GetIcon(hImageList, nImage, ILD_NORMAL);
-            if (hIcon)
-            {
-                SetIcon(CXTPImageManagerIconHandle(hIcon), nCommand, szIcon.cx, nState);
-                ::DestroyIcon(hIcon);
-            }
+            // The icon made here is handed over to keep: making and copying
+            // icons is most of a program's start under some systems.
+            CXTPImageManagerIconHandle hIcon;
+            hIcon.AttachIcon(::ImageList_GetIcon(hImageList, nImage, ILD_NORMAL), szIcon);
+            if (!hIcon.IsEmpty())
+                SetIcon(std::move(hIcon), nCommand, szIcon.cx, nState);
         });
     }
     ::ImageList_Destroy(hImageList);

@@ -29,6 +29,8 @@ public:
     // The icon of exactly that width, made when missing.
     CXTPImageManagerIcon* CreateIcon(UINT nWidth);
     void SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth, int nState);
+    // The same, taking an owned normal image over instead of copying it.
+    void SetIcon(CXTPImageManagerIconHandle&& hIcon, UINT nWidth, int nState);
     // Drops the scaled copies and the generated images of every icon.
     void RefreshAll();
     void RemoveIcon(UINT nWidth);
@@ -76,8 +78,11 @@ public:
     ~CXTPImageManager() override;
 
     // Stores a copy of the image for the command. Width 0: the image's own.
-    // Without an icon set only the normal state makes one.
+    // Without an icon set only the normal state makes one. An owned image
+    // handed over to keep is taken over instead of copied.
     BOOL SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand, int nWidth = 0,
+                 int nState = xtpImageNormal);
+    BOOL SetIcon(CXTPImageManagerIconHandle&& hIcon, UINT nIDCommand, int nWidth = 0,
                  int nState = xtpImageNormal);
     // Cuts a strip bitmap into icons for the ids (image i for id i without a
     // list). With both sizes 0 the width is the strip's width / nCount.
@@ -122,6 +127,11 @@ public:
     static void UseSystemBlits(BOOL bUse);
 
 private:
+    // The command's icon set for an image of the width (0: the image's own,
+    // set on return) and state, made for the normal state; null when the
+    // image is empty or has no width, or a set is missing for another state.
+    CXTPImageManagerIconSet* IconSetFor(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand,
+                                        int& nWidth, int nState);
     void ExchangeIconSet(CXTPPropExchange* pPX, UINT nCommand);
 
     COLORREF m_clrMask;

@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -53,6 +54,7 @@ CXTPImageManagerIconHandle::CXTPImageManagerIconHandle()
     , m_hBitmap(nullptr)
     , m_hPremultiplied(nullptr)
     , m_bOwned(FALSE)
+    , m_szKnown(0, 0)
 {
 }
 
@@ -88,6 +90,7 @@ void CXTPImageManagerIconHandle::Clear()
     m_hBitmap = nullptr;
     m_hPremultiplied = nullptr;
     m_bOwned = FALSE;
+    m_szKnown = CSize(0, 0);
 }
 
 void CXTPImageManagerIconHandle::CopyHandle(const CXTPImageManagerIconHandle& other)
@@ -96,16 +99,36 @@ void CXTPImageManagerIconHandle::CopyHandle(const CXTPImageManagerIconHandle& ot
         return;
     Clear();
     if (other.m_hIcon)
-        AttachIcon(::CopyIcon(other.m_hIcon));
+        AttachIcon(::CopyIcon(other.m_hIcon), other.m_szKnown);
     else if (other.m_hBitmap)
         AttachBitmap(CopyAlphaBitmap(other.m_hBitmap));
 }
 
-void CXTPImageManagerIconHandle::AttachIcon(HICON hIcon)
+void CXTPImageManagerIconHandle::TakeHandle(CXTPImageManagerIconHandle& other)
+{
+    if (&other == this)
+        return;
+    if (!other.m_bOwned)
+    {
+        CopyHandle(other);
+        return;
+    }
+    Clear();
+    std::swap(m_hIcon, other.m_hIcon);
+    std::swap(m_hBitmap, other.m_hBitmap);
+    std::swap(m_hPremultiplied, other.m_hPremultiplied);
+    std::swap(m_szKnown, other.m_szKnown);
+    m_bOwned = TRUE;
+    other.m_bOwned = FALSE;
+}
+
+void CXTPImageManagerIconHandle::AttachIcon(HICON hIcon, CSize szKnown)
 {
     Clear();
     m_hIcon = hIcon;
     m_bOwned = TRUE;
+    if (hIcon)
+        m_szKnown = szKnown;
 }
 
 void CXTPImageManagerIconHandle::AttachBitmap(HBITMAP hBitmap)
@@ -125,7 +148,7 @@ HBITMAP CXTPImageManagerIconHandle::GetPremultipliedBitmap()
 CSize CXTPImageManagerIconHandle::GetExtent() const
 {
     if (m_hIcon)
-        return GetIconDimensions(m_hIcon);
+        return m_szKnown.cx > 0 && m_szKnown.cy > 0 ? m_szKnown : GetIconDimensions(m_hIcon);
     int nWidth = 0, nHeight = 0, nBitCount = 0;
     if (m_hBitmap && GetBitmapFormat(m_hBitmap, &nWidth, &nHeight, &nBitCount))
         return CSize(nWidth, nHeight);
@@ -236,8 +259,15 @@ CXTPImageManagerIconHandle& CXTPImageManagerIcon::GetImage(int nState)
 
 void CXTPImageManagerIcon::SetIcon(const CXTPImageManagerIconHandle& hIcon)
 {
+    CXTPImageManagerIconHandle copy;
+    copy.CopyHandle(hIcon);
+    SetIcon(std::move(copy));
+}
+
+void CXTPImageManagerIcon::SetIcon(CXTPImageManagerIconHandle&& hIcon)
+{
     ClearAllImages();
-    m_hIcon.CopyHandle(hIcon);
+    m_hIcon.TakeHandle(hIcon);
     CSize size = m_hIcon.GetExtent();
     m_nWidth = size.cx;
     m_nHeight = size.cy;

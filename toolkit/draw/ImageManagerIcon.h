@@ -37,9 +37,14 @@ public:
     // Makes this an owned copy of the other image (CopyIcon, or a new DIB
     // section with the same pixels).
     void CopyHandle(const CXTPImageManagerIconHandle& other);
-    // Takes ownership of an icon or bitmap made elsewhere.
-    void AttachIcon(HICON hIcon);
+    // Takes ownership of an icon or bitmap made elsewhere. A caller that
+    // knows the icon's size says so, which spares asking the system for it
+    // (it copies both of the icon's bitmaps to answer).
+    void AttachIcon(HICON hIcon, CSize szKnown = CSize(0, 0));
     void AttachBitmap(HBITMAP hBitmap);
+    // Takes the other's image over: its very handle when the other owns it
+    // (the other is left empty), else a copy.
+    void TakeHandle(CXTPImageManagerIconHandle& other);
     void Clear();
 
     BOOL IsEmpty() const { return !m_hIcon && !m_hBitmap; }
@@ -58,6 +63,8 @@ private:
     HBITMAP m_hBitmap;
     HBITMAP m_hPremultiplied;
     BOOL m_bOwned;
+    // The icon's size as its maker stated it; 0 when unknown.
+    CSize m_szKnown;
 };
 
 class CXTPImageManagerIcon : public CCmdTarget
@@ -91,8 +98,10 @@ public:
     // 1 disabled, 2 hot, 3 checked, 4 pressed, anything else normal.
     CXTPImageManagerIconHandle& GetImage(int nState);
 
-    // Each stores a copy of the image.
+    // Each stores a copy of the image; SetIcon takes an owned image over
+    // instead when it is handed one to keep.
     void SetIcon(const CXTPImageManagerIconHandle& hIcon);
+    void SetIcon(CXTPImageManagerIconHandle&& hIcon);
     void SetHotIcon(const CXTPImageManagerIconHandle& hIcon);
     void SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon);
     void SetPressedIcon(const CXTPImageManagerIconHandle& hIcon);
