@@ -153,8 +153,20 @@ void WriteRecords(CArchive& ar, C_QivItem* pFirst)
                 continue;
             }
             ar << static_cast<DWORD>(pItem->m_crBackground);
-            pItem->m_lstAttachments.Serialize(ar);
-            if (C_QivCategory* pCategory = QivAsCategory(pItem)) {
+            // Most items have no attachments; their list is then only its
+            // count.
+            if (pItem->m_lstAttachments.IsEmpty())
+                ar.WriteCount(0);
+            else
+                pItem->m_lstAttachments.Serialize(ar);
+            // A card file holds far more entries than anything else: they
+            // are known by their class at once.
+            C_QivEntry* pEntry = pItem->GetRuntimeClass() == RUNTIME_CLASS(C_QivEntry)
+                ? static_cast<C_QivEntry*>(pItem) : nullptr;
+            C_QivCategory* pCategory = pEntry ? nullptr : QivAsCategory(pItem);
+            if (!pEntry && !pCategory)
+                pEntry = QivAsEntry(pItem);
+            if (pCategory) {
                 pChain = pCategory->m_pFirstChild;
                 if (pChain) {
                     open.push_back(pCategory);
@@ -163,7 +175,7 @@ void WriteRecords(CArchive& ar, C_QivItem* pFirst)
                     ar << static_cast<WORD>(0);   // no first child
                     ar << pCategory->m_dwExpanded;
                 }
-            } else if (C_QivEntry* pEntry = QivAsEntry(pItem)) {
+            } else if (pEntry) {
                 DWORD nLength = pEntry->m_pText ? pEntry->m_nTextLength : 0;
                 ar << nLength;
                 if (nLength > 0)
