@@ -8,9 +8,8 @@
 // copy of that length.
 #pragma once
 
-#include <string.h>
-
 #include <stddef.h>
+#include <string.h>
 
 // Copies nBytes from pSrc to pDest; the two must not overlap.
 inline void AfxCopyBytes(void* pDest, const void* pSrc, size_t nBytes)
