@@ -240,8 +240,9 @@ BOOL CQivItemPool::StartChunk()
     if (m_nNextChunkBytes == kLastChunkBytes) {
         // From the first full-size chunk on, the tree is large: helpers
         // prepare the following ones.
-        if (!m_pMaker && ChunkMakerThreads() > 0)
-            m_pMaker.reset(new (std::nothrow) CChunkMaker(ChunkMakerThreads()));
+        const int nHelpers = m_pMaker ? 0 : ChunkMakerThreads();
+        if (nHelpers > 0)
+            m_pMaker.reset(new (std::nothrow) CChunkMaker(nHelpers));
         if (m_pMaker)
             pReady = m_pMaker->Take();
     }

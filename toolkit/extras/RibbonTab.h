@@ -120,6 +120,5 @@ private:
     // The tab of a child id; null for the control itself (id 0).
     CXTPRibbonTab* AccessibleTab(const VARIANT& varChild) const;
 
-
     BOOL m_bFocused = FALSE;
 };
