@@ -1,6 +1,7 @@
 #include "setup/DestinationPage.h"
 
 #include "setup/DefaultDestination.h"
+#include "setup/DestinationCheck.h"
 #include "setup/SetupPages.h"
 #include "setup/resource.h"
 
@@ -49,6 +50,11 @@ void CDestinationPage::DoDataExchange(CDataExchange* pDX)
             AfxMessageBox("Bitte geben Sie den vollständigen Pfad des Zielordners an, "
                           "zum Beispiel C:\\Programme\\Qivnotes.",
                           MB_ICONEXCLAMATION | MB_OK);
+            pDX->Fail();
+        }
+        const CString strRefusal = CheckDestinationFolder(m_strDestination);
+        if (!strRefusal.IsEmpty()) {
+            AfxMessageBox(strRefusal, MB_ICONEXCLAMATION | MB_OK);
             pDX->Fail();
         }
     }

@@ -1,6 +1,7 @@
 // The page that names the installation folder: typed, or chosen with the
 // shell's folder picker. When the page is left the text, trimmed, must be a
-// full path (drive or server); anything else is refused with a message.
+// full path (drive or server) of a folder that can be made and written;
+// anything else is refused with a message and the user picks another.
 #pragma once
 
 #include "framework/ui/PropertyPage.h"

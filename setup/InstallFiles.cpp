@@ -2,9 +2,7 @@
 
 #include "setup/LongPath.h"
 
-#include <shellapi.h>
-
-#include <string>
+#include <vector>
 
 const LPCSTR kInstallFiles[21] = {
     "qivnotes.exe",
@@ -32,50 +30,99 @@ const LPCSTR kInstallFiles[21] = {
 
 namespace {
 
-// The shell's copy takes double-zero-terminated lists of single names.
-std::string NameList(const CString& strPath)
-{
-    std::string list(static_cast<LPCSTR>(strPath));
-    list.push_back('\0');
-    list.push_back('\0');
-    return list;
-}
+// Pieces small enough that a cancel is answered at once, large enough not
+// to slow the copy down.
+const DWORD kPieceSize = 1 << 20;
+const char kPartialSuffix[] = ".qivsetup~";
 
-// Creates the folder and the folders above it; the shell's copy does this
-// itself, the long-path copy does not.
-void CreateFolders(const CString& strFolder)
+class CFileHandle
 {
-    CString strPath;
-    for (int i = 0; i < strFolder.GetLength(); ++i) {
-        const char ch = strFolder[i];
-        if ((ch == '\\' || ch == '/') && i > 0 && strFolder[i - 1] != ':' && strFolder[i - 1] != '\\')
-            ::CreateDirectoryW(LongPathW(strPath).c_str(), nullptr);
-        strPath += ch;
+public:
+    explicit CFileHandle(HANDLE hFile) : m_hFile(hFile) {}
+    ~CFileHandle()
+    {
+        if (IsValid())
+            ::CloseHandle(m_hFile);
     }
-    ::CreateDirectoryW(LongPathW(strPath).c_str(), nullptr);
+    CFileHandle(const CFileHandle&) = delete;
+    CFileHandle& operator=(const CFileHandle&) = delete;
+
+    BOOL IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_hFile; }
+    void Close()
+    {
+        if (IsValid())
+            ::CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_hFile;
+};
+
+DWORD CopyContents(HANDLE hFrom, HANDLE hTo, const CopyGoOn& goOn)
+{
+    std::vector<char> piece(kPieceSize);
+    for (;;) {
+        if (!goOn())
+            return ERROR_CANCELLED;
+        DWORD dwRead = 0;
+        if (!::ReadFile(hFrom, piece.data(), kPieceSize, &dwRead, nullptr))
+            return ::GetLastError();
+        if (dwRead == 0)
+            return 0;
+        DWORD dwWritten = 0;
+        if (!::WriteFile(hTo, piece.data(), dwRead, &dwWritten, nullptr))
+            return ::GetLastError();
+        if (dwWritten != dwRead)
+            return ERROR_DISK_FULL;
+    }
 }
 
 } // namespace
 
-BOOL CopyInstallFile(LPCSTR lpszName, const CString& strSource, const CString& strDestination,
-                     HWND hWndOwner)
+BOOL CreateFolders(const CString& strFolder, std::vector<CString>* pCreated)
 {
-    const CString strFrom = strSource + lpszName;
-    const CString strTo = strDestination + lpszName;
-    if (strFrom.GetLength() < MAX_PATH && strTo.GetLength() < MAX_PATH) {
-        if (!PathExists(strFrom))
-            return FALSE;
-        const std::string from = NameList(strFrom);
-        const std::string to = NameList(strTo);
-        SHFILEOPSTRUCTA op = {};
-        op.hwnd = hWndOwner;
-        op.wFunc = FO_COPY;
-        op.pFrom = from.c_str();
-        op.pTo = to.c_str();
-        op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR;
-        return ::SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+    CString strPath;
+    auto make = [&] {
+        const std::wstring path = LongPathW(strPath);
+        if (::CreateDirectoryW(path.c_str(), nullptr) && pCreated)
+            pCreated->push_back(strPath);
+    };
+    for (int i = 0; i < strFolder.GetLength(); ++i) {
+        const char ch = strFolder[i];
+        if ((ch == '\\' || ch == '/') && i > 0 && strFolder[i - 1] != ':' && strFolder[i - 1] != '\\')
+            make();
+        strPath += ch;
     }
-    // The shell's copy stops at MAX_PATH.
-    CreateFolders(strDestination);
-    return ::CopyFileW(LongPathW(strFrom).c_str(), LongPathW(strTo).c_str(), FALSE);
+    make();
+    const DWORD dwAttributes = ::GetFileAttributesW(LongPathW(strFolder).c_str());
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+DWORD CopyInstallFile(LPCSTR lpszName, const CString& strSource, const CString& strDestination,
+                      const CopyGoOn& goOn)
+{
+    const CString strTo = strDestination + lpszName;
+    const std::wstring partial = LongPathW(strTo + kPartialSuffix);
+    CFileHandle from(::CreateFileW(LongPathW(strSource + lpszName).c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                                   nullptr));
+    if (!from.IsValid())
+        return ::GetLastError();
+    CFileHandle to(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!to.IsValid())
+        return ::GetLastError();
+    DWORD dwError = CopyContents(from.Get(), to.Get(), goOn);
+    FILETIME written = {};
+    if (dwError == 0 && ::GetFileTime(from.Get(), nullptr, nullptr, &written))
+        ::SetFileTime(to.Get(), nullptr, nullptr, &written);
+    to.Close();
+    if (dwError == 0 && !::MoveFileExW(partial.c_str(), LongPathW(strTo).c_str(),
+                                       MOVEFILE_REPLACE_EXISTING))
+        dwError = ::GetLastError();
+    if (dwError != 0)
+        ::DeleteFileW(partial.c_str());
+    return dwError;
 }

@@ -28,7 +28,7 @@ struct CInstallChoices
     CString strFavourites;         // with trailing backslash; empty: unknown
 };
 
-// What a real run shows while it works.
+// What a real run shows while it works, and whom it asks.
 class CInstallProgress
 {
 public:
@@ -37,6 +37,16 @@ public:
     virtual void ShowStatus(LPCSTR lpszText) = 0;
     virtual void Step() = 0;
     virtual void End() = 0;
+    // Asked before each step and between the pieces of a copy; FALSE
+    // cancels the installation. May wait while the user decides.
+    virtual BOOL GoOn() { return TRUE; }
+    // A file could not be copied: TRUE tries again, FALSE cancels the
+    // installation.
+    virtual BOOL RetryCopy(LPCSTR lpszName, const CString& strTo, DWORD dwError)
+    {
+        (void)lpszName, (void)strTo, (void)dwError;
+        return FALSE;
+    }
 };
 
 // The links in the favourites folder: file name and web address.
@@ -48,6 +58,9 @@ struct CFavouriteLink
 extern const CFavouriteLink kFavouriteLinks[2];
 
 // Fills strText with one line (ended by CR LF) per operation. A real run
-// (pProgress not null) also performs them; hWndOwner owns the shell's copy.
+// (pProgress not null) also performs them. Nothing is registered and no
+// program shortcut is made unless every file was copied. A cancelled run
+// removes the folders, files and links it made and answers FALSE; files it
+// replaced stay replaced.
 BOOL RunInstall(const CInstallPlaces& places, const CInstallChoices& choices, CString& strText,
-                CInstallProgress* pProgress, HWND hWndOwner = nullptr);
+                CInstallProgress* pProgress);

@@ -195,12 +195,9 @@ TEST(InstallRoutine, RealRunCopiesLinksAndRegisters)
 TEST(InstallRoutine, MissingPiecesAreSkippedAndTheRunGoesOn)
 {
     CScratchInstall scratch;
-    // Half the files, no uninstall and app-path parents, no documents folder,
-    // no favourites folder.
-    std::vector<CString> present;
-    for (size_t i = 0; i < kProductFiles.size(); i += 2)
-        present.push_back(kProductFiles[i]);
-    scratch.FillSource(present);
+    // No uninstall and app-path parents, no documents folder, no favourites
+    // folder.
+    scratch.FillSource();
     CInstallPlaces places = scratch.Places();
     places.strDocumentsFolder.Empty();
     const CString strFolder = scratch.Root() + "\\Ziel\\";
@@ -212,9 +209,8 @@ TEST(InstallRoutine, MissingPiecesAreSkippedAndTheRunGoesOn)
 
     EXPECT_EQ(progress.m_nSteps, 26);
     EXPECT_STREQ(progress.m_statuses.back(), "Installationsvorgang beendet.");
-    for (size_t i = 0; i < kProductFiles.size(); ++i)
-        EXPECT_EQ(FileExists(strFolder + kProductFiles[i]), i % 2 == 0)
-            << static_cast<LPCSTR>(kProductFiles[i]);
+    for (const CString& name : kProductFiles)
+        EXPECT_TRUE(FileExists(strFolder + name)) << static_cast<LPCSTR>(name);
     // Without a documents folder the shortcuts work in the installation folder.
     CLinkContents link;
     ASSERT_TRUE(ReadShellLink(places.strDesktopFolder + "\\Qivnotes 2000.lnk", link));

@@ -59,6 +59,22 @@ struct Step
     int nButton;
 };
 
+// Lets the sheet handle its messages until the copy page's run is done and
+// Next leads on
+// (it runs on a thread of its own), at most for ten seconds.
+void WaitForCopy(CWizardDlg& wizard)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (Buttons(&wizard) != "N" && ::GetTickCount() - dwStart < 10000) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(5);
+    }
+}
+
 // Walks the wizard through the steps; answers the modal result.
 INT_PTR Walk(CWizardDlg& wizard, const std::vector<Step>& steps)
 {
@@ -70,6 +86,8 @@ INT_PTR Walk(CWizardDlg& wizard, const std::vector<Step>& steps)
         }
         SCOPED_TRACE(static_cast<int>(nStep));
         const Step& step = steps[nStep++];
+        if (request.pSheet->GetActivePage() == &wizard.m_copyPage)
+            WaitForCopy(wizard);
         EXPECT_EQ(request.pSheet->GetActivePage(), step.pExpected);
         EXPECT_STREQ(Buttons(request.pSheet), step.pszButtons);
         if (step.action)
@@ -214,19 +232,20 @@ TEST(SetupWizard, TheDestinationMustBeAFullPath)
         messages.push_back(box.strText);
         return IDOK;
     });
-    auto type = [&](LPCSTR text) {
-        return [&wizard, text] { wizard.m_destinationPage.SetDlgItemText(IDC_DESTINATION, text); };
+    auto type = [&](const CString& strText) {
+        return [&wizard, strText] { wizard.m_destinationPage.SetDlgItemText(IDC_DESTINATION, strText); };
     };
+    const CString strFolder = scratch.Root() + "\\Ziel";
     const std::vector<Step> steps = {
         {&wizard.m_welcomePage, "N", nullptr, PSBTN_NEXT},
         {&wizard.m_modulesPage, "BN", nullptr, PSBTN_NEXT},
         {&wizard.m_destinationPage, "BN", type(""), PSBTN_NEXT},
         {&wizard.m_destinationPage, "BN", type("Programme\\Qivnotes"), PSBTN_NEXT},
-        {&wizard.m_destinationPage, "BN", type("  D:\\Qivnotes  "), PSBTN_NEXT},
+        {&wizard.m_destinationPage, "BN", type("  " + strFolder + "  "), PSBTN_NEXT},
         {&wizard.m_linksPage, "BN", nullptr, PSBTN_CANCEL},
     };
     EXPECT_EQ(Walk(wizard, steps), IDCANCEL);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_NE(messages[0].Find("vollständigen Pfad des Zielordners"), -1);
-    EXPECT_STREQ(wizard.m_destinationPage.m_strDestination, "D:\\Qivnotes");
+    EXPECT_STREQ(wizard.m_destinationPage.m_strDestination, strFolder);
 }

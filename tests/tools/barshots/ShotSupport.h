@@ -7,6 +7,8 @@
 #include "framework/ui/Dc.h"
 #include "framework/ui/FrameWnd.h"
 
+#include "common/PngFile.h"
+
 #include <windows.h>
 
 #include <string>
@@ -19,8 +21,6 @@ const int ID_SHOT = 1000;
 // A square icon: a blue page with a yellow corner.
 HICON MakeIcon(int nSize);
 
-// Writes the 32-bit top-down pixels as an RGB PNG file.
-bool WritePng(const std::string& strPath, const DWORD* pPixels, int cx, int cy);
 
 // A top-down 32-bit DIB selected into a memory DC: the shots draw into it
 // and write it as a PNG.

@@ -1,0 +1,169 @@
+#include "common/ScreenUser.h"
+
+#include "common/PngFile.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+namespace screen {
+
+namespace {
+
+struct DialogSearch
+{
+    HWND hExcept;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<DialogSearch*>(lParam);
+    char szClass[16] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (hWnd != pSearch->hExcept && strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd)
+        && ::IsWindowEnabled(hWnd)) {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK AppendStatic(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    const std::string text = WindowText(hWnd);
+    if (_stricmp(szClass, "Static") == 0 && !text.empty()) {
+        auto* pText = reinterpret_cast<std::string*>(lParam);
+        if (!pText->empty())
+            *pText += "\n";
+        *pText += text;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND WaitForDialog(DWORD dwThreadId, HWND hExcept, DWORD dwTimeout)
+{
+    const DWORD dwStart = ::GetTickCount();
+    do {
+        DialogSearch search = {hExcept, nullptr};
+        ::EnumThreadWindows(dwThreadId, FindDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.hFound)
+            return search.hFound;
+        ::Sleep(10);
+    } while (::GetTickCount() - dwStart < dwTimeout);
+    return nullptr;
+}
+
+std::string WindowText(HWND hWnd)
+{
+    wchar_t wsz[2048] = {};
+    const int n = ::InternalGetWindowText(hWnd, wsz, 2048);
+    char sz[4096] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wsz, n, sz, sizeof(sz) - 1, nullptr, nullptr);
+    return sz;
+}
+
+std::string DialogText(HWND hDialog)
+{
+    std::string text;
+    ::EnumChildWindows(hDialog, AppendStatic, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+std::string ButtonText(HWND hDialog, int nID)
+{
+    std::string text;
+    for (char ch : WindowText(::GetDlgItem(hDialog, nID)))
+        if (ch != '&')
+            text += ch;
+    return text;
+}
+
+void Click(HWND hDialog, int nID)
+{
+    ::PostMessageA(::GetDlgItem(hDialog, nID), BM_CLICK, 0, 0);
+}
+
+bool WaitUntilGone(HWND hWnd, DWORD dwTimeout)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (::IsWindow(hWnd) && ::IsWindowVisible(hWnd)) {
+        if (::GetTickCount() - dwStart > dwTimeout)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
+bool Answers(HWND hWnd, DWORD dwTimeout)
+{
+    DWORD_PTR dwResult = 0;
+    return ::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, dwTimeout, &dwResult) != 0;
+}
+
+Shot Shot::Part(const RECT& rc) const
+{
+    Shot part;
+    part.cx = rc.right - rc.left;
+    part.cy = rc.bottom - rc.top;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            part.pixels.push_back(At(x, y));
+    return part;
+}
+
+Shot ShootWindow(HWND hWnd)
+{
+    Shot shot;
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    shot.cx = rc.right - rc.left;
+    shot.cy = rc.bottom - rc.top;
+    if (shot.cx <= 0 || shot.cy <= 0)
+        return Shot();
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = shot.cx;
+    bmi.bmiHeader.biHeight = -shot.cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HDC hMemory = ::CreateCompatibleDC(nullptr);
+    HBITMAP hBitmap = ::CreateDIBSection(hMemory, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+    HDC hWindow = ::GetWindowDC(hWnd);
+    ::BitBlt(hMemory, 0, 0, shot.cx, shot.cy, hWindow, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hWindow);
+    ::GdiFlush();
+    const DWORD* pPixels = static_cast<const DWORD*>(pBits);
+    shot.pixels.assign(pPixels, pPixels + static_cast<size_t>(shot.cx) * shot.cy);
+    for (DWORD& dw : shot.pixels)
+        dw &= 0x00FFFFFF;
+    ::SelectObject(hMemory, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMemory);
+    return shot;
+}
+
+RECT InShot(HWND hWnd, const RECT& rcScreen)
+{
+    RECT rcWindow = {};
+    ::GetWindowRect(hWnd, &rcWindow);
+    RECT rc = rcScreen;
+    ::OffsetRect(&rc, -rcWindow.left, -rcWindow.top);
+    return rc;
+}
+
+void KeepShot(const Shot& shot, const char* pszName)
+{
+    const char* pszFolder = getenv("QIV_SHOT_DIR");
+    if (!pszFolder || !*pszFolder || shot.pixels.empty())
+        return;
+    ::CreateDirectoryA(pszFolder, nullptr);
+    WritePng(std::string(pszFolder) + "\\" + pszName + ".png", shot.pixels.data(), shot.cx, shot.cy);
+}
+
+} // namespace screen
