@@ -30,19 +30,25 @@ const LPCSTR kInstalledFiles[] = {
 
 const char kShortcutName[] = "\\Qivnotes 2000.lnk";
 
+// The path for the wide-character calls: only they take paths beyond
+// MAX_PATH, in their "\\?\" form.
+std::wstring WidePath(const CString& strPath)
+{
+    if (strPath.GetLength() < MAX_PATH)
+        return AfxAnsiToWide(strPath);
+    if (strPath.Left(2) == "\\\\")
+        return L"\\\\?\\UNC\\" + AfxAnsiToWide(strPath.Mid(2));
+    return L"\\\\?\\" + AfxAnsiToWide(strPath);
+}
+
 void DeleteFileAnyLength(const CString& strPath)
 {
-    if (strPath.GetLength() < MAX_PATH) {
-        ::DeleteFileA(strPath);
-        return;
-    }
-    // Only the wide-character call takes longer paths, in their "\\?\" form.
-    std::wstring longPath;
-    if (strPath.Left(2) == "\\\\")
-        longPath = L"\\\\?\\UNC\\" + AfxAnsiToWide(strPath.Mid(2));
-    else
-        longPath = L"\\\\?\\" + AfxAnsiToWide(strPath);
-    ::DeleteFileW(longPath.c_str());
+    ::DeleteFileW(WidePath(strPath).c_str());
+}
+
+bool Exists(const CString& strPath)
+{
+    return ::GetFileAttributesW(WidePath(strPath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 } // namespace
@@ -54,10 +60,30 @@ void DeleteInstalledFile(LPCSTR name, LPCSTR folder)
     DeleteFileAnyLength(strPath);
 }
 
-void DeleteInstalledFiles(const CString& strFolder)
+CString FindInstalledFileInUse(const CString& strFolder)
 {
-    for (LPCSTR name : kInstalledFiles)
+    for (LPCSTR name : kInstalledFiles) {
+        // A program holding the file open, or running from it, lets no one
+        // else open it for writing.
+        const HANDLE hFile = ::CreateFileW(WidePath(strFolder + name).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                           0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (hFile != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hFile);
+        else if (::GetLastError() == ERROR_SHARING_VIOLATION || ::GetLastError() == ERROR_LOCK_VIOLATION)
+            return name;
+    }
+    return CString();
+}
+
+std::vector<CString> DeleteInstalledFiles(const CString& strFolder)
+{
+    std::vector<CString> remaining;
+    for (LPCSTR name : kInstalledFiles) {
         DeleteInstalledFile(name, strFolder);
+        if (Exists(strFolder + name))
+            remaining.push_back(strFolder + name);
+    }
+    return remaining;
 }
 
 void DeleteProgramShortcuts(const CString& strProgramsFolder, const CString& strDesktopFolder)

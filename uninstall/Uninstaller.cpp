@@ -12,6 +12,53 @@ const char kConfirmRemoval[] = "Möchten Sie Qivnotes 2000 wirklich von diesem P
 const char kNotFound[] = "Es konnte keine Qivnotes 2000 Installation gefunden werden.";
 const char kAskSettings[] = "Möchten Sie auch die Programm-Einstellungen aus der Registry löschen?";
 const char kRemoved[] = "Qivnotes 2000 wurde erfolgreich entfernt.";
+const char kProgramRunning[] =
+    "Qivnotes 2000 wird gerade ausgeführt.\n\nBitte beenden Sie das Programm und wählen Sie dann "
+    "\"Wiederholen\". Mit \"Abbrechen\" bleibt Qivnotes 2000 installiert.";
+const char kFileInUse[] =
+    "Die Datei \"%s\" wird gerade von einem anderen Programm verwendet.\n\nBitte schließen Sie dieses "
+    "Programm und wählen Sie dann \"Wiederholen\". Mit \"Abbrechen\" bleibt Qivnotes 2000 installiert.";
+const char kNotRemoved[] =
+    "Diese Dateien konnten nicht entfernt werden:\n\n%s\nWählen Sie \"Wiederholen\", um es noch einmal "
+    "zu versuchen. Mit \"Abbrechen\" bleibt der Eintrag zur Deinstallation erhalten, so dass Sie die "
+    "Deinstallation später noch einmal ausführen können.";
+const UINT kRetryType = MB_RETRYCANCEL | MB_ICONEXCLAMATION;
+
+// Waits, asking, until no program holds an installed file; FALSE when the
+// user gives up.
+BOOL WaitUntilFilesAreFree(const CString& strFolder, CUninstallMessageBox& messageBox)
+{
+    for (;;) {
+        const CString strName = FindInstalledFileInUse(strFolder);
+        if (strName.IsEmpty())
+            return TRUE;
+        CString strText;
+        if (strName.CompareNoCase("qivnotes.exe") == 0)
+            strText = kProgramRunning;
+        else
+            strText.Format(kFileInUse, strName.GetString());
+        if (messageBox.Show(strText, kCaption, kRetryType) != IDRETRY)
+            return FALSE;
+    }
+}
+
+// Deletes the files, asking to try again while some stay; FALSE when the
+// user gives up with files left.
+BOOL RemoveFiles(const CString& strFolder, CUninstallMessageBox& messageBox)
+{
+    for (;;) {
+        const std::vector<CString> remaining = DeleteInstalledFiles(strFolder);
+        if (remaining.empty())
+            return TRUE;
+        CString strList;
+        for (const CString& strPath : remaining)
+            strList += strPath + "\n";
+        CString strText;
+        strText.Format(kNotRemoved, strList.GetString());
+        if (messageBox.Show(strText, kCaption, kRetryType) != IDRETRY)
+            return FALSE;
+    }
+}
 
 } // namespace
 
@@ -29,7 +76,8 @@ UninstallResult RunUninstall(const CUninstallPlaces& places, CUninstallMessageBo
         return UninstallResult::NotFound;
     }
 
-    DeleteInstalledFiles(strFolder);
+    if (!WaitUntilFilesAreFree(strFolder, messageBox) || !RemoveFiles(strFolder, messageBox))
+        return UninstallResult::Kept;
     DeleteProgramShortcuts(places.strProgramsFolder, places.strDesktopFolder);
     DeleteFileAssociation(places.hClasses);
 

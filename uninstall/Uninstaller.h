@@ -1,5 +1,7 @@
 // One run of the uninstaller: two questions, the removal, and the closing
-// message. The registry roots, the shortcut folders and the message boxes
+// message. Nothing is removed while a program (a running Qivnotes above all)
+// holds one of the files, and the uninstall entry goes only once every file
+// is gone, so a run that could not finish can be made again. The registry roots, the shortcut folders and the message boxes
 // are handed in, so the run can work on scratch keys and folders as well as
 // on the real ones.
 #pragma once
@@ -29,6 +31,8 @@ enum class UninstallResult
 {
     Declined,   // the first question was not answered with Yes
     NotFound,   // no usable uninstall entry: nothing was removed
+    Kept,       // a program used the files, or some could not be removed:
+                // the uninstall entry stays for another run
     Removed,
 };
 

@@ -204,3 +204,32 @@ TEST(Uninstaller, RemovesAnInstallationInALongFolder)
 
     ExpectProgramRemoved(install);
 }
+
+// A file that can't be deleted is named; Abbrechen keeps the uninstall
+// entry, the shortcuts and the file type, so a later run finishes the work.
+TEST(Uninstaller, NamesAFileThatStaysAndKeepsTheEntry)
+{
+    CFakeInstallation install;
+    install.Install();
+    const CString strStuck = install.Folder() + "banner.jpg";
+    ASSERT_TRUE(::SetFileAttributesA(strStuck, FILE_ATTRIBUTE_READONLY));
+
+    CScriptedMessageBox box({IDYES, IDRETRY, IDCANCEL});
+    EXPECT_EQ(UninstallResult::Kept, RunUninstall(install.Places(), box));
+    ASSERT_EQ(3u, box.m_shown.size());
+    for (size_t i : {1u, 2u}) {
+        EXPECT_EQ(0, box.m_shown[i].strText.Find("Diese Dateien konnten nicht entfernt werden:\n\n" + strStuck
+                                                 + "\n\n")) << box.m_shown[i].strText.GetString();
+        EXPECT_EQ(UINT(MB_RETRYCANCEL | MB_ICONEXCLAMATION), box.m_shown[i].nType);
+    }
+    EXPECT_TRUE(FileExists(strStuck));
+    EXPECT_FALSE(FileExists(install.Folder() + "qivnotes.exe"));
+    EXPECT_TRUE(KeyExists(install.Places().hMachine, kUninstallKeyPath));
+    EXPECT_TRUE(FileExists(install.ProgramsShortcut()));
+    EXPECT_TRUE(KeyExists(install.Places().hClasses, ".qiv"));
+
+    ::SetFileAttributesA(strStuck, FILE_ATTRIBUTE_NORMAL);
+    CScriptedMessageBox again({IDYES, IDNO});
+    EXPECT_EQ(UninstallResult::Removed, RunUninstall(install.Places(), again));
+    ExpectProgramRemoved(install);
+}
