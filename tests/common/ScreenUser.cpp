@@ -148,6 +148,14 @@ Shot ShootWindow(HWND hWnd)
     return shot;
 }
 
+Shot ShootWhenDrawn(HWND hWnd)
+{
+    if (Answers(hWnd, 5000))
+        ::RedrawWindow(hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+    return ShootWindow(hWnd);
+}
+
 RECT InShot(HWND hWnd, const RECT& rcScreen)
 {
     RECT rcWindow = {};

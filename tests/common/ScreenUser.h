@@ -42,8 +42,11 @@ struct Shot
     // The part of the shot inside rc.
     Shot Part(const RECT& rc) const;
 };
-// The whole window, frame and caption included.
+// The whole window, frame and caption included, as the screen shows it now.
 Shot ShootWindow(HWND hWnd);
+// The same once the window's thread has drawn it whole (a dialog that just
+// came up may not have been drawn yet).
+Shot ShootWhenDrawn(HWND hWnd);
 // Where rc (screen coordinates) lies in ShootWindow(hWnd)'s pixels.
 RECT InShot(HWND hWnd, const RECT& rcScreen);
 // Writes the shot as name.png into the folder QIV_SHOT_DIR names; nothing

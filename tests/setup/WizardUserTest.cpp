@@ -202,7 +202,7 @@ TEST(SetupWizardUser, RefusesADestinationThatCannotBeMadeOrWritten)
             ASSERT_TRUE(hBox) << "no message";
             EXPECT_EQ(screen::DialogText(hBox), std::string(c.strMessage + "\n\n" + kPickAnother));
             if (&c == &cases[0])
-                screen::KeepShot(screen::ShootWindow(hBox), "setup-destination-refused");
+                screen::KeepShot(screen::ShootWhenDrawn(hBox), "setup-destination-refused");
             EXPECT_TRUE(screen.Answer(hBox, IDOK));
             EXPECT_EQ(screen.CurrentPage(), wizard.m_destinationPage.m_hWnd);
         }

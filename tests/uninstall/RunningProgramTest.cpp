@@ -135,7 +135,7 @@ TEST(UninstallerUser, KeepsEverythingWhileTheProgramRunsAndRemovesItOnceClosed)
                            {kProgramRunning, IDCANCEL,
                             [&](HWND hBox) {
                                 expectRetryButtons(hBox);
-                                screen::KeepShot(screen::ShootWindow(hBox), "uninstall-program-running");
+                                screen::KeepShot(screen::ShootWhenDrawn(hBox), "uninstall-program-running");
                             }}}),
               UninstallResult::Kept);
     for (const CString& name : kSetupFiles)
