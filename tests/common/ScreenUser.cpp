@@ -115,37 +115,44 @@ Shot Shot::Part(const RECT& rc) const
     return part;
 }
 
-Shot ShootWindow(HWND hWnd)
+Shot Draw(int cx, int cy, const std::function<void(HDC)>& draw)
 {
     Shot shot;
-    RECT rc = {};
-    ::GetWindowRect(hWnd, &rc);
-    shot.cx = rc.right - rc.left;
-    shot.cy = rc.bottom - rc.top;
-    if (shot.cx <= 0 || shot.cy <= 0)
-        return Shot();
+    if (cx <= 0 || cy <= 0)
+        return shot;
+    shot.cx = cx;
+    shot.cy = cy;
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = shot.cx;
-    bmi.bmiHeader.biHeight = -shot.cy;
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     void* pBits = nullptr;
     HDC hMemory = ::CreateCompatibleDC(nullptr);
     HBITMAP hBitmap = ::CreateDIBSection(hMemory, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-    HDC hWindow = ::GetWindowDC(hWnd);
-    ::BitBlt(hMemory, 0, 0, shot.cx, shot.cy, hWindow, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hWindow);
+    draw(hMemory);
     ::GdiFlush();
     const DWORD* pPixels = static_cast<const DWORD*>(pBits);
-    shot.pixels.assign(pPixels, pPixels + static_cast<size_t>(shot.cx) * shot.cy);
+    shot.pixels.assign(pPixels, pPixels + static_cast<size_t>(cx) * cy);
     for (DWORD& dw : shot.pixels)
         dw &= 0x00FFFFFF;
     ::SelectObject(hMemory, hOld);
     ::DeleteObject(hBitmap);
     ::DeleteDC(hMemory);
     return shot;
+}
+
+Shot ShootWindow(HWND hWnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    return Draw(rc.right - rc.left, rc.bottom - rc.top, [&](HDC hDC) {
+        HDC hWindow = ::GetWindowDC(hWnd);
+        ::BitBlt(hDC, 0, 0, rc.right - rc.left, rc.bottom - rc.top, hWindow, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hWindow);
+    });
 }
 
 Shot ShootWhenDrawn(HWND hWnd)

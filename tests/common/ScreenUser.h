@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,8 @@ struct Shot
     // The part of the shot inside rc.
     Shot Part(const RECT& rc) const;
 };
+// What `draw` paints into a cx by cy memory DIB.
+Shot Draw(int cx, int cy, const std::function<void(HDC)>& draw);
 // The whole window, frame and caption included, as the screen shows it now.
 Shot ShootWindow(HWND hWnd);
 // The same once the window's thread has drawn it whole (a dialog that just

@@ -311,36 +311,18 @@ screen::Shot RenderStatic(HWND hStatic, const std::string& strText)
 {
     RECT rc = {};
     ::GetClientRect(hStatic, &rc);
-    screen::Shot shot;
-    shot.cx = rc.right;
-    shot.cy = rc.bottom;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = shot.cx;
-    bmi.bmiHeader.biHeight = -shot.cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hDC = ::CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOldBitmap = ::SelectObject(hDC, hBitmap);
-    ::PatBlt(hDC, 0, 0, shot.cx, shot.cy, WHITENESS);
     DWORD_PTR dwFont = 0;
     ::SendMessageTimeoutA(hStatic, WM_GETFONT, 0, 0, SMTO_NORMAL, 1000, &dwFont);
-    HGDIOBJ hOldFont = ::SelectObject(hDC, dwFont ? reinterpret_cast<HGDIOBJ>(dwFont)
-                                                  : ::GetStockObject(DEFAULT_GUI_FONT));
-    ::SetBkMode(hDC, TRANSPARENT);
-    ::SetTextColor(hDC, RGB(0, 0, 0));
-    std::string text = strText;
-    ::DrawTextA(hDC, &text[0], -1, &rc, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-    ::GdiFlush();
-    const DWORD* pPixels = static_cast<const DWORD*>(pBits);
-    shot.pixels.assign(pPixels, pPixels + static_cast<size_t>(shot.cx) * shot.cy);
-    ::SelectObject(hDC, hOldFont);
-    ::SelectObject(hDC, hOldBitmap);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hDC);
-    return shot;
+    return screen::Draw(rc.right, rc.bottom, [&](HDC hDC) {
+        ::PatBlt(hDC, 0, 0, rc.right, rc.bottom, WHITENESS);
+        HGDIOBJ hOldFont = ::SelectObject(hDC, dwFont ? reinterpret_cast<HGDIOBJ>(dwFont)
+                                                      : ::GetStockObject(DEFAULT_GUI_FONT));
+        ::SetBkMode(hDC, TRANSPARENT);
+        ::SetTextColor(hDC, RGB(0, 0, 0));
+        std::string text = strText;
+        ::DrawTextA(hDC, &text[0], -1, &rc, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+        ::SelectObject(hDC, hOldFont);
+    });
 }
 
 // What the screen shows of the copy page now.
