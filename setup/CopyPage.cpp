@@ -155,7 +155,16 @@ BOOL CCopyPage::OnQueryCancel()
     CWaitCursor wait;
     m_bCancelled = TRUE;
     m_run.CancelAndWait();
-    return TRUE;
+    if (!m_run.Snapshot().bEnded)
+        return TRUE;
+    // The run had passed its last point of return while the user decided:
+    // the installation is complete, and the wizard says so instead of
+    // closing as if nothing had been installed.
+    m_bCancelled = FALSE;
+    Ask("Die Installation war bereits abgeschlossen und wurde nicht mehr abgebrochen.",
+        MB_OK | MB_ICONINFORMATION);
+    PostMessage(WM_INSTALL_CHANGED);
+    return FALSE;
 }
 
 LRESULT CCopyPage::OnWizardBack()
