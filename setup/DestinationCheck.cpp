@@ -67,7 +67,8 @@ CString CheckDestinationFolder(const CString& strFolderGiven)
     const CString strRoot = RootOf(strFolder);
     if (::GetFileAttributesW(LongPathW(strRoot).c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (strRoot[1] == ':')
-            return "Das Laufwerk " + strRoot.Left(2) + " ist nicht vorhanden." + kPickAnother;
+            return "Das Laufwerk " + strRoot.Left(2) + " ist nicht vorhanden oder nicht bereit."
+                   + kPickAnother;
         return "Die Netzwerkfreigabe " + Quoted(strRoot.Left(strRoot.GetLength() - 1))
                + " ist nicht erreichbar." + kPickAnother;
     }

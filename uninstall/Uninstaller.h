@@ -1,9 +1,9 @@
 // One run of the uninstaller: two questions, the removal, and the closing
 // message. Nothing is removed while a program (a running Qivnotes above all)
 // holds one of the files, and the uninstall entry goes only once every file
-// is gone, so a run that could not finish can be made again. The registry roots, the shortcut folders and the message boxes
-// are handed in, so the run can work on scratch keys and folders as well as
-// on the real ones.
+// is gone, so a run that could not finish can be made again. The registry
+// roots, the shortcut folders and the message boxes are handed in, so the
+// run can work on scratch keys and folders as well as on the real ones.
 #pragma once
 
 #include "framework/core/String.h"

@@ -158,8 +158,8 @@ Shot ShootWindow(HWND hWnd)
 Shot ShootWhenDrawn(HWND hWnd)
 {
     if (Answers(hWnd, 5000))
-        ::RedrawWindow(hWnd, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN
+                                                   | RDW_UPDATENOW | RDW_ERASENOW);
     return ShootWindow(hWnd);
 }
 

@@ -181,7 +181,7 @@ TEST(SetupWizardUser, RefusesADestinationThatCannotBeMadeOrWritten)
         CString strMessage;
     };
     const Case cases[] = {
-        {"missing drive", "Q:\\Qivnotes", "Das Laufwerk Q: ist nicht vorhanden."},
+        {"missing drive", "Q:\\Qivnotes", "Das Laufwerk Q: ist nicht vorhanden oder nicht bereit."},
         {"read-only folder", "Z:\\proc", "In den Ordner \"Z:\\proc\" kann nicht geschrieben werden."},
         {"below a read-only folder", "Z:\\proc\\Qivnotes",
          "Der Ordner \"Z:\\proc\\Qivnotes\" kann nicht angelegt werden."},
