@@ -163,6 +163,14 @@ TEST_P(RibbonThemeBodyTest, TextColoursByBarAndState)
         {"disabled menu item", TRUE, FALSE, xtpBarTypePopup, xtpBarPopup, m_theme.ResolveColor(35)},
         {"toolbar button", FALSE, TRUE, xtpBarTypeNormal, xtpBarTop, m_theme.ResolveColor(46)},
         {"disabled toolbar button", FALSE, FALSE, xtpBarTypeNormal, xtpBarTop, m_theme.ResolveColor(60)},
+        // The bar's type decides, not where the bar is.
+        {"disabled menu bar item at the popup position", FALSE, FALSE, xtpBarTypeMenuBar, xtpBarPopup,
+         m_theme.ResolveColor(60)},
+        {"toolbar button at the popup position", FALSE, TRUE, xtpBarTypeNormal, xtpBarPopup,
+         m_theme.ResolveColor(46)},
+        {"menu item of a popup bar at the top", FALSE, TRUE, xtpBarTypePopup, xtpBarTop, m_theme.ResolveColor(44)},
+        {"disabled menu item of a popup bar at the top", FALSE, FALSE, xtpBarTypePopup, xtpBarTop,
+         m_theme.ResolveColor(35)},
     };
     for (const auto& c : kCases)
     {

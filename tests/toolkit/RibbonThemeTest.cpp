@@ -220,6 +220,58 @@ TEST(RibbonTheme, MenuItemsTakeTheCheckedAndSelectedImages)
     }
 }
 
+// Which look a face takes goes by the bar's type, not by where the bar is:
+// a popup bar shown at a dock position keeps the menu look, a menu bar or
+// toolbar shown as a popup keeps the toolbar images.
+TEST(RibbonTheme, TheBarTypeChoosesBetweenMenuAndToolbarFaces)
+{
+    CThemeStyleScope style(true);
+    Theme theme;
+    theme.RefreshMetrics();
+    CXTPOffice2007Theme office2007;
+    office2007.RefreshMetrics();
+    const CRect rc(0, 0, 80, 22);
+    const struct
+    {
+        const char* pszName;
+        int nBarType, nPosition, nSelected, nPressed;
+        BOOL bEnabled, bChecked;
+        const char* pszImage;   // null: the Office 2007 theme's face
+        int nFrame;
+    } kCases[] = {
+        {"pressed item of a popup bar at the top", xtpBarTypePopup, xtpBarTop, 0, 1, TRUE, FALSE, nullptr, 0},
+        {"hot item of a popup bar at the top", xtpBarTypePopup, xtpBarTop, 1, 0, TRUE, FALSE,
+         "MENUSELECTEDITEM22", 0},
+        {"checked item of a popup bar at the left", xtpBarTypePopup, xtpBarLeft, 0, 0, TRUE, TRUE,
+         "MENUCHECKEDITEM", 0},
+        {"hot menu bar item at the popup position", xtpBarTypeMenuBar, xtpBarPopup, 1, 0, TRUE, FALSE,
+         "TOOLBARBUTTONS22", 0},
+        {"pressed toolbar button at the popup position", xtpBarTypeNormal, xtpBarPopup, 1, 1, TRUE, FALSE,
+         "TOOLBARBUTTONS22", 1},
+        {"checked toolbar button at the popup position", xtpBarTypeNormal, xtpBarPopup, 0, 0, TRUE, TRUE,
+         "TOOLBARBUTTONS22", 2},
+    };
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(c.pszName);
+        CTestDib dib(rc.Width(), rc.Height(), MARK);
+        theme.DrawButtonFace(&dib.DC(), rc, c.nSelected, c.nPressed, c.bEnabled, c.bChecked, FALSE, c.nBarType,
+                             c.nPosition);
+        if (c.pszImage)
+        {
+            EXPECT_EQ(ThemeImageColor(c.pszImage, c.nFrame), dib.Pixel(40, 11));
+            continue;
+        }
+        CTestDib expected(rc.Width(), rc.Height(), MARK);
+        office2007.DrawButtonFace(&expected.DC(), rc, c.nSelected, c.nPressed, c.bEnabled, c.bChecked, FALSE,
+                                  c.nBarType, c.nPosition);
+        // The toolbar image would have shown here before.
+        EXPECT_NE(ThemeImageColor("TOOLBARBUTTONS22", 0), dib.Pixel(40, 11));
+        for (CPoint pt : {CPoint(0, 0), CPoint(1, 1), CPoint(40, 11), CPoint(79, 21)})
+            EXPECT_EQ(expected.Pixel(pt.x, pt.y), dib.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    }
+}
+
 TEST(RibbonTheme, PopupGutterInTheRibbonGreys)
 {
     CThemeStyleScope style(true);

@@ -59,7 +59,9 @@ void CXTPRibbonTheme::FillCommandBar(CDC* pDC, CXTPCommandBar* pBar)
 void CXTPRibbonTheme::DrawButtonFace(CDC* pDC, CRect rc, int nSelected, int nPressed, BOOL bEnabled,
                                      BOOL bChecked, BOOL bPopuped, int barType, int barPosition)
 {
-    if (barPosition == xtpBarPopup)
+    // The popup look goes by the bar's type, as in the other themes: a menu
+    // docked as a toolbar keeps it, a toolbar shown as a popup does not.
+    if (barType == xtpBarTypePopup)
     {
         BOOL bDrawn = FALSE;
         if (bChecked)
@@ -101,7 +103,7 @@ COLORREF CXTPRibbonTheme::GetControlTextColor(BOOL bSelected, BOOL bPressed, BOO
     if (!bSelected && !bPressed && !bChecked && !bPopuped && bEnabled && barType == xtpBarTypeMenuBar)
         return CXTPOffice2007Theme::GetControlTextColor(bSelected, bPressed, bEnabled, bChecked, bPopuped,
                                                         barType, barPosition);
-    if (barPosition == xtpBarPopup)
+    if (barType == xtpBarTypePopup)
         return ResolveColor(bEnabled ? 44 : 35);
     return ResolveColor(bEnabled ? 46 : 60);
 }
