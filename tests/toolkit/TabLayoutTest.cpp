@@ -122,6 +122,56 @@ TEST_F(TabLayoutTest, MultiRowFillsEvenRowsNextToTheSelection)
     EXPECT_EQ((std::vector<int>{50, 50, 50, 50, 50}), Lengths());
 }
 
+// Even rows end flush, also where a tab alone in its row is longer than
+// the row: it is shortened to the row and ends where the others end, and
+// the header's margin beyond the rows holds no tab.
+TEST_F(TabLayoutTest, MultiRowShortensALoneTabLongerThanItsRow)
+{
+    struct FlushCase
+    {
+        std::vector<int> arrLengths;
+        int nSelected;
+        std::vector<int> arrRows;
+        std::vector<int> arrExpected;
+    };
+    const FlushCase cases[] = {
+        {{105, 33, 105}, 2, {2, 1, 0}, {95, 95, 95}},
+        {{150, 40, 40}, 0, {0, 1, 1}, {95, 47, 48}},
+        {{40, 200, 30}, 1, {1, 0, 2}, {95, 95, 95}},
+    };
+    // 95 pixels are available along a header at the top that starts at 10.
+    const CRect rcControl(10, 3, 10 + MARGIN_LEFT + 95 + MARGIN_RIGHT + 1, 200);
+    m_strip.SetLayoutRect(rcControl);
+    m_strip.m_pPaintManager->SetLayoutMode(xtpTabLayoutMultiRow);
+    const int h = m_strip.m_pPaintManager->GetAppearanceSet()->GetButtonHeight(&m_strip);
+    const int nRowEnd = rcControl.left + MARGIN_LEFT + 95;
+    for (const FlushCase& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.arrLengths[0] << "/" << c.arrLengths[1] << "/" << c.arrLengths[2]);
+        SetLengths(c.arrLengths);
+        m_strip.SetCurSel(c.nSelected);
+        EXPECT_EQ(c.arrRows, Rows());
+        EXPECT_EQ(c.arrExpected, Lengths());
+        for (int i = 0; i < m_strip.GetItemCount(); ++i)
+        {
+            const CRect rcItem = m_strip.GetItem(i)->GetRect();
+            EXPECT_LE(rcItem.right, nRowEnd) << i;
+            // The last tab of each row ends where the rows end.
+            if (i + 1 == m_strip.GetItemCount() || m_strip.GetItem(i + 1)->GetItemRow() != c.arrRows[i])
+                EXPECT_EQ(nRowEnd, rcItem.right) << i;
+            // Past the rows' end, still inside the header, no tab answers.
+            const CPoint ptBeyond(nRowEnd + 2, rcItem.CenterPoint().y);
+            ASSERT_TRUE(m_strip.GetHeaderRect().PtInRect(ptBeyond));
+            EXPECT_EQ(nullptr, m_strip.HitTest(ptBeyond)) << i;
+            EXPECT_EQ(m_strip.GetItem(i), m_strip.HitTest(CPoint(rcItem.right - 2, rcItem.CenterPoint().y)));
+        }
+    }
+    // The outer row of the first case as a rectangle: margins 2 and 3 from the control's corner.
+    SetLengths({105, 33, 105});
+    m_strip.SetCurSel(2);
+    EXPECT_EQ(CRect(12, 6, 107, 6 + h), m_strip.GetItem(0)->GetRect());
+}
+
 TEST_F(TabLayoutTest, MultiRowStaysFastForManyTabs)
 {
     // Retried fill states are remembered: 120 tabs that nearly fit in each

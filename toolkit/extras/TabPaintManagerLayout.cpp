@@ -411,7 +411,9 @@ void CXTPTabPaintManager::LayoutMultiRow(CXTPTabManager* pTabManager, CDC* pDC, 
                 ++nTabs;
             }
         }
-        int nFree = nRows > 1 && m_bMultiRowJustified ? std::max<int>(nAvailable - nUsed, 0) : 0;
+        // Even rows end flush: a row's free length is handed out, and a tab
+        // alone in its row that is longer than the row gives up the excess.
+        int nFree = nRows > 1 && m_bMultiRowJustified ? nAvailable - nUsed : 0;
         int nPos = nStart;
         for (CXTPTabManagerItem* pItem : arrItems)
         {
