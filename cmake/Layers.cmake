@@ -39,3 +39,12 @@ function(qiv_test name)
         ENVIRONMENT "QIV_SOURCE_DIR=${PROJECT_SOURCE_DIR};QIV_BINARY_DIR=${CMAKE_BINARY_DIR}"
         FAIL_REGULAR_EXPRESSION "wine: Unhandled|Unhandled exception:")
 endfunction()
+
+# Every program linking the toolkit carries the toolkit's resources
+# (toolkit/res/Toolkit.rc): the script given, which is that one or includes
+# it, is compiled into the target and rebuilt when any toolkit resource changes.
+function(qiv_toolkit_resources target script)
+    target_sources(${target} PRIVATE ${script})
+    file(GLOB inputs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/toolkit/res/*.*)
+    set_property(SOURCE ${script} APPEND PROPERTY OBJECT_DEPENDS ${inputs})
+endfunction()

@@ -9,6 +9,11 @@
 - dragcopy.cur, dragmove.cur, dragnone.cur: the cursors of a control dragged
   in customize mode: the arrow with the dragged button below it, with a
   plus sign when it is copied, and with a barred circle over no bar.
+- hsplit.cur, vsplit.cur: the cursors over a splitter bar, a double bar
+  with arrows pointing left and right (the bar moves sideways) or up and
+  down, hot spot in the middle.
+- hand.cur: the pointing hand over a link on a system that has none, hot
+  spot at the finger's tip.
 
 The files are written byte by byte, so the same script gives the same bytes.
 """
@@ -238,6 +243,68 @@ BARRED = [
 ]
 
 
+HAND = [
+    "     ##     ",
+    "    #..#    ",
+    "    #..#    ",
+    "    #..#    ",
+    "    #..###  ",
+    "    #..#..##  ",
+    "    #..#..#..##  ",
+    "    #..#..#..#.#",
+    " ## #..#..#..#..#",
+    "#..##..........#",
+    "#...#..........#",
+    " #.............#",
+    "  #............#",
+    "  #...........# ",
+    "   #..........# ",
+    "   #.........#  ",
+    "    #........#  ",
+    "    #........#  ",
+    "    ##########  ",
+]
+
+
+def split_bar(sideways):
+    """32 x 32: a double bar across the middle with an arrow out to each side;
+    sideways: the bar stands upright and the arrows point left and right."""
+    grid = [[' '] * 32 for _ in range(32)]
+
+    def put(x, y, c):
+        if not sideways:
+            x, y = y, x
+        grid[y][x] = c
+        grid[y if sideways else 31 - y][31 - x if sideways else x] = c
+
+    for y in range(5, 27):
+        put(14, y, '#')
+        put(15, y, '.')
+    for x in (14, 15):
+        put(x, 4, '#')
+        put(x, 27, '#')
+    # The shafts from the bar to the heads.
+    for x in range(7, 14):
+        put(x, 13, '#')
+        for y in range(14, 18):
+            put(x, y, '.')
+        put(x, 18, '#')
+    # The heads: the tip's column holds rows 15 and 16, each next column
+    # one row more on either side.
+    for k in range(1, 8):
+        top, bottom = 15 - (k - 1), 16 + (k - 1)
+        for y in range(top, bottom + 1):
+            put(k, y, '.')
+        put(k, top - 1, '#')
+        put(k, bottom + 1, '#')
+    for y in range(8, 24):
+        if y < 14 or y > 17:
+            put(7, y, '#')
+    put(0, 15, '#')
+    put(0, 16, '#')
+    return [''.join(r) for r in grid]
+
+
 def compose(parts):
     """A 32 x 32 picture of the parts, each (rows, left, top), later over earlier."""
     grid = [[' '] * 32 for _ in range(32)]
@@ -265,6 +332,12 @@ def main():
     for name, rows in drag.items():
         with open(os.path.join(out, name), 'wb') as f:
             f.write(cursor(rows, 0, 0))
+    with open(os.path.join(out, 'hsplit.cur'), 'wb') as f:
+        f.write(cursor(split_bar(True), 15, 15))
+    with open(os.path.join(out, 'vsplit.cur'), 'wb') as f:
+        f.write(cursor(split_bar(False), 15, 15))
+    with open(os.path.join(out, 'hand.cur'), 'wb') as f:
+        f.write(cursor(compose([(HAND, 0, 0)]), 5, 0))
 
 
 if __name__ == '__main__':

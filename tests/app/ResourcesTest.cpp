@@ -6,7 +6,11 @@
 
 #include "app/res/resource.h"
 #include "framework/ui/AfxRes.h"
+#include "framework/ui/Menu.h"
+#include "toolkit/draw/AuxData.h"
 #include "toolkit/draw/ImageManager.h"
+#include "toolkit/draw/ResourceManager.h"
+#include "toolkit/res/ToolkitRes.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -366,6 +370,59 @@ TEST(Resources, PicturesDecode)
     }
     ::CoUninitialize();
 }
+}
+
+// The toolkit's own resources are the program's too: every cursor of the
+// toolkit's global data and of customising, its strings, the window
+// buttons' picture and the quick access menu load from them.
+TEST(Resources, WhatTheToolkitLoads)
+{
+    CXTAuxData data;
+    EXPECT_TRUE(data.LoadSysCursors());
+    for (HCURSOR hCursor : {data.hcurDragNone, data.hcurDragCopy, data.hcurDragMove, data.hcurHand,
+                            data.hcurHSplitBar, data.hcurVSplitBar, data.hcurMove})
+        EXPECT_NE(nullptr, hCursor);
+    for (UINT nID : {XTP_IDC_DRAGNONE, XTP_IDC_DRAGCOPY, XTP_IDC_DRAGMOVE, XTP_IDC_HSPLITBAR, XTP_IDC_VSPLITBAR,
+                     XTP_IDC_HAND, XTP_IDC_COMMANDBARS_RESIZE, XTP_IDC_COMMANDBARS_DRAGCOPY,
+                     XTP_IDC_COMMANDBARS_DRAGMOVE, XTP_IDC_COMMANDBARS_DRAGNONE})
+        EXPECT_NE(nullptr, GetResourceManager()->LoadCursor(nID)) << nID;
+
+    const std::pair<UINT, LPCSTR> strings[] = {
+        {XTP_ID_CUSTOMIZE_ADDORREMOVE, "\nSchaltflächen hinzufügen oder entfernen"},
+        {XTP_ID_CUSTOMIZE_RESET, "\nZurücksetzen"},
+        {XTP_IDS_INVALID_NUMBER, "Dies ist keine gültige Zahl."},
+        {XTP_IDS_INVALID_FONTSIZE,
+         "Der Schriftgrad muss zwischen 1 und 1638 liegen. Bitte geben Sie einen gültigen Schriftgrad ein."},
+        {XTP_IDS_CONFIRM_RESETTOOLBAR,
+         "Sind Sie sicher, dass Sie die Änderungen für die Symbolleiste '%s' zurücksetzen möchten?"},
+        {XTP_IDS_TOOLBAR_CHANGED, "Aufgrund eines Software-Updates hat sich die Symbolleiste '%s' geändert. "
+                                  "Möchten Sie die geänderte Symbolleiste zurücksetzen und die neue laden?"},
+        {XTP_ID_TOOLBAR_EXPAND, "\nOptionen für Symbolleisten"},
+        {XTP_ID_TOOLBAR_HIDE, "\nSchließen"},
+        {XTP_ID_MENUBAR_CLOSE, "\nFenster schließen"},
+        {XTP_ID_MENUBAR_RESTORE, "\nFenster wiederherstellen"},
+        {XTP_ID_MENUBAR_MINIMIZE, "\nFenster minimieren"},
+        {XTP_IDS_WORKSPACE_MOVEPREVIOUS, "\nZur vorherigen Registerkartengruppe wechseln"},
+        {XTP_IDS_WORKSPACE_MOVENEXT, "\nZur nächsten Registerkartengruppe wechseln"},
+        {XTP_IDS_WORKSPACE_NEWHORIZONTAL, "\nNeue horizontale Registerkartengruppe"},
+        {XTP_IDS_WORKSPACE_NEWVERTICAL, "\nNeue vertikale Registerkartengruppe"},
+    };
+    for (const auto& c : strings)
+    {
+        CString strText;
+        EXPECT_TRUE(GetResourceManager()->LoadString(&strText, c.first)) << c.first;
+        EXPECT_STREQ(c.second, strText) << c.first;
+    }
+
+    CBitmap bitmap;
+    ASSERT_TRUE(GetResourceManager()->LoadBitmap(&bitmap, XTP_IDB_MENUBAR_ICONS));
+    BITMAP bm = {};
+    bitmap.GetBitmap(&bm);
+    EXPECT_EQ(64, bm.bmWidth);
+    EXPECT_EQ(16, bm.bmHeight);
+    CMenu menu;
+    ASSERT_TRUE(GetResourceManager()->LoadMenu(&menu, XTP_IDR_RIBBONCUSTOMIZEMENU));
+    EXPECT_EQ(5, ::GetMenuItemCount(::GetSubMenu(menu.GetSafeHmenu(), 0)));
 }
 
 // The program's resources are linked into the test program: its title is

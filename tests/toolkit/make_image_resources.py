@@ -3,14 +3,10 @@
 resources, as exact byte strings (the resource script holds no image files).
 
     python3 make_image_resources.py > ImageTestRes.rc
-
-It also writes res/square.cur, the cursor the script refers to.
 """
-import os
 import struct
 import zlib
 
-HERE = os.path.dirname(os.path.abspath(__file__))
 
 MASK = (255, 0, 255)
 SQUARES = [(255, 0, 0), (0, 160, 0), (0, 0, 255), (255, 255, 0)]
@@ -86,30 +82,6 @@ def resource(name, kind, comment, data):
     print()
 
 
-def cursor_file(hotspot, size, pixel):
-    """A .cur file of one monochrome image: XOR and AND masks."""
-    w = h = size
-    header = struct.pack('<IiiHHIIiiII', 40, w, h * 2, 1, 1, 0, 0, 0, 0, 2, 0)
-    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
-    stride = ((w + 31) // 32) * 4
-
-    def plane(bit):
-        rows = []
-        for y in reversed(range(h)):
-            row = bytearray(stride)
-            for x in range(w):
-                if bit(x, y):
-                    row[x // 8] |= 0x80 >> (x % 8)
-            rows.append(bytes(row))
-        return b''.join(rows)
-
-    image = header + palette + plane(lambda x, y: pixel(x, y) == 'w') \
-        + plane(lambda x, y: pixel(x, y) == ' ')
-    return (struct.pack('<HHH', 0, 2, 1)
-            + struct.pack('<BBBBHHII', w, h, 0, 0, hotspot[0], hotspot[1], len(image), 22)
-            + image)
-
-
 def main():
     good_png = png_rgba(32, 16, alpha_pixel)
     print('#pragma code_page(65001)')
@@ -132,20 +104,7 @@ def main():
     resource('IDB_TEST_PNG_NINE', 'PNG', 'Its first nine bytes.', good_png[:9])
     resource('IDB_TEST_PNG_BADSIG', 'PNG', 'Right first four bytes, wrong rest of the signature.',
              good_png[:4] + b'\0\0\0\0' + good_png[8:])
-    # The cursors the toolkit loads from the program's resources: a black
-    # square with a white centre, hotspot in the middle. Resource scripts take
-    # cursors only from files, so this one is written beside the script.
-    square = cursor_file((16, 16), 32, lambda x, y: 'w' if 12 <= x < 20 and 12 <= y < 20 else
-                         ('b' if 4 <= x < 28 and 4 <= y < 28 else ' '))
-    os.makedirs(os.path.join(HERE, 'res'), exist_ok=True)
-    with open(os.path.join(HERE, 'res', 'square.cur'), 'wb') as f:
-        f.write(square)
-    print('// The program cursors the toolkit loads.')
-    for cursor_id in (9008, 9009, 9011, 9970, 9971, 9973):
-        print('%d CURSOR "toolkit/res/square.cur"' % cursor_id)
-    print()
-    print("// The toolkit's own resources, as every program with bars links them (in")
-    print('// this script, so that its cursor images are numbered with these).')
+    print("// The toolkit's own resources, as every program with bars links them.")
     print('#include "toolkit/res/Toolkit.rc"')
 
 

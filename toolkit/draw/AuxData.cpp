@@ -3,6 +3,7 @@
 #include "toolkit/draw/ColorManager.h"
 #include "toolkit/draw/ResourceManager.h"
 #include "toolkit/draw/SystemInfo.h"
+#include "toolkit/res/ToolkitRes.h"
 
 #include <shlwapi.h>
 
@@ -136,18 +137,18 @@ void CXTAuxData::UpdateSysMetrics()
 BOOL CXTAuxData::LoadSysCursors()
 {
     CXTPResourceManager* pResources = GetResourceManager();
-    if (!(hcurDragNone = pResources->LoadCursor(9011)))
+    if (!(hcurDragNone = pResources->LoadCursor(XTP_IDC_DRAGNONE)))
         return FALSE;
-    if (!(hcurDragCopy = pResources->LoadCursor(9008)))
+    if (!(hcurDragCopy = pResources->LoadCursor(XTP_IDC_DRAGCOPY)))
         return FALSE;
-    if (!(hcurDragMove = pResources->LoadCursor(9009)))
+    if (!(hcurDragMove = pResources->LoadCursor(XTP_IDC_DRAGMOVE)))
         return FALSE;
     hcurHand = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));   // IDC_HAND
-    if (!hcurHand && !(hcurHand = pResources->LoadCursor(9973)))
+    if (!hcurHand && !(hcurHand = pResources->LoadCursor(XTP_IDC_HAND)))
         return FALSE;
-    if (!(hcurHSplitBar = pResources->LoadCursor(9970)))
+    if (!(hcurHSplitBar = pResources->LoadCursor(XTP_IDC_HSPLITBAR)))
         return FALSE;
-    if (!(hcurVSplitBar = pResources->LoadCursor(9971)))
+    if (!(hcurVSplitBar = pResources->LoadCursor(XTP_IDC_VSPLITBAR)))
         return FALSE;
     hcurMove = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32646));   // IDC_SIZEALL
     return hcurMove != nullptr;

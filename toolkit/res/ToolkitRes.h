@@ -1,5 +1,6 @@
-// Resource ids of the toolkit's own resources (toolkit/res/Toolkit.rc),
-// which every program and test using the bars links in.
+// Resource ids of the toolkit's own resources (toolkit/res/Toolkit.rc):
+// every string, picture, menu and cursor the toolkit loads. Every program
+// and test linking the toolkit links them in.
 #pragma once
 
 #define XTP_IDS_INVALID_NUMBER 9347
@@ -16,6 +17,15 @@
 #define XTP_ID_MENUBAR_MINIMIZE 9405
 #define XTP_IDB_MENUBAR_ICONS 9407
 #define XTP_IDC_COMMANDBARS_RESIZE 9972
+// The cursors of the toolkit's global data: drag with no drop, copy and
+// move; the splitter's sideways and up-down bars; the hand over a link
+// where the system has none.
+#define XTP_IDC_DRAGNONE 9011
+#define XTP_IDC_DRAGCOPY 9008
+#define XTP_IDC_DRAGMOVE 9009
+#define XTP_IDC_HSPLITBAR 9970
+#define XTP_IDC_VSPLITBAR 9971
+#define XTP_IDC_HAND 9973
 // The customize drag's cursors: copy, move, no drop.
 #define XTP_IDC_COMMANDBARS_DRAGCOPY 9301
 #define XTP_IDC_COMMANDBARS_DRAGMOVE 9302
