@@ -11,7 +11,8 @@
 //   barshots --styles-off [output folder]   (run with visual styles off: the
 //       native look as shots/nativexp-stylesoff, listed in index-stylesoff.csv)
 //   barshots --app EXE FILE [output folder]   (the real program: AppShots.cpp)
-//   barshots --frame [--state COMPANY APP]   (the docking sample to try)
+//   barshots --frame [--state COMPANY APP] [--customize]   (the docking
+//       sample to try; --customize opens its customise window at the start)
 //
 // The parts live in barshots/: per theme (ThemeShots), tab strips, extras
 // and docking, text fields; ShotSupport holds what they share.
@@ -60,13 +61,26 @@ int main(int argc, char** argv)
         ::DestroyIcon(hIcon);
     }
 
-    // A frame a person can try: barshots --frame [--state COMPANY APP].
+    // A frame a person can try: barshots --frame [--state COMPANY APP] [--customize].
     if (strFolder == "--frame")
     {
         CWinApp app("barshots");
-        const bool bState = argc > 4 && std::string(argv[2]) == "--state";
-        const int nResult = CDockSampleFrame::Run(bState ? argv[3] : nullptr, bState ? argv[4] : nullptr,
-                                                  pImages, ID_SHOT);
+        const char* pszCompany = nullptr;
+        const char* pszApp = nullptr;
+        bool bCustomize = false;
+        for (int i = 2; i < argc; ++i)
+        {
+            if (strcmp(argv[i], "--state") == 0 && i + 2 < argc)
+            {
+                pszCompany = argv[++i];
+                pszApp = argv[++i];
+            }
+            else if (strcmp(argv[i], "--customize") == 0)
+            {
+                bCustomize = true;
+            }
+        }
+        const int nResult = CDockSampleFrame::Run(pszCompany, pszApp, bCustomize, pImages, ID_SHOT);
         pImages->InternalRelease();
         return nResult;
     }

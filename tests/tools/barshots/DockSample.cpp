@@ -1,9 +1,10 @@
 #include "DockSample.h"
+#include "BarshotsRes.h"
+#include "DockCustomize.h"
 #include "FormatFields.h"
 
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/DockBar.h"
-#include "toolkit/commandbars/MenuBar.h"
 #include "toolkit/commandbars/ToolBar.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const char* const kMenus[] = {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"};
 const UINT kStatusPanes[] = {0};
 // The profile section the bars' state lives under.
 const char kStateSection[] = "CommandBars";
@@ -61,9 +61,7 @@ CDockSampleFrame* CDockSampleFrame::Make(const CRect& rc, CXTPImageManager* pIma
     pFrame->m_status.SetPaneTextAt(0, "Bereit");
 
     CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
-    if (CXTPMenuBar* pMenuBar = pCommandBars->CreateMenuBar("Men\xFC", 0))
-        for (const char* pszMenu : kMenus)
-            pMenuBar->GetControls()->Add(xtpControlPopup, 0)->SetCaption(pszMenu);
+    pCommandBars->CreateMenuBar("Men\xFC", IDR_DOCK_MENU);
     CXTPToolBar* pStandard = pFrame->AddToolBar("Standard", 301, xtpBarTop, 7);
     CXTPToolBar* pFormat = pFrame->AddToolBar("Format", 302, xtpBarTop, 5);
     if (pFormat)
@@ -99,6 +97,23 @@ BOOL CDockSampleFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRES
     {
         printf("WM_COMMAND %u\n", static_cast<unsigned>(LOWORD(wParam)));
         fflush(stdout);
+        // The customise command is taken here, not by a handler of the
+        // command map: with such a handler the bars would store their
+        // controls too, and the frame's stored state is the arrangement of
+        // its bars alone.
+        const UINT nId = LOWORD(wParam);
+        BOOL bDone = TRUE;
+        if (nId == XTP_ID_CUSTOMIZE)
+            CDockCustomizeDlg::Open(this, GetCommandBars());
+        else if (nId == ID_APP_EXIT)
+            PostMessage(WM_CLOSE);
+        else
+            bDone = GetCommandBars() && CDockCustomizeDlg::RunCommand(GetCommandBars(), nId);
+        if (bDone)
+        {
+            *pResult = 0;
+            return TRUE;
+        }
     }
     // The state is stored before the bars go away with the window.
     if (message == WM_CLOSE && m_bStoreState && GetCommandBars())
@@ -109,7 +124,8 @@ BOOL CDockSampleFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRES
     return CXTPFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
-int CDockSampleFrame::Run(LPCSTR lpszCompany, LPCSTR lpszApp, CXTPImageManager* pImages, UINT nIconId)
+int CDockSampleFrame::Run(LPCSTR lpszCompany, LPCSTR lpszApp, BOOL bCustomize, CXTPImageManager* pImages,
+                          UINT nIconId)
 {
     const BOOL bState = lpszCompany && *lpszCompany && lpszApp && *lpszApp;
     CWinApp* pApp = AfxGetApp();
@@ -147,10 +163,16 @@ int CDockSampleFrame::Run(LPCSTR lpszCompany, LPCSTR lpszApp, CXTPImageManager* 
             pFloating->ShowWindow(SW_SHOWNA);
         }
     pFrame->RecalcLayout();
+    if (bCustomize)
+        CDockCustomizeDlg::Open(pFrame, pFrame->GetCommandBars());
     HWND hFrame = pFrame->m_hWnd;
     MSG msg;
     while (::IsWindow(hFrame) && ::GetMessageA(&msg, nullptr, 0, 0) > 0)
     {
+        // The customise window's keys (Tab, Enter, Esc) first.
+        HWND hCustomize = pFrame->GetCommandBars() ? pFrame->GetCommandBars()->GetCustomizeWindow() : nullptr;
+        if (hCustomize && ::IsDialogMessageA(hCustomize, &msg))
+            continue;
         if (pFrame->PreTranslateMessage(&msg))
             continue;
         ::TranslateMessage(&msg);

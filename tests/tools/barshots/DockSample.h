@@ -3,8 +3,10 @@
 // second row, toolbars at the left and the bottom, a status bar and a
 // floating toolbar, all from command bars with their four dock bars.
 // Run as a window a person can try (--frame), it prints each command it is
-// sent and, with a company and application name, takes the bars' options
-// and arrangement from the profile at the start and stores them at the end.
+// sent (the menus' items, the buttons) and, with a company and application
+// name, takes the bars' options and arrangement from the profile at the
+// start and stores them at the end. The customise window (menu "Ansicht",
+// or at the start) lets controls be moved between the bars.
 #pragma once
 
 #include "toolkit/commandbars/FrameWnd.h"
@@ -23,8 +25,10 @@ public:
     CXTPToolBar* GetFloatingBar() const { return m_pFloating; }
 
     // Runs the frame until it is closed; with a profile the state comes
-    // from it at the start and goes back when the frame closes. The exit code.
-    static int Run(LPCSTR lpszCompany, LPCSTR lpszApp, CXTPImageManager* pImages, UINT nIconId);
+    // from it at the start and goes back when the frame closes; with
+    // bCustomize the customise window opens at the start. The exit code.
+    static int Run(LPCSTR lpszCompany, LPCSTR lpszApp, BOOL bCustomize, CXTPImageManager* pImages,
+                   UINT nIconId);
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
