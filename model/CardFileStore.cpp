@@ -2,13 +2,13 @@
 
 #include "framework/core/Archive.h"
 #include "framework/core/OleStreamFile.h"
+#include "framework/core/TemporaryFile.h"
 #include "model/CardFile.h"
 #include "model/QivItem.h"
 #include "model/ShellServices.h"
 
 #include <richedit.h>
 #include <shellapi.h>
-#include <string.h>
 
 #include <algorithm>
 #include <memory>
@@ -70,90 +70,6 @@ RootPtr ReadFrom(CFile& file, HWND hTextView)
     ar.Close();
     return root;
 }
-
-// Where the file name in lpszPath begins.
-int FileNameStart(const CString& strPath)
-{
-    return std::max({ strPath.ReverseFind('\\'), strPath.ReverseFind('/'), strPath.ReverseFind(':') }) + 1;
-}
-
-// A name for a temporary file in the card file's folder that is not taken
-// yet, short so it fits wherever the card file's own name does. For a save
-// that cannot use the card file's own temporary file.
-CString UniquePathBeside(LPCSTR lpszPath)
-{
-    CString strPath = lpszPath;
-    CString strFolder = strPath.Left(FileNameStart(strPath));
-    static UINT s_nCounter = 0;
-    for (UINT nTry = 0; nTry <= 0xFFFF; ++nTry) {
-        CString strName;
-        strName.Format("~q%04x.tmp", (::GetCurrentProcessId() * 31 + ++s_nCounter) & 0xFFFF);
-        CString strTemp = strFolder + strName;
-        // Anything but an existing file will do: a missing folder makes the
-        // file's creation fail with the proper error.
-        if (::GetFileAttributesA(strTemp) == INVALID_FILE_ATTRIBUTES)
-            return strTemp;
-    }
-    AfxThrowFileException(CFileException::OsErrorToException(ERROR_FILE_EXISTS), ERROR_FILE_EXISTS, lpszPath);
-}
-
-// TRUE when a save may write its temporary file at lpszTemp: nothing is
-// there, or what is there is a temporary file an earlier save left when it
-// was cut short: hidden, and empty or beginning with the card-file magic.
-// A file the program did not make is never taken.
-BOOL IsFreeForTemporary(LPCSTR lpszTemp)
-{
-    DWORD dwAttributes = ::GetFileAttributesA(lpszTemp);
-    if (dwAttributes == INVALID_FILE_ATTRIBUTES)
-        return TRUE;
-    const DWORD dwKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM
-                         | FILE_ATTRIBUTE_DIRECTORY;
-    if ((dwAttributes & dwKept) != FILE_ATTRIBUTE_HIDDEN)
-        return FALSE;
-    HANDLE hFile = ::CreateFileA(lpszTemp, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;   // held by another save, or not ours to open
-    char magic[sizeof(QIV_CARD_FILE_MAGIC)] = {};
-    DWORD nRead = 0;
-    BOOL bRead = ::ReadFile(hFile, magic, sizeof(magic), &nRead, nullptr);
-    ::CloseHandle(hFile);
-    return bRead && (nRead == 0 || (nRead == sizeof(magic) && memcmp(magic, QIV_CARD_FILE_MAGIC, nRead) == 0));
-}
-
-// The temporary file of one save, created hidden and for this save alone,
-// so no other save writes into it; closed by Close, or by the destructor
-// when the save failed.
-class CTemporaryFile
-{
-public:
-    explicit CTemporaryFile(LPCSTR lpszPath)
-        : m_strPath(lpszPath),
-          m_hFile(::CreateFileA(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr))
-    {
-        if (m_hFile == INVALID_HANDLE_VALUE)
-            CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), lpszPath);
-    }
-    ~CTemporaryFile()
-    {
-        if (m_hFile != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_hFile);
-    }
-    CTemporaryFile(const CTemporaryFile&) = delete;
-    CTemporaryFile& operator=(const CTemporaryFile&) = delete;
-
-    HANDLE Get() const { return m_hFile; }
-    void Close()
-    {
-        HANDLE hFile = m_hFile;
-        m_hFile = INVALID_HANDLE_VALUE;
-        if (!::CloseHandle(hFile))
-            CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), m_strPath);
-    }
-
-private:
-    CString m_strPath;
-    HANDLE m_hFile;
-};
 
 } // namespace
 
@@ -244,30 +160,24 @@ void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView)
     if (bBackup)
         QivMakeBackupCopy(lpszPath);
 
-    CString strTemp = QivTemporaryPathOf(lpszPath);
-    if (strTemp.CompareNoCase(lpszPath) == 0 || !IsFreeForTemporary(strTemp))
-        strTemp = UniquePathBeside(lpszPath);
-    const DWORD dwCardAttributes = ::GetFileAttributesA(lpszPath);
+    CString strTemp = AfxCreateTemporaryFileFor(lpszPath);
+    if (strTemp.IsEmpty())
+        CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), lpszPath);
     try {
         CArchiveBuffer buffer;
-        CTemporaryFile temporary(strTemp);
-        CFile file(temporary.Get());
-        file.SetFilePath(strTemp);
+        CFile file(strTemp, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::shareExclusive
+                                | CFile::typeBinary);
         {
             CArchive ar(&file, CArchive::store, QIV_CARD_FILE_BUFFER, buffer.Get());
             QivWriteCardFile(ar, m_pRoot, hTextView);
             ar.Close();
         }
-        temporary.Close();
+        file.Close();
     } catch (...) {
         ::DeleteFileA(strTemp);
         throw;
     }
-    // The complete file shows as the card file did (or as a new file) before
-    // it takes the card file's place, so the card file never turns hidden.
-    ::SetFileAttributesA(strTemp, dwCardAttributes == INVALID_FILE_ATTRIBUTES ? FILE_ATTRIBUTE_NORMAL
-                                                                              : dwCardAttributes);
-    if (!::MoveFileExA(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!AfxReplaceWithTemporary(strTemp, lpszPath)) {
         DWORD dwError = ::GetLastError();
         ::DeleteFileA(strTemp);
         CFileException::ThrowOsError(static_cast<LONG>(dwError), lpszPath);
@@ -278,17 +188,6 @@ BOOL CQivCardFileStore::IsEditorModified()
 {
     HWND hEditor = QivGetShellServices().GetTextEditor();
     return hEditor && ::IsWindow(hEditor) && ::SendMessageA(hEditor, EM_GETMODIFY, 0, 0) != 0;
-}
-
-CString QivTemporaryPathOf(LPCSTR lpszPath)
-{
-    CString strPath = lpszPath;
-    const int nName = FileNameStart(strPath);
-    CString strFolder = strPath.Left(nName);
-    CString strName = strPath.Mid(nName);
-    if (strPath.GetLength() + 2 < MAX_PATH)
-        return strFolder + "~$" + strName;
-    return strFolder + "~$" + strName.Mid(2);
 }
 
 CString QivBackupPathOf(LPCSTR lpszPath)

@@ -6,9 +6,7 @@
 // file was read, so a damaged or refused file leaves the open card file as
 // it was. Saving writes a temporary file beside the card file and puts it in
 // the card file's place only once it is complete, so a failed save never
-// destroys the previous file. The temporary file is named after the card
-// file, so one that a save cut short (a killed process, a power cut) left
-// behind is taken by the next save of that card file instead of piling up.
+// destroys the previous file (see framework/core/TemporaryFile.h).
 #pragma once
 
 #include "framework/core/String.h"
@@ -62,10 +60,6 @@ private:
     C_QivCategory* m_pRoot;
 };
 
-// The hidden temporary file a save of the card file writes first: its name
-// behind "~$" in the same folder (x.qiv -> ~$x.qiv). Where that would not
-// fit a path, the name's first two characters give way to "~$".
-CString QivTemporaryPathOf(LPCSTR lpszPath);
 // The backup copy of a card file: its path with the last three characters
 // replaced by "bak" (x.qiv -> x.bak); empty for paths shorter than that.
 CString QivBackupPathOf(LPCSTR lpszPath);

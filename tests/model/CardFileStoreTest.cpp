@@ -7,6 +7,7 @@
 #include "framework/core/Archive.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MemFile.h"
+#include "framework/core/TemporaryFile.h"
 #include "model/CardFile.h"
 #include "model/CardFileStore.h"
 
@@ -474,7 +475,7 @@ TEST(CardFileStore, ASaveNeverTakesAFileItDidNotMake)
         SCOPED_TRACE(c.pszWhat);
         CTempFolder folder;
         std::string path = folder.Path("karte.qiv");
-        std::string foreign = std::string(QivTemporaryPathOf(path.c_str()));
+        std::string foreign = std::string(AfxTemporaryPathOf(path.c_str()));
         WriteFileBytes(foreign, Bytes(c.bytes.begin(), c.bytes.end()));
         ::SetFileAttributesA(foreign.c_str(), c.dwAttributes);
 
@@ -498,13 +499,13 @@ TEST(CardFileStore, ASaveNeverTakesAFileItDidNotMake)
 
 TEST(CardFileStore, TemporaryPathsOfAnyLength)
 {
-    EXPECT_STREQ("C:\\a\\~$karte.qiv", QivTemporaryPathOf("C:\\a\\karte.qiv"));
-    EXPECT_STREQ("~$karte.qiv", QivTemporaryPathOf("karte.qiv"));
-    EXPECT_STREQ("C:~$karte.qiv", QivTemporaryPathOf("C:karte.qiv"));
-    EXPECT_STREQ("d/~$k.qiv", QivTemporaryPathOf("d/k.qiv"));
+    EXPECT_STREQ("C:\\a\\~$karte.qiv", AfxTemporaryPathOf("C:\\a\\karte.qiv"));
+    EXPECT_STREQ("~$karte.qiv", AfxTemporaryPathOf("karte.qiv"));
+    EXPECT_STREQ("C:~$karte.qiv", AfxTemporaryPathOf("C:karte.qiv"));
+    EXPECT_STREQ("d/~$k.qiv", AfxTemporaryPathOf("d/k.qiv"));
     // The longest path the system's ANSI calls take keeps its length.
     std::string folder = "C:\\" + std::string(240, 'd') + "\\";
     std::string name(MAX_PATH - 1 - folder.size(), 'n');
     std::string expected = folder + "~$" + name.substr(2);
-    EXPECT_EQ(expected, std::string(QivTemporaryPathOf((folder + name).c_str())));
+    EXPECT_EQ(expected, std::string(AfxTemporaryPathOf((folder + name).c_str())));
 }
