@@ -391,7 +391,8 @@ DWORD RunKilledSave(const std::string& path)
                           + "\" --gtest_filter=CardFileStore.DISABLED_SaveKilledHalfWay"
                             " --gtest_also_run_disabled_tests";
     ::SetEnvironmentVariableA("QIV_KILLED_SAVE", path.c_str());
-    STARTUPINFOA si = { sizeof(si) };
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     DWORD dwExit = 0;
     if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
