@@ -182,7 +182,9 @@ void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView)
 C_QivCategory* QivReadCardFile(CArchive& ar, HWND hTextView)
 {
     // A file of millions of small items can ask for more memory than the
-    // process has: that refuses the file like any other damage.
+    // process has: that refuses the file like any other damage, as long as
+    // the thread can still throw once the heap is exhausted.
+    AfxInitThreadExceptions();
     return AfxCallWithMemoryException([&] { return ReadCardFile(ar, hTextView); });
 }
 

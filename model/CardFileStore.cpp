@@ -2,6 +2,7 @@
 
 #include "framework/core/Archive.h"
 #include "framework/core/OleStreamFile.h"
+#include "framework/core/TemporaryFile.h"
 #include "model/CardFile.h"
 #include "model/QivItem.h"
 #include "model/ShellServices.h"
@@ -68,26 +69,6 @@ RootPtr ReadFrom(CFile& file, HWND hTextView)
     RootPtr root(QivReadCardFile(ar, hTextView));
     ar.Close();
     return root;
-}
-
-// A name for the temporary file in the card file's folder that is not
-// taken yet, short so it fits wherever the card file's own name does.
-CString TemporaryPathBeside(LPCSTR lpszPath)
-{
-    CString strPath = lpszPath;
-    int nSlash = std::max(strPath.ReverseFind('\\'), strPath.ReverseFind('/'));
-    CString strFolder = strPath.Left(nSlash + 1);
-    static UINT s_nCounter = 0;
-    for (UINT nTry = 0; nTry <= 0xFFFF; ++nTry) {
-        CString strName;
-        strName.Format("~q%04x.tmp", (::GetCurrentProcessId() * 31 + ++s_nCounter) & 0xFFFF);
-        CString strTemp = strFolder + strName;
-        // Anything but an existing file will do: a missing folder makes the
-        // file's creation fail with the proper error.
-        if (::GetFileAttributesA(strTemp) == INVALID_FILE_ATTRIBUTES)
-            return strTemp;
-    }
-    AfxThrowFileException(CFileException::OsErrorToException(ERROR_FILE_EXISTS), ERROR_FILE_EXISTS, lpszPath);
 }
 
 } // namespace
@@ -179,10 +160,13 @@ void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView)
     if (bBackup)
         QivMakeBackupCopy(lpszPath);
 
-    CString strTemp = TemporaryPathBeside(lpszPath);
+    CString strTemp = AfxCreateTemporaryFileFor(lpszPath);
+    if (strTemp.IsEmpty())
+        CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), lpszPath);
     try {
         CArchiveBuffer buffer;
-        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        CFile file(strTemp, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::shareExclusive
+                                | CFile::typeBinary);
         {
             CArchive ar(&file, CArchive::store, QIV_CARD_FILE_BUFFER, buffer.Get());
             QivWriteCardFile(ar, m_pRoot, hTextView);
@@ -193,7 +177,7 @@ void CQivCardFileStore::Save(LPCSTR lpszPath, BOOL bBackup, HWND hTextView)
         ::DeleteFileA(strTemp);
         throw;
     }
-    if (!::MoveFileExA(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!AfxReplaceWithTemporary(strTemp, lpszPath)) {
         DWORD dwError = ::GetLastError();
         ::DeleteFileA(strTemp);
         CFileException::ThrowOsError(static_cast<LONG>(dwError), lpszPath);

@@ -6,7 +6,7 @@
 // file was read, so a damaged or refused file leaves the open card file as
 // it was. Saving writes a temporary file beside the card file and puts it in
 // the card file's place only once it is complete, so a failed save never
-// destroys the previous file.
+// destroys the previous file (see framework/core/TemporaryFile.h).
 #pragma once
 
 #include "framework/core/String.h"

@@ -1,5 +1,6 @@
 #include "model/ItemPool.h"
 
+#include "framework/core/Exceptions.h"
 #include "model/QivItem.h"
 
 #include <algorithm>
@@ -133,6 +134,10 @@ public:
 private:
     void Run()
     {
+        // A failed allocation throws inside the runtime even where it
+        // answers null, and the helpers are the first to meet the end of
+        // the heap.
+        AfxInitThreadExceptions();
         SYSTEM_INFO info;
         ::GetSystemInfo(&info);
         const size_t nPage = info.dwPageSize ? info.dwPageSize : 4096;

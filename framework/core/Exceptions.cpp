@@ -8,6 +8,10 @@
 #include <stdio.h>
 #include <string.h>
 
+#if defined(__GLIBCXX__)
+#include <cxxabi.h>
+#endif
+
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CResourceException, CException)
@@ -297,6 +301,15 @@ void AFXAPI AfxThrowFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
 void AFXAPI AfxThrowOleException(SCODE sc)
 {
     throw new COleException(sc);
+}
+
+void AFXAPI AfxInitThreadExceptions()
+{
+#if defined(__GLIBCXX__)
+    // Declared a pure function: a call whose result goes unused is dropped.
+    void* volatile pState = abi::__cxa_get_globals();
+    (void)pState;
+#endif
 }
 
 // Message boxes of the core

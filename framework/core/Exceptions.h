@@ -119,6 +119,14 @@ auto AfxCallWithMemoryException(Fn&& fn) -> decltype(fn())
     }
 }
 
+// Makes the C++ runtime's exception state of the calling thread now. The
+// runtime makes it on the thread's first throw, from the heap; when that
+// first throw is a failed allocation, the heap is exhausted and the runtime
+// ends the process instead of raising std::bad_alloc. Every thread that may
+// run out of memory and recover calls this when it starts; later calls
+// cost a lookup.
+void AFXAPI AfxInitThreadExceptions();
+
 // Shows a message box from the framework's core (the window half installs a
 // hook so message boxes go through the application and its test seam).
 using AfxMessageBoxHook = int (*)(LPCSTR lpszText, UINT nType, UINT nIDHelp);

@@ -1,5 +1,6 @@
 #include "framework/ui/AppGlobals.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/core/Module.h"
 #include "framework/ui/WinApp.h"
 #include "framework/ui/Wnd.h"
@@ -75,6 +76,7 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmd
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
+    AfxInitThreadExceptions();
     CWinThread* pThread = AfxGetThread();
     if (pThread == nullptr || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow))
         return -1;

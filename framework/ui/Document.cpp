@@ -2,6 +2,7 @@
 
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
+#include "framework/core/TemporaryFile.h"
 #include "framework/ui/AfxRes.h"
 #include "framework/ui/DocTemplate.h"
 #include "framework/ui/FrameWnd.h"
@@ -39,46 +40,6 @@ void SerializeFile(CDocument* pDoc, CFile* pFile, UINT nMode)
     pDoc->Serialize(ar);
     ar.Close();
     pDoc->ReleaseFile(pFile, FALSE);
-}
-
-CString FolderOf(const CString& strPath)
-{
-    int nSlash = strPath.ReverseFind('\\');
-    int nForward = strPath.ReverseFind('/');
-    if (nForward > nSlash)
-        nSlash = nForward;
-    if (nSlash < 0)
-        return ".";
-    if (nSlash == 2 && strPath.GetLength() > 2 && strPath[1] == ':')
-        return strPath.Left(3);   // "C:\"
-    return strPath.Left(nSlash);
-}
-
-// Makes a new, empty file in strFolder for a save to go through, and
-// returns its path (empty when none could be made; the error stays in
-// GetLastError). No length limit of its own: the folder may be as long as
-// the file system allows.
-CString CreateTempFileIn(const CString& strFolder)
-{
-    CString strBase = strFolder;
-    if (!strBase.IsEmpty() && strBase[strBase.GetLength() - 1] != '\\')
-        strBase += '\\';
-    DWORD nSeed = ::GetTickCount() ^ (::GetCurrentProcessId() << 16);
-    for (DWORD n = 0; n < 0x10000; ++n)
-    {
-        CString strTemp;
-        strTemp.Format("%sqiv%04lX.tmp", static_cast<LPCSTR>(strBase), (nSeed + n) & 0xFFFF);
-        HANDLE hFile = ::CreateFileA(strTemp, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (hFile != INVALID_HANDLE_VALUE)
-        {
-            ::CloseHandle(hFile);
-            return strTemp;
-        }
-        if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)
-            break;
-    }
-    return CString();
 }
 
 // Characters a file name cannot hold become '_', so a title can be offered
@@ -281,10 +242,10 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 }
 
 // The document is written to a temporary file in the target's folder, which
-// then takes the target's place in one step.
+// then takes the target's place in one step (framework/core/TemporaryFile.h).
 BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
 {
-    CString strTemp = CreateTempFileIn(FolderOf(lpszPathName));
+    CString strTemp = AfxCreateTemporaryFileFor(lpszPathName);
     if (strTemp.IsEmpty())
     {
         CFileException fe(CFileException::OsErrorToException(static_cast<LONG>(::GetLastError())),
@@ -294,8 +255,8 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
     }
 
     CFileException fe;
-    CFile* pFile = GetFile(strTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive,
-                           &fe);
+    CFile* pFile = GetFile(strTemp, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite
+                                        | CFile::shareExclusive, &fe);
     if (pFile == nullptr)
     {
         ::DeleteFileA(strTemp);
@@ -316,7 +277,7 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
         return FALSE;
     }
 
-    if (!::MoveFileExA(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!AfxReplaceWithTemporary(strTemp, lpszPathName))
     {
         ::DeleteFileA(strTemp);
         CString strMessage;

@@ -1,11 +1,13 @@
 // Opening and saving card files on disk: a failed open keeps the open tree,
-// a failed save keeps the previous file, files are closed on every path,
-// and the backup copy is made beside the card file.
+// a failed or killed save keeps the previous file and what a killed save
+// left is gone after the next one, files are closed on every path, and the
+// backup copy is made beside the card file.
 #include "ModelTestSupport.h"
 
 #include "framework/core/Archive.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MemFile.h"
+#include "framework/core/TemporaryFile.h"
 #include "model/CardFile.h"
 #include "model/CardFileStore.h"
 
@@ -13,7 +15,9 @@
 
 #include <objbase.h>
 #include <richedit.h>
+#include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -362,4 +366,147 @@ TEST(CardFileStore, EditorModificationsCountAsUnsaved)
     EXPECT_FALSE(CQivCardFileStore::IsEditorModified());
     ::SendMessageA(editor.m_hWnd, EM_SETMODIFY, TRUE, 0);
     EXPECT_TRUE(CQivCardFileStore::IsEditorModified());
+}
+
+namespace {
+
+const UINT kKilledExitCode = 77;
+
+// Stands in for a process killed in the middle of a save: once the card
+// file's records are written (all but the last buffer on disk), the
+// process ends on the spot, without unwinding or cleaning up.
+class CKillingShell : public CTestShell
+{
+public:
+    void PlaySoundEvent(LPCSTR) override { ::TerminateProcess(::GetCurrentProcess(), kKilledExitCode); }
+};
+
+// Runs the killed save below in a process of its own, saving over lpszPath;
+// answers its exit code.
+DWORD RunKilledSave(const std::string& path)
+{
+    char exe[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string command = std::string("\"") + exe
+                          + "\" --gtest_filter=CardFileStore.DISABLED_SaveKilledHalfWay"
+                            " --gtest_also_run_disabled_tests";
+    ::SetEnvironmentVariableA("QIV_KILLED_SAVE", path.c_str());
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    DWORD dwExit = 0;
+    if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        if (::WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
+            ::TerminateProcess(pi.hProcess, 1);
+        ::GetExitCodeProcess(pi.hProcess, &dwExit);
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+    }
+    ::SetEnvironmentVariableA("QIV_KILLED_SAVE", nullptr);
+    return dwExit;
+}
+
+ULONGLONG FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+} // namespace
+
+// Only ever run by RunKilledSave, in a process of its own.
+TEST(CardFileStore, DISABLED_SaveKilledHalfWay)
+{
+    const char* pszPath = getenv("QIV_KILLED_SAVE");
+    ASSERT_NE(nullptr, pszPath);
+    CQivCardFileStore store;
+    // Larger than the archive's buffer, so part of it reaches the disk.
+    C_QivCategory* pRoot = new C_QivCategory("abgebrochen");
+    pRoot->InsertChild(NewEntry("lang", std::string(3 * QIV_CARD_FILE_BUFFER / 2, 'x')), nullptr);
+    store.ReplaceRoot(pRoot);
+    CKillingShell shell;
+    store.Save(pszPath, FALSE);
+}
+
+TEST(CardFileStore, ASaveKilledHalfWayLeavesNothingBehindTheNextSave)
+{
+    CTempFolder folder;
+    std::string path = folder.Path("karte.qiv");
+    CQivCardFileStore store;
+    store.ReplaceRoot(SmallTree("vorher"));
+    store.Save(path.c_str(), FALSE);
+    Bytes before = ReadFileBytes(path);
+
+    // The second kill finds what the first one left.
+    for (int nKill = 1; nKill <= 2; ++nKill) {
+        SCOPED_TRACE(nKill);
+        ASSERT_EQ(kKilledExitCode, RunKilledSave(path));
+        EXPECT_EQ(before, ReadFileBytes(path));
+        std::vector<std::string> files = folder.Files();
+        ASSERT_EQ(2u, files.size());
+        const std::string& left = files[0] == "karte.qiv" ? files[1] : files[0];
+        EXPECT_GE(FileSize(folder.Path(left)), QIV_CARD_FILE_BUFFER);
+    }
+
+    store.ReplaceRoot(SmallTree("nachher"));
+    store.Save(path.c_str(), FALSE);
+    EXPECT_EQ((std::vector<std::string>{ "karte.qiv" }), folder.Files());
+    EXPECT_EQ(0u, ::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    CQivCardFileStore reopened;
+    ASSERT_TRUE(reopened.Open(path.c_str()));
+    EXPECT_STREQ("nachher", reopened.GetRoot()->m_strTitle);
+}
+
+TEST(CardFileStore, ASaveNeverTakesAFileItDidNotMake)
+{
+    const std::string magic(QIV_CARD_FILE_MAGIC, sizeof(QIV_CARD_FILE_MAGIC));
+    const struct {
+        const char* pszWhat;
+        DWORD dwAttributes;
+        std::string bytes;
+    } cases[] = {
+        { "a visible card file", FILE_ATTRIBUTE_NORMAL, magic + "\x02\x0a" },
+        { "a visible empty file", FILE_ATTRIBUTE_NORMAL, "" },
+        { "a hidden file of other bytes", FILE_ATTRIBUTE_HIDDEN, "Notizen vom Montag" },
+        { "a hidden read-only card file", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY, magic },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszWhat);
+        CTempFolder folder;
+        std::string path = folder.Path("karte.qiv");
+        std::string foreign = std::string(AfxTemporaryPathOf(path.c_str()));
+        WriteFileBytes(foreign, Bytes(c.bytes.begin(), c.bytes.end()));
+        ::SetFileAttributesA(foreign.c_str(), c.dwAttributes);
+
+        CQivCardFileStore store;
+        store.ReplaceRoot(SmallTree("eins"));
+        store.Save(path.c_str(), FALSE);
+        store.ReplaceRoot(SmallTree("zwei"));
+        store.Save(path.c_str(), FALSE);
+
+        EXPECT_EQ(Bytes(c.bytes.begin(), c.bytes.end()), ReadFileBytes(foreign));
+        const DWORD dwPlain = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL;
+        EXPECT_EQ(c.dwAttributes & ~dwPlain, ::GetFileAttributesA(foreign.c_str()) & ~dwPlain);
+        std::vector<std::string> files = folder.Files();
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ((std::vector<std::string>{ "karte.qiv", "~$karte.qiv" }), files);
+        CQivCardFileStore reopened;
+        ASSERT_TRUE(reopened.Open(path.c_str()));
+        EXPECT_STREQ("zwei", reopened.GetRoot()->m_strTitle);
+    }
+}
+
+TEST(CardFileStore, TemporaryPathsOfAnyLength)
+{
+    EXPECT_STREQ("C:\\a\\~$karte.qiv", AfxTemporaryPathOf("C:\\a\\karte.qiv"));
+    EXPECT_STREQ("~$karte.qiv", AfxTemporaryPathOf("karte.qiv"));
+    EXPECT_STREQ("C:~$karte.qiv", AfxTemporaryPathOf("C:karte.qiv"));
+    EXPECT_STREQ("d/~$k.qiv", AfxTemporaryPathOf("d/k.qiv"));
+    // The longest path the system's ANSI calls take keeps its length.
+    std::string folder = "C:\\" + std::string(240, 'd') + "\\";
+    std::string name(MAX_PATH - 1 - folder.size(), 'n');
+    std::string expected = folder + "~$" + name.substr(2);
+    EXPECT_EQ(expected, std::string(AfxTemporaryPathOf((folder + name).c_str())));
 }

@@ -2,6 +2,10 @@
 //
 //   qivbigfile make ENTRIES BYTES PATH   saves a card file of ENTRIES rich-text
 //                                        notes of BYTES bytes, 1,000 a category
+//   qivbigfile chain ENTRIES PATH        saves a card file whose root holds
+//                                        ENTRIES empty entries in one chain,
+//                                        straight from the bytes: files larger
+//                                        than a process can hold as a tree
 //   qivbigfile resave IN OUT             loads IN, saves it as OUT and compares
 //                                        the two files byte for byte
 //
@@ -9,8 +13,10 @@
 // out of what it has (4 GB for a large-address-aware 32-bit program under
 // 64-bit Windows, 2 GB without). Exit code 0 only when every step worked
 // and the files are identical.
+#include "framework/core/Archive.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/File.h"
+#include "model/CardFile.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
 
@@ -91,6 +97,42 @@ int Make(unsigned nEntries, size_t nBytes, const char* path)
     return 0;
 }
 
+// Writes what the card-file writer would write for the tree, record by
+// record, without the tree: the root's record up to its first child, every
+// entry's tag and empty title (each the previous one's next), the last
+// one's null next, then the rest of each entry's record, innermost first.
+int MakeChain(unsigned nEntries, const char* path)
+{
+    double start = Now();
+    C_QivCategory root("Notizen");
+    C_QivEntry entry("");
+    CFile file(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+    CArchive ar(&file, CArchive::store, 1 << 20);
+    ar.SetObjectsOnce(TRUE);
+    ar.Write(QIV_CARD_FILE_MAGIC, sizeof(QIV_CARD_FILE_MAGIC));
+    ar << QIV_FORMAT_VERSION << static_cast<WORD>(0);
+    ar.WriteClass(RUNTIME_CLASS(C_QivCategory));
+    ar.MapObject(&root);
+    ar << root.m_strTitle << static_cast<WORD>(0) << static_cast<DWORD>(root.m_crBackground);
+    ar.WriteCount(0);
+    for (unsigned e = 0; e < nEntries; ++e) {
+        ar.WriteClass(RUNTIME_CLASS(C_QivEntry));
+        ar.MapObject(&entry);
+        ar << static_cast<BYTE>(0);
+    }
+    ar << static_cast<WORD>(0);   // the last entry's next, or the root's null first child
+    for (unsigned e = 0; e < nEntries; ++e) {
+        ar << static_cast<DWORD>(entry.m_crBackground);
+        ar.WriteCount(0);
+        ar << static_cast<DWORD>(0);
+    }
+    ar << root.m_dwExpanded;
+    ar.Close();
+    file.Close();
+    PrintStep("chain", Now() - start);
+    return 0;
+}
+
 // Compares two files in pieces; TRUE when they hold the same bytes.
 BOOL SameBytes(const char* pathA, const char* pathB)
 {
@@ -136,6 +178,8 @@ int main(int argc, char** argv)
         if (argc == 5 && strcmp(argv[1], "make") == 0)
             return Make(static_cast<unsigned>(strtoul(argv[2], nullptr, 10)),
                         static_cast<size_t>(strtoul(argv[3], nullptr, 10)), argv[4]);
+        if (argc == 4 && strcmp(argv[1], "chain") == 0)
+            return MakeChain(static_cast<unsigned>(strtoul(argv[2], nullptr, 10)), argv[3]);
         if (argc == 4 && strcmp(argv[1], "resave") == 0)
             return Resave(argv[2], argv[3]);
     } catch (CException* e) {
@@ -145,6 +189,7 @@ int main(int argc, char** argv)
         e->Delete();
         return 1;
     }
-    fprintf(stderr, "usage: qivbigfile make ENTRIES BYTES PATH | qivbigfile resave IN OUT\n");
+    fprintf(stderr, "usage: qivbigfile make ENTRIES BYTES PATH | qivbigfile chain ENTRIES PATH | "
+                    "qivbigfile resave IN OUT\n");
     return 2;
 }

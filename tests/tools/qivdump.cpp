@@ -25,6 +25,11 @@ std::string Describe(CException* e)
         return "archive " + std::to_string(static_cast<CArchiveException*>(e)->m_cause);
     if (e->IsKindOf(RUNTIME_CLASS(CFileException)))
         return "file " + std::to_string(static_cast<CFileException*>(e)->m_cause);
+    if (e->IsKindOf(RUNTIME_CLASS(CMemoryException))) {
+        char text[256] = {};
+        e->GetErrorMessage(text, sizeof(text));
+        return std::string("memory ") + text;
+    }
     return std::string("other ") + e->GetRuntimeClass()->m_lpszClassName;
 }
 
