@@ -421,8 +421,8 @@ TEST_F(ShortcutManagerTest, IniExchangeUsesNumberedSections)
     ::DeleteFileA(strFile);
 }
 
-// Access keys: the key's own character, else what another installed layout
-// types with it.
+// Access keys: the key's own character, else what an installed layout types
+// with it.
 TEST_F(ShortcutManagerTest, VirtualKeyMatchesChar)
 {
     struct Layouts
@@ -469,8 +469,9 @@ TEST_F(ShortcutManagerTest, VirtualKeyMatchesChar)
     EXPECT_TRUE(CXTPShortcutManager::VirtualKeyMatchesChar(0xF6, VK_OEM_3));
     EXPECT_TRUE(CXTPShortcutManager::VirtualKeyMatchesChar(0xD6, VK_OEM_3));
     EXPECT_FALSE(CXTPShortcutManager::VirtualKeyMatchesChar(VK_F1, VK_F1));   // types nothing
+    // The only layout answers as well.
     calls.pfnGetKeyboardLayoutList = &Layouts::One;
-    EXPECT_FALSE(CXTPShortcutManager::VirtualKeyMatchesChar(0xF6, VK_OEM_3));
+    EXPECT_TRUE(CXTPShortcutManager::VirtualKeyMatchesChar(0xF6, VK_OEM_3));
     EXPECT_TRUE(CXTPShortcutManager::VirtualKeyMatchesChar('d', 'D'));
 }
 

@@ -114,7 +114,11 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
         {
             if (CXTPCommandBars* pCommandBars = GetCommandBars())
                 pCommandBars->ShowAccessKeyUnderlines(FALSE);
-            if (CWnd* pSite = GetSite())
+            // The system menu runs its own loop: the bar lets the keyboard
+            // go first, or its hook would take the keys meant for that menu.
+            CWnd* pSite = GetSite();
+            SetTrackingMode(0);
+            if (pSite)
                 pSite->PostMessage(WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
             return hookHandled;
         }

@@ -129,8 +129,10 @@ CXTPControl* CXTPCommandBars::FindAccessKeyControl(CXTPCommandBar* pBar, UINT nC
     for (size_t nStep = 0; nStep < walk.size(); ++nStep)
     {
         CXTPControl* pControl = walk[(nFirst + nStep) % walk.size()];
+        // A caption the control does not show (an icon-only toolbar button)
+        // gives the user no letter to press.
         const CString strCaption = pControl->GetCaption();
-        if (strCaption.IsEmpty() || EffectiveId(pControl) == 0)
+        if (strCaption.IsEmpty() || !pControl->IsCaptionVisible() || EffectiveId(pControl) == 0)
             continue;
         BOOL bFallback = FALSE;
         const UINT nLetter = XTPAccessLetterOf(strCaption, bFallback);

@@ -251,14 +251,15 @@ int CXTPMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM&
                 pCommandBars->ActivateBar(this, 0);
             return hookHandled;
         }
-        // Alt+letter: the letter's menu opens (unknown letters beep as the
-        // system menu would).
+        // Alt+letter reaches here when the frame does not pre-translate its
+        // keys: the letter is the bars' only when a control carries it. Any
+        // other character (Alt+Space above all) goes on to the frame's
+        // system menu.
         const SHORT nScan = ::VkKeyScanA(static_cast<CHAR>(lParam));
         const UINT nChar = nScan == -1 ? static_cast<UINT>(lParam) : LOBYTE(nScan);
-        if (pCommandBars && pCommandBars->HandleAccessKey(nullptr, nChar))
+        if (lParam != VK_SPACE && pCommandBars && pCommandBars->HandleAccessKey(nullptr, nChar))
             return hookHandled;
-        ::MessageBeep(0);
-        return hookHandled;
+        return hookNext;
     }
     case WM_MDISETMENU:
     {

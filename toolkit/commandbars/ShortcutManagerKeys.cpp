@@ -178,8 +178,11 @@ BOOL CXTPShortcutManager::VirtualKeyMatchesChar(UINT nChar, UINT nVirtKey)
     if (nVirtKey == static_cast<BYTE>(ch) || nVirtKey == static_cast<BYTE>(chUpper))
         return TRUE;
 
+    // What the key types in each installed layout, the only one too: a
+    // character typed with Shift ("?") or on a key of its own ("ö" on a
+    // German keyboard) has no key code of its own to compare.
     int nLayouts = calls.pfnGetKeyboardLayoutList(0, nullptr);
-    if (nLayouts <= 1)
+    if (nLayouts < 1)
         return FALSE;
     std::vector<HKL> layouts(static_cast<size_t>(nLayouts));
     nLayouts = calls.pfnGetKeyboardLayoutList(nLayouts, layouts.data());

@@ -1,0 +1,216 @@
+// The menus of the real program by keyboard: Alt and the underlined letter
+// of each menu-bar item opens that item's menu (its items read back through
+// the popup's accessibility object from this process), Esc closes it, a
+// letter that only an icon-only toolbar button carries opens nothing, and
+// Alt+Space opens the window's system menu, whose "Immer im Vordergrund" the
+// keyboard reaches.
+#include "QivnotesFixture.h"
+#include "QivnotesProcess.h"
+
+#include "toolkit/input/InputTestSupport.h"
+
+#include <oleacc.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using e2e::CQivnotesProcess;
+
+class QivnotesMenuKeys : public e2e::QivnotesTest
+{
+protected:
+    void SetUp() override
+    {
+        e2e::QivnotesTest::SetUp();
+        ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+    }
+    void TearDown() override
+    {
+        ::CoUninitialize();
+        e2e::QivnotesTest::TearDown();
+    }
+};
+
+bool HasClass(HWND hWnd, const char* pszClass)
+{
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    return strcmp(szClass, pszClass) == 0;
+}
+
+// A visible top-level window of the program of the class, polled until it
+// stands or the time is up (null then).
+HWND WaitForVisible(const CQivnotesProcess& program, const char* pszClass, DWORD dwMilliseconds)
+{
+    const DWORD dwStart = ::GetTickCount();
+    for (;;) {
+        HWND hWnd = CQivnotesProcess::FindWindowOf(
+            program.ProcessId(), [pszClass](HWND h) { return ::IsWindowVisible(h) && HasClass(h, pszClass); });
+        if (hWnd || ::GetTickCount() - dwStart > dwMilliseconds)
+            return hWnd;
+        ::Sleep(50);
+    }
+}
+
+// TRUE once no visible window of the class is left (FALSE after 5 s).
+bool WaitUntilGone(const CQivnotesProcess& program, const char* pszClass)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (!CQivnotesProcess::FindWindowOf(program.ProcessId(),
+                                            [pszClass](HWND h) { return ::IsWindowVisible(h) && HasClass(h, pszClass); }))
+            return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
+// The names of a popup bar's items as accessibility clients read them
+// (caption without access-key marks, a shortcut after a tab).
+std::vector<std::string> ItemNames(HWND hPopup)
+{
+    std::vector<std::string> names;
+    // Looked up by name, as the program itself does.
+    using PFNACCESSIBLEOBJECTFROMWINDOW = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    static HMODULE s_hOleacc = ::LoadLibraryA("oleacc.dll");
+    const auto pfnObjectFromWindow = reinterpret_cast<PFNACCESSIBLEOBJECTFROMWINDOW>(
+        s_hOleacc ? reinterpret_cast<void*>(::GetProcAddress(s_hOleacc, "AccessibleObjectFromWindow")) : nullptr);
+    IAccessible* pAcc = nullptr;
+    if (!pfnObjectFromWindow
+        || FAILED(pfnObjectFromWindow(hPopup, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                      reinterpret_cast<void**>(&pAcc))))
+        return names;
+    long nCount = 0;
+    pAcc->get_accChildCount(&nCount);
+    for (long nChild = 1; nChild <= nCount; ++nChild) {
+        VARIANT var;
+        ::VariantInit(&var);
+        var.vt = VT_I4;
+        var.lVal = nChild;
+        BSTR bstr = nullptr;
+        std::string name = "(none)";
+        if (SUCCEEDED(pAcc->get_accName(var, &bstr)) && bstr) {
+            char sz[256] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, bstr, -1, sz, sizeof(sz), nullptr, nullptr);
+            name = sz;
+            ::SysFreeString(bstr);
+        }
+        names.push_back(name);
+    }
+    pAcc->Release();
+    return names;
+}
+
+// Alt held while the key that types the character is pressed (with Shift
+// when the keyboard needs it for the character).
+void TypeWithAlt(char ch)
+{
+    const SHORT nScan = ::VkKeyScanA(ch);
+    const WORD wKey = LOBYTE(nScan);
+    const bool bShift = (HIBYTE(nScan) & 1) != 0;
+    InjectKey(VK_MENU, FALSE);
+    if (bShift)
+        InjectKey(VK_SHIFT, FALSE);
+    InjectKey(wKey, FALSE);
+    InjectKey(wKey, TRUE);
+    if (bShift)
+        InjectKey(VK_SHIFT, TRUE);
+    InjectKey(VK_MENU, TRUE);
+}
+
+bool IsTopMost(HWND hWnd)
+{
+    return (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+} // namespace
+
+TEST_F(QivnotesMenuKeys, AltAndEachMenusLetterOpensItsMenuAndEscClosesIt)
+{
+    const struct
+    {
+        char chLetter;
+        std::vector<std::string> firstItems;
+    } kMenus[] = {
+        {'d', {"Neu\tStrg+N", "\xD6" "ffnen...\tStrg+O", "Speichern\tStrg+S"}},
+        {'b', {"R\xFC" "ckg\xE4" "ngig\tStrg+Z", "Ausschneiden\tStrg+X", "Kopieren\tStrg+C"}},
+        {'a', {"Normalansicht", "Text", "Verzeichnis"}},
+        {'o', {"Zeichen...", "Absatz...", "Hoch-/tiefstellen..."}},
+        {'x', {"Zeichentabelle\tStrg+T", "Optionen..."}},
+        {'?', {"Hilfethemen", "Tipps & Tricks..."}},
+    };
+    const CString strFile = WriteSample("menukeys");
+    CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+
+    for (const auto& menu : kMenus) {
+        TypeWithAlt(menu.chLetter);
+        HWND hPopup = WaitForVisible(program, "XTPPopupBar", 5000);
+        ASSERT_NE(nullptr, hPopup) << "Alt+" << menu.chLetter << " opened no menu";
+        const std::vector<std::string> names = ItemNames(hPopup);
+        ASSERT_GE(names.size(), menu.firstItems.size()) << menu.chLetter;
+        EXPECT_EQ(menu.firstItems, std::vector<std::string>(names.begin(), names.begin() + menu.firstItems.size()))
+            << "Alt+" << menu.chLetter;
+        // Esc closes the menu and leaves the menu bar; nothing else opened.
+        TapKey(VK_ESCAPE);
+        TapKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitUntilGone(program, "XTPPopupBar")) << menu.chLetter;
+        ASSERT_TRUE(program.WaitUntilIdle());
+        EXPECT_EQ(nullptr, WaitForVisible(program, "#32770", 0)) << menu.chLetter;
+    }
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesMenuKeys, LettersOfIconOnlyToolbarButtonsRunNothing)
+{
+    // "Ö&ffnen" and "&Drucken" stand on the toolbar as icons alone; F is no
+    // menu's letter.
+    const CString strFile = WriteSample("iconletters");
+    CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    TypeWithAlt('f');
+    ASSERT_TRUE(program.WaitUntilIdle());
+    EXPECT_EQ(nullptr, WaitForVisible(program, "#32770", 500)) << "Alt+F opened a dialog";
+    EXPECT_EQ(nullptr, WaitForVisible(program, "XTPPopupBar", 0));
+    TapKey(VK_ESCAPE);
+    ASSERT_TRUE(program.WaitUntilIdle());
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardReaches)
+{
+    const CString strFile = WriteSample("sysmenu");
+    CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    HWND hMain = program.MainWindow();
+    ASSERT_TRUE(MakeForeground(hMain));
+    ASSERT_FALSE(IsTopMost(hMain));
+
+    // Alt+Space opens it; Esc closes its popup, a second Esc leaves it.
+    TypeWithAlt(' ');
+    ASSERT_NE(nullptr, WaitForVisible(program, "#32768", 5000));
+    TapKey(VK_ESCAPE);
+    TapKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntilGone(program, "#32768"));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    EXPECT_FALSE(IsTopMost(hMain));
+
+    // Its "&Immer im Vordergrund" by the letter turns the setting over,
+    // and back again.
+    for (bool bTopMost : {true, false}) {
+        TypeWithAlt(' ');
+        ASSERT_NE(nullptr, WaitForVisible(program, "#32768", 5000)) << bTopMost;
+        TapKey('I');
+        EXPECT_TRUE(WaitUntilGone(program, "#32768")) << bTopMost;
+        ASSERT_TRUE(program.WaitUntilIdle());
+        EXPECT_EQ(bTopMost, IsTopMost(hMain));
+        EXPECT_EQ(bTopMost ? 1u : 0u, SettingInt("Settings", "TopMost"));
+    }
+    EXPECT_EQ(0, program.Close());
+}
