@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/ControlComboBox.h"
+#include "toolkit/draw/CaptionLine.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
 #include "toolkit/draw/PopupItemRules.h"
@@ -39,10 +40,10 @@ CSize CXTPDefaultTheme::DrawPopupItemText(CDC* pDC, const CString& strText, CRec
         COLORREF clrOld = pDC->SetTextColor(ResolveColor(COLOR_BTNHIGHLIGHT));
         CRect rcShadow(rc);
         rcShadow.OffsetRect(1, 1);
-        pDC->DrawText(strText, &rcShadow, nFormat);
+        XTPDrawCaptionLine(pDC, strText, rcShadow, nFormat);
         pDC->SetTextColor(clrOld);
     }
-    pDC->DrawText(strText, &rc, nFormat);
+    XTPDrawCaptionLine(pDC, strText, rc, nFormat);
     return CSize(0, 0);
 }
 

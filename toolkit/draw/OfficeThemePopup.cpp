@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/controls/Control.h"
+#include "toolkit/draw/CaptionLine.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
 #include "toolkit/draw/PopupItemRules.h"
@@ -134,7 +135,7 @@ CSize CXTPOfficeTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, B
         CRect rcShortcut(rc.left + nGutter + 8, rc.top, rc.right - 19, rc.bottom);
         pDC->DrawText(strShortcut, &rcShortcut, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
-    pDC->DrawText(strCaption, &rcText, nFormat);
+    XTPDrawCaptionLine(pDC, strCaption, rcText, nFormat);
     return CSize(0, 0);
 }
 

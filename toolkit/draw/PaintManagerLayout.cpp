@@ -9,6 +9,7 @@
 #include "framework/ui/Dc.h"
 #include "toolkit/commandbars/CommandBar.h"
 #include "toolkit/controls/Control.h"
+#include "toolkit/draw/CaptionLine.h"
 #include "toolkit/draw/DrawHelpers.h"
 #include "toolkit/draw/ImageManagerIcon.h"
 #include "toolkit/draw/ScopedDC.h"
@@ -97,15 +98,20 @@ int CXTPPaintManager::DrawCaptionText(CDC* pDC, CXTPControl* pControl, CRect rcT
     if (bCentered)
         nFormat |= DT_CENTER;
 
+    // Rotated captions keep the system's drawing: they show no access key.
+    auto drawLine = [&](const CString& str, const CRect& rc, UINT nLineFormat) {
+        CRect rcLine(rc);
+        return bVert ? pDC->DrawText(str, &rcLine, nLineFormat) : XTPDrawCaptionLine(pDC, str, rcLine, nLineFormat);
+    };
     if (!pControl->GetEnabled() && m_bEmbossedDisabledText)
     {
         COLORREF clrOld = pDC->SetTextColor(ResolveColor(COLOR_BTNHIGHLIGHT));
         CRect rcShadow(rcText);
         rcShadow.OffsetRect(1, 1);
-        pDC->DrawText(strPlain, &rcShadow, nFormat | DT_NOPREFIX | DT_VCENTER);
+        drawLine(strPlain, rcShadow, nFormat | DT_NOPREFIX | DT_VCENTER);
         pDC->SetTextColor(clrOld);
     }
-    return pDC->DrawText(strText, &rcText, nFormat);
+    return drawLine(strText, rcText, nFormat);
 }
 
 CSize CXTPPaintManager::DrawControlCaptionLine(CDC* pDC, CXTPControl* pControl, CRect rcText,

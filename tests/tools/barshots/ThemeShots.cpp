@@ -107,8 +107,8 @@ BOOL ShotThemeNames(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor)
     return TRUE;
 }
 
-// Whole popup menus, opened on the screen: a menu with groups, a checked and
-// a disabled item and a sub-menu, and a menu too tall for the screen,
+// Whole popup menus, opened on the screen: a menu with groups, access keys
+// far into their captions, a checked and a disabled item and a sub-menu, and a menu too tall for the screen,
 // scrolled a few steps down. Appends their index lines; answers how many
 // could not be written.
 void ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
@@ -126,6 +126,9 @@ void ShootPopups(CXTPPaintManager* pPaintManager, CXTPImageManager* pImages,
         {
             pControls->Add(xtpControlButton, ID_SHOT)->SetCaption("&Speichern\tStrg+S");
             pControls->Add(xtpControlButton, 0)->SetCaption("Speichern &unter...");
+            // Access keys far into the caption: the underline must stay under its letter.
+            pControls->Add(xtpControlButton, 0)->SetCaption("Seite ein&richten...");
+            pControls->Add(xtpControlButton, 0)->SetCaption("Seitenansic&ht");
             CXTPControl* pChecked = pControls->Add(xtpControlButton, 0);
             pChecked->SetCaption("&Immer im Vordergrund");
             pChecked->SetChecked(TRUE);
