@@ -6,13 +6,13 @@
 //   barshots --app EXE FILE [output folder]
 //
 // writes <folder>/app/<state>.png (default folder: "shots" beside barshots).
-// The states: the start, text only, tree only, the attachments pane, the
-// banner's logo and an own banner text, the tip of the day, the options and
-// the about box; an entry shown, a formatted note, a category with its
-// contents list, an entry's attachments, a title being edited, the tree's
-// context menu, the go-to and sort dialogs; the date menu, the paragraph,
-// superscript and shortcut dialogs, the print preview (whole page and
-// zoomed in), the search window
+// The states: the start, the file menu opened by Alt+D, text only, tree
+// only, the attachments pane, the banner's logo and an own banner text, the
+// tip of the day, the options and the about box; an entry shown, a
+// formatted note, a category with its contents list, an entry's
+// attachments, a title being edited, the tree's context menu, the go-to and
+// sort dialogs; the date menu, the paragraph, superscript and shortcut
+// dialogs, the print preview (whole page and zoomed in), the search window
 // with its results and the quick note.
 //
 // The card file is shown, never changed: every dialog and edit is
@@ -65,11 +65,10 @@ public:
         program.Settle();
     }
 
-    // A popup menu the program opened (its class "#32768"), shot and closed
-    // by Esc.
-    void Menu(const CShotProgram& program, const char* pszState)
+    // A popup menu the program opened (of the class), shot and closed by Esc.
+    void Menu(const CShotProgram& program, const char* pszState, const char* pszClass = "#32768")
     {
-        HWND hMenu = program.WaitForMenu();
+        HWND hMenu = program.WaitForMenu(pszClass);
         if (!hMenu) {
             Fail(pszState, "no menu");
             return;
@@ -99,6 +98,11 @@ void ShootStart(CShots& shots, const CShotProgram& program)
 {
     shots.Shoot(program, nullptr, "start");
     shots.Shoot(program, nullptr, "banner-logo");
+    // The file menu by its access key, with the underlines it shows; the
+    // second Esc leaves the menu bar.
+    program.TypeKey('D', VK_MENU);
+    shots.Menu(program, "file-menu", "XTPPopupBar");
+    program.TypeKey(VK_ESCAPE);
     program.SelectFirstEntry();
     program.Command(ID_VIEW_TEXT_ONLY);
     shots.Shoot(program, nullptr, "text-only");

@@ -84,13 +84,13 @@ bool CShotProgram::Start(const std::string& strExe, const std::string& strFile)
     return true;
 }
 
-HWND CShotProgram::WaitForMenu() const
+HWND CShotProgram::WaitForMenu(const char* pszClass) const
 {
     // A popup menu of the program's own, once it shows.
-    auto isMenu = [](HWND hWnd) {
+    auto isMenu = [pszClass](HWND hWnd) {
         char szClass[64] = {};
         ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        return ::IsWindowVisible(hWnd) && strcmp(szClass, "#32768") == 0;
+        return ::IsWindowVisible(hWnd) && strcmp(szClass, pszClass) == 0;
     };
     HWND hMenu = nullptr;
     for (int i = 0; i < 300 && !hMenu; ++i) {
@@ -153,10 +153,13 @@ RECT CShotProgram::SelectedItemRect() const
     return hItem ? m_process.TreeItemScreenRect(hItem) : RECT{};
 }
 
-void CShotProgram::TypeKey(WORD wVirtualKey) const
+void CShotProgram::TypeKey(WORD wVirtualKey, WORD wModifier) const
 {
     MakeForeground(Main());
-    TapKey(wVirtualKey);
+    if (wModifier)
+        TapKeyWith(wModifier, wVirtualKey);
+    else
+        TapKey(wVirtualKey);
     Settle();
 }
 

@@ -25,8 +25,9 @@ public:
     // A visible top-level window of the program with the title (null
     // after 30 s).
     HWND WaitFor(LPCSTR lpszTitle) const { return m_process.WaitForWindow(lpszTitle); }
-    // The popup menu the program shows (null after 30 s).
-    HWND WaitForMenu() const;
+    // The popup menu the program shows, a system menu ("#32768") or a
+    // menu of the command bars ("XTPPopupBar"); null after 30 s.
+    HWND WaitForMenu(const char* pszClass = "#32768") const;
     HWND FindChild(LPCSTR lpszClass) const { return m_process.FindChild(lpszClass); }
 
     // Runs a command of the frame and waits until it is done.
@@ -43,8 +44,9 @@ public:
     // The screen rectangle of the selected item's text (empty when none).
     RECT SelectedItemRect() const;
 
-    // Puts the program in front and types a key, as a person would.
-    void TypeKey(WORD wVirtualKey) const;
+    // Puts the program in front and types a key, as a person would, with a
+    // modifier held when one is given.
+    void TypeKey(WORD wVirtualKey, WORD wModifier = 0) const;
 
     // Waits until the program took every message so far and painted.
     void Settle() const;
