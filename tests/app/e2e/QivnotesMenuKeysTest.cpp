@@ -31,6 +31,15 @@ protected:
         ::CoUninitialize();
         e2e::QivnotesTest::TearDown();
     }
+    // The program started on a sample card file of its own folder, idle
+    // and in front.
+    void StartInFront(CQivnotesProcess& program, LPCSTR lpszFolder)
+    {
+        const CString strFile = WriteSample(lpszFolder);
+        ASSERT_TRUE(program.Start("\"" + strFile + "\""));
+        ASSERT_TRUE(program.WaitUntilIdle());
+        ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    }
 };
 
 bool HasClass(HWND hWnd, const char* pszClass)
@@ -102,23 +111,6 @@ std::vector<std::string> ItemNames(HWND hPopup)
     return names;
 }
 
-// Alt held while the key that types the character is pressed (with Shift
-// when the keyboard needs it for the character).
-void TypeWithAlt(char ch)
-{
-    const SHORT nScan = ::VkKeyScanA(ch);
-    const WORD wKey = LOBYTE(nScan);
-    const bool bShift = (HIBYTE(nScan) & 1) != 0;
-    InjectKey(VK_MENU, FALSE);
-    if (bShift)
-        InjectKey(VK_SHIFT, FALSE);
-    InjectKey(wKey, FALSE);
-    InjectKey(wKey, TRUE);
-    if (bShift)
-        InjectKey(VK_SHIFT, TRUE);
-    InjectKey(VK_MENU, TRUE);
-}
-
 bool IsTopMost(HWND hWnd)
 {
     return (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -140,14 +132,11 @@ TEST_F(QivnotesMenuKeys, AltAndEachMenusLetterOpensItsMenuAndEscClosesIt)
         {'x', {"Zeichentabelle\tStrg+T", "Optionen..."}},
         {'?', {"Hilfethemen", "Tipps & Tricks..."}},
     };
-    const CString strFile = WriteSample("menukeys");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
-    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, "menukeys"));
 
     for (const auto& menu : kMenus) {
-        TypeWithAlt(menu.chLetter);
+        InjectCharWithAlt(menu.chLetter);
         HWND hPopup = WaitForVisible(program, "XTPPopupBar", 5000);
         ASSERT_NE(nullptr, hPopup) << "Alt+" << menu.chLetter << " opened no menu";
         const std::vector<std::string> names = ItemNames(hPopup);
@@ -168,12 +157,9 @@ TEST_F(QivnotesMenuKeys, LettersOfIconOnlyToolbarButtonsRunNothing)
 {
     // "Ö&ffnen" and "&Drucken" stand on the toolbar as icons alone; F is no
     // menu's letter.
-    const CString strFile = WriteSample("iconletters");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
-    ASSERT_TRUE(MakeForeground(program.MainWindow()));
-    TypeWithAlt('f');
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, "iconletters"));
+    InjectCharWithAlt('f');
     ASSERT_TRUE(program.WaitUntilIdle());
     EXPECT_EQ(nullptr, WaitForVisible(program, "#32770", 500)) << "Alt+F opened a dialog";
     EXPECT_EQ(nullptr, WaitForVisible(program, "XTPPopupBar", 0));
@@ -184,16 +170,13 @@ TEST_F(QivnotesMenuKeys, LettersOfIconOnlyToolbarButtonsRunNothing)
 
 TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardReaches)
 {
-    const CString strFile = WriteSample("sysmenu");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, "sysmenu"));
     HWND hMain = program.MainWindow();
-    ASSERT_TRUE(MakeForeground(hMain));
     ASSERT_FALSE(IsTopMost(hMain));
 
     // Alt+Space opens it; Esc closes its popup, a second Esc leaves it.
-    TypeWithAlt(' ');
+    InjectCharWithAlt(' ');
     ASSERT_NE(nullptr, WaitForVisible(program, "#32768", 5000));
     TapKey(VK_ESCAPE);
     TapKey(VK_ESCAPE);
@@ -204,7 +187,7 @@ TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardRe
     // Its "&Immer im Vordergrund" by the letter turns the setting over,
     // and back again.
     for (bool bTopMost : {true, false}) {
-        TypeWithAlt(' ');
+        InjectCharWithAlt(' ');
         ASSERT_NE(nullptr, WaitForVisible(program, "#32768", 5000)) << bTopMost;
         TapKey('I');
         EXPECT_TRUE(WaitUntilGone(program, "#32768")) << bTopMost;

@@ -84,30 +84,9 @@ private:
     static const UINT_PTR kMenuTimeout = 4711;
 };
 
-void Tap(WORD wKey, WORD wModifier = 0)
-{
-    if (wModifier)
-        InjectKey(wModifier, FALSE);
-    InjectKey(wKey, FALSE);
-    InjectKey(wKey, TRUE);
-    if (wModifier)
-        InjectKey(wModifier, TRUE);
-    PumpTranslated();
-}
-
-// Alt held while the key that types the character goes down (with Shift
-// when the keyboard needs it for the character).
 void TapWithAlt(char ch)
 {
-    const SHORT nScan = ::VkKeyScanA(ch);
-    const bool bShift = (HIBYTE(nScan) & 1) != 0;
-    InjectKey(VK_MENU, FALSE);
-    if (bShift)
-        InjectKey(VK_SHIFT, FALSE);
-    Tap(LOBYTE(nScan));
-    if (bShift)
-        InjectKey(VK_SHIFT, TRUE);
-    InjectKey(VK_MENU, TRUE);
+    InjectCharWithAlt(ch);
     PumpTranslated();
 }
 
@@ -200,8 +179,8 @@ TEST_F(AccessKeyInputTest, EachMenusLetterOpensItsMenuWhateverTheIconOnlyButtons
         ASSERT_NE(nullptr, pPopup) << menu.chLetter;
         EXPECT_TRUE(pPopup->GetSafeHwnd() && pPopup->IsWindowVisible()) << menu.chLetter;
         EXPECT_EQ(menu.items, Ids(pPopup)) << menu.chLetter;
-        Tap(VK_ESCAPE);
-        Tap(VK_ESCAPE);
+        TapTranslated(VK_ESCAPE);
+        TapTranslated(VK_ESCAPE);
         EXPECT_EQ(0, m_pMenuBar->GetTrackingMode()) << menu.chLetter;
         EXPECT_EQ(0, XTPMouseManager()->GetTrackCount()) << menu.chLetter;
     }
@@ -224,7 +203,7 @@ TEST_F(AccessKeyInputTest, HiddenCaptionsTakeNoLetterAndShownOnesDo)
     ASSERT_TRUE(pOpen->IsCaptionVisible());
     TapWithAlt('f');
     EXPECT_EQ(std::vector<UINT>{ID_BAR_TEST_OPEN}, m_pFrame->m_commands);
-    Tap(VK_ESCAPE);
+    TapTranslated(VK_ESCAPE);
 }
 
 TEST_F(AccessKeyInputTest, SpaceWithAltOrAfterAltOpensTheSystemMenu)
@@ -236,8 +215,8 @@ TEST_F(AccessKeyInputTest, SpaceWithAltOrAfterAltOpensTheSystemMenu)
     } kWays[] = {
         {"Alt+Space", [] { TapWithAlt(' '); }},
         {"Alt, then Space", [] {
-             Tap(VK_MENU);
-             Tap(VK_SPACE);
+             TapTranslated(VK_MENU);
+             TapTranslated(VK_SPACE);
          }},
     };
     for (const auto& way : kWays)

@@ -152,6 +152,32 @@ void TapKeyWith(WORD wModifier, WORD wVirtualKey)
     PumpInputMessages();
 }
 
+void TapTranslated(WORD wVirtualKey, WORD wModifier)
+{
+    if (wModifier)
+        InjectKey(wModifier, FALSE);
+    InjectKey(wVirtualKey, FALSE);
+    InjectKey(wVirtualKey, TRUE);
+    if (wModifier)
+        InjectKey(wModifier, TRUE);
+    PumpTranslated();
+}
+
+void InjectCharWithAlt(char ch)
+{
+    const SHORT nScan = ::VkKeyScanA(ch);
+    const WORD wKey = LOBYTE(nScan);
+    const bool bShift = (HIBYTE(nScan) & 1) != 0;
+    InjectKey(VK_MENU, FALSE);
+    if (bShift)
+        InjectKey(VK_SHIFT, FALSE);
+    InjectKey(wKey, FALSE);
+    InjectKey(wKey, TRUE);
+    if (bShift)
+        InjectKey(VK_SHIFT, TRUE);
+    InjectKey(VK_MENU, TRUE);
+}
+
 BOOL MakeForeground(HWND hWnd)
 {
     ::ShowWindow(hWnd, SW_SHOW);

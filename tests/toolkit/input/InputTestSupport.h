@@ -25,6 +25,13 @@ void InjectMouseButton(DWORD dwFlags);
 void InjectKey(WORD wVirtualKey, BOOL bUp);
 // Presses a key while a modifier (VK_MENU, VK_CONTROL, VK_SHIFT) is held.
 void TapKeyWith(WORD wModifier, WORD wVirtualKey);
+// Presses and releases a key, with the modifier held when one is given,
+// then dispatches through the thread's pre-translation.
+void TapTranslated(WORD wVirtualKey, WORD wModifier = 0);
+// Presses the key that types the character while Alt is held, with Shift
+// too where the keyboard needs it for the character ("?"), without
+// dispatching anything.
+void InjectCharWithAlt(char ch);
 // Turns the wheel by a delta (120 a notch; negative towards the user)
 // without dispatching anything.
 void InjectWheel(int nDelta);
