@@ -1,8 +1,8 @@
 // One line of a control's caption with its access key underlined. The
 // system's text drawing underlines the marked letter where the font's
 // measured advances put it, while the letters themselves may be set at
-// advances of the glyphs' own (a font whose bitmap glyphs are narrower than
-// its measured widths), and the underline then drifts right the further in
+// advances of the glyphs' own (narrower than the measured ones with some
+// fonts and renderers), and the underline then drifts right the further in
 // the letter stands. Here every letter is set at its measured advance and
 // the underline is taken from the same advances: letters and underline come
 // from one measurement of one text in one font, the one the layout used.
