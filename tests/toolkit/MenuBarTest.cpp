@@ -6,8 +6,11 @@
 
 #include "BarTestRes.h"
 #include "framework/ui/MdiFrameWnd.h"
+#include "framework/ui/DocTemplate.h"
+#include "framework/ui/Document.h"
 #include "framework/ui/Menu.h"
 #include "framework/ui/TestSeams.h"
+#include "framework/ui/View.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/Controls.h"
@@ -320,3 +323,134 @@ TEST_F(MenuBarTest, ResetAsksAndReloadsTheMenu)
 }
 
 } // namespace
+
+namespace {
+
+// Switches the bar to a menu of its own (as an MDI child installs one),
+// applies the user's change there when asked, and goes back to the frame's.
+void VisitOtherMenu(HWND hClient, CXTPMenuBar* pMenuBar, CMenu& other, BOOL bCustomise)
+{
+    other.CreateMenu();
+    other.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(::CreatePopupMenu()), "&Fenster");
+    other.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(::CreatePopupMenu()), "&Hilfe");
+    ::SendMessageA(hClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(other.GetSafeHmenu()), 0);
+    if (bCustomise)
+        pMenuBar->GetControls()->RemoveAt(0);
+    ::SendMessageA(hClient, WM_MDISETMENU, 0, 0);
+}
+
+} // namespace
+
+TEST_F(MenuBarTest, ParkedSetsCountAsCustomisationUntilPrunedUnchanged)
+{
+    const struct
+    {
+        const char* pszName;
+        BOOL bChangeOwn;      // the user removed one of the frame menu's items
+        int nOtherMenus;      // menus visited, each parking a set
+        BOOL bCustomiseOther; // the user changed the other menus' sets
+        BOOL bCustomizable;
+        BOOL bExpected;
+        int nParkedAfter;
+    } kCases[] = {
+        {"as loaded", FALSE, 0, FALSE, TRUE, FALSE, 0},
+        {"own set changed", TRUE, 0, FALSE, TRUE, TRUE, 0},
+        {"visited, unchanged", FALSE, 2, FALSE, TRUE, FALSE, 0},
+        {"visited, customised", FALSE, 1, TRUE, TRUE, TRUE, 1},
+        {"not customizable", TRUE, 1, TRUE, FALSE, FALSE, 1},
+    };
+    for (const auto& c : kCases)
+    {
+        TearDown();
+        SetUp();
+        if (c.bChangeOwn)
+            m_pMenuBar->GetControls()->RemoveAt(1);
+        // Kept alive, so that each visit parks a set under a handle of its own.
+        std::vector<std::unique_ptr<CMenu>> menus;
+        for (int i = 0; i < c.nOtherMenus; ++i)
+        {
+            menus.emplace_back(new CMenu);
+            VisitOtherMenu(m_pFrame->m_hWndMDIClient, m_pMenuBar, *menus.back(), c.bCustomiseOther);
+        }
+        ASSERT_EQ(c.nOtherMenus, m_pMenuBar->GetParkedMenuCount()) << c.pszName;
+        m_pMenuBar->SetCustomizable(c.bCustomizable);
+
+        EXPECT_EQ(c.bExpected, m_pMenuBar->ShouldSaveControls()) << c.pszName;
+        EXPECT_EQ(c.nParkedAfter, m_pMenuBar->GetParkedMenuCount()) << c.pszName;
+        EXPECT_EQ(c.bCustomizable && c.nOtherMenus > 0, m_pMenuBar->WereMenusReset()) << c.pszName;
+        EXPECT_EQ(c.bExpected, m_pMenuBar->HasCustomization()) << c.pszName;
+    }
+}
+
+TEST_F(MenuBarTest, PruningShowsTheFramesOwnMenuAgain)
+{
+    CMenu other;
+    ASSERT_TRUE(other.CreateMenu());
+    other.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(::CreatePopupMenu()), "&Fenster");
+    ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(other.GetSafeHmenu()), 0);
+    m_pMenuBar->GetControls()->RemoveAt(0);   // the child's menu customised
+    ASSERT_EQ(std::vector<std::string>{}, Captions(m_pMenuBar));
+
+    EXPECT_TRUE(m_pMenuBar->HasCustomization());
+    EXPECT_TRUE(m_pMenuBar->WereMenusReset());
+    EXPECT_EQ(static_cast<UINT_PTR>(IDR_BAR_TEST_MENU), m_pMenuBar->GetCurrentMenuKey());
+    EXPECT_EQ((std::vector<std::string>{"&Datei", "&Bearbeiten", "&Suchen", "&?"}), Captions(m_pMenuBar));
+    // The customised set of the child's menu stays parked.
+    EXPECT_EQ(1, m_pMenuBar->GetParkedMenuCount());
+}
+
+namespace {
+
+class CDocumentView : public CView
+{
+public:
+    void OnDraw(CDC* /*pDC*/) override {}
+};
+
+} // namespace
+
+TEST_F(MenuBarTest, ActiveMenuIdFollowsTheActiveChildsTemplate)
+{
+    const UINT kTemplateId = 7300;
+    // No child yet: the menu bar's own menu.
+    EXPECT_EQ(static_cast<UINT>(IDR_BAR_TEST_MENU), m_pCommandBars->GetActiveMenuId());
+
+    HWND hChild = m_pFrame->CreateChild(WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(nullptr, hChild);
+    CMDIChildWnd* pChild = new CMDIChildWnd;   // deletes itself with its window
+    ASSERT_TRUE(pChild->SubclassWindow(hChild));
+    // A child showing no document has no template.
+    EXPECT_EQ(0u, m_pCommandBars->GetActiveMenuId());
+
+    std::unique_ptr<CSingleDocTemplate> pTemplate(
+        new CSingleDocTemplate(kTemplateId, RUNTIME_CLASS(CDocument), nullptr, nullptr));
+    CDocument* pDocument = new CDocument;   // the template deletes it
+    pTemplate->AddDocument(pDocument);
+    CDocumentView* pView = new CDocumentView;   // deletes itself with its window
+    ASSERT_TRUE(pView->Create(nullptr, "Ansicht", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), pChild, 1));
+    pDocument->AddView(pView);
+
+    const struct
+    {
+        UINT nChildId;
+        UINT nExpected;
+    } kCases[] = {{kTemplateId, kTemplateId}, {kTemplateId + 1, 0}};
+    for (const auto& c : kCases)
+    {
+        pChild->m_nIDHelp = c.nChildId;
+        EXPECT_EQ(c.nExpected, m_pCommandBars->GetActiveMenuId()) << c.nChildId;
+    }
+
+    ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hChild), 0);
+    Pump();
+    EXPECT_EQ(static_cast<UINT>(IDR_BAR_TEST_MENU), m_pCommandBars->GetActiveMenuId());
+
+    // A frame of another kind has no menu id to offer.
+    CFrameWnd* pPlain = new CFrameWnd;
+    ASSERT_TRUE(pPlain->Create(nullptr, "Einfach", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
+    BarsPtr pPlainBars(new CXTPCommandBars);
+    pPlainBars->SetSite(pPlain);
+    EXPECT_EQ(0u, pPlainBars->GetActiveMenuId());
+    pPlainBars.reset();
+    pPlain->DestroyWindow();
+}

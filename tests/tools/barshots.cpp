@@ -91,6 +91,7 @@ int main(int argc, char** argv)
     if (!bStylesOff)
     {
         ShootDocking(strFolder, pImages, strIndex, nShots, nFailed);
+        ShootDockRowMenus(strFolder, pImages, strIndex, nShots, nFailed);
         ShootTabs(strFolder, strIndex, nShots, nFailed);
         ShootExtras(strFolder, strIndex, nShots, nFailed);
         ShootFields(strFolder, strIndex, nShots, nFailed);

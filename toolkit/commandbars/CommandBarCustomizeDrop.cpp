@@ -120,6 +120,13 @@ DWORD CXTPCommandBar::OnCustomizeDragOver(CXTPControl* pControl, CPoint point)
 {
     if (!IsCustomizable() || !IsVisible())
         return DROPEFFECT_NONE;
+    // The dragged control decides whether this bar may take it at all.
+    DWORD dropEffect = DROPEFFECT_MOVE;
+    if (pControl && !pControl->IsCustomizeDragOverAvail(this, point, dropEffect))
+    {
+        OnCustomizeDragLeave();
+        return DROPEFFECT_NONE;
+    }
 
     // Over another control than the one whose popup is open, the tracked
     // popups close; a popup control opens its own under the pointer.
@@ -139,7 +146,7 @@ DWORD CXTPCommandBar::OnCustomizeDragOver(CXTPControl* pControl, CPoint point)
         m_bVerticalMarker = IsVerticalPosition() || m_barType == xtpBarTypePopup;
         Redraw();
     }
-    return DROPEFFECT_MOVE;
+    return dropEffect;
 }
 
 void CXTPCommandBar::OnCustomizeDrop(CXTPControl* pControl, DWORD& dropEffect, CPoint ptDrop,

@@ -87,7 +87,7 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
     if (!m_hWnd || !IsWindowVisible())
         return;
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (UINT nTemplate = pCommandBars ? pCommandBars->GetActiveDocTemplate() : 0)
+    if (UINT nTemplate = pCommandBars ? pCommandBars->GetActiveMenuId() : 0)
     {
         for (int i = 0; i < GetControlCount(); ++i)
             if (CXTPControl* pControl = GetControl(i))

@@ -1,6 +1,11 @@
 #include "toolkit/commandbars/CommandBars.h"
 
+#include "framework/ui/AppGlobals.h"
+#include "framework/ui/DocTemplate.h"
+#include "framework/ui/Document.h"
 #include "framework/ui/FrameWnd.h"
+#include "framework/ui/MdiFrameWnd.h"
+#include "framework/ui/WinApp.h"
 #include "framework/ui/Wnd.h"
 #include "toolkit/commandbars/MouseManager.h"
 #include "toolkit/commandbars/CommandBar.h"
@@ -189,6 +194,31 @@ BOOL CXTPCommandBars::IsControlHidden(CXTPControl* pControl)
         bHidden = IsControlHidden(pSubBar->GetControl(i));
     m_hiddenSearch.pop_back();
     return bHidden;
+}
+
+UINT CXTPCommandBars::GetActiveMenuId()
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd() || !m_pSite->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+        return 0;
+    CMDIChildWnd* pChild = static_cast<CMDIFrameWnd*>(m_pSite)->MDIGetActive();
+    if (!pChild)
+        return m_nIDMenu;
+    CDocument* pDocument = pChild->GetActiveDocument();
+    if (!pDocument)
+        return 0;
+    // The child was made from its template's resources: a document shown
+    // by another template's frame takes the template of the child's id.
+    const UINT nChildId = pChild->m_nIDHelp;
+    CDocTemplate* pTemplate = pDocument->GetDocTemplate();
+    if (pTemplate && pTemplate->GetResourceID() == nChildId)
+        return nChildId;
+    CWinApp* pApp = AfxGetApp();
+    POSITION pos = pApp ? pApp->GetFirstDocTemplatePosition() : nullptr;
+    while (pos)
+        if (CDocTemplate* pOther = pApp->GetNextDocTemplate(pos))
+            if (pOther->GetResourceID() == nChildId)
+                return nChildId;
+    return 0;
 }
 
 void CXTPCommandBars::SetCommandUsed(UINT nId)

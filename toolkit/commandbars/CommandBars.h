@@ -160,9 +160,12 @@ public:
     // The help id of the selected control (0: none).
     int GetHelpId() const { return m_nHelpId; }
     void SetHelpId(int nHelpId) { m_nHelpId = nHelpId; }
-    // The document-template id the controls' template sets are tested
-    // against (0: none).
-    virtual UINT GetActiveDocTemplate() { return 0; }
+    // The menu the frame shows now, which the controls' document-template
+    // sets are tested against: in an MDI frame the resource id of the
+    // active child's document template (0 when no template has the child's
+    // id or the child shows no document), the menu bar's resource id while
+    // no child is active; 0 in other frames.
+    virtual UINT GetActiveMenuId();
     // A bar entered or left tracking mode; the underlines follow.
     virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int nMode);
     // Lays the frame out again (at once, or at the next idle time).
@@ -202,9 +205,16 @@ public:
     // Puts the toolbar's window docked at a side (0..3) or floating (4).
     virtual BOOL PlaceToolBar(CXTPToolBar* pToolBar, int nPosition);
     // The toolbar list as a context menu at the screen point, after the site
-    // had its say (not in customize mode); returns when it closes.
-    virtual void ShowToolBarsContextMenu(CXTPCommandBar* pBar, CPoint ptScreen);
+    // had its say (10332 names the clicked bar or dock bar); not in
+    // customize mode. Returns when it closes.
+    virtual void ShowToolBarsContextMenu(CWnd* pClicked, CPoint ptScreen);
     virtual CXTPPopupBar* CreateToolbarsContextMenu();
+    // The expand menu of the toolbar (CommandBarsExpand.cpp): copies of the
+    // buttons hidden for lack of room of every toolbar of its dock row, and
+    // the add-or-remove-buttons menu with an entry per toolbar of the row,
+    // then the customize command where the site customizes.
+    virtual void AddRowPopupCopies(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup);
+    virtual void BuildAddRemoveButtonsMenu(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup);
     // The customise context menu (the customize window sets it): shown at
     // the screen point over the control marked by a right click.
     void SetCustomizeContextMenu(CXTPPopupBar* pPopup);
@@ -257,6 +267,12 @@ public:
     virtual BOOL FloatCommandBar(CXTPToolBar* pToolBar);
     // Runs the site frame's layout when one was asked for later.
     void IdleRecalcLayout();
+    // After a change of the system's colours or settings: every control of
+    // every toolbar renews what it keeps of the theme, the visible toolbars
+    // are measured again, the tab workspace and the status bar repaint,
+    // and the frame is laid out and its frame painted once
+    // (CommandBarsRedraw.cpp).
+    void RedrawCommandBars();
 
     // The accelerators, made on first use (FrameMessages.cpp).
     CXTPShortcutManager* GetShortcutManager();
@@ -328,6 +344,8 @@ private:
 
     void DestroyDockBars();
     void RedrawSite();
+    // The idle command-UI pass of every floating toolbar.
+    void UpdateFloatingBars(WPARAM wParam, LPARAM lParam);
     CXTPShortcutManager* m_pShortcutManager = nullptr;
     HWND m_hwndCustomize = nullptr;
     int m_nCustomizeDragRunning = 0;

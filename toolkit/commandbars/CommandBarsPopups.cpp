@@ -124,14 +124,14 @@ CXTPPopupBar* CXTPCommandBars::CreateToolbarsContextMenu()
     return pPopup;
 }
 
-void CXTPCommandBars::ShowToolBarsContextMenu(CXTPCommandBar* pBar, CPoint ptScreen)
+void CXTPCommandBars::ShowToolBarsContextMenu(CWnd* pClicked, CPoint ptScreen)
 {
     if (IsCustomizeMode())
         return;
     CXTPPopupBar* pPopup = CreateToolbarsContextMenu();
     if (m_pSite && m_pSite->GetSafeHwnd())
         m_pSite->SendMessage(XTP_WM_TOOLBARCONTEXTMENU,
-                             reinterpret_cast<WPARAM>(pBar ? pBar->GetSafeHwnd() : nullptr),
+                             reinterpret_cast<WPARAM>(pClicked ? pClicked->GetSafeHwnd() : nullptr),
                              reinterpret_cast<LPARAM>(pPopup));
     if (pPopup->GetControlCount() > 0)
     {

@@ -451,6 +451,16 @@ BOOL CXTPDockBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_ERASEBKGND:
         *pResult = TRUE;
         return TRUE;
+    case WM_RBUTTONDOWN:
+        // An empty stretch between and beside the bars: the toolbars list.
+        if (m_pCommandBars)
+        {
+            CPoint ptScreen(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            ClientToScreen(&ptScreen);
+            m_pCommandBars->ShowToolBarsContextMenu(this, ptScreen);
+        }
+        *pResult = 0;
+        return TRUE;
     case WM_NCDESTROY:
         // Only the site's destruction takes a dock bar's window while the
         // command bars still hold it.

@@ -1,6 +1,7 @@
 // The frame's messages as the command bars see them first: WM_CLOSE waits
 // while the bars are being customised, colour and setting changes refresh
-// the drawing, leaving the application closes the popups; and the keyboard
+// the drawing, leaving the application closes the popups, the idle pass
+// reaches the floating bars; and the keyboard
 // before the frame's own handling: underlines on Alt, accelerators through
 // the shortcut manager.
 #include "toolkit/commandbars/CommandBars.h"
@@ -88,6 +89,18 @@ void CXTPCommandBars::SetCustomizeDragRunning(BOOL bRunning)
         --m_nCustomizeDragRunning;
 }
 
+void CXTPCommandBars::UpdateFloatingBars(WPARAM wParam, LPARAM lParam)
+{
+    // Floating bars are no children of the frame: the idle pass over the
+    // frame's descendants never reaches them.
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        CXTPToolBar* pToolBar = GetAt(i);
+        if (pToolBar->GetPosition() == xtpBarFloating && pToolBar->GetSafeHwnd())
+            pToolBar->OnIdleUpdateCmdUI(wParam, lParam);
+    }
+}
+
 void CXTPCommandBars::RedrawSite()
 {
     if (m_pSite && m_pSite->GetSafeHwnd())
@@ -122,10 +135,15 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
         GetPaintManager()->RefreshMetrics();
         GetImageManager()->RefreshIcons();
         RedrawSite();
+        RedrawCommandBars();
         return FALSE;
     case WM_SETTINGCHANGE:
         GetPaintManager()->RefreshMetrics();
         RedrawSite();
+        RedrawCommandBars();
+        return FALSE;
+    case WM_IDLEUPDATECMDUI:
+        UpdateFloatingBars(wParam, lParam);
         return FALSE;
     case WM_ACTIVATEAPP:
         if (!wParam)

@@ -14,6 +14,8 @@
 #include "toolkit/draw/ImageManager.h"
 #include "toolkit/draw/PaintManager.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
 
 namespace {
@@ -342,6 +344,45 @@ void CXTPMenuBar::ReleaseParkedControls()
         pControls->InternalRelease();
     }
     m_mapControls.RemoveAll();
+}
+
+void CXTPMenuBar::PruneParkedControls()
+{
+    m_bMenusReset = FALSE;
+    if (m_mapControls.IsEmpty())
+        return;
+    SwitchMenu(nullptr);
+    m_bMenusReset = TRUE;
+    std::vector<UINT_PTR> unchanged;
+    POSITION pos = m_mapControls.GetStartPosition();
+    while (pos)
+    {
+        UINT_PTR nKey = 0;
+        CXTPControls* pControls = nullptr;
+        m_mapControls.GetNextAssoc(pos, nKey, pControls);
+        if (!pControls->IsChanged())
+            unchanged.push_back(nKey);
+    }
+    for (UINT_PTR nKey : unchanged)
+    {
+        CXTPControls* pControls = nullptr;
+        m_mapControls.Lookup(nKey, pControls);
+        m_mapControls.RemoveKey(nKey);
+        pControls->InternalRelease();
+    }
+}
+
+BOOL CXTPMenuBar::HasCustomization()
+{
+    if (!IsCustomizable())
+        return FALSE;
+    PruneParkedControls();
+    return !m_mapControls.IsEmpty() || m_pControls->IsChanged();
+}
+
+BOOL CXTPMenuBar::ShouldSaveControls()
+{
+    return HasCustomization();
 }
 
 void CXTPMenuBar::ResetToolBar(BOOL bConfirm)

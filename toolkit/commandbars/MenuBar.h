@@ -68,6 +68,18 @@ public:
     // The number of menus whose controls are parked.
     INT_PTR GetParkedMenuCount() const { return m_mapControls.GetCount(); }
 
+    // The bar differs from what its menus made: FALSE when not
+    // customizable. Parked sets are pruned first: the bar shows the frame's
+    // own menu again and the parked sets still equal to their first state
+    // are released. TRUE while a parked set is left or the bar's own
+    // controls changed (or have no first state to compare with).
+    BOOL HasCustomization();
+    // Stored with the customised controls: what HasCustomization says, so
+    // a bar whose only changes are in parked sets is stored too.
+    BOOL ShouldSaveControls() override;
+    // The bar switched back to the frame's own menu at the last pruning.
+    BOOL WereMenusReset() const { return m_bMenusReset; }
+
     void ResetToolBar(BOOL bConfirm) override;
     void Copy(CXTPCommandBar* pSource, BOOL bRecursive) override;
     // After the toolbar's keys: "ResourceId", then "Count" sections
@@ -84,6 +96,7 @@ protected:
     // menu its handle with the tag bit.
     UINT_PTR GetMenuKey(HMENU hMenu) const;
     void ReleaseParkedControls();
+    void PruneParkedControls();
     void StoreKeptMenus(CXTPPropExchange* pPX);
     void LoadKeptMenus(CXTPPropExchange* pPX);
     CWnd* GetSiteFrame() const;

@@ -178,7 +178,7 @@ BOOL CXTPToolBar::LoadToolBarItems(const UINT* pItems, int nCount)
     return TRUE;
 }
 
-BOOL CXTPToolBar::ShouldSaveControls() const
+BOOL CXTPToolBar::ShouldSaveControls()
 {
     return IsCustomizable() && m_pControls->IsChanged();
 }

@@ -69,20 +69,22 @@ public:
     virtual BOOL CreateToolBarWindow(CWnd* pParent, BOOL bFloating);
     virtual CRect GetBorders();
     // The controls differ from the original ones and are worth storing.
-    virtual BOOL ShouldSaveControls() const;
+    virtual BOOL ShouldSaveControls();
 
-    // The expand menu: copies of the controls hidden for lack of room.
+    // Copies of the controls hidden for lack of room (hide flags exactly
+    // 0x02), shown and without group starts, appended to the popup.
     void FillExpandMenu(CXTPCommandBar* pPopup);
     // The add-or-remove-buttons list: one entry per button, checked while
     // the button shows, then the reset item.
     void FillCustomizeMenu(CXTPCommandBar* pPopup);
-    // The add-or-remove-buttons menu: an entry per toolbar, whose sub-menu
-    // is its FillCustomizeMenu list where the site can customize, then the
-    // customize command.
-    void FillAddRemoveMenu(CXTPCommandBar* pPopup);
-    // The menu the expand button opens: the hidden buttons and, where the
-    // options allow, the add-or-remove-buttons item. The caller holds the
-    // one reference.
+    // This toolbar's entry of the add-or-remove-buttons menu: titled with
+    // the toolbar's title, its sub-menu the FillCustomizeMenu list where
+    // the site can customize the toolbar, greyed elsewhere.
+    void AddAddRemoveEntry(CXTPCommandBar* pPopup);
+    // The menu the expand button opens: the site's popup (10337) or a new
+    // popup toolbar, with the hidden buttons of the dock row and, where
+    // the options allow, the add-or-remove-buttons item. The caller holds
+    // the one reference.
     CXTPCommandBar* CreateExpandPopup();
     // A control hidden because it does not fit (hide flags exactly 0x02).
     BOOL HasHiddenControls() const;
@@ -126,6 +128,8 @@ protected:
     CXTPControl* FindSpecial(UINT nId) const;
     CXTPControl* EnsureSpecial(UINT nId);
     void ShowSpecial(UINT nId, BOOL bShow);
+    // The popup bar the site supplies for the expand menu; null when none.
+    CXTPCommandBar* AskSiteForExpandPopup();
     // Lays the controls out for the length and mode inside the borders.
     CSize LayOutControls(int nLength, DWORD dwMode, const CRect& rcBorder);
 

@@ -1,7 +1,8 @@
 // What the toolbar's expand button lists: the buttons hidden for lack of
 // room, and the add-or-remove-buttons list, in which every button of the
 // toolbar (those the user removed too) can be switched on and off, ending
-// with the reset item.
+// with the reset item. With command bars the menu covers every toolbar of
+// the bar's dock row (CommandBarsExpand.cpp); the site may supply the popup.
 #include "toolkit/commandbars/ToolBar.h"
 
 #include "toolkit/commandbars/CommandBars.h"
@@ -9,6 +10,7 @@
 #include "toolkit/controls/ControlAction.h"
 #include "toolkit/controls/ControlButton.h"
 #include "toolkit/controls/ControlPopup.h"
+#include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/res/ToolkitRes.h"
 
@@ -101,34 +103,55 @@ void CXTPToolBar::FillExpandMenu(CXTPCommandBar* pPopup)
             continue;
         CXTPControl* pCopy = pItems->AddCopy(pControl);
         pCopy->SetHideFlags(0);
+        pCopy->SetBeginGroup(FALSE);
     }
+}
+
+CXTPCommandBar* CXTPToolBar::AskSiteForExpandPopup()
+{
+    CWnd* pSite = GetSite();
+    if (!pSite || !pSite->GetSafeHwnd())
+        return nullptr;
+    // The popup-bar query: the bar, 0, "a popup bar is wanted", "for the
+    // expand button", 0, the toolbar's title, the expand button's id.
+    DWORD_PTR query[7] = {0, 0, 1, 1, 0, reinterpret_cast<DWORD_PTR>(static_cast<LPCSTR>(m_strTitle)),
+                          XTP_ID_TOOLBAR_EXPAND};
+    if (!pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, reinterpret_cast<LPARAM>(query)))
+        return nullptr;
+    return XTPPopupBarOf(reinterpret_cast<CObject*>(query[0]));
 }
 
 CXTPCommandBar* CXTPToolBar::CreateExpandPopup()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    CXTPPopupBar* pPopup = CXTPPopupToolBar::CreatePopupToolBar(pCommandBars);
-    pPopup->SetCustomizable(FALSE);
-    FillExpandMenu(pPopup);
-    if (pCommandBars
-        && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways || pCommandBars->IsCustomizable()))
+    CXTPCommandBar* pPopup = AskSiteForExpandPopup();
+    if (!pPopup)
+        pPopup = CXTPPopupToolBar::CreatePopupToolBar(pCommandBars);
+    if (!IsDialogBar())
+        pPopup->SetCustomizable(FALSE);
+    if (!pCommandBars)
+    {
+        FillExpandMenu(pPopup);
+        return pPopup;
+    }
+    pCommandBars->AddRowPopupCopies(this, pPopup);
+    if (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways || pCommandBars->IsCustomizable())
     {
         CXTPControl* pAddRemove =
             pPopup->GetControls()->Add(xtpControlPopup, XTP_ID_CUSTOMIZE_ADDORREMOVE, nullptr, -1, TRUE);
         pAddRemove->SetFlags(xtpFlagManualUpdate);
         pAddRemove->SetBeginGroup(pPopup->GetControlCount() > 1);
-        FillAddRemoveMenu(pAddRemove->GetCommandBar());
+        pCommandBars->BuildAddRemoveButtonsMenu(this, pAddRemove->GetCommandBar());
     }
     return pPopup;
 }
 
-void CXTPToolBar::FillAddRemoveMenu(CXTPCommandBar* pPopup)
+void CXTPToolBar::AddAddRemoveEntry(CXTPCommandBar* pPopup)
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pPopup || !pCommandBars)
         return;
-    CXTPControls* pItems = pPopup->GetControls();
-    CXTPControl* pEntry = pItems->Add(xtpControlPopup, 0, nullptr, -1, TRUE);
+    CXTPControl* pEntry = pPopup->GetControls()->Add(xtpControlPopup, 0, nullptr, -1, TRUE);
     pEntry->SetCaption(GetTitle());
     pEntry->SetFlags(xtpFlagManualUpdate);
     const BOOL bEnabled = pCommandBars->IsCustomizableControls() && IsBuiltIn() && IsCustomizable();
@@ -138,8 +161,6 @@ void CXTPToolBar::FillAddRemoveMenu(CXTPCommandBar* pPopup)
         FillCustomizeMenu(pEntry->GetCommandBar());
         pEntry->GetCommandBar()->SetDoubleGripper(TRUE);
     }
-    if (pCommandBars->IsCustomizableControls())
-        pItems->Add(xtpControlButton, XTP_ID_CUSTOMIZE, nullptr, -1, TRUE)->SetBeginGroup(TRUE);
 }
 
 void CXTPToolBar::FillCustomizeMenu(CXTPCommandBar* pPopup)

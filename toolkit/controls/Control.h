@@ -249,10 +249,18 @@ public:
     virtual void OnCustomizeMouseDown(UINT nFlags, CPoint point);
     virtual BOOL TrackCustomizeResize(CPoint point);
     virtual void OnCustomizeDragStart();
+    // A customise drag of this control over the bar at the client point:
+    // FALSE, with the drop effect set to none, where it may not be dropped.
+    // Any bar takes a control; the list placeholders and hosted windows
+    // only popup bars.
+    virtual BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint point, DWORD& dropEffect);
     virtual BOOL IsCustomizeResizeAllowed() const { return FALSE; }
     virtual int GetCustomizeMinWidth() const { return 0; }
     virtual void SetWidth(int nWidth) { m_nWidth = nWidth; }
     virtual void OnRemoved();
+    // The system's colours or settings changed: what the control keeps of
+    // the theme is renewed before its bar is laid out again.
+    virtual void OnThemeChanged() {}
 
     // What accessibility clients learn of the control (ControlAccessible.cpp).
     CCmdTarget* GetAccessibleOwner() override;
@@ -279,6 +287,9 @@ protected:
     // The customize click of buttons and labels: close the bar's popup,
     // clear its selection, then the control's customize press.
     void CustomizeClick(CPoint pt);
+    // The answer of the controls that belong in menus only: TRUE over a
+    // popup bar (type 2), else FALSE with the drop effect none.
+    static BOOL AcceptsPopupBarsOnly(const CXTPCommandBar* pBar, DWORD& dropEffect);
     // Edge zones of a customize resize: -1 left edge, 1 right edge, 0 none.
     int HitTestResizeEdge(CPoint point) const;
     void ExchangeDocTemplates(CXTPPropExchange* pPX, LPCSTR pszName, CDocTemplateMap& map);

@@ -45,6 +45,11 @@ public:
     void SetEnabled(int nEnabled) override;
     void SetHideFlags(DWORD dwFlags) override;
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Only a menu takes it.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint /*point*/, DWORD& dropEffect) override
+    {
+        return AcceptsPopupBarsOnly(pBar, dropEffect);
+    }
     CSize GetSize(CDC* pDC) override;
     void SetRect(CRect rcControl) override;
     void Draw(CDC* pDC) override;

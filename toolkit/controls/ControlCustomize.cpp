@@ -180,6 +180,19 @@ BOOL CXTPControl::TrackCustomizeResize(CPoint point)
     return TRUE;
 }
 
+BOOL CXTPControl::IsCustomizeDragOverAvail(CXTPCommandBar* /*pBar*/, CPoint /*point*/, DWORD& /*dropEffect*/)
+{
+    return TRUE;
+}
+
+BOOL CXTPControl::AcceptsPopupBarsOnly(const CXTPCommandBar* pBar, DWORD& dropEffect)
+{
+    if (pBar && pBar->GetType() == xtpBarTypePopup)
+        return TRUE;
+    dropEffect = DROPEFFECT_NONE;
+    return FALSE;
+}
+
 void CXTPControl::OnCustomizeDragStart()
 {
     if (!m_pParent)

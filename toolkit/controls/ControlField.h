@@ -63,6 +63,8 @@ public:
     BOOL IsCustomizeResizeAllowed() const override { return TRUE; }
     void SetWidth(int nWidth) override;
     CXTPControl* GetFieldControl() override { return this; }
+    // The window takes the new font and colours at its next placement.
+    void OnThemeChanged() override { m_bPlaceAgain = TRUE; }
 
 protected:
     CXTPControlField(UINT nSetFocusCode, UINT nKillFocusCode);

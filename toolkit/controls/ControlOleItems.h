@@ -13,6 +13,11 @@ public:
     CXTPControlOleItems() = default;
 
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Only a menu takes it.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint /*point*/, DWORD& dropEffect) override
+    {
+        return AcceptsPopupBarsOnly(pBar, dropEffect);
+    }
 
 protected:
     CXTPControl* CreateSameClass() const override { return new CXTPControlOleItems; }

@@ -15,6 +15,11 @@ public:
     CXTPControlRecentFileList() = default;
 
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Only a menu takes it.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint /*point*/, DWORD& dropEffect) override
+    {
+        return AcceptsPopupBarsOnly(pBar, dropEffect);
+    }
     // The application's list (null without one) and the id of its first item.
     virtual CRecentFileList* GetRecentFileList();
     virtual int GetFirstMruID();

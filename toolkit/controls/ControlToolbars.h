@@ -26,6 +26,11 @@ public:
     CXTPControlToolbars() = default;
 
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Only a menu takes it.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint /*point*/, DWORD& dropEffect) override
+    {
+        return AcceptsPopupBarsOnly(pBar, dropEffect);
+    }
 
     // Inserts one temporary item of the id per toolbar that is closeable and
     // offered in the context menu, from the index of the bar's controls on;

@@ -14,6 +14,11 @@ public:
     CXTPControlWindowList() = default;
 
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Only a menu takes it.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint /*point*/, DWORD& dropEffect) override
+    {
+        return AcceptsPopupBarsOnly(pBar, dropEffect);
+    }
 
     // The id of the first MDI child, process-wide: 0xFF00 at start; the
     // active child's id moves it to 0x8000 or 1 when it lies in those ranges.

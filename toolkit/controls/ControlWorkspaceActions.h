@@ -21,6 +21,11 @@ public:
     CXTPControlWorkspaceActions() = default;
 
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Only a menu takes it.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pBar, CPoint /*point*/, DWORD& dropEffect) override
+    {
+        return AcceptsPopupBarsOnly(pBar, dropEffect);
+    }
 
     // The tab workspace installs its query here (null: no workspace exists).
     static void SetTabGroupCommandQuery(PFNXTPTABGROUPCOMMANDSTATE pfnQuery);

@@ -30,6 +30,10 @@ void ShootTabs(const std::string& strFolder, std::string& strIndex, int& nShots,
 // The docking sample frame and its floating bar (ExtraShots.cpp).
 void ShootDocking(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
                   int& nShots, int& nFailed);
+// The menus of a dock row of three toolbars and the dock bar's toolbars
+// menu, shot from the screen (DockRowMenuShots.cpp).
+void ShootDockRowMenus(const std::string& strFolder, CXTPImageManager* pImages, std::string& strIndex,
+                       int& nShots, int& nFailed);
 // The status bar, the splitter frame, the self-drawn tips and the shadows (ExtraShots.cpp).
 void ShootExtras(const std::string& strFolder, std::string& strIndex, int& nShots, int& nFailed);
 // Text fields, the open combo list and galleries (FieldShots.cpp).
