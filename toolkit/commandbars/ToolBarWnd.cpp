@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
     ON_WM_NCHITTEST()
     ON_WM_MOUSEACTIVATE()
     ON_WM_NCACTIVATE()
+    ON_WM_WINDOWPOSCHANGING()
     ON_WM_CLOSE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
@@ -130,6 +131,17 @@ BOOL CXTPToolBar::OnNcActivate(BOOL bActive)
     return static_cast<BOOL>(Default());
 }
 
+// A floating toolbar is never activated, whoever moves or shows it: the
+// system activates a window that becomes top-level (SetParent) or is raised
+// without SWP_NOACTIVATE, and the frame would then lose the activation to
+// its own toolbar.
+void CXTPToolBar::OnWindowPosChanging(WINDOWPOS* lpWndPos)
+{
+    CXTPCommandBar::OnWindowPosChanging(lpWndPos);
+    if (!(GetStyle() & WS_CHILD))
+        lpWndPos->flags |= SWP_NOACTIVATE;
+}
+
 void CXTPToolBar::OnClose()
 {
 }
@@ -184,8 +196,9 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
         else
             PostMessage(XTP_WM_FLOATSTATUSCHECK);
     }
-    else if (wParam & (FS_SHOW | FS_ACTIVATE))
+    else if ((wParam & (FS_SHOW | FS_ACTIVATE)) && !IsWindowVisible())
     {
+        // Only a hidden bar is shown: showing a visible one raises it.
         ShowWindow(SW_SHOWNA);
     }
     if (wParam & (FS_ENABLE | FS_DISABLE))
