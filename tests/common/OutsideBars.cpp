@@ -26,6 +26,39 @@ struct BarSearch
     BarPlaces* pPlaces;
 };
 
+// FNV-1a over the screen's pixels in the rectangle.
+unsigned ScreenHash(const RECT& rc)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0)
+        return 0;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMemory = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    unsigned nHash = 2166136261u;
+    if (hBitmap)
+    {
+        HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+        ::BitBlt(hMemory, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+        ::GdiFlush();
+        const DWORD* pPixels = static_cast<const DWORD*>(pBits);
+        for (int i = 0; i < cx * cy; ++i)
+            nHash = (nHash ^ (pPixels[i] & 0xFFFFFF)) * 16777619u;
+        ::SelectObject(hMemory, hOld);
+        ::DeleteObject(hBitmap);
+    }
+    ::DeleteDC(hMemory);
+    ::ReleaseDC(nullptr, hScreen);
+    return nHash;
+}
+
 void AddIfToolBar(HWND hWnd, bool bFloating, BarPlaces& places)
 {
     char szClass[64] = {};
@@ -34,8 +67,10 @@ void AddIfToolBar(HWND hWnd, bool bFloating, BarPlaces& places)
         return;
     char szTitle[256] = {};
     ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-    BarPlace place = {szTitle, hWnd, bFloating, ::IsWindowVisible(hWnd) != FALSE, {}};
+    BarPlace place = {szTitle, hWnd, bFloating, ::IsWindowVisible(hWnd) != FALSE, {}, 0};
     ::GetWindowRect(hWnd, &place.rc);
+    if (place.bFloating && place.bVisible)
+        place.nScreenHash = ScreenHash(place.rc);
     places.push_back(place);
 }
 
@@ -90,15 +125,22 @@ const BarPlace* FindBar(const BarPlaces& places, const char* pszTitle)
     return nullptr;
 }
 
+BarPlaces WithoutLooks(BarPlaces places)
+{
+    for (BarPlace& place : places)
+        place.nScreenHash = 0;
+    return places;
+}
+
 std::string Describe(const BarPlaces& places)
 {
     std::string strText;
     for (const BarPlace& place : places)
     {
         char szLine[256];
-        snprintf(szLine, sizeof(szLine), "  %s: %s%s [%ld,%ld,%ld,%ld]\n", place.strTitle.c_str(),
+        snprintf(szLine, sizeof(szLine), "  %s: %s%s [%ld,%ld,%ld,%ld] %08x\n", place.strTitle.c_str(),
                  place.bFloating ? "floating" : "docked", place.bVisible ? "" : ", hidden", place.rc.left,
-                 place.rc.top, place.rc.right, place.rc.bottom);
+                 place.rc.top, place.rc.right, place.rc.bottom, place.nScreenHash);
         strText += szLine;
     }
     return strText;
@@ -243,6 +285,7 @@ void ExpectSamePlaces(const BarPlaces& expected, const BarPlaces& actual, bool b
         const bool bSameRect = !(e.bFloating || bDockedToo) || ::EqualRect(&e.rc, &a.rc);
         EXPECT_TRUE(e.strTitle == a.strTitle && e.bFloating == a.bFloating && e.bVisible == a.bVisible && bSameRect)
             << strStep << ": " << e.strTitle << "\n" << strBoth;
+        EXPECT_EQ(e.nScreenHash, a.nScreenHash) << strStep << ": " << e.strTitle << " looks different on the screen";
     }
 }
 

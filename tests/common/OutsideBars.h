@@ -22,6 +22,9 @@ struct BarPlace
     bool bFloating;
     bool bVisible;
     RECT rc;
+    // A floating bar's look: a hash of the screen's pixels over it (0 for
+    // docked and hidden bars). Another window over it shows as a change.
+    unsigned nScreenHash;
 };
 typedef std::vector<BarPlace> BarPlaces;
 
@@ -30,6 +33,8 @@ typedef std::vector<BarPlace> BarPlaces;
 BarPlaces ReadBars(DWORD dwProcessId, HWND hFrame);
 // The bar of the title, or null.
 const BarPlace* FindBar(const BarPlaces& places, const char* pszTitle);
+// The same places without their looks (every screen hash 0).
+BarPlaces WithoutLooks(BarPlaces places);
 // One line per bar, for the messages of failed expectations.
 std::string Describe(const BarPlaces& places);
 
@@ -81,7 +86,8 @@ private:
 };
 
 // The same bars, each floating or docked and shown as before; floating ones
-// (and with bDockedToo the docked ones) at the same rectangle.
+// (and with bDockedToo the docked ones) at the same rectangle, and floating
+// ones looking the same on the screen.
 void ExpectSamePlaces(const BarPlaces& expected, const BarPlaces& actual, bool bDockedToo,
                       const std::string& strStep);
 

@@ -196,10 +196,14 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
         else
             PostMessage(XTP_WM_FLOATSTATUSCHECK);
     }
-    else if ((wParam & (FS_SHOW | FS_ACTIVATE)) && !IsWindowVisible())
+    else if (wParam & (FS_SHOW | FS_ACTIVATE))
     {
-        // Only a hidden bar is shown: showing a visible one raises it.
-        ShowWindow(SW_SHOWNA);
+        // Shown again, or kept above its frame that has just come to the
+        // front, as a window its frame owns stays; never activated.
+        if (IsWindowVisible())
+            SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        else
+            ShowWindow(SW_SHOWNA);
     }
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow((wParam & FS_ENABLE) != 0);
