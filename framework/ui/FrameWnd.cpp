@@ -11,6 +11,8 @@
 #include "framework/ui/WinAppDocuments.h"
 #include "framework/ui/WndClass.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
@@ -464,7 +466,10 @@ void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
     if (m_hWnd == nullptr)
         return;
     // Top-level windows owned (directly or through other popups) by this
-    // frame that ask to follow it.
+    // frame that ask to follow it. They are listed before any is told: a
+    // window that shows itself may rise to the top of the z-order, and a
+    // walk along the live order would then meet it again and again.
+    std::vector<HWND> floating;
     for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
@@ -475,11 +480,15 @@ void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
         {
             if (hOwner == m_hWnd)
             {
-                ::SendMessageA(hWnd, WM_FLOATSTATUS, dwFlags, 0);
+                floating.push_back(hWnd);
                 break;
             }
         }
     }
+    // One may go away while another is told.
+    for (HWND hWnd : floating)
+        if (::IsWindow(hWnd))
+            ::SendMessageA(hWnd, WM_FLOATSTATUS, dwFlags, 0);
 }
 
 LRESULT CFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)

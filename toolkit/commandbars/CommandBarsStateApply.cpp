@@ -10,6 +10,9 @@
 #include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/DockBar.h"
 #include "toolkit/commandbars/DockContext.h"
+#include "toolkit/draw/SystemInfo.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +66,20 @@ void RestoreStatusBar(const XTP_COMMANDBARS_LAYOUT& layout, CWnd* pSite)
         ::ShowWindow(hStatus, SW_HIDE);
 }
 
+// A floating bar stored where no monitor shows it any more (a monitor gone,
+// a smaller desktop, a damaged value) comes back whole onto the nearest one.
+void BringOntoNearestMonitor(HWND hWnd)
+{
+    CRect rc;
+    ::GetWindowRect(hWnd, &rc);
+    if (IsRectOnAnyMonitor(rc))
+        return;
+    const CRect rcWork(GetNearestMonitorArea(rc));
+    const int x = std::max(rcWork.left, std::min(rc.left, rcWork.right - rc.Width()));
+    const int y = std::max(rcWork.top, std::min(rc.top, rcWork.bottom - rc.Height()));
+    ::SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void RestoreRecord(const XTP_BAR_STATE& record, CXTPCommandBar* pBar, CXTPDockBar* const* ppDockBars)
 {
     if (record.bFloating)
@@ -110,7 +127,11 @@ void RestoreRecord(const XTP_BAR_STATE& record, CXTPCommandBar* pBar, CXTPDockBa
     }
     pBar->SetVisible(record.bVisible);
     if (bFloating)
+    {
         pBar->RecalcLayout();
+        if (pBar->GetSafeHwnd())
+            BringOntoNearestMonitor(pBar->GetSafeHwnd());
+    }
 }
 
 } // namespace

@@ -137,6 +137,7 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
     afx_msg void OnClose();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

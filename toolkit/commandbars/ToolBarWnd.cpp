@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
     ON_WM_NCHITTEST()
     ON_WM_MOUSEACTIVATE()
     ON_WM_NCACTIVATE()
+    ON_WM_WINDOWPOSCHANGING()
     ON_WM_CLOSE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
@@ -130,6 +131,17 @@ BOOL CXTPToolBar::OnNcActivate(BOOL bActive)
     return static_cast<BOOL>(Default());
 }
 
+// A floating toolbar is never activated, whoever moves or shows it: the
+// system activates a window that becomes top-level (SetParent) or is raised
+// without SWP_NOACTIVATE, and the frame would then lose the activation to
+// its own toolbar.
+void CXTPToolBar::OnWindowPosChanging(WINDOWPOS* lpWndPos)
+{
+    CXTPCommandBar::OnWindowPosChanging(lpWndPos);
+    if (!(GetStyle() & WS_CHILD))
+        lpWndPos->flags |= SWP_NOACTIVATE;
+}
+
 void CXTPToolBar::OnClose()
 {
 }
@@ -186,7 +198,12 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
     }
     else if (wParam & (FS_SHOW | FS_ACTIVATE))
     {
-        ShowWindow(SW_SHOWNA);
+        // Shown again, or kept above its frame that has just come to the
+        // front, as a window its frame owns stays; never activated.
+        if (IsWindowVisible())
+            SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        else
+            ShowWindow(SW_SHOWNA);
     }
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow((wParam & FS_ENABLE) != 0);

@@ -140,6 +140,25 @@ RECT GetMonitorAreaOfRect(const RECT& rect)
     return WorkAreaOf(hMonitor);
 }
 
+RECT GetNearestMonitorArea(const RECT& rect)
+{
+    s_monitor.LookUp();
+    HMONITOR hMonitor = s_monitor.pfnMonitorFromRect
+                            ? s_monitor.pfnMonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST)
+                            : nullptr;
+    return WorkAreaOf(hMonitor);
+}
+
+BOOL IsRectOnAnyMonitor(const RECT& rect)
+{
+    s_monitor.LookUp();
+    if (s_monitor.pfnMonitorFromRect)
+        return s_monitor.pfnMonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+    const RECT rcScreen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    RECT rcCommon;
+    return ::IntersectRect(&rcCommon, &rect, &rcScreen);
+}
+
 RECT GetMonitorAreaOfWindow(HWND hWnd)
 {
     s_monitor.LookUp();

@@ -24,6 +24,12 @@ RECT GetMonitorAreaOfRect(const RECT& rect);
 RECT GetMonitorAreaOfWindow(HWND hWnd);
 RECT GetMonitorAreaOfPoint(POINT pt);
 RECT GetMonitorAreaAtCursor();
+// Work area of the monitor nearest to the rectangle, whether or not any
+// monitor shows it.
+RECT GetNearestMonitorArea(const RECT& rect);
+// Whether any monitor shows a part of the rectangle (without multi-monitor
+// support: whether it meets the screen).
+BOOL IsRectOnAnyMonitor(const RECT& rect);
 // The forms callers pass an out rectangle to.
 void GetMonitorAreaAtCursor(RECT* pRect);
 void GetMonitorAreaOfWindow(RECT* pRect, HWND hWnd);
