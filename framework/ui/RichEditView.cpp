@@ -5,6 +5,7 @@
 #include "framework/ui/CmdUI.h"
 #include "framework/ui/FontDialog.h"
 #include "framework/ui/RichEditDoc.h"
+#include "framework/ui/RichEditSafeRtf.h"
 
 #include <string>
 #include <utility>
@@ -33,17 +34,6 @@ struct StreamCookie
     CArchive* pArchive;
     CException* pError;
 };
-
-DWORD CALLBACK StringStreamIn(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
-{
-    auto* pSource = reinterpret_cast<std::pair<const std::string*, size_t>*>(dwCookie);
-    size_t nLeft = pSource->first->size() - pSource->second;
-    size_t nCopy = nLeft < static_cast<size_t>(cb) ? nLeft : static_cast<size_t>(cb);
-    memcpy(pbBuff, pSource->first->data() + pSource->second, nCopy);
-    pSource->second += nCopy;
-    *pcb = static_cast<LONG>(nCopy);
-    return 0;
-}
 
 DWORD CALLBACK StringStreamOut(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
 {
@@ -203,6 +193,11 @@ void CRichEditView::Stream(CArchive& ar, BOOL bSelection)
     {
         GetRichEditCtrl().StreamOut(nFormat, es);
     }
+    else if (nFormat & SF_RTF)
+    {
+        AfxStreamInSafely(GetRichEditCtrl().m_hWnd, AfxReadRestOfArchive(ar), nFormat);
+        Invalidate();
+    }
     else
     {
         GetRichEditCtrl().StreamIn(nFormat, es);
@@ -230,15 +225,7 @@ void CRichEditView::StreamKeepingObjects(CArchive& ar)
         return;
     }
 
-    std::string rtf;
-    char buffer[4096];
-    UINT nRead;
-    while ((nRead = ar.Read(buffer, sizeof(buffer))) > 0)
-        rtf.append(buffer, nRead);
-    std::string prepared = m_objectKeeper.PrepareLoad(rtf);
-    std::pair<const std::string*, size_t> source(&prepared, 0);
-    EDITSTREAM es = { reinterpret_cast<DWORD_PTR>(&source), 0, StringStreamIn };
-    ctrl.StreamIn(SF_RTF, es);
+    AfxStreamInSafely(ctrl.m_hWnd, m_objectKeeper.PrepareLoad(AfxReadRestOfArchive(ar)), SF_RTF);
     m_objectKeeper.FinishLoad(ctrl);
     Invalidate();
 }

@@ -82,6 +82,12 @@ public:
     BOOL PressButton(HWND hDialog, int nID) const;
     // Types the path into a file dialog's name field and clicks its OK.
     BOOL AnswerFileDialog(HWND hDialog, const CString& strPath) const;
+    // Posts a command that asks for a file and answers its file dialog with
+    // the path; FALSE when no file dialog came or it did not close.
+    BOOL ChooseFileFor(UINT nID, const CString& strPath) const;
+    // The program's dialog window standing now (a message box), or null;
+    // asked once the program waits in a loop (WaitUntilIdle).
+    HWND CurrentDialog() const;
 
 private:
     PROCESS_INFORMATION m_pi = {};
