@@ -254,18 +254,25 @@ PARAFORMAT2& CRichEditView::GetParaFormatSelection()
     return m_paraformat;
 }
 
+// A format change is an edit of the text. Some rich-edit controls do not
+// flag a change of the paragraph format (or of characters) as a
+// modification, so the view flags it itself.
 void CRichEditView::SetCharFormat(CHARFORMAT2A cf)
 {
     CWaitCursor wait;
     cf.cbSize = sizeof(CHARFORMAT2A);
-    GetRichEditCtrl().SetSelectionCharFormat(cf);
+    if (GetRichEditCtrl().SetSelectionCharFormat(cf))
+        GetRichEditCtrl().SetModify(TRUE);
 }
 
 BOOL CRichEditView::SetParaFormat(PARAFORMAT2& pf)
 {
     CWaitCursor wait;
     pf.cbSize = sizeof(PARAFORMAT2);
-    return GetRichEditCtrl().SetParaFormat(pf);
+    if (!GetRichEditCtrl().SetParaFormat(pf))
+        return FALSE;
+    GetRichEditCtrl().SetModify(TRUE);
+    return TRUE;
 }
 
 void CRichEditView::OnCharEffect(DWORD dwMask, DWORD dwEffect)

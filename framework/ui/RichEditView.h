@@ -70,6 +70,7 @@ public:
     // which attributes are the same over the whole selection).
     CHARFORMAT2A& GetCharFormatSelection();
     PARAFORMAT2& GetParaFormatSelection();
+    // Apply a format to the selection; the text then counts as modified.
     void SetCharFormat(CHARFORMAT2A cf);
     BOOL SetParaFormat(PARAFORMAT2& pf);
     // Switches the effect on for the selection, or off when the whole
