@@ -7,6 +7,7 @@
 #include "framework/ui/RichEditDoc.h"
 #include "framework/ui/RichEditSafeRtf.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -309,15 +310,82 @@ void CRichEditView::OnUpdateParaAlign(CCmdUI* pCmdUI, WORD wAlign)
 // ---------------------------------------------------------------------------
 // Finding, wrapping, pasting
 
+namespace {
+
+BOOL IsWordCharacter(char ch)
+{
+    return ::IsCharAlphaNumericA(ch) || ch == '_';
+}
+
+// The first (bDown) or last occurrence of find that lies wholly within
+// [nLow, nHigh) of text; -1 when there is none.
+long FindWithin(const CString& text, const CString& find, long nLow, long nHigh, BOOL bWord, BOOL bDown)
+{
+    const long nFind = find.GetLength();
+    const long nText = text.GetLength();
+    nLow = std::max(nLow, 0L);
+    nHigh = std::min(nHigh, nText);
+    long nHit = -1;
+    for (long n = nLow; n + nFind <= nHigh; ++n) {
+        if (memcmp(text.GetString() + n, find.GetString(), static_cast<size_t>(nFind)) != 0)
+            continue;
+        if (bWord && ((n > 0 && IsWordCharacter(text[n - 1]))
+                      || (n + nFind < nText && IsWordCharacter(text[n + nFind]))))
+            continue;
+        nHit = n;
+        if (bDown)
+            break;
+    }
+    return nHit;
+}
+
+} // namespace
+
+// The control's own find, without regard to case, folds only the ASCII
+// letters on some systems ("KÄSE" misses "Käse"); that search runs here
+// on the text folded by the code page's rules. Positions are those of the
+// control because the code page has one byte per character.
 BOOL CRichEditView::FindText(LPCSTR lpszFind, BOOL bCase, BOOL bWord, BOOL bNext)
 {
     if (lpszFind == nullptr || *lpszFind == '\0')
         return FALSE;
+    if (bCase)
+        return FindTextByControl(lpszFind, bWord, bNext);
     CRichEditCtrl& ctrl = GetRichEditCtrl();
     CWaitCursor wait;
     CHARRANGE sel = {};
     ctrl.GetSel(sel);
-    DWORD dwFlags = (bCase ? FR_MATCHCASE : 0) | (bWord ? FR_WHOLEWORD : 0) | (bNext ? FR_DOWN : 0);
+    CString text = ctrl.GetTextRange(0, -1);
+    CString find = lpszFind;
+    text.MakeLower();
+    find.MakeLower();
+    const long nFind = find.GetLength();
+    const long nText = text.GetLength();
+    long nHit;
+    if (bNext) {
+        // From the selection (past a hit that is selected already) to the
+        // end, then from the start.
+        nHit = FindWithin(text, find, sel.cpMin != sel.cpMax ? sel.cpMin + 1 : sel.cpMin, nText, bWord, TRUE);
+        if (nHit < 0)
+            nHit = FindWithin(text, find, 0, sel.cpMin + nFind, bWord, TRUE);
+    } else {
+        nHit = FindWithin(text, find, 0, sel.cpMin, bWord, FALSE);
+        if (nHit < 0)
+            nHit = FindWithin(text, find, sel.cpMin, nText, bWord, FALSE);
+    }
+    if (nHit < 0)
+        return FALSE;
+    ctrl.SetSel(nHit, nHit + nFind);
+    return TRUE;
+}
+
+BOOL CRichEditView::FindTextByControl(LPCSTR lpszFind, BOOL bWord, BOOL bNext)
+{
+    CRichEditCtrl& ctrl = GetRichEditCtrl();
+    CWaitCursor wait;
+    CHARRANGE sel = {};
+    ctrl.GetSel(sel);
+    DWORD dwFlags = FR_MATCHCASE | (bWord ? FR_WHOLEWORD : 0) | (bNext ? FR_DOWN : 0);
 
     FINDTEXTEXA ft = {};
     ft.lpstrText = lpszFind;

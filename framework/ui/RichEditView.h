@@ -85,7 +85,8 @@ public:
     // ---- finding, wrapping, pasting ----
     // Finds lpszFind from the selection on (after its first character when
     // the selection is not empty), then from the start up to the
-    // selection; selects the hit. FALSE when there is none.
+    // selection; selects the hit. FALSE when there is none. Without bCase
+    // every letter of the code page is matched in either case.
     BOOL FindText(LPCSTR lpszFind, BOOL bCase = TRUE, BOOL bWord = TRUE, BOOL bNext = TRUE);
     // Applies m_nWordWrap to the control.
     virtual void WrapChanged();
@@ -151,6 +152,8 @@ protected:
 
     // Stream of the whole rich text for a control that drops objects.
     void StreamKeepingObjects(CArchive& ar);
+    // FindText with matching case, by the control's own find.
+    BOOL FindTextByControl(LPCSTR lpszFind, BOOL bWord, BOOL bNext);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnPrinterChangedMessage(WPARAM wParam, LPARAM lParam);

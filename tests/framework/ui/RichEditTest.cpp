@@ -222,6 +222,36 @@ TEST_F(RichEditTest, FindTextSelectsTheNextHitAndWrapsAround)
     }
 }
 
+TEST_F(RichEditTest, FindTextWithoutCaseMatchesEveryLetterOfTheCodePage)
+{
+    Ctrl().SetWindowText("Die KÄSEREI, der Käse\rund KÄSE");
+    Ctrl().SetSel(0, 0);
+    struct Step
+    {
+        LPCSTR lpszFind;
+        BOOL bWord;
+        BOOL bNext;
+        long nStart;
+    };
+    const Step steps[] = {
+        { "käse", FALSE, TRUE, 4 },
+        { "käse", TRUE, TRUE, 17 },    // a word, after the paragraph's end counted as one
+        { "KÄSE", TRUE, TRUE, 26 },
+        { "käse", TRUE, TRUE, 17 },    // wraps to the start
+        { "käse", FALSE, FALSE, 4 },   // backwards
+        { "käse", FALSE, FALSE, 26 },  // wraps to the end
+    };
+    for (const Step& step : steps)
+    {
+        EXPECT_TRUE(m_pView->FindText(step.lpszFind, FALSE, step.bWord, step.bNext)) << step.nStart;
+        long nStart = 0;
+        long nEnd = 0;
+        Ctrl().GetSel(nStart, nEnd);
+        EXPECT_EQ(step.nStart, nStart);
+        EXPECT_EQ(step.nStart + 4, nEnd);
+    }
+}
+
 // An object the control cannot hold (a drawing of a program that is not
 // installed, say) is shown by its result picture, or a stand-in without
 // one, and comes back byte for byte when the text is written out, also
