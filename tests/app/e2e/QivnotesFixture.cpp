@@ -124,6 +124,28 @@ CString QivnotesTest::WriteSample(LPCSTR lpszFolder, LPCSTR lpszName)
     return strPath;
 }
 
+CString QivnotesTest::WriteCategory(LPCSTR lpszFolder, LPCSTR lpszName, LPCSTR lpszCategory,
+                                   const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    CString strPath = ScratchFolder(lpszFolder) + "\\" + lpszName;
+    CQivCardFileStore store;
+    C_QivCategory* pRoot = new C_QivCategory("Notizen");
+    C_QivCategory* pCategory = new C_QivCategory(lpszCategory);
+    pRoot->m_dwExpanded = 1;
+    pCategory->m_dwExpanded = 1;
+    pRoot->m_pFirstChild = pCategory;
+    C_QivItem** ppNext = &pCategory->m_pFirstChild;
+    for (const auto& entry : entries) {
+        C_QivEntry* pEntry = new C_QivEntry(entry.first.c_str());
+        pEntry->SetText(entry.second.c_str(), static_cast<DWORD>(entry.second.size() + 1));
+        *ppNext = pEntry;
+        ppNext = &pEntry->m_pNext;
+    }
+    store.ReplaceRoot(pRoot);
+    store.Save(strPath, FALSE);
+    return strPath;
+}
+
 std::unique_ptr<C_QivCategory> QivnotesTest::ReadCardFile(const CString& strPath)
 {
     CQivCardFileStore store;

@@ -9,6 +9,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class C_QivCategory;
 
@@ -30,6 +32,10 @@ protected:
     // A card file: root "Notizen" with the open category "Küche" holding the
     // entries "Brot" and "Suppe" (a text, a colour and an attachment).
     static CString WriteSample(LPCSTR lpszFolder, LPCSTR lpszName = "Rezepte.qiv");
+    // A card file: root "Notizen" with the open category holding one entry
+    // per title and note (each note stored with a closing NUL).
+    static CString WriteCategory(LPCSTR lpszFolder, LPCSTR lpszName, LPCSTR lpszCategory,
+                                 const std::vector<std::pair<std::string, std::string>>& entries);
     // The tree of a card file as title outline ("Notizen{Küche{Brot,Suppe}}").
     static std::string SavedOutline(const CString& strPath);
     static std::unique_ptr<C_QivCategory> ReadCardFile(const CString& strPath);

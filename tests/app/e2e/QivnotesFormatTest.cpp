@@ -6,7 +6,6 @@
 
 #include "app/res/resource.h"
 #include "framework/ui/AfxRes.h"
-#include "model/CardFileStore.h"
 #include "model/QivItem.h"
 #include "toolkit/input/InputTestSupport.h"
 
@@ -43,45 +42,8 @@ void Command(const CQivnotesProcess& program, UINT nID)
     program.SendCommand(program.MainWindow(), nID);
 }
 
-// The editor's modified flag, once it is set or after 3 s (what follows a
-// dialog's OK runs after the dialog has gone).
-DWORD_PTR WaitForModified(HWND hNote)
-{
-    DWORD_PTR dwModified = 0;
-    for (int i = 0; i < 30 && !dwModified; ++i) {
-        if (i > 0)
-            ::Sleep(100);
-        ::SendMessageTimeoutA(hNote, EM_GETMODIFY, 0, 0, SMTO_NORMAL, 30000, &dwModified);
-    }
-    return dwModified;
-}
-
 class QivnotesFormat : public e2e::QivnotesTest
 {
-protected:
-    // Root "Notizen" with the category "Woche" holding one plain-text entry
-    // per title.
-    static CString WriteWeek(const std::vector<FormatWay>& ways)
-    {
-        CString strPath = e2e::ScratchFolder("format") + "\\Woche.qiv";
-        CQivCardFileStore store;
-        C_QivCategory* pRoot = new C_QivCategory("Notizen");
-        C_QivCategory* pWeek = new C_QivCategory("Woche");
-        pRoot->m_dwExpanded = 1;
-        pWeek->m_dwExpanded = 1;
-        pRoot->m_pFirstChild = pWeek;
-        C_QivItem** ppNext = &pWeek->m_pFirstChild;
-        for (const FormatWay& way : ways) {
-            C_QivEntry* pEntry = new C_QivEntry(way.pszTitle);
-            static const char kText[] = "Montag bis Freitag";
-            pEntry->SetText(kText, sizeof(kText));
-            *ppNext = pEntry;
-            ppNext = &pEntry->m_pNext;
-        }
-        store.ReplaceRoot(pRoot);
-        store.Save(strPath, FALSE);
-        return strPath;
-    }
 };
 
 TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile)
@@ -114,7 +76,10 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
         // 40 twips more than the default 219: 12.95 points.
         { "Größer", [](const CQivnotesProcess&) { TapKeyWith(VK_CONTROL, '9'); }, "\\fs25" },
     };
-    const CString strFile = WriteWeek(ways);
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const FormatWay& way : ways)
+        entries.push_back({ way.pszTitle, "Montag bis Freitag" });
+    const CString strFile = WriteCategory("format", "Woche.qiv", "Woche", entries);
     CQivnotesProcess program;
     ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Woche\\" + ways.front().pszTitle));
     ASSERT_EQ(ways.front().pszTitle, program.WaitForSelectedTreeText(ways.front().pszTitle));
@@ -146,7 +111,7 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
 
         way.apply(program);
         ASSERT_TRUE(program.WaitUntilIdle()) << way.pszTitle;
-        EXPECT_NE(0u, WaitForModified(hNote)) << way.pszTitle << ": the format did not count as an edit";
+        EXPECT_NE(0u, CQivnotesProcess::WaitForAnswer(hNote, EM_GETMODIFY)) << way.pszTitle << ": the format did not count as an edit";
     }
     // The last one goes into its entry when the category is selected.
     DWORD_PTR dwResult = 0;

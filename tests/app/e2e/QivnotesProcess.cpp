@@ -363,6 +363,17 @@ std::string CQivnotesProcess::TextOf(HWND hWnd)
     return szText;
 }
 
+DWORD_PTR CQivnotesProcess::WaitForAnswer(HWND hWnd, UINT nMsg)
+{
+    DWORD_PTR dwAnswer = 0;
+    for (int i = 0; i < 30 && !dwAnswer; ++i) {
+        if (i > 0)
+            ::Sleep(100);
+        ::SendMessageTimeoutA(hWnd, nMsg, 0, 0, SMTO_NORMAL, 30000, &dwAnswer);
+    }
+    return dwAnswer;
+}
+
 BOOL CQivnotesProcess::WaitForTitle(LPCSTR lpszTitle) const
 {
     for (int i = 0; i < 300; ++i) {

@@ -63,6 +63,10 @@ public:
     static HWND FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match);
     // The text of a window of the program, read by WM_GETTEXT.
     static std::string TextOf(HWND hWnd);
+    // Sends a message without pointers every 100 ms until its answer is not
+    // 0 or 3 s have passed; the last answer. For what the program does after
+    // a dialog closed or input arrived.
+    static DWORD_PTR WaitForAnswer(HWND hWnd, UINT nMsg);
     // Closes the main window and waits for the exit code (-1 on time-out).
     int Close();
 

@@ -27,18 +27,6 @@ struct Rename
     const char* pszTyped;   // typed at the end of the title, or null
 };
 
-// The tree's edit box while a title is edited, or null after 3 s.
-HWND WaitForLabelEdit(HWND hTree)
-{
-    DWORD_PTR dwEdit = 0;
-    for (int i = 0; i < 30 && !dwEdit; ++i) {
-        if (i > 0)
-            ::Sleep(100);
-        ::SendMessageTimeoutA(hTree, TVM_GETEDITCONTROL, 0, 0, SMTO_NORMAL, 30000, &dwEdit);
-    }
-    return reinterpret_cast<HWND>(dwEdit);
-}
-
 TEST_F(QivnotesRename, F2AndEnterKeepEveryCharacterOfALongTitle)
 {
     std::vector<Rename> renames;
@@ -74,7 +62,7 @@ TEST_F(QivnotesRename, F2AndEnterKeepEveryCharacterOfALongTitle)
                               SMTO_NORMAL, 30000, &dwResult);
         ASSERT_TRUE(program.WaitUntilIdle());
         TapKey(VK_F2);
-        HWND hEdit = WaitForLabelEdit(hTree);
+        HWND hEdit = reinterpret_cast<HWND>(CQivnotesProcess::WaitForAnswer(hTree, TVM_GETEDITCONTROL));
         ASSERT_NE(nullptr, hEdit) << i;
         if (renames[i].pszTyped) {
             TapKey(VK_END);

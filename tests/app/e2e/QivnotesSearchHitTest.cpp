@@ -5,8 +5,6 @@
 #include "QivnotesProcess.h"
 
 #include "app/res/resource.h"
-#include "model/CardFileStore.h"
-#include "model/QivItem.h"
 #include "toolkit/input/InputTestSupport.h"
 
 #include <richedit.h>
@@ -18,12 +16,6 @@ namespace {
 
 using e2e::CQivnotesProcess;
 
-struct Note
-{
-    const char* pszTitle;
-    std::string text;
-};
-
 struct SearchHit
 {
     const char* pszQuery;
@@ -34,28 +26,6 @@ struct SearchHit
 
 class QivnotesSearchHit : public e2e::QivnotesTest
 {
-protected:
-    // Root "Notizen" with the category "Post" holding the notes.
-    static CString WriteNotes(const std::vector<Note>& notes)
-    {
-        CString strPath = e2e::ScratchFolder("search-hit") + "\\Post.qiv";
-        CQivCardFileStore store;
-        C_QivCategory* pRoot = new C_QivCategory("Notizen");
-        C_QivCategory* pPost = new C_QivCategory("Post");
-        pRoot->m_dwExpanded = 1;
-        pPost->m_dwExpanded = 1;
-        pRoot->m_pFirstChild = pPost;
-        C_QivItem** ppNext = &pPost->m_pFirstChild;
-        for (const Note& note : notes) {
-            C_QivEntry* pEntry = new C_QivEntry(note.pszTitle);
-            pEntry->SetText(note.text.c_str(), static_cast<DWORD>(note.text.size() + 1));
-            *ppNext = pEntry;
-            ppNext = &pEntry->m_pNext;
-        }
-        store.ReplaceRoot(pRoot);
-        store.Save(strPath, FALSE);
-        return strPath;
-    }
 };
 
 void ClickOn(HWND hWnd)
@@ -70,18 +40,13 @@ void ClickOn(HWND hWnd)
 // The note's selection once it is not 0-0 any more, or 0-0 after 3 s.
 std::pair<int, int> WaitForSelection(HWND hNote)
 {
-    DWORD_PTR dwSel = 0;
-    for (int i = 0; i < 30 && !dwSel; ++i) {
-        if (i > 0)
-            ::Sleep(100);
-        ::SendMessageTimeoutA(hNote, EM_GETSEL, 0, 0, SMTO_NORMAL, 30000, &dwSel);
-    }
+    const DWORD_PTR dwSel = CQivnotesProcess::WaitForAnswer(hNote, EM_GETSEL);
     return { LOWORD(dwSel), HIWORD(dwSel) };
 }
 
 TEST_F(QivnotesSearchHit, GoToSelectsTheFirstOccurrenceOfTheFirstTerm)
 {
-    const std::vector<Note> notes = {
+    const std::vector<std::pair<std::string, std::string>> notes = {
         { "Plan", "Erst Dienstag, dann Montag und wieder Montag" },
         { "Einkauf", "Der Käse vom Markt" },
         { "Brief", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}Liebe {\\b Gr\\'fc\\'dfe} und nochmals "
@@ -95,7 +60,7 @@ TEST_F(QivnotesSearchHit, GoToSelectsTheFirstOccurrenceOfTheFirstTerm)
         { "grüße", "Brief", 6, 11 },
         { "acht", "Termin", 13, 17 },
     };
-    const CString strFile = WriteNotes(notes);
+    const CString strFile = WriteCategory("search-hit", "Post.qiv", "Post", notes);
     CQivnotesProcess program;
     ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Post"));
     ASSERT_EQ("Post", program.WaitForSelectedTreeText("Post"));

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -189,6 +190,29 @@ TEST_F(RichEditTest, CharacterEffectsToggleOverTheSelection)
     EXPECT_EQ(state.m_nCheck, 1);
     m_pView->OnUpdateParaAlign(&state, PFA_LEFT);
     EXPECT_EQ(state.m_nCheck, 0);
+}
+
+// The control may leave its modified flag alone for a format: the view's
+// format functions set it, so the change is never lost as unmodified.
+TEST_F(RichEditTest, EveryFormatAloneCountsAsAnEdit)
+{
+    const std::function<void()> formats[] = {
+        [this] { m_pView->OnParaAlign(PFA_RIGHT); },
+        [this] {
+            PARAFORMAT2 pf = {};
+            pf.dwMask = PFM_STARTINDENT;
+            pf.dxStartIndent = 570;
+            m_pView->SetParaFormat(pf);
+        },
+        [this] { m_pView->OnCharEffect(CFM_BOLD, CFE_BOLD); },
+    };
+    for (const auto& format : formats) {
+        Ctrl().SetWindowText("Montag bis Freitag");
+        Ctrl().SetSel(0, 6);
+        Ctrl().SetModify(FALSE);
+        format();
+        EXPECT_TRUE(Ctrl().GetModify());
+    }
 }
 
 TEST_F(RichEditTest, FindTextSelectsTheNextHitAndWrapsAround)
