@@ -139,6 +139,10 @@ public:
     afx_msg void OnEditCut();
     afx_msg void OnEditCopy();
     afx_msg void OnEditPaste();
+    // The pastes the control does itself (Ctrl+V, WM_PASTE,
+    // EM_PASTESPECIAL) first look at the clipboard's rich text.
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg LRESULT OnPasteMessage(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEditSelectAll();
     afx_msg void OnFormatFont();
     afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
@@ -152,6 +156,10 @@ protected:
 
     // Stream of the whole rich text for a control that drops objects.
     void StreamKeepingObjects(CArchive& ar);
+    // Pastes the clipboard's rich text itself, trimmed, when the control
+    // could not read it safely (AfxMakeRtfSafeForRichEdit); FALSE when the
+    // control's own paste may go ahead.
+    BOOL PasteTrimmedRichText();
     // FindText with matching case, by the control's own find.
     BOOL FindTextByControl(LPCSTR lpszFind, BOOL bWord, BOOL bNext);
 

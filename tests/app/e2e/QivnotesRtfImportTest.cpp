@@ -7,6 +7,9 @@
 #include "app/res/resource.h"
 #include "framework/ui/AfxRes.h"
 #include "model/QivItem.h"
+#include "toolkit/input/InputTestSupport.h"
+
+#include <string.h>
 
 #include <fstream>
 #include <string>
@@ -104,6 +107,46 @@ TEST_F(QivnotesRtfImport, HostileFilesAreImportedWholeAndShownAsFarAsTheEditorRe
             << file->pszName;
     }
     EXPECT_EQ("Brot", std::string(pItem->m_strTitle.GetString()));
+}
+
+// Rich text another program put on the clipboard reaches the note by Ctrl+V
+// as far as the editor can read it.
+TEST_F(QivnotesRtfImport, DeeplyNestedRichTextPastedByCtrlVIsTakenAsFarAsTheEditorReadsIt)
+{
+    const std::string rtf = "{\\rtf1\\ansi Eingef\\'fcgt " + std::string(5000, '{');
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, rtf.size() + 1);
+    memcpy(::GlobalLock(hData), rtf.c_str(), rtf.size() + 1);
+    ::GlobalUnlock(hData);
+    ::SetClipboardData(::RegisterClipboardFormatA("Rich Text Format"), hData);
+    ::CloseClipboard();
+
+    const CString strFile = WriteSample("rtf-paste");
+    CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Brot"));
+    ASSERT_EQ("Brot", program.WaitForSelectedTreeText("Brot"));
+    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    HWND hNote = program.FindChild("RichEdit20A");
+    ASSERT_NE(nullptr, hNote);
+    RECT rc;
+    ::GetWindowRect(hNote, &rc);
+    ASSERT_TRUE(MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }));
+    PressLeftButton();
+    ReleaseLeftButton();
+    TapKeyWith(VK_CONTROL, 'V');
+    ASSERT_TRUE(program.WaitUntilIdle()) << "the program ended";
+    EXPECT_NE(0u, CQivnotesProcess::WaitForAnswer(hNote, WM_GETTEXTLENGTH));
+    EXPECT_EQ(0u, CQivnotesProcess::TextOf(hNote).find("Eingefügt"));
+
+    ASSERT_TRUE(program.SendCommand(program.MainWindow(), ID_FILE_SAVE));
+    EXPECT_EQ(0, program.Close());
+    std::unique_ptr<C_QivCategory> saved = ReadCardFile(strFile);
+    ASSERT_TRUE(saved);
+    const C_QivEntry* pBread =
+        static_cast<const C_QivEntry*>(static_cast<const C_QivCategory*>(saved->m_pFirstChild)->m_pFirstChild);
+    const std::string note(reinterpret_cast<const char*>(pBread->m_pText), pBread->m_nTextLength);
+    EXPECT_NE(std::string::npos, note.find("Eingef\\'fcgt")) << note.substr(0, 300);
 }
 
 } // namespace
