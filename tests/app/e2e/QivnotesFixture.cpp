@@ -4,6 +4,7 @@
 
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
+#include "toolkit/input/InputTestSupport.h"
 
 #include <shlwapi.h>
 
@@ -152,6 +153,17 @@ std::unique_ptr<C_QivCategory> QivnotesTest::ReadCardFile(const CString& strPath
     if (!store.Open(strPath))
         return nullptr;
     return std::unique_ptr<C_QivCategory>(store.DetachRoot());
+}
+
+HWND QivnotesTest::ClickIntoNote(const CQivnotesProcess& program)
+{
+    HWND hNote = program.FindChild("RichEdit20A");
+    RECT rc;
+    if (!hNote || !::GetWindowRect(hNote, &rc) || !MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }))
+        return nullptr;
+    PressLeftButton();
+    ReleaseLeftButton();
+    return hNote;
 }
 
 std::string QivnotesTest::SavedOutline(const CString& strPath)

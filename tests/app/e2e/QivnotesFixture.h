@@ -15,6 +15,10 @@
 class C_QivCategory;
 
 namespace e2e {
+class CQivnotesProcess;
+}
+
+namespace e2e {
 
 class QivnotesTest : public testing::Test
 {
@@ -39,6 +43,9 @@ protected:
     // The tree of a card file as title outline ("Notizen{Küche{Brot,Suppe}}").
     static std::string SavedOutline(const CString& strPath);
     static std::unique_ptr<C_QivCategory> ReadCardFile(const CString& strPath);
+    // Clicks (SendInput) into the first line of the shown note, which takes
+    // the focus and the command route; the note's window, or null.
+    static HWND ClickIntoNote(const CQivnotesProcess& program);
 };
 
 } // namespace e2e

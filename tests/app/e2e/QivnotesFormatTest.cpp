@@ -97,13 +97,8 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
         ASSERT_EQ(way.pszTitle, program.WaitForSelectedTreeText(way.pszTitle));
         // A click into the note makes it the view the commands go to; the
         // whole note is then selected.
-        HWND hNote = program.FindChild("RichEdit20A");
+        HWND hNote = ClickIntoNote(program);
         ASSERT_NE(nullptr, hNote);
-        RECT rc;
-        ::GetWindowRect(hNote, &rc);
-        ASSERT_TRUE(MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }));
-        PressLeftButton();
-        ReleaseLeftButton();
         ASSERT_TRUE(program.WaitUntilIdle());
         ::SendMessageTimeoutA(hNote, EM_SETSEL, 0, -1, SMTO_NORMAL, 30000, &dwResult);
         ::SendMessageTimeoutA(hNote, EM_GETMODIFY, 0, 0, SMTO_NORMAL, 30000, &dwResult);

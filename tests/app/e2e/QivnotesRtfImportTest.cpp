@@ -127,13 +127,8 @@ TEST_F(QivnotesRtfImport, DeeplyNestedRichTextPastedByCtrlVIsTakenAsFarAsTheEdit
     ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Brot"));
     ASSERT_EQ("Brot", program.WaitForSelectedTreeText("Brot"));
     ASSERT_TRUE(MakeForeground(program.MainWindow()));
-    HWND hNote = program.FindChild("RichEdit20A");
+    HWND hNote = ClickIntoNote(program);
     ASSERT_NE(nullptr, hNote);
-    RECT rc;
-    ::GetWindowRect(hNote, &rc);
-    ASSERT_TRUE(MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }));
-    PressLeftButton();
-    ReleaseLeftButton();
     TapKeyWith(VK_CONTROL, 'V');
     ASSERT_TRUE(program.WaitUntilIdle()) << "the program ended";
     EXPECT_NE(0u, CQivnotesProcess::WaitForAnswer(hNote, WM_GETTEXTLENGTH));
