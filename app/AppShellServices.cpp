@@ -47,6 +47,15 @@ public:
         return pTree ? pTree->GetSafeHwnd() : nullptr;
     }
 
+    // The text view's find from the caret (it selects the hit); nothing
+    // while no entry is shown.
+    BOOL FindTextInEditor(LPCSTR lpszText, BOOL bMatchCase, BOOL bWholeWord) override
+    {
+        CMainFrame* pFrame = MainFrame();
+        CQivTextView* pText = pFrame ? pFrame->GetQivTextView() : nullptr;
+        return pText && ::IsWindow(pText->m_hWnd) && pText->FindText(lpszText, bMatchCase, bWholeWord, TRUE);
+    }
+
     void OnItemExpanding(HTREEITEM hItem, UINT nAction) override
     {
         CMainFrame* pFrame = MainFrame();

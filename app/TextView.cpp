@@ -421,9 +421,10 @@ BOOL CQivTextView::OnFontBoxNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     auto* pNotify = reinterpret_cast<NMXTPCHARHDR*>(pNMHDR);
     if (pNMHDR->code == XTP_FN_SETFORMAT)
     {
-        CHARFORMATA cf = pNotify->cf;
-        cf.cbSize = sizeof(cf);
-        GetRichEditCtrl().SetSelectionCharFormat(cf);
+        // The box's record is the first part of the longer one.
+        CHARFORMAT2A cf = {};
+        memcpy(&cf, &pNotify->cf, sizeof(CHARFORMATA));
+        SetCharFormat(cf);
     }
     else
     {

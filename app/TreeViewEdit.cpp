@@ -8,6 +8,7 @@
 #include "app/SortDialog.h"
 #include "app/SoundEvents.h"
 #include "framework/ui/ColorDialog.h"
+#include "framework/ui/Edit.h"
 #include "framework/ui/RichEditCtrl.h"
 #include "framework/ui/FrameWnd.h"
 #include "framework/ui/MessageBox.h"
@@ -96,12 +97,17 @@ void CQivTreeView::OnRename()
     GetTreeCtrl().EditLabel(hItem);
 }
 
+// The tree control limits its edit box to a path's length and hands the
+// text back cut there; a card file holds titles of any length, so the box
+// takes as much as an edit box can, and the end of the edit reads it whole.
 void CQivTreeView::OnBeginLabelEdit(NMHDR*, LRESULT* pResult)
 {
     if (!m_bLabelEditing) {
         QivParkShortcuts(this, &m_hSavedAccelerators);
         m_bLabelEditing = 1;
     }
+    if (CEdit* pEdit = GetTreeCtrl().GetEditControl())
+        pEdit->LimitText(0);
     *pResult = 0;
 }
 
@@ -117,7 +123,11 @@ void CQivTreeView::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
     m_bLabelEditing = 0;
     if (pInfo->item.pszText) {
         if (C_QivItem* pItem = ItemOf(pInfo->item.hItem)) {
-            pItem->m_strTitle = pInfo->item.pszText;
+            CEdit* pEdit = GetTreeCtrl().GetEditControl();
+            if (pEdit)
+                pEdit->GetWindowText(pItem->m_strTitle);
+            else
+                pItem->m_strTitle = pInfo->item.pszText;
             MarkModified();
             GetTreeCtrl().SetItemText(pInfo->item.hItem, pItem->m_strTitle);
         }

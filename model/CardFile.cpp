@@ -2,6 +2,7 @@
 
 #include "framework/core/Archive.h"
 #include "framework/core/Exceptions.h"
+#include "framework/ui/RichEditSafeRtf.h"
 #include "model/CardGraph.h"
 #include "model/QivItem.h"
 #include "model/ShellServices.h"
@@ -82,27 +83,13 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LON
     }
 }
 
-DWORD CALLBACK StreamInCallback(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
-{
-    StreamCookie* pCookie = reinterpret_cast<StreamCookie*>(dwCookie);
-    try {
-        *pcb = static_cast<LONG>(pCookie->pArchive->Read(pbBuff, static_cast<UINT>(cb)));
-        return 0;
-    } catch (CException* e) {
-        pCookie->pException = e;
-        *pcb = 0;
-        return 1;
-    }
-}
-
-void StreamEditor(CArchive& ar, HWND hEditor, BOOL bOut)
+void StreamEditorOut(CArchive& ar, HWND hEditor)
 {
     StreamCookie cookie = { &ar, nullptr };
     EDITSTREAM es = {};
     es.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
-    es.pfnCallback = bOut ? StreamOutCallback : StreamInCallback;
-    ::SendMessageA(hEditor, bOut ? EM_STREAMOUT : EM_STREAMIN, SF_RTF,
-                   reinterpret_cast<LPARAM>(&es));
+    es.pfnCallback = StreamOutCallback;
+    ::SendMessageA(hEditor, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&es));
     if (cookie.pException)
         throw cookie.pException;
 }
@@ -139,7 +126,9 @@ C_QivCategory* ReadCardFile(CArchive& ar, HWND hTextView)
 
     // What the editor now holds is what the file holds: not an unsaved edit.
     if (HWND hView = LiveWindow(hTextView)) {
-        StreamEditor(ar, hView, FALSE);
+        // A file is outside input: the editor gets its rich text only as
+        // far as it can read it.
+        AfxStreamInSafely(hView, AfxReadRestOfArchive(ar), SF_RTF);
         ::SendMessageA(hView, EM_SETMODIFY, FALSE, 0);
     }
     QivGetShellServices().PlaySoundEvent("ProcessComplete");
@@ -175,7 +164,7 @@ void QivWriteCardFile(CArchive& ar, C_QivCategory* pRoot, HWND hTextView)
     ar.SetObjectsOnce(bOnce);
 
     if (HWND hView = LiveWindow(hTextView))
-        StreamEditor(ar, hView, TRUE);
+        StreamEditorOut(ar, hView);
     shell.PlaySoundEvent("ProcessComplete");
 }
 

@@ -98,6 +98,23 @@ CString CRichEditCtrl::GetSelText() const
     return CString(buffer.data());
 }
 
+CString CRichEditCtrl::GetTextRange(long nFirst, long nLast) const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    if (nLast < 0)
+    {
+        GETTEXTLENGTHEX length = { GTL_NUMCHARS | GTL_PRECISE, 1200 };
+        nLast = static_cast<long>(::SendMessage(m_hWnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    }
+    if (nLast <= nFirst)
+        return CString();
+    // A character of a double-byte code page takes two bytes.
+    std::vector<char> buffer(static_cast<size_t>(nLast - nFirst) * 2 + 1, '\0');
+    TEXTRANGEA range = { { nFirst, nLast }, buffer.data() };
+    ::SendMessage(m_hWnd, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    return CString(buffer.data());
+}
+
 WORD CRichEditCtrl::GetSelectionType() const
 {
     ASSERT(::IsWindow(m_hWnd));

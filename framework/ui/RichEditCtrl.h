@@ -39,6 +39,9 @@ public:
     void SetSel(const CHARRANGE& cr);
     void SetSel(long nStartChar, long nEndChar);
     CString GetSelText() const;
+    // The text from nFirst to nLast (-1: the end), paragraphs ending in "\r"
+    // as the control counts them.
+    CString GetTextRange(long nFirst, long nLast) const;
     WORD GetSelectionType() const;
     void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
     void HideSelection(BOOL bHide, BOOL bPerm);

@@ -5,7 +5,9 @@
 #include "framework/ui/CmdUI.h"
 #include "framework/ui/FontDialog.h"
 #include "framework/ui/RichEditDoc.h"
+#include "framework/ui/RichEditSafeRtf.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -33,17 +35,6 @@ struct StreamCookie
     CArchive* pArchive;
     CException* pError;
 };
-
-DWORD CALLBACK StringStreamIn(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
-{
-    auto* pSource = reinterpret_cast<std::pair<const std::string*, size_t>*>(dwCookie);
-    size_t nLeft = pSource->first->size() - pSource->second;
-    size_t nCopy = nLeft < static_cast<size_t>(cb) ? nLeft : static_cast<size_t>(cb);
-    memcpy(pbBuff, pSource->first->data() + pSource->second, nCopy);
-    pSource->second += nCopy;
-    *pcb = static_cast<LONG>(nCopy);
-    return 0;
-}
 
 DWORD CALLBACK StringStreamOut(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
 {
@@ -89,6 +80,9 @@ BEGIN_MESSAGE_MAP(CRichEditView, CCtrlView)
     ON_COMMAND(ID_EDIT_CUT, OnEditCut)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_WM_KEYDOWN()
+    ON_MESSAGE(WM_PASTE, OnPasteMessage)
+    ON_MESSAGE(EM_PASTESPECIAL, OnPasteMessage)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
     ON_COMMAND(ID_FORMAT_FONT, OnFormatFont)
     ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
@@ -203,6 +197,11 @@ void CRichEditView::Stream(CArchive& ar, BOOL bSelection)
     {
         GetRichEditCtrl().StreamOut(nFormat, es);
     }
+    else if (nFormat & SF_RTF)
+    {
+        AfxStreamInSafely(GetRichEditCtrl().m_hWnd, AfxReadRestOfArchive(ar), nFormat);
+        Invalidate();
+    }
     else
     {
         GetRichEditCtrl().StreamIn(nFormat, es);
@@ -230,15 +229,7 @@ void CRichEditView::StreamKeepingObjects(CArchive& ar)
         return;
     }
 
-    std::string rtf;
-    char buffer[4096];
-    UINT nRead;
-    while ((nRead = ar.Read(buffer, sizeof(buffer))) > 0)
-        rtf.append(buffer, nRead);
-    std::string prepared = m_objectKeeper.PrepareLoad(rtf);
-    std::pair<const std::string*, size_t> source(&prepared, 0);
-    EDITSTREAM es = { reinterpret_cast<DWORD_PTR>(&source), 0, StringStreamIn };
-    ctrl.StreamIn(SF_RTF, es);
+    AfxStreamInSafely(ctrl.m_hWnd, m_objectKeeper.PrepareLoad(AfxReadRestOfArchive(ar)), SF_RTF);
     m_objectKeeper.FinishLoad(ctrl);
     Invalidate();
 }
@@ -267,18 +258,25 @@ PARAFORMAT2& CRichEditView::GetParaFormatSelection()
     return m_paraformat;
 }
 
+// A format change is an edit of the text. Some rich-edit controls do not
+// flag a change of the paragraph format (or of characters) as a
+// modification, so the view flags it itself.
 void CRichEditView::SetCharFormat(CHARFORMAT2A cf)
 {
     CWaitCursor wait;
     cf.cbSize = sizeof(CHARFORMAT2A);
-    GetRichEditCtrl().SetSelectionCharFormat(cf);
+    if (GetRichEditCtrl().SetSelectionCharFormat(cf))
+        GetRichEditCtrl().SetModify(TRUE);
 }
 
 BOOL CRichEditView::SetParaFormat(PARAFORMAT2& pf)
 {
     CWaitCursor wait;
     pf.cbSize = sizeof(PARAFORMAT2);
-    return GetRichEditCtrl().SetParaFormat(pf);
+    if (!GetRichEditCtrl().SetParaFormat(pf))
+        return FALSE;
+    GetRichEditCtrl().SetModify(TRUE);
+    return TRUE;
 }
 
 void CRichEditView::OnCharEffect(DWORD dwMask, DWORD dwEffect)
@@ -315,15 +313,82 @@ void CRichEditView::OnUpdateParaAlign(CCmdUI* pCmdUI, WORD wAlign)
 // ---------------------------------------------------------------------------
 // Finding, wrapping, pasting
 
+namespace {
+
+BOOL IsWordCharacter(char ch)
+{
+    return ::IsCharAlphaNumericA(ch) || ch == '_';
+}
+
+// The first (bDown) or last occurrence of find that lies wholly within
+// [nLow, nHigh) of text; -1 when there is none.
+long FindWithin(const CString& text, const CString& find, long nLow, long nHigh, BOOL bWord, BOOL bDown)
+{
+    const long nFind = find.GetLength();
+    const long nText = text.GetLength();
+    nLow = std::max(nLow, 0L);
+    nHigh = std::min(nHigh, nText);
+    long nHit = -1;
+    for (long n = nLow; n + nFind <= nHigh; ++n) {
+        if (memcmp(text.GetString() + n, find.GetString(), static_cast<size_t>(nFind)) != 0)
+            continue;
+        if (bWord && ((n > 0 && IsWordCharacter(text[n - 1]))
+                      || (n + nFind < nText && IsWordCharacter(text[n + nFind]))))
+            continue;
+        nHit = n;
+        if (bDown)
+            break;
+    }
+    return nHit;
+}
+
+} // namespace
+
+// The control's own find, without regard to case, folds only the ASCII
+// letters on some systems ("KÄSE" misses "Käse"); that search runs here
+// on the text folded by the code page's rules. Positions are those of the
+// control because the code page has one byte per character.
 BOOL CRichEditView::FindText(LPCSTR lpszFind, BOOL bCase, BOOL bWord, BOOL bNext)
 {
     if (lpszFind == nullptr || *lpszFind == '\0')
         return FALSE;
+    if (bCase)
+        return FindTextByControl(lpszFind, bWord, bNext);
     CRichEditCtrl& ctrl = GetRichEditCtrl();
     CWaitCursor wait;
     CHARRANGE sel = {};
     ctrl.GetSel(sel);
-    DWORD dwFlags = (bCase ? FR_MATCHCASE : 0) | (bWord ? FR_WHOLEWORD : 0) | (bNext ? FR_DOWN : 0);
+    CString text = ctrl.GetTextRange(0, -1);
+    CString find = lpszFind;
+    text.MakeLower();
+    find.MakeLower();
+    const long nFind = find.GetLength();
+    const long nText = text.GetLength();
+    long nHit;
+    if (bNext) {
+        // From the selection (past a hit that is selected already) to the
+        // end, then from the start.
+        nHit = FindWithin(text, find, sel.cpMin != sel.cpMax ? sel.cpMin + 1 : sel.cpMin, nText, bWord, TRUE);
+        if (nHit < 0)
+            nHit = FindWithin(text, find, 0, sel.cpMin + nFind, bWord, TRUE);
+    } else {
+        nHit = FindWithin(text, find, 0, sel.cpMin, bWord, FALSE);
+        if (nHit < 0)
+            nHit = FindWithin(text, find, sel.cpMin, nText, bWord, FALSE);
+    }
+    if (nHit < 0)
+        return FALSE;
+    ctrl.SetSel(nHit, nHit + nFind);
+    return TRUE;
+}
+
+BOOL CRichEditView::FindTextByControl(LPCSTR lpszFind, BOOL bWord, BOOL bNext)
+{
+    CRichEditCtrl& ctrl = GetRichEditCtrl();
+    CWaitCursor wait;
+    CHARRANGE sel = {};
+    ctrl.GetSel(sel);
+    DWORD dwFlags = FR_MATCHCASE | (bWord ? FR_WHOLEWORD : 0) | (bNext ? FR_DOWN : 0);
 
     FINDTEXTEXA ft = {};
     ft.lpstrText = lpszFind;

@@ -70,6 +70,7 @@ public:
     // which attributes are the same over the whole selection).
     CHARFORMAT2A& GetCharFormatSelection();
     PARAFORMAT2& GetParaFormatSelection();
+    // Apply a format to the selection; the text then counts as modified.
     void SetCharFormat(CHARFORMAT2A cf);
     BOOL SetParaFormat(PARAFORMAT2& pf);
     // Switches the effect on for the selection, or off when the whole
@@ -84,7 +85,8 @@ public:
     // ---- finding, wrapping, pasting ----
     // Finds lpszFind from the selection on (after its first character when
     // the selection is not empty), then from the start up to the
-    // selection; selects the hit. FALSE when there is none.
+    // selection; selects the hit. FALSE when there is none. Without bCase
+    // every letter of the code page is matched in either case.
     BOOL FindText(LPCSTR lpszFind, BOOL bCase = TRUE, BOOL bWord = TRUE, BOOL bNext = TRUE);
     // Applies m_nWordWrap to the control.
     virtual void WrapChanged();
@@ -137,6 +139,10 @@ public:
     afx_msg void OnEditCut();
     afx_msg void OnEditCopy();
     afx_msg void OnEditPaste();
+    // The pastes the control does itself (Ctrl+V, WM_PASTE,
+    // EM_PASTESPECIAL) first look at the clipboard's rich text.
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg LRESULT OnPasteMessage(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEditSelectAll();
     afx_msg void OnFormatFont();
     afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
@@ -150,6 +156,12 @@ protected:
 
     // Stream of the whole rich text for a control that drops objects.
     void StreamKeepingObjects(CArchive& ar);
+    // Pastes the clipboard's rich text itself, trimmed, when the control
+    // could not read it safely (AfxMakeRtfSafeForRichEdit); FALSE when the
+    // control's own paste may go ahead.
+    BOOL PasteTrimmedRichText();
+    // FindText with matching case, by the control's own find.
+    BOOL FindTextByControl(LPCSTR lpszFind, BOOL bWord, BOOL bNext);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnPrinterChangedMessage(WPARAM wParam, LPARAM lParam);

@@ -1,11 +1,13 @@
 #include "model/exchange/ExchangeCommands.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/ui/RichEditSafeRtf.h"
 #include "model/QivItem.h"
 #include "model/exchange/ExchangePath.h"
 #include "model/exchange/TextExchange.h"
 
 #include <memory>
+#include <string>
 
 BOOL QivCanExportText(const CQivExchangeContext& ctx)
 {
@@ -42,6 +44,18 @@ void QivCommandExportText(const CQivExchangeContext& ctx,
     }
 }
 
+namespace {
+
+// TRUE when the editor gets the entry's rich text only in part: nested
+// deeper or with words longer than it reads (the entry keeps it whole).
+BOOL EditorSimplifies(const C_QivEntry* pEntry)
+{
+    std::string rtf(reinterpret_cast<const char*>(pEntry->m_pText), pEntry->m_nTextLength);
+    return AfxMakeRtfSafeForRichEdit(rtf);
+}
+
+} // namespace
+
 BOOL QivImportFileAsEntry(const CQivExchangeContext& ctx, LPCSTR lpszPath, C_QivCategory* pCategory)
 {
     C_QivEntry* pEntry = QivReadFileAsEntry(lpszPath);
@@ -51,6 +65,14 @@ BOOL QivImportFileAsEntry(const CQivExchangeContext& ctx, LPCSTR lpszPath, C_Qiv
     QivInsertFirstIntoTree(ctx, pEntry, pCategory);
     QivMarkModified(ctx);
     QivSelectInTree(ctx, pEntry);
+    if (EditorSimplifies(pEntry)) {
+        CString text;
+        text.Format("Der Editor kann die Formatierung von \"%s\" nicht ganz lesen: sie ist zu tief "
+                    "verschachtelt oder enthält zu lange Wörter.\n"
+                    "Der Text wurde vollständig übernommen und wird vereinfacht angezeigt.",
+                    QivPathFileName(lpszPath).GetString());
+        QivShowMessage(ctx, text, "Hinweis", MB_ICONINFORMATION);
+    }
     return TRUE;
 }
 

@@ -34,10 +34,7 @@ protected:
     // collecting their texts.
     void RunWithFile(UINT nID, const CString& strPath, int nMessages = 0)
     {
-        m_program.PostCommand(nID);
-        HWND hDialog = m_program.WaitForDialog();
-        ASSERT_NE(nullptr, hDialog) << nID;
-        ASSERT_TRUE(m_program.AnswerFileDialog(hDialog, strPath)) << nID;
+        ASSERT_TRUE(m_program.ChooseFileFor(nID, strPath)) << nID;
         for (int i = 0; i < nMessages; ++i) {
             HWND hBox = m_program.WaitForDialog();
             ASSERT_NE(nullptr, hBox) << nID;

@@ -4,6 +4,7 @@
 
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
+#include "toolkit/input/InputTestSupport.h"
 
 #include <shlwapi.h>
 
@@ -124,12 +125,45 @@ CString QivnotesTest::WriteSample(LPCSTR lpszFolder, LPCSTR lpszName)
     return strPath;
 }
 
+CString QivnotesTest::WriteCategory(LPCSTR lpszFolder, LPCSTR lpszName, LPCSTR lpszCategory,
+                                   const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    CString strPath = ScratchFolder(lpszFolder) + "\\" + lpszName;
+    CQivCardFileStore store;
+    C_QivCategory* pRoot = new C_QivCategory("Notizen");
+    C_QivCategory* pCategory = new C_QivCategory(lpszCategory);
+    pRoot->m_dwExpanded = 1;
+    pCategory->m_dwExpanded = 1;
+    pRoot->m_pFirstChild = pCategory;
+    C_QivItem** ppNext = &pCategory->m_pFirstChild;
+    for (const auto& entry : entries) {
+        C_QivEntry* pEntry = new C_QivEntry(entry.first.c_str());
+        pEntry->SetText(entry.second.c_str(), static_cast<DWORD>(entry.second.size() + 1));
+        *ppNext = pEntry;
+        ppNext = &pEntry->m_pNext;
+    }
+    store.ReplaceRoot(pRoot);
+    store.Save(strPath, FALSE);
+    return strPath;
+}
+
 std::unique_ptr<C_QivCategory> QivnotesTest::ReadCardFile(const CString& strPath)
 {
     CQivCardFileStore store;
     if (!store.Open(strPath))
         return nullptr;
     return std::unique_ptr<C_QivCategory>(store.DetachRoot());
+}
+
+HWND QivnotesTest::ClickIntoNote(const CQivnotesProcess& program)
+{
+    HWND hNote = program.FindChild("RichEdit20A");
+    RECT rc;
+    if (!hNote || !::GetWindowRect(hNote, &rc) || !MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }))
+        return nullptr;
+    PressLeftButton();
+    ReleaseLeftButton();
+    return hNote;
 }
 
 std::string QivnotesTest::SavedOutline(const CString& strPath)

@@ -9,8 +9,14 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class C_QivCategory;
+
+namespace e2e {
+class CQivnotesProcess;
+}
 
 namespace e2e {
 
@@ -30,9 +36,16 @@ protected:
     // A card file: root "Notizen" with the open category "Küche" holding the
     // entries "Brot" and "Suppe" (a text, a colour and an attachment).
     static CString WriteSample(LPCSTR lpszFolder, LPCSTR lpszName = "Rezepte.qiv");
+    // A card file: root "Notizen" with the open category holding one entry
+    // per title and note (each note stored with a closing NUL).
+    static CString WriteCategory(LPCSTR lpszFolder, LPCSTR lpszName, LPCSTR lpszCategory,
+                                 const std::vector<std::pair<std::string, std::string>>& entries);
     // The tree of a card file as title outline ("Notizen{Küche{Brot,Suppe}}").
     static std::string SavedOutline(const CString& strPath);
     static std::unique_ptr<C_QivCategory> ReadCardFile(const CString& strPath);
+    // Clicks (SendInput) into the first line of the shown note, which takes
+    // the focus and the command route; the note's window, or null.
+    static HWND ClickIntoNote(const CQivnotesProcess& program);
 };
 
 } // namespace e2e

@@ -363,6 +363,17 @@ std::string CQivnotesProcess::TextOf(HWND hWnd)
     return szText;
 }
 
+DWORD_PTR CQivnotesProcess::WaitForAnswer(HWND hWnd, UINT nMsg)
+{
+    DWORD_PTR dwAnswer = 0;
+    for (int i = 0; i < 30 && !dwAnswer; ++i) {
+        if (i > 0)
+            ::Sleep(100);
+        ::SendMessageTimeoutA(hWnd, nMsg, 0, 0, SMTO_NORMAL, 30000, &dwAnswer);
+    }
+    return dwAnswer;
+}
+
 BOOL CQivnotesProcess::WaitForTitle(LPCSTR lpszTitle) const
 {
     for (int i = 0; i < 300; ++i) {
@@ -425,16 +436,20 @@ BOOL CQivnotesProcess::WaitUntilIdle() const
     return ::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult) != 0;
 }
 
-HWND CQivnotesProcess::WaitForDialog() const
+HWND CQivnotesProcess::CurrentDialog() const
 {
-    const auto isDialog = [](HWND hWnd) {
+    return FindWindowOf(m_pi.dwProcessId, [](HWND hWnd) {
         char szClass[64] = {};
         ::GetClassNameA(hWnd, szClass, sizeof(szClass));
         return strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd);
-    };
+    });
+}
+
+HWND CQivnotesProcess::WaitForDialog() const
+{
     HWND hDialog = nullptr;
     for (int i = 0; i < 300 && !hDialog; ++i) {
-        hDialog = FindWindowOf(m_pi.dwProcessId, isDialog);
+        hDialog = CurrentDialog();
         if (!hDialog)
             ::Sleep(100);
     }
@@ -475,6 +490,13 @@ BOOL CQivnotesProcess::AnswerFileDialog(HWND hDialog, const CString& strPath) co
         return FALSE;
     ::SendMessageA(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strPath.GetString()));
     return PressButton(hDialog, IDOK);
+}
+
+BOOL CQivnotesProcess::ChooseFileFor(UINT nID, const CString& strPath) const
+{
+    PostCommand(nID);
+    HWND hDialog = WaitForDialog();
+    return hDialog && AnswerFileDialog(hDialog, strPath);
 }
 
 } // namespace e2e

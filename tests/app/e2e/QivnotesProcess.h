@@ -63,6 +63,10 @@ public:
     static HWND FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match);
     // The text of a window of the program, read by WM_GETTEXT.
     static std::string TextOf(HWND hWnd);
+    // Sends a message without pointers every 100 ms until its answer is not
+    // 0 or 3 s have passed; the last answer. For what the program does after
+    // a dialog closed or input arrived.
+    static DWORD_PTR WaitForAnswer(HWND hWnd, UINT nMsg);
     // Closes the main window and waits for the exit code (-1 on time-out).
     int Close();
 
@@ -82,6 +86,12 @@ public:
     BOOL PressButton(HWND hDialog, int nID) const;
     // Types the path into a file dialog's name field and clicks its OK.
     BOOL AnswerFileDialog(HWND hDialog, const CString& strPath) const;
+    // Posts a command that asks for a file and answers its file dialog with
+    // the path; FALSE when no file dialog came or it did not close.
+    BOOL ChooseFileFor(UINT nID, const CString& strPath) const;
+    // The program's dialog window standing now (a message box), or null;
+    // asked once the program waits in a loop (WaitUntilIdle).
+    HWND CurrentDialog() const;
 
 private:
     PROCESS_INFORMATION m_pi = {};

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -191,6 +192,29 @@ TEST_F(RichEditTest, CharacterEffectsToggleOverTheSelection)
     EXPECT_EQ(state.m_nCheck, 0);
 }
 
+// The control may leave its modified flag alone for a format: the view's
+// format functions set it, so the change is never lost as unmodified.
+TEST_F(RichEditTest, EveryFormatAloneCountsAsAnEdit)
+{
+    const std::function<void()> formats[] = {
+        [this] { m_pView->OnParaAlign(PFA_RIGHT); },
+        [this] {
+            PARAFORMAT2 pf = {};
+            pf.dwMask = PFM_STARTINDENT;
+            pf.dxStartIndent = 570;
+            m_pView->SetParaFormat(pf);
+        },
+        [this] { m_pView->OnCharEffect(CFM_BOLD, CFE_BOLD); },
+    };
+    for (const auto& format : formats) {
+        Ctrl().SetWindowText("Montag bis Freitag");
+        Ctrl().SetSel(0, 6);
+        Ctrl().SetModify(FALSE);
+        format();
+        EXPECT_TRUE(Ctrl().GetModify());
+    }
+}
+
 TEST_F(RichEditTest, FindTextSelectsTheNextHitAndWrapsAround)
 {
     Ctrl().SetWindowText("Apfel Birne apfelig Apfel");
@@ -219,6 +243,36 @@ TEST_F(RichEditTest, FindTextSelectsTheNextHitAndWrapsAround)
         long nEnd = 0;
         Ctrl().GetSel(nStart, nEnd);
         EXPECT_EQ(nStart, step.nStart) << step.lpszFind;
+    }
+}
+
+TEST_F(RichEditTest, FindTextWithoutCaseMatchesEveryLetterOfTheCodePage)
+{
+    Ctrl().SetWindowText("Die KÄSEREI, der Käse\rund KÄSE");
+    Ctrl().SetSel(0, 0);
+    struct Step
+    {
+        LPCSTR lpszFind;
+        BOOL bWord;
+        BOOL bNext;
+        long nStart;
+    };
+    const Step steps[] = {
+        { "käse", FALSE, TRUE, 4 },
+        { "käse", TRUE, TRUE, 17 },    // a word, after the paragraph's end counted as one
+        { "KÄSE", TRUE, TRUE, 26 },
+        { "käse", TRUE, TRUE, 17 },    // wraps to the start
+        { "käse", FALSE, FALSE, 4 },   // backwards
+        { "käse", FALSE, FALSE, 26 },  // wraps to the end
+    };
+    for (const Step& step : steps)
+    {
+        EXPECT_TRUE(m_pView->FindText(step.lpszFind, FALSE, step.bWord, step.bNext)) << step.nStart;
+        long nStart = 0;
+        long nEnd = 0;
+        Ctrl().GetSel(nStart, nEnd);
+        EXPECT_EQ(step.nStart, nStart);
+        EXPECT_EQ(step.nStart + 4, nEnd);
     }
 }
 

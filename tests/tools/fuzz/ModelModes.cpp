@@ -6,6 +6,8 @@
 #include "FuzzModes.h"
 
 #include "framework/core/Archive.h"
+#include "framework/ui/RichEditCtrl.h"
+#include "framework/ui/RichEditSafeRtf.h"
 #include "model/CardFile.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
@@ -257,6 +259,35 @@ FuzzResult RunRtf(const Bytes& input)
     return result;
 }
 
+// The system's rich-edit control reading outside rich text as the editor
+// gets it: made safe first.
+FuzzResult RunRichEdit(const Bytes& input)
+{
+    static HWND hEdit = ::CreateWindowExA(0, CRichEditCtrl::GetWindowClassName(), "", WS_POPUP | ES_MULTILINE,
+                                          0, 0, 200, 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    AfxStreamInSafely(hEdit, std::string(input.begin(), input.end()), SF_RTF);
+    FuzzResult result;
+    result.bAccepted = ::GetWindowTextLengthA(hEdit) > 0;
+    return result;
+}
+
+std::vector<std::string> RichEditDictionary()
+{
+    std::vector<std::string> words = RtfDictionary();
+    words.insert(words.end(), {std::string(40, '{'), std::string(40, '}'), "\\" + std::string(1100, 'w'),
+                               "\\fs" + std::string(1100, '9'), std::string(300, 'N'), ";"});
+    return words;
+}
+
+std::vector<Bytes> RichEditSeeds()
+{
+    std::vector<Bytes> seeds = RtfSeeds();
+    const std::string deep = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\stylesheet{\\snext0 Normal;}}Tief "
+                             + std::string(31, '{') + "Innen" + std::string(31, '}') + "}";
+    seeds.push_back(ToBytes(deep.c_str()));
+    return seeds;
+}
+
 std::vector<std::string> CsvDictionary()
 {
     return {"\"", ";", ",", "\r\n", "\n", "Titel", "Text", "\"\"", std::string("\x1a", 1),
@@ -365,6 +396,7 @@ void AddModelModes(std::vector<FuzzMode>& modes)
     modes.push_back(
         {"cardfile-compound", CardFileSeeds, CardFileDictionary, RunCompound, nCardFileMax});
     modes.push_back({"rtf", RtfSeeds, RtfDictionary, RunRtf, 64 * 1024});
+    modes.push_back({"richedit", RichEditSeeds, RichEditDictionary, RunRichEdit, 64 * 1024});
     modes.push_back({"csv", CsvSeeds, CsvDictionary, RunCsv, 64 * 1024});
     modes.push_back({"vault", VaultSeeds, VaultDictionary, RunVault, 64 * 1024});
     modes.push_back({"text", TextSeeds, RtfDictionary, RunText, 64 * 1024});
