@@ -36,6 +36,7 @@ BEGIN_MESSAGE_MAP(CBanner, CToolBar)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_NCCALCSIZE()
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 CBanner::CBanner() = default;
@@ -148,4 +149,14 @@ void CBanner::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
     lpncsp->rgrc[0].right -= kSideMargin;
     lpncsp->rgrc[0].top += kEndMargin;
     lpncsp->rgrc[0].bottom -= kEndMargin;
+}
+
+// The logo and the text stand at the banner's foot and the picture at its
+// head: whatever moves the banner or changes its height (a toolbar docked or
+// floated, the print preview closed) leaves nothing of the old place valid.
+void CBanner::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CToolBar::OnWindowPosChanged(lpwndpos);
+    if ((lpwndpos->flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE))
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
