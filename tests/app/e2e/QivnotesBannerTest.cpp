@@ -1,6 +1,7 @@
 // The banner of the real program, read from the screen: after the frame's
-// panes changed (the print preview closed, the toolbars hidden) it shows
-// what a whole repaint of it shows, with no piece of its old place left.
+// panes changed (the print preview closed, the status bar hidden) it shows
+// what a whole repaint of it shows, and its margins are in its own colour,
+// with no piece of what stood there before.
 #include "QivnotesFixture.h"
 #include "QivnotesProcess.h"
 
@@ -61,6 +62,32 @@ ScreenPixels Capture(HWND hWnd)
     return shot;
 }
 
+// The banner's colour below its picture ("banner.jpg" stands beside the
+// program), as a 32-bit DIB holds it.
+const DWORD kBannerBlue = 0x000060;
+
+// How many pixels of the margins around the banner's client area are not
+// in the banner's colour; the bar's borders (two pixels at its edges) are
+// left out.
+size_t ForeignMarginPixels(HWND hBanner, const ScreenPixels& shot)
+{
+    RECT rcClient = {};
+    ::GetClientRect(hBanner, &rcClient);
+    ::MapWindowPoints(hBanner, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
+    const int cx = shot.rc.right - shot.rc.left;
+    const int cy = shot.rc.bottom - shot.rc.top;
+    const int kBorder = 2;
+    size_t n = 0;
+    for (int y = kBorder; y < cy - kBorder; ++y) {
+        for (int x = kBorder; x < cx - kBorder; ++x) {
+            const POINT pt = {shot.rc.left + x, shot.rc.top + y};
+            if (!::PtInRect(&rcClient, pt) && (shot.bits[y * cx + x] & 0xFFFFFF) != kBannerBlue)
+                ++n;
+        }
+    }
+    return n;
+}
+
 // How many pixels differ between two shots of the same place.
 size_t Differences(const ScreenPixels& a, const ScreenPixels& b)
 {
@@ -105,6 +132,7 @@ TEST_F(QivnotesBanner, AfterThePanesChangeTheBannerShowsWhatAWholeRepaintShows)
         ::Sleep(300);
         ASSERT_TRUE(program.WaitUntilIdle());
         const ScreenPixels after = Capture(hBanner);
+        EXPECT_EQ(0u, ForeignMarginPixels(hBanner, after));
         // The same banner repainted whole, frame and all.
         ::RedrawWindow(hBanner, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
         ASSERT_TRUE(program.WaitUntilIdle());

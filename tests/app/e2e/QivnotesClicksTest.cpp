@@ -168,6 +168,12 @@ TEST_F(QivnotesClicks, OptionsShowAndHideTheBarsAndOpenWithTheirState)
         ASSERT_TRUE(WaitUntilClosed(hSheet));
         ASSERT_TRUE(program.WaitUntilIdle());
         EXPECT_EQ(step.pszBars, BarsShown(hMain));
+        // The banner and the panes beside it start below the bars shown.
+        RECT rcBanner = {};
+        RECT rcPanes = {};
+        ::GetWindowRect(::GetDlgItem(hMain, 777), &rcBanner);
+        ::GetWindowRect(::GetDlgItem(hMain, AFX_IDW_PANE_FIRST), &rcPanes);
+        EXPECT_EQ(rcPanes.top, rcBanner.top);
     }
     EXPECT_EQ(0, program.Close());
 }
