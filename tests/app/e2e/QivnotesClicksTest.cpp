@@ -28,6 +28,23 @@ using e2e::CQivnotesProcess;
 
 class QivnotesClicks : public e2e::QivnotesTest
 {
+protected:
+    // Starts the program on the card file (with the item at the path
+    // selected, when one is given), waits until it is idle and puts it in
+    // front.
+    static void StartInFront(CQivnotesProcess& program, const CString& strFile, const std::string& strPath = "")
+    {
+        CString strArguments = "\"" + strFile + "\"";
+        if (!strPath.empty())
+            strArguments += CString(" \"") + strPath.c_str();
+        ASSERT_TRUE(program.Start(strArguments));
+        if (!strPath.empty()) {
+            const std::string strTitle = strPath.substr(strPath.rfind('\\') + 1);
+            ASSERT_EQ(strTitle, program.WaitForSelectedTreeText(strTitle));
+        }
+        ASSERT_TRUE(program.WaitUntilIdle());
+        ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    }
 };
 
 struct FindByIdAndClass
@@ -136,10 +153,8 @@ TEST_F(QivnotesClicks, OptionsShowAndHideTheBarsAndOpenWithTheirState)
 {
     const CString strFile = WriteSample("options");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
     HWND hMain = program.MainWindow();
-    ASSERT_TRUE(MakeForeground(hMain));
     ASSERT_EQ("Standard shown, Ansicht shown, Format shown, status bar shown", BarsShown(hMain));
 
     // Each step: what the user ticks or clears, and what stands afterwards.
@@ -182,8 +197,7 @@ TEST_F(QivnotesClicks, OptionsAndInfoStandCentredOnTheMainWindow)
 {
     const CString strFile = WriteSample("sheets");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
     HWND hMain = program.MainWindow();
     // Away from the screen's corner, so that the corner is no centre.
     ::SetWindowPos(hMain, nullptr, 120, 90, 760, 560, SWP_NOZORDER);
@@ -214,11 +228,7 @@ TEST_F(QivnotesClicks, WithoutAPrinterTheSetupCommandsSaySoAndCharactersUseTheSc
         GTEST_SKIP() << "this run has a printer: " << szPrinter;
     const CString strFile = WriteSample("noprinter");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
-    ASSERT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
-    ASSERT_TRUE(program.WaitUntilIdle());
-    HWND hMain = program.MainWindow();
-    ASSERT_TRUE(MakeForeground(hMain));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, "Küche\\Suppe"));
 
     for (UINT nCommand : {ID_PAGE_SETUP, ID_FILE_PRINT_SETUP}) {
         SCOPED_TRACE(nCommand);
@@ -270,10 +280,8 @@ TEST_F(QivnotesClicks, AlwaysOnTopWorksFromTheCaptionsRightClickMenu)
 {
     const CString strFile = WriteSample("topmost");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
     HWND hMain = program.MainWindow();
-    ASSERT_TRUE(MakeForeground(hMain));
     RECT rcMain = {};
     ::GetWindowRect(hMain, &rcMain);
     // On the caption, clear of its buttons; each click elsewhere, so that
@@ -343,9 +351,7 @@ TEST_F(QivnotesClicks, AttachmentsStoredWithDotStepsShowTheirNameAndType)
     ASSERT_NE(" | ", strLetterSays);
 
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Post"));
-    ASSERT_EQ("Post", program.WaitForSelectedTreeText("Post"));
-    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, "Post"));
     HWND hList = program.FindChild(WC_LISTVIEWA);
     ASSERT_NE(nullptr, hList);
     // The rows' name and type columns, read in the program's memory.
