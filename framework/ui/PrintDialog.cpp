@@ -60,7 +60,7 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
 
 void AFXAPI AfxReportNoPrinterInstalled()
 {
-    AfxMessageBox("Es ist kein Drucker installiert. Installieren Sie einen Drucker, um Drucker und Seiten "
+    AfxMessageBox("Es ist kein Drucker installiert. Installieren Sie einen Drucker, um drucken und Seiten "
                   "einrichten zu können.",
                   MB_ICONEXCLAMATION);
 }

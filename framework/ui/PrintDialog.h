@@ -23,7 +23,8 @@ CString AFXAPI AfxGetDevName(HGLOBAL hDevNames, DevNamePart part);
 // TRUE when the system knows a default printer.
 BOOL AFXAPI AfxHasDefaultPrinter();
 // Tells the user in German that no printer is installed: what the setup
-// dialogs of printer and page say instead of showing nothing.
+// dialogs of printer and page and the print loop say instead of showing
+// nothing.
 void AFXAPI AfxReportNoPrinterInstalled();
 // A DC of the printer hDevNames names, set up with hDevMode (may be null);
 // null when there is none. The caller deletes it.
