@@ -306,13 +306,22 @@ TEST_F(QivnotesClicks, AlwaysOnTopWorksFromTheCaptionsRightClickMenu)
                 ::Sleep(100);
         }
         ASSERT_NE(nullptr, hMenu);
+        // Answered once the menu's own loop takes the input.
+        ASSERT_TRUE(program.WaitUntilIdle());
         // "&Immer im Vordergrund": its access key chooses it.
         TapKey('I');
         if (!WaitUntilClosed(hMenu))
             TapKey(VK_ESCAPE);
-        ASSERT_TRUE(program.WaitUntilIdle());
+        // The chosen entry comes as a posted system command after the menu
+        // closed: waited for (up to 5 s).
+        auto isTopMost = [hMain] { return (::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+        for (int i = 0; i < 50 && (SettingInt("Settings", "TopMost") != dwTopMost || isTopMost() != (dwTopMost != 0));
+             ++i) {
+            ::Sleep(100);
+            ASSERT_TRUE(program.WaitUntilIdle());
+        }
         EXPECT_EQ(dwTopMost, SettingInt("Settings", "TopMost"));
-        EXPECT_EQ(dwTopMost != 0, (::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+        EXPECT_EQ(dwTopMost != 0, isTopMost());
     }
     EXPECT_EQ(0, program.Close());
 }
