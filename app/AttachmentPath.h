@@ -5,8 +5,9 @@
 
 #include "framework/core/String.h"
 
-// The full path of a stored path; empty when the path is relative and the
-// card file has no path yet (nothing to be relative to).
+// The full path of a stored path, with its "." and ".." steps resolved;
+// empty when the path is relative and the card file has no path yet
+// (nothing to be relative to).
 CString ResolveAttachmentPath(const CString& strStored, const CString& strCardFile);
 
 // The stored path up to, not including, its last "\" (empty when none).

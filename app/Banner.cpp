@@ -36,6 +36,8 @@ BEGIN_MESSAGE_MAP(CBanner, CToolBar)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_NCCALCSIZE()
+    ON_WM_WINDOWPOSCHANGED()
+    ON_WM_NCPAINT()
 END_MESSAGE_MAP()
 
 CBanner::CBanner() = default;
@@ -77,15 +79,20 @@ void CBanner::OnUpdateCmdUI(CFrameWnd*, BOOL)
 {
 }
 
+COLORREF CBanner::FillColor() const
+{
+    return m_picture.IsLoaded() ? kBelowPicture : kNoPicture;
+}
+
 void CBanner::DrawBanner(CDC* pDC, const CRect& rcClient)
 {
     if (m_picture.IsLoaded()) {
         CSize szPicture = m_picture.GetSizePixels(pDC);
         m_picture.Render(pDC, CRect(CPoint(0, 0), szPicture));
         if (szPicture.cy < rcClient.Height())
-            pDC->FillSolidRect(0, szPicture.cy, rcClient.Width(), rcClient.Height() - szPicture.cy, kBelowPicture);
+            pDC->FillSolidRect(0, szPicture.cy, rcClient.Width(), rcClient.Height() - szPicture.cy, FillColor());
     } else {
-        pDC->FillSolidRect(&rcClient, kNoPicture);
+        pDC->FillSolidRect(&rcClient, FillColor());
     }
 
     CString strText;
@@ -148,4 +155,33 @@ void CBanner::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
     lpncsp->rgrc[0].right -= kSideMargin;
     lpncsp->rgrc[0].top += kEndMargin;
     lpncsp->rgrc[0].bottom -= kEndMargin;
+}
+
+// The logo and the text stand at the banner's foot and the picture at its
+// head: whatever moves the banner or changes its height (a toolbar docked or
+// floated, the print preview closed) leaves nothing of the old place valid.
+void CBanner::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CToolBar::OnWindowPosChanged(lpwndpos);
+    if ((lpwndpos->flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE))
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+// The margins around the client area take the banner's colour: left
+// unpainted they would keep whatever stood there before (a toolbar, the
+// print preview). The right edge keeps the bar's border.
+void CBanner::OnNcPaint()
+{
+    CWindowDC dc(this);
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    ClientToScreen(&rcClient);
+    rcClient.OffsetRect(-rcWindow.left, -rcWindow.top);
+    rcWindow.OffsetRect(-rcWindow.left, -rcWindow.top);
+    dc.ExcludeClipRect(&rcClient);
+    CRect rcInside(rcWindow);
+    DrawBorders(&dc, rcInside);
+    dc.FillSolidRect(&rcInside, FillColor());
 }

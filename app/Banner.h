@@ -38,10 +38,14 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    afx_msg void OnNcPaint();
     DECLARE_MESSAGE_MAP()
 
 private:
     void LoadPicture();
+    // The colour of the banner where the picture ends.
+    COLORREF FillColor() const;
     // Hands a press on the banner to the frame as one on its caption.
     void ForwardToCaption(UINT nMessage);
 

@@ -10,6 +10,7 @@
 #include "app/res/resource.h"
 #include "framework/ui/CmdUI.h"
 #include "framework/ui/Document.h"
+#include "toolkit/commandbars/ToolBar.h"
 
 void CMainFrame::OnNormalView()
 {
@@ -76,6 +77,9 @@ void CMainFrame::OnWebShop()
 void CMainFrame::OnOptions()
 {
     QivViewOptions view;
+    view.bStandardBar = m_pStandardBar && m_pStandardBar->IsVisible();
+    view.bViewBar = m_pViewBar && m_pViewBar->IsVisible();
+    view.bFormatBar = m_pFormatBar && m_pFormatBar->IsVisible();
     view.bStatusBar = m_wndStatusBar.IsWindowVisible();
     view.bBanner = m_wndBanner.IsWindowVisible();
     view.strBannerText = QivSettings::Get(QivSettings::BannerText);
@@ -84,6 +88,14 @@ void CMainFrame::OnOptions()
     if (dialog.DoModal() != IDOK)
         return;
     const C_AnsichtPageDlg& page = dialog.m_ansichtPage;
+    const struct
+    {
+        CXTPToolBar* pBar;
+        BOOL bVisible;
+    } bars[] = {{m_pStandardBar, page.m_bStandardBar}, {m_pViewBar, page.m_bViewBar}, {m_pFormatBar, page.m_bFormatBar}};
+    for (const auto& bar : bars)
+        if (bar.pBar)
+            bar.pBar->SetVisible(bar.bVisible);
     ShowControlBar(&m_wndStatusBar, page.m_bStatusBar, FALSE);
     m_wndBanner.SetWindowText(page.m_strBannerText);
     ShowControlBar(&m_wndBanner, page.m_bBanner, FALSE);

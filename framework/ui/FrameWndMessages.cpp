@@ -101,6 +101,10 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
 {
     if (bSysMenu || pMenu == nullptr)
         return;
+    // The system menu opened from the caption's context menu arrives without
+    // its flag: known by its handle, its entries keep the state they have.
+    if (pMenu->m_hMenu == ::GetSystemMenu(m_hWnd, FALSE))
+        return;
 
     CCmdUI state;
     state.m_pMenu = pMenu;

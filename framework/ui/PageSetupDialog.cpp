@@ -21,9 +21,12 @@ INT_PTR CPageSetupDialog::DoModal()
     int nResult = IDCANCEL;
     if (AskSeam(CommonDialogKind::pageSetup, "", "", m_psd.Flags, answer, &nResult))
         return nResult;
-    // Without any printer the system would only warn that there is none.
+    // Without any printer there is nothing to set up: the user is told why.
     if (m_psd.hDevNames == nullptr && !AfxHasDefaultPrinter())
+    {
+        AfxReportNoPrinterInstalled();
         return IDCANCEL;
+    }
 
     HWND hWndTop = nullptr;
     m_psd.hwndOwner = PreModal(TRUE, &hWndTop);

@@ -1,9 +1,9 @@
 // CPageSetupDialog: the system's page-setup dialog (paper, orientation,
 // margins, printer). Its hook is always on, so OnInitDialog of a derived
 // dialog can rearrange and subclass the system's controls. Without a
-// printer the dialog answers IDCANCEL without showing anything. As with
-// CPrintDialog, the printer handles in m_psd belong to the program, not to
-// the dialog.
+// printer the dialog tells the user that none is installed and answers
+// IDCANCEL. As with CPrintDialog, the printer handles in m_psd belong to
+// the program, not to the dialog.
 #pragma once
 
 #include "framework/ui/CommonDialog.h"

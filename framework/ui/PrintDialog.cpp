@@ -1,5 +1,7 @@
 #include "framework/ui/PrintDialog.h"
 
+#include "framework/ui/MessageBox.h"
+
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
@@ -56,6 +58,13 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
     m_pd.nCopies = 1;
 }
 
+void AFXAPI AfxReportNoPrinterInstalled()
+{
+    AfxMessageBox("Es ist kein Drucker installiert. Installieren Sie einen Drucker, um drucken und Seiten "
+                  "einrichten zu können.",
+                  MB_ICONEXCLAMATION);
+}
+
 BOOL AFXAPI AfxHasDefaultPrinter()
 {
     PRINTDLGA pd = {};
@@ -78,7 +87,11 @@ INT_PTR CPrintDialog::DoModal()
     // Without any printer there is nothing to choose: some systems would
     // still show an empty dialog that can only be cancelled.
     if (m_pd.hDevNames == nullptr && !AfxHasDefaultPrinter())
+    {
+        if (m_pd.Flags & PD_PRINTSETUP)
+            AfxReportNoPrinterInstalled();
         return IDCANCEL;
+    }
 
     HWND hWndTop = nullptr;
     m_pd.hwndOwner = PreModal(TRUE, &hWndTop);

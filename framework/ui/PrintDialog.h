@@ -1,6 +1,8 @@
 // CPrintDialog: the system's print and print-setup dialogs, and the default
 // printer (GetDefaults). Without a printer the dialog answers IDCANCEL
-// without showing anything, and GetDefaults FALSE.
+// without showing anything (the print setup first tells the user that no
+// printer is installed; a print leaves that to the print loop), and
+// GetDefaults FALSE.
 //
 // The printer handles m_pd.hDevMode and m_pd.hDevNames are never freed by
 // the dialog: the program puts its own in and takes the ones the dialog
@@ -20,6 +22,10 @@ enum class DevNamePart
 CString AFXAPI AfxGetDevName(HGLOBAL hDevNames, DevNamePart part);
 // TRUE when the system knows a default printer.
 BOOL AFXAPI AfxHasDefaultPrinter();
+// Tells the user in German that no printer is installed: what the setup
+// dialogs of printer and page and the print loop say instead of showing
+// nothing.
+void AFXAPI AfxReportNoPrinterInstalled();
 // A DC of the printer hDevNames names, set up with hDevMode (may be null);
 // null when there is none. The caller deletes it.
 HDC AFXAPI AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode);

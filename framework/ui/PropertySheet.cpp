@@ -327,6 +327,10 @@ LRESULT CPropertySheet::OnInitDialogMessage(WPARAM, LPARAM)
 {
     // The system makes the first page first.
     LRESULT lResult = Default();
+    // The system leaves a sheet where the window manager puts it: a sheet of
+    // its own stands over its owner, as the program's dialogs do.
+    if (!(GetStyle() & WS_CHILD))
+        CenterWindow();
     OnInitDialog();
     return lResult;
 }

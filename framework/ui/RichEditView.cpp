@@ -3,9 +3,11 @@
 #include "framework/core/Archive.h"
 #include "framework/ui/AfxRes.h"
 #include "framework/ui/CmdUI.h"
+#include "framework/ui/Dc.h"
 #include "framework/ui/FontDialog.h"
 #include "framework/ui/RichEditDoc.h"
 #include "framework/ui/RichEditSafeRtf.h"
+#include "framework/ui/WinAppDocuments.h"
 
 #include <algorithm>
 #include <string>
@@ -472,7 +474,12 @@ void CRichEditView::OnFormatFont()
     CHARFORMATA cf;
     memcpy(&cf, &cf2, sizeof(cf));
     cf.cbSize = sizeof(CHARFORMATA);
-    CFontDialog dlg(cf, CF_BOTH | CF_NOOEMFONTS);
+    // The printer's fonts beside the screen's when there is a printer; the
+    // screen's alone otherwise (the printer fonts need the printer's DC).
+    CDC dcPrinter;
+    CWinAppDocuments* pApp = AfxGetAppDocuments();
+    const BOOL bPrinter = pApp != nullptr && pApp->CreatePrinterDC(dcPrinter);
+    CFontDialog dlg(cf, CF_SCREENFONTS | CF_NOOEMFONTS, bPrinter ? &dcPrinter : nullptr);
     if (dlg.DoModal() != IDOK)
         return;
     dlg.GetCharFormat(cf);

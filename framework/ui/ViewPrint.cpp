@@ -14,8 +14,6 @@
 
 namespace {
 
-const char kNoPrinter[] =
-    "Es ist kein Drucker eingerichtet. Richten Sie einen Drucker ein, um drucken zu können.";
 const char kStartFailed[] = "Der Druckauftrag konnte nicht gestartet werden.";
 
 } // namespace
@@ -62,7 +60,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
                 if (pApp == nullptr || pApp->DoPrintDialog(pInfo->m_pPD) != IDOK)
                 {
                     if (pd.hDevNames == nullptr)
-                        AfxMessageBox(kNoPrinter, MB_ICONEXCLAMATION);
+                        AfxReportNoPrinterInstalled();
                     return FALSE;
                 }
             }
@@ -83,7 +81,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
         if (pApp == nullptr || pApp->DoPrintDialog(pInfo->m_pPD) != IDOK)
         {
             if (pd.hDevNames == nullptr && pd.hDC == nullptr)
-                AfxMessageBox(kNoPrinter, MB_ICONEXCLAMATION);
+                AfxReportNoPrinterInstalled();
             return FALSE;
         }
     }

@@ -41,8 +41,10 @@ TEST(AttachmentPath, StoredPathsResolveAgainstTheCardFilesFolder)
         { "brief.txt", "C:\\Daten\\karte.qiv", "C:\\Daten\\brief.txt" },
         { ".\\brief.txt", "C:\\Daten\\karte.qiv", "C:\\Daten\\brief.txt" },
         { ".\\unter\\brief.txt", "C:\\Daten\\karte.qiv", "C:\\Daten\\unter\\brief.txt" },
-        { "..\\brief.txt", "C:\\Daten\\karte.qiv", "C:\\Daten\\..\\brief.txt" },
+        { "..\\brief.txt", "C:\\Daten\\karte.qiv", "C:\\brief.txt" },
+        { ".\\unter\\..\\brief.txt", "C:\\Daten\\karte.qiv", "C:\\Daten\\brief.txt" },
         { "D:\\Post\\brief.txt", "C:\\Daten\\karte.qiv", "D:\\Post\\brief.txt" },
+        { "D:\\Post\\alt\\..\\.\\brief.txt", "C:\\Daten\\karte.qiv", "D:\\Post\\brief.txt" },
         { "\\\\server\\teil\\brief.txt", "", "\\\\server\\teil\\brief.txt" },
         // An untitled card file: no folder to be relative to.
         { "brief.txt", "", "" },

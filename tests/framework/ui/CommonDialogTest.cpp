@@ -313,11 +313,17 @@ TEST(FontDialogTest, SystemDialogIsAttached)
 // ---- printing -------------------------------------------------------------------
 
 // The real printing dialogs are tried only where no printer is installed
-// (the test machines): there they end at once.
-TEST(PrintDialogTest, WithoutAPrinterEverythingAnswersCancel)
+// (the test machines): there they end at once; the setups of page and
+// printer first tell the user why, the print leaves that to its caller.
+TEST(PrintDialogTest, WithoutAPrinterEverythingAnswersCancelAndTheSetupsSayWhy)
 {
     if (AfxHasDefaultPrinter())
         GTEST_SKIP() << "a printer is installed";
+    std::vector<std::string> told;
+    CTestSeamScope<AFX_MESSAGEBOX_REQUEST> messages([&](const AFX_MESSAGEBOX_REQUEST& box) {
+        told.push_back(static_cast<LPCSTR>(box.strText));
+        return IDOK;
+    });
 
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, TestWndClass(), "Besitzer", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
@@ -327,6 +333,8 @@ TEST(PrintDialogTest, WithoutAPrinterEverythingAnswersCancel)
         PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS, &owner);
     pageSetup.m_psd.rtMargin = CRect(2000, 2500, 2000, 2500);
     EXPECT_EQ(pageSetup.DoModal(), IDCANCEL);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("kein Drucker installiert"), std::string::npos) << told[0];
     EXPECT_EQ(pageSetup.m_nInitCalls, 0);
     EXPECT_EQ(pageSetup.GetSafeHwnd(), nullptr);
     EXPECT_TRUE(owner.IsWindowEnabled());
@@ -339,6 +347,11 @@ TEST(PrintDialogTest, WithoutAPrinterEverythingAnswersCancel)
 
     CPrintDialog print(FALSE, PD_ALLPAGES, &owner);
     EXPECT_EQ(print.DoModal(), IDCANCEL);
+    EXPECT_EQ(told.size(), 1u);
+    CPrintDialog printerSetup(TRUE, 0, &owner);
+    EXPECT_EQ(printerSetup.DoModal(), IDCANCEL);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[1], told[0]);
     CPrintDialog setup(TRUE, PD_NOWARNING);
     EXPECT_FALSE(setup.GetDefaults());
     EXPECT_EQ(setup.m_pd.hDevNames, nullptr);

@@ -12,8 +12,12 @@
 // formatted note, a category with its contents list, an entry's
 // attachments, a title being edited, the tree's context menu, the go-to and
 // sort dialogs; the date menu, the paragraph, superscript and shortcut
-// dialogs, the print preview (whole page and zoomed in), the search window
-// with its results and the quick note.
+// dialogs, the print preview (whole page and zoomed in), the banner as the
+// program itself draws it after the preview closed, the character dialog
+// (these runs have no printer: the screen's fonts), the search window with
+// its results and the quick note, the frame with its three toolbars
+// switched off in the options; then the banner's own text, and the
+// attachments of a card file that stores them with "." and ".." steps.
 //
 // The card file is shown, never changed: every dialog and edit is
 // cancelled, so the program closes without asking to save.
@@ -21,6 +25,8 @@
 #include "AppShotsProgram.h"
 
 #include "app/res/resource.h"
+#include "model/CardFileStore.h"
+#include "model/QivItem.h"
 
 #include <stdio.h>
 
@@ -194,12 +200,20 @@ void ShootNote(CShots& shots, const CShotProgram& program)
     shots.Dialog(program, ID_FORMAT_PARAGRAPH, "Absatz", IDCANCEL, "paragraph");
     shots.Dialog(program, ID_FORMAT_SUPERSUB, "Hoch-/tiefstellen", IDCANCEL, "superscript");
     shots.Dialog(program, ID_CREATE_SHORTCUT, "Verknüpfung erstellen", IDCANCEL, "shortcut");
+    if (HWND hFonts = program.OpenSystemDialog(ID_FORMAT_FONT)) {
+        shots.Shoot(program, hFonts, "character");
+        ::PostMessageA(hFonts, WM_COMMAND, IDCANCEL, 0);
+        program.Settle();
+    } else {
+        shots.Fail("character", "no font dialog");
+    }
 
     program.Command(ID_FILE_PRINT_PREVIEW);
     shots.Shoot(program, nullptr, "print-preview");
     program.Command(AFX_ID_PREVIEW_ZOOMIN);
     shots.Shoot(program, nullptr, "print-preview-zoomed");
-    program.Command(AFX_ID_PREVIEW_CLOSE);
+    program.CommandAsDrawn(AFX_ID_PREVIEW_CLOSE);
+    shots.Shoot(program, nullptr, "banner-after-preview");
     program.Command(ID_SWITCH_PANE);
 }
 
@@ -233,6 +247,72 @@ void ShootToolWindows(CShots& shots, const CShotProgram& program)
     shots.Dialog(program, ID_QUICKNOTE, "Qivnotes QuickNotiz", IDCANCEL, "quicknote");
 }
 
+// Clicks the options' three toolbar choices and OK.
+void ToggleToolBarsInOptions(const CShotProgram& program)
+{
+    HWND hSheet = program.OpenDialog(ID_OPTIONS, "Optionen");
+    if (!hSheet)
+        return;
+    for (int nID : {IDC_BAR_STANDARD, IDC_BAR_VIEW, IDC_BAR_FORMAT}) {
+        HWND hPage = ::FindWindowExA(hSheet, nullptr, "#32770", nullptr);
+        DWORD_PTR dwResult = 0;
+        ::SendMessageTimeoutA(::GetDlgItem(hPage, nID), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &dwResult);
+    }
+    ::PostMessageA(hSheet, WM_COMMAND, IDOK, 0);
+    // The frame lays its bars out once the sheet is gone.
+    for (int i = 0; i < 100 && ::IsWindow(hSheet); ++i)
+        ::Sleep(100);
+    program.Settle();
+}
+
+// The frame after the options switched the toolbars off; on again after.
+void ShootOptionsApplied(CShots& shots, const CShotProgram& program)
+{
+    ToggleToolBarsInOptions(program);
+    shots.Shoot(program, nullptr, "options-applied");
+    ToggleToolBarsInOptions(program);
+}
+
+// A copy of the sample's two attachments, one in the folder of a card file
+// that stores it as ".\name" and one above it stored as "..\name"; the
+// card file's path, empty when it could not be written.
+std::string WriteDotStepsCardFile(const std::string& strSampleFile)
+{
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szTemp);
+    const std::string strTop = std::string(szTemp) + "qivshots-dotsteps";
+    const std::string strFolder = strTop + "\\Karten";
+    ::CreateDirectoryA(strTop.c_str(), nullptr);
+    ::CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strSampleFolder = strSampleFile.substr(0, strSampleFile.rfind('\\') + 1);
+    ::CopyFileA((strSampleFolder + "Einkaufsliste.txt").c_str(), (strFolder + "\\Einkaufsliste.txt").c_str(), FALSE);
+    ::CopyFileA((strSampleFolder + "Vorratsliste.txt").c_str(), (strTop + "\\Vorratsliste.txt").c_str(), FALSE);
+    const std::string strFile = strFolder + "\\Anlagen.qiv";
+    CQivCardFileStore store;
+    C_QivCategory* pRoot = new C_QivCategory("Notizen");
+    pRoot->m_dwExpanded = 1;
+    C_QivEntry* pEntry = new C_QivEntry("Einkauf");
+    pEntry->m_lstAttachments.AddTail(".\\Einkaufsliste.txt");
+    pEntry->m_lstAttachments.AddTail("..\\Vorratsliste.txt");
+    pRoot->m_pFirstChild = pEntry;
+    store.ReplaceRoot(pRoot);
+    store.Save(strFile.c_str(), FALSE);
+    return ::GetFileAttributesA(strFile.c_str()) == INVALID_FILE_ATTRIBUTES ? std::string() : strFile;
+}
+
+void ShootDotStepAttachments(CShots& shots, const std::string& strExe, const std::string& strSampleFile)
+{
+    const std::string strFile = WriteDotStepsCardFile(strSampleFile);
+    CShotProgram program;
+    if (strFile.empty() || !program.Start(strExe, strFile) || !program.SelectTitled("Einkauf")) {
+        shots.Fail("attachments-dot-steps", "did not start");
+        return;
+    }
+    program.Command(ID_VIEW_ATTACHMENTS);
+    shots.Shoot(program, nullptr, "attachments-dot-steps");
+    program.Close();
+}
+
 } // namespace
 
 int RunAppShots(const std::string& strExeArgument, const std::string& strFileArgument, const std::string& strFolder)
@@ -254,6 +334,7 @@ int RunAppShots(const std::string& strExeArgument, const std::string& strFileArg
         ShootTree(shots, program);
         ShootNote(shots, program);
         ShootToolWindows(shots, program);
+        ShootOptionsApplied(shots, program);
         if (program.Close() != 0)
             shots.Fail("close", "the program did not end cleanly");
     }
@@ -266,6 +347,8 @@ int RunAppShots(const std::string& strExeArgument, const std::string& strFileArg
             shots.Fail("banner-text", "did not start");
         program.Close();
     }
+    PrepareAppSettings(nullptr);
+    ShootDotStepAttachments(shots, strExe, strFile);
     DeleteAppSettings();
     printf("barshots: %d shots of %s in %s\n", shots.Shots(), strExe.c_str(), strAppFolder.c_str());
     return shots.Failed() == 0 ? 0 : 1;

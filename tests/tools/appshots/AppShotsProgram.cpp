@@ -107,10 +107,25 @@ void CShotProgram::Command(UINT nID) const
     Settle();
 }
 
+void CShotProgram::CommandAsDrawn(UINT nID) const
+{
+    m_process.SendCommand(Main(), nID);
+    m_process.WaitUntilIdle();
+    ::Sleep(300);
+}
+
 HWND CShotProgram::OpenDialog(UINT nID, LPCSTR lpszTitle) const
 {
     m_process.PostCommand(nID);
     HWND hDialog = WaitFor(lpszTitle);
+    Settle();
+    return hDialog;
+}
+
+HWND CShotProgram::OpenSystemDialog(UINT nID) const
+{
+    m_process.PostCommand(nID);
+    HWND hDialog = m_process.WaitForDialog();
     Settle();
     return hDialog;
 }

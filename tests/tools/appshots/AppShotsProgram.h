@@ -32,9 +32,14 @@ public:
 
     // Runs a command of the frame and waits until it is done.
     void Command(UINT nID) const;
+    // Runs a command and waits until the program drew what it draws by
+    // itself: no repaint is forced, so what it failed to draw shows.
+    void CommandAsDrawn(UINT nID) const;
     // Posts a command (one that opens a modal dialog or menu would hold a
     // sent one until it closes) and waits for the window with the title.
     HWND OpenDialog(UINT nID, LPCSTR lpszTitle) const;
+    // The same for a dialog of the system whose title the system chooses.
+    HWND OpenSystemDialog(UINT nID) const;
 
     // Selects the tree's first entry (the first item without children
     // reached through first children), as a click would.

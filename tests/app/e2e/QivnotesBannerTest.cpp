@@ -1,0 +1,145 @@
+// The banner of the real program, read from the screen: after the frame's
+// panes changed (the print preview closed, the status bar hidden) it shows
+// what a whole repaint of it shows, and its margins are in its own colour,
+// with no piece of what stood there before.
+#include "QivnotesFixture.h"
+#include "QivnotesProcess.h"
+
+#include "app/res/resource.h"
+#include "framework/ui/AfxRes.h"
+#include "toolkit/input/InputTestSupport.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using e2e::CQivnotesProcess;
+
+class QivnotesBanner : public e2e::QivnotesTest
+{
+};
+
+// The pixels of a window as the screen shows them, frame included.
+struct ScreenPixels
+{
+    RECT rc = {};
+    std::vector<DWORD> bits;
+
+    bool operator==(const ScreenPixels& other) const
+    {
+        return ::EqualRect(&rc, &other.rc) && bits == other.bits;
+    }
+};
+
+ScreenPixels Capture(HWND hWnd)
+{
+    ScreenPixels shot;
+    ::GetWindowRect(hWnd, &shot.rc);
+    const int cx = shot.rc.right - shot.rc.left;
+    const int cy = shot.rc.bottom - shot.rc.top;
+    if (cx <= 0 || cy <= 0)
+        return shot;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMemory = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+    ::BitBlt(hMemory, 0, 0, cx, cy, hScreen, shot.rc.left, shot.rc.top, SRCCOPY);
+    ::GdiFlush();
+    const DWORD* pFirst = static_cast<const DWORD*>(pBits);
+    shot.bits.assign(pFirst, pFirst + cx * cy);
+    ::SelectObject(hMemory, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMemory);
+    ::ReleaseDC(nullptr, hScreen);
+    return shot;
+}
+
+// The banner's colour below its picture ("banner.jpg" stands beside the
+// program), as a 32-bit DIB holds it.
+const DWORD kBannerBlue = 0x000060;
+
+// How many pixels of the margins around the banner's client area are not
+// in the banner's colour; the bar's borders (two pixels at its edges) are
+// left out.
+size_t ForeignMarginPixels(HWND hBanner, const ScreenPixels& shot)
+{
+    RECT rcClient = {};
+    ::GetClientRect(hBanner, &rcClient);
+    ::MapWindowPoints(hBanner, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
+    const int cx = shot.rc.right - shot.rc.left;
+    const int cy = shot.rc.bottom - shot.rc.top;
+    const int kBorder = 2;
+    size_t n = 0;
+    for (int y = kBorder; y < cy - kBorder; ++y) {
+        for (int x = kBorder; x < cx - kBorder; ++x) {
+            const POINT pt = {shot.rc.left + x, shot.rc.top + y};
+            if (!::PtInRect(&rcClient, pt) && (shot.bits[y * cx + x] & 0xFFFFFF) != kBannerBlue)
+                ++n;
+        }
+    }
+    return n;
+}
+
+// How many pixels differ between two shots of the same place.
+size_t Differences(const ScreenPixels& a, const ScreenPixels& b)
+{
+    if (!::EqualRect(&a.rc, &b.rc) || a.bits.size() != b.bits.size())
+        return static_cast<size_t>(-1);
+    size_t n = 0;
+    for (size_t i = 0; i < a.bits.size(); ++i)
+        n += (a.bits[i] & 0xFFFFFF) != (b.bits[i] & 0xFFFFFF) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST_F(QivnotesBanner, AfterThePanesChangeTheBannerShowsWhatAWholeRepaintShows)
+{
+    const CString strFile = WriteSample("banner");
+    CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
+    ASSERT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    HWND hMain = program.MainWindow();
+    ASSERT_TRUE(MakeForeground(hMain));
+    HWND hBanner = ::GetDlgItem(hMain, 777);
+    ASSERT_NE(nullptr, hBanner);
+
+    // Each change of the frame's panes: what the user does, then closes.
+    struct Change
+    {
+        const char* pszName;
+        std::vector<UINT> commands;
+    };
+    const Change changes[] = {
+        {"print preview opened and closed", {ID_FILE_PRINT_PREVIEW, AFX_ID_PREVIEW_CLOSE}},
+        {"status bar hidden", {AFX_IDW_STATUS_BAR}},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.pszName);
+        for (UINT nCommand : change.commands) {
+            program.PostCommand(nCommand);
+            ASSERT_TRUE(program.WaitUntilIdle());
+        }
+        ::Sleep(300);
+        ASSERT_TRUE(program.WaitUntilIdle());
+        const ScreenPixels after = Capture(hBanner);
+        EXPECT_EQ(0u, ForeignMarginPixels(hBanner, after));
+        // The same banner repainted whole, frame and all.
+        ::RedrawWindow(hBanner, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+        ASSERT_TRUE(program.WaitUntilIdle());
+        ::Sleep(300);
+        const ScreenPixels whole = Capture(hBanner);
+        ASSERT_FALSE(whole.bits.empty());
+        EXPECT_EQ(0u, Differences(after, whole));
+    }
+    EXPECT_EQ(0, program.Close());
+}

@@ -1,0 +1,397 @@
+// What the user clicks in the real program happens: the options' bar
+// choices, the sheets over the main window, the printer commands without a
+// printer, "always on top" from the caption's menu, attachments stored with
+// "." and ".." steps, and the banner after the frame's panes moved.
+#include "QivnotesFixture.h"
+#include "QivnotesProcess.h"
+
+#include "app/res/resource.h"
+#include "framework/ui/AfxRes.h"
+#include "model/CardFileStore.h"
+#include "model/QivItem.h"
+#include "toolkit/input/InputTestSupport.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <winspool.h>
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using e2e::CQivnotesProcess;
+
+class QivnotesClicks : public e2e::QivnotesTest
+{
+protected:
+    // Starts the program on the card file (with the item at the path
+    // selected, when one is given), waits until it is idle and puts it in
+    // front.
+    static void StartInFront(CQivnotesProcess& program, const CString& strFile, const std::string& strPath = "")
+    {
+        CString strArguments = "\"" + strFile + "\"";
+        if (!strPath.empty())
+            strArguments += CString(" \"") + strPath.c_str();
+        ASSERT_TRUE(program.Start(strArguments));
+        if (!strPath.empty()) {
+            const std::string strTitle = strPath.substr(strPath.rfind('\\') + 1);
+            ASSERT_EQ(strTitle, program.WaitForSelectedTreeText(strTitle));
+        }
+        ASSERT_TRUE(program.WaitUntilIdle());
+        ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    }
+};
+
+struct FindByIdAndClass
+{
+    int nID;
+    LPCSTR lpszClass;
+    LPCSTR lpszText;
+    HWND hWnd;
+};
+
+BOOL CALLBACK MatchChild(HWND hWnd, LPARAM lParam)
+{
+    auto* pFind = reinterpret_cast<FindByIdAndClass*>(lParam);
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if ((pFind->nID == 0 || ::GetDlgCtrlID(hWnd) == pFind->nID)
+        && (pFind->lpszClass == nullptr || _stricmp(szClass, pFind->lpszClass) == 0)
+        && (pFind->lpszText == nullptr || CQivnotesProcess::TextOf(hWnd) == pFind->lpszText)) {
+        pFind->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A window anywhere below hParent with the id (0: any), class and text
+// (null: any).
+HWND FindBelow(HWND hParent, int nID, LPCSTR lpszClass = nullptr, LPCSTR lpszText = nullptr)
+{
+    FindByIdAndClass find = {nID, lpszClass, lpszText, nullptr};
+    ::EnumChildWindows(hParent, MatchChild, reinterpret_cast<LPARAM>(&find));
+    return find.hWnd;
+}
+
+POINT CentreOf(const RECT& rc)
+{
+    return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+POINT WindowCentre(HWND hWnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    return CentreOf(rc);
+}
+
+void ClickAt(POINT pt)
+{
+    MoveMouseTo(pt);
+    PressLeftButton();
+    ReleaseLeftButton();
+}
+
+BOOL IsChecked(HWND hButton)
+{
+    DWORD_PTR dwCheck = 0;
+    ::SendMessageTimeoutA(hButton, BM_GETCHECK, 0, 0, SMTO_NORMAL, 10000, &dwCheck);
+    return dwCheck == BST_CHECKED;
+}
+
+// Waits (up to 10 s) until the window is gone or hidden.
+BOOL WaitUntilClosed(HWND hWnd)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (!::IsWindow(hWnd) || !::IsWindowVisible(hWnd))
+            return TRUE;
+        ::Sleep(100);
+    }
+    return FALSE;
+}
+
+// The three toolbars and the status bar of the main window, as shown.
+std::string BarsShown(HWND hMain)
+{
+    std::string text;
+    for (LPCSTR lpszBar : {"Standard", "Ansicht", "Format"}) {
+        HWND hBar = FindBelow(hMain, 0, "XTPToolBar", lpszBar);
+        text += std::string(lpszBar) + (hBar && ::IsWindowVisible(hBar) ? " shown, " : " hidden, ");
+    }
+    HWND hStatus = FindBelow(hMain, 0, STATUSCLASSNAMEA);
+    text += std::string("status bar") + (hStatus && ::IsWindowVisible(hStatus) ? " shown" : " hidden");
+    return text;
+}
+
+const int kViewChoices[] = {IDC_BAR_STANDARD, IDC_BAR_VIEW, IDC_BAR_FORMAT, IDC_STATUS_BAR};
+
+// The ticks of the options' bar choices, in the order of kViewChoices.
+std::string TicksOf(HWND hSheet)
+{
+    std::string text;
+    for (int nID : kViewChoices)
+        text += IsChecked(FindBelow(hSheet, nID)) ? "x" : "-";
+    return text;
+}
+
+// The sheet's distance from standing centred on the main window.
+LONG OffCentre(HWND hSheet, HWND hMain)
+{
+    const POINT ptSheet = WindowCentre(hSheet);
+    const POINT ptMain = WindowCentre(hMain);
+    return std::max(std::abs(ptSheet.x - ptMain.x), std::abs(ptSheet.y - ptMain.y));
+}
+
+} // namespace
+
+TEST_F(QivnotesClicks, OptionsShowAndHideTheBarsAndOpenWithTheirState)
+{
+    const CString strFile = WriteSample("options");
+    CQivnotesProcess program;
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
+    HWND hMain = program.MainWindow();
+    ASSERT_EQ("Standard shown, Ansicht shown, Format shown, status bar shown", BarsShown(hMain));
+
+    // Each step: what the user ticks or clears, and what stands afterwards.
+    struct Step
+    {
+        const char* pszTicksBefore;
+        std::vector<int> clicks;
+        const char* pszBars;
+    };
+    const Step steps[] = {
+        {"xxxx", {IDC_BAR_STANDARD, IDC_BAR_VIEW, IDC_BAR_FORMAT, IDC_STATUS_BAR},
+         "Standard hidden, Ansicht hidden, Format hidden, status bar hidden"},
+        {"----", {IDC_BAR_VIEW, IDC_STATUS_BAR}, "Standard hidden, Ansicht shown, Format hidden, status bar shown"},
+        {"-x-x", {IDC_BAR_STANDARD, IDC_BAR_FORMAT}, "Standard shown, Ansicht shown, Format shown, status bar shown"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.pszBars);
+        program.PostCommand(ID_OPTIONS);
+        HWND hSheet = program.WaitForWindow("Optionen");
+        ASSERT_NE(nullptr, hSheet);
+        ASSERT_TRUE(program.WaitForDialog());
+        EXPECT_EQ(step.pszTicksBefore, TicksOf(hSheet));
+        for (int nID : step.clicks)
+            ClickAt(WindowCentre(FindBelow(hSheet, nID)));
+        ClickAt(WindowCentre(FindBelow(hSheet, IDOK, "Button")));
+        ASSERT_TRUE(WaitUntilClosed(hSheet));
+        ASSERT_TRUE(program.WaitUntilIdle());
+        EXPECT_EQ(step.pszBars, BarsShown(hMain));
+        // The banner and the panes beside it start below the bars shown.
+        RECT rcBanner = {};
+        RECT rcPanes = {};
+        ::GetWindowRect(::GetDlgItem(hMain, 777), &rcBanner);
+        ::GetWindowRect(::GetDlgItem(hMain, AFX_IDW_PANE_FIRST), &rcPanes);
+        EXPECT_EQ(rcPanes.top, rcBanner.top);
+    }
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesClicks, OptionsAndInfoStandCentredOnTheMainWindow)
+{
+    const CString strFile = WriteSample("sheets");
+    CQivnotesProcess program;
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
+    HWND hMain = program.MainWindow();
+    // Away from the screen's corner, so that the corner is no centre.
+    ::SetWindowPos(hMain, nullptr, 120, 90, 760, 560, SWP_NOZORDER);
+    ASSERT_TRUE(program.WaitUntilIdle());
+    struct Sheet
+    {
+        UINT nCommand;
+        LPCSTR lpszTitle;
+    };
+    for (const Sheet& sheet : {Sheet{ID_OPTIONS, "Optionen"}, Sheet{ID_APP_ABOUT, "Info"}}) {
+        SCOPED_TRACE(sheet.lpszTitle);
+        program.PostCommand(sheet.nCommand);
+        HWND hSheet = program.WaitForWindow(sheet.lpszTitle);
+        ASSERT_NE(nullptr, hSheet);
+        ASSERT_TRUE(program.WaitForDialog());
+        EXPECT_LE(OffCentre(hSheet, hMain), 2);
+        ::PostMessageA(hSheet, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntilClosed(hSheet));
+    }
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesClicks, WithoutAPrinterTheSetupCommandsSaySoAndCharactersUseTheScreenFonts)
+{
+    char szPrinter[256] = {};
+    DWORD nPrinter = sizeof(szPrinter);
+    if (::GetDefaultPrinterA(szPrinter, &nPrinter))
+        GTEST_SKIP() << "this run has a printer: " << szPrinter;
+    const CString strFile = WriteSample("noprinter");
+    CQivnotesProcess program;
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, "Küche\\Suppe"));
+
+    // Page setup, printer setup and print each tell why nothing opens.
+    for (UINT nCommand : {ID_PAGE_SETUP, ID_FILE_PRINT_SETUP, ID_FILE_PRINT}) {
+        SCOPED_TRACE(nCommand);
+        program.PostCommand(nCommand);
+        HWND hBox = program.WaitForDialog();
+        ASSERT_NE(nullptr, hBox);
+        EXPECT_NE(std::string::npos, program.DialogText(hBox).find("kein Drucker installiert"))
+            << program.DialogText(hBox);
+        ASSERT_TRUE(program.PressButton(hBox, IDOK));
+        ASSERT_TRUE(program.WaitUntilIdle());
+    }
+
+    // The character dialog, with the focus in the tree and in the note.
+    std::vector<HTREEITEM> items;
+    std::vector<CQivnotesProcess::TreeRow> rows = program.TreeRows(&items);
+    ASSERT_EQ(4u, rows.size());
+    HWND hNote = program.FindChild("RichEdit20A");
+    ASSERT_NE(nullptr, hNote);
+    RECT rcNote = {};
+    ::GetWindowRect(hNote, &rcNote);
+    const struct
+    {
+        const char* pszFocus;
+        POINT ptClick;
+    } places[] = {
+        {"tree", CentreOf(program.TreeItemScreenRect(items[3]))},
+        {"note", POINT{rcNote.left + 40, rcNote.top + 10}},
+    };
+    for (const auto& place : places) {
+        SCOPED_TRACE(place.pszFocus);
+        ClickAt(place.ptClick);
+        ASSERT_TRUE(program.WaitUntilIdle());
+        program.PostCommand(ID_FORMAT_FONT);
+        HWND hFonts = program.WaitForDialog();
+        ASSERT_NE(nullptr, hFonts);
+        // The face list (the system dialog's first combo box) holds fonts.
+        HWND hFaces = FindBelow(hFonts, 0x470);
+        ASSERT_NE(nullptr, hFaces);
+        DWORD_PTR nFaces = 0;
+        ::SendMessageTimeoutA(hFaces, CB_GETCOUNT, 0, 0, SMTO_NORMAL, 10000, &nFaces);
+        EXPECT_GT(nFaces, 0u);
+        ASSERT_TRUE(program.PressButton(hFonts, IDCANCEL));
+        ASSERT_TRUE(program.WaitUntilIdle());
+    }
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesClicks, AlwaysOnTopWorksFromTheCaptionsRightClickMenu)
+{
+    const CString strFile = WriteSample("topmost");
+    CQivnotesProcess program;
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
+    HWND hMain = program.MainWindow();
+    RECT rcMain = {};
+    ::GetWindowRect(hMain, &rcMain);
+    // On the caption, clear of its buttons; each click elsewhere, so that
+    // two are no double click.
+    POINT ptCaption = {rcMain.left + 200,
+                       rcMain.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+    for (DWORD dwTopMost : {1u, 0u}) {
+        SCOPED_TRACE(dwTopMost);
+        ptCaption.x += 60;
+        ASSERT_TRUE(MoveMouseTo(ptCaption));
+        InjectMouseButton(MOUSEEVENTF_RIGHTDOWN);
+        InjectMouseButton(MOUSEEVENTF_RIGHTUP);
+        HWND hMenu = nullptr;
+        for (int i = 0; i < 100 && !hMenu; ++i) {
+            hMenu = CQivnotesProcess::FindWindowOf(program.ProcessId(), [](HWND hWnd) {
+                char szClass[16] = {};
+                ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+                return strcmp(szClass, "#32768") == 0 && ::IsWindowVisible(hWnd);
+            });
+            if (!hMenu)
+                ::Sleep(100);
+        }
+        ASSERT_NE(nullptr, hMenu);
+        // Answered once the menu's own loop takes the input.
+        ASSERT_TRUE(program.WaitUntilIdle());
+        // "&Immer im Vordergrund": its access key chooses it.
+        TapKey('I');
+        if (!WaitUntilClosed(hMenu))
+            TapKey(VK_ESCAPE);
+        // The chosen entry comes as a posted system command after the menu
+        // closed: waited for (up to 5 s).
+        auto isTopMost = [hMain] { return (::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+        for (int i = 0; i < 50 && (SettingInt("Settings", "TopMost") != dwTopMost || isTopMost() != (dwTopMost != 0));
+             ++i) {
+            ::Sleep(100);
+            ASSERT_TRUE(program.WaitUntilIdle());
+        }
+        EXPECT_EQ(dwTopMost, SettingInt("Settings", "TopMost"));
+        EXPECT_EQ(dwTopMost != 0, isTopMost());
+    }
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesClicks, AttachmentsStoredWithDotStepsShowTheirNameAndType)
+{
+    const CString strTop = e2e::ScratchFolder("dotsteps");
+    const CString strFolder = strTop + "\\Karten";
+    ::CreateDirectoryA(strFolder, nullptr);
+    const CString strLetter = strFolder + "\\brief.txt";
+    const CString strBill = strTop + "\\rechnung.txt";
+    for (const CString& strPath : {strLetter, strBill}) {
+        HANDLE hFile = ::CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+        ::CloseHandle(hFile);
+    }
+    const CString strFile = strFolder + "\\Post.qiv";
+    {
+        CQivCardFileStore store;
+        C_QivCategory* pRoot = new C_QivCategory("Notizen");
+        pRoot->m_dwExpanded = 1;
+        C_QivEntry* pPost = new C_QivEntry("Post");
+        for (LPCSTR lpszStored : {".\\brief.txt", "..\\rechnung.txt", "..\\Karten\\.\\brief.txt", "brief.txt"})
+            pPost->m_lstAttachments.AddTail(lpszStored);
+        pRoot->m_pFirstChild = pPost;
+        store.ReplaceRoot(pRoot);
+        store.Save(strFile, FALSE);
+    }
+    // What the shell says of each file, asked with its whole path.
+    auto shellSays = [](const CString& strPath) {
+        SHFILEINFOA info = {};
+        ::SHGetFileInfoA(strPath, 0, &info, sizeof(info), SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
+        return std::string(info.szDisplayName) + " | " + info.szTypeName;
+    };
+    const std::string strLetterSays = shellSays(strLetter);
+    const std::string strBillSays = shellSays(strBill);
+    ASSERT_NE(" | ", strLetterSays);
+
+    CQivnotesProcess program;
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, "Post"));
+    HWND hList = program.FindChild(WC_LISTVIEWA);
+    ASSERT_NE(nullptr, hList);
+    // The rows' name and type columns, read in the program's memory.
+    HANDLE hProcess = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                    program.ProcessId());
+    ASSERT_NE(nullptr, hProcess);
+    BYTE* pRemote = static_cast<BYTE*>(
+        ::VirtualAllocEx(hProcess, nullptr, sizeof(LVITEMA) + 260, MEM_COMMIT, PAGE_READWRITE));
+    ASSERT_NE(nullptr, pRemote);
+    auto cell = [&](int nRow, int nColumn) {
+        LVITEMA item = {};
+        item.iSubItem = nColumn;
+        item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(LVITEMA));
+        item.cchTextMax = 260;
+        ::WriteProcessMemory(hProcess, pRemote, &item, sizeof(item), nullptr);
+        DWORD_PTR dwLength = 0;
+        ::SendMessageTimeoutA(hList, LVM_GETITEMTEXTA, nRow, reinterpret_cast<LPARAM>(pRemote), SMTO_NORMAL, 10000,
+                              &dwLength);
+        char szText[261] = {};
+        ::ReadProcessMemory(hProcess, pRemote + sizeof(LVITEMA), szText, 260, nullptr);
+        return std::string(szText);
+    };
+    DWORD_PTR nRows = 0;
+    ::SendMessageTimeoutA(hList, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 10000, &nRows);
+    std::vector<std::string> shown;
+    for (int nRow = 0; nRow < static_cast<int>(nRows); ++nRow)
+        shown.push_back(cell(nRow, 0) + " | " + cell(nRow, 1));
+    ::VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
+    ::CloseHandle(hProcess);
+    const std::vector<std::string> expected = {strLetterSays, strBillSays, strLetterSays, strLetterSays};
+    EXPECT_EQ(expected, shown);
+    EXPECT_EQ(0, program.Close());
+}
