@@ -364,33 +364,11 @@ TEST_F(QivnotesClicks, AttachmentsStoredWithDotStepsShowTheirNameAndType)
     ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, "Post"));
     HWND hList = program.FindChild(WC_LISTVIEWA);
     ASSERT_NE(nullptr, hList);
-    // The rows' name and type columns, read in the program's memory.
-    HANDLE hProcess = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                    program.ProcessId());
-    ASSERT_NE(nullptr, hProcess);
-    BYTE* pRemote = static_cast<BYTE*>(
-        ::VirtualAllocEx(hProcess, nullptr, sizeof(LVITEMA) + 260, MEM_COMMIT, PAGE_READWRITE));
-    ASSERT_NE(nullptr, pRemote);
-    auto cell = [&](int nRow, int nColumn) {
-        LVITEMA item = {};
-        item.iSubItem = nColumn;
-        item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(LVITEMA));
-        item.cchTextMax = 260;
-        ::WriteProcessMemory(hProcess, pRemote, &item, sizeof(item), nullptr);
-        DWORD_PTR dwLength = 0;
-        ::SendMessageTimeoutA(hList, LVM_GETITEMTEXTA, nRow, reinterpret_cast<LPARAM>(pRemote), SMTO_NORMAL, 10000,
-                              &dwLength);
-        char szText[261] = {};
-        ::ReadProcessMemory(hProcess, pRemote + sizeof(LVITEMA), szText, 260, nullptr);
-        return std::string(szText);
-    };
     DWORD_PTR nRows = 0;
     ::SendMessageTimeoutA(hList, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 10000, &nRows);
     std::vector<std::string> shown;
     for (int nRow = 0; nRow < static_cast<int>(nRows); ++nRow)
-        shown.push_back(cell(nRow, 0) + " | " + cell(nRow, 1));
-    ::VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
-    ::CloseHandle(hProcess);
+        shown.push_back(program.ListCellText(hList, nRow, 0) + " | " + program.ListCellText(hList, nRow, 1));
     const std::vector<std::string> expected = {strLetterSays, strBillSays, strLetterSays, strLetterSays};
     EXPECT_EQ(expected, shown);
     EXPECT_EQ(0, program.Close());

@@ -269,6 +269,27 @@ std::string CQivnotesProcess::SelectedTreeText() const
     return szText;
 }
 
+std::string CQivnotesProcess::ListCellText(HWND hList, int nRow, int nColumn) const
+{
+    // The item record and its text buffer live in the program's memory.
+    const SIZE_T nBytes = sizeof(LVITEMA) + 260;
+    BYTE* pRemote = static_cast<BYTE*>(::VirtualAllocEx(m_pi.hProcess, nullptr, nBytes, MEM_COMMIT, PAGE_READWRITE));
+    if (!pRemote)
+        return "(no memory)";
+    LVITEMA item = {};
+    item.iSubItem = nColumn;
+    item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(LVITEMA));
+    item.cchTextMax = 260;
+    ::WriteProcessMemory(m_pi.hProcess, pRemote, &item, sizeof(item), nullptr);
+    DWORD_PTR dwLength = 0;
+    ::SendMessageTimeoutA(hList, LVM_GETITEMTEXTA, nRow, reinterpret_cast<LPARAM>(pRemote), SMTO_NORMAL, 10000,
+                          &dwLength);
+    char szText[261] = {};
+    ::ReadProcessMemory(m_pi.hProcess, pRemote + sizeof(LVITEMA), szText, 260, nullptr);
+    ::VirtualFreeEx(m_pi.hProcess, pRemote, 0, MEM_RELEASE);
+    return szText;
+}
+
 std::vector<CQivnotesProcess::TreeRow> CQivnotesProcess::TreeRows(std::vector<HTREEITEM>* pHandles) const
 {
     std::vector<TreeRow> rows;

@@ -41,6 +41,8 @@ public:
     // The same once it is the expected one (the start-up goes on after the
     // window stands), or the last one read after 30 s.
     std::string WaitForSelectedTreeText(const std::string& strExpected) const;
+    // The text of a list view's cell, read across the processes.
+    std::string ListCellText(HWND hList, int nRow, int nColumn) const;
     // The tree's items in pre-order, read across the processes.
     struct TreeRow
     {

@@ -53,10 +53,12 @@ TEST_F(QivnotesSearchHit, GoToSelectsTheFirstOccurrenceOfTheFirstTerm)
                    "Gr\\'fc\\'dfe\\par}" },
         { "Termin", "{\\rtf1\\ansi Am {\\i Montag} um acht, am Montag um neun\\par}" },
     };
+    // Each hit in another entry than the one before it, so that a list
+    // still showing the last search is told apart.
     const std::vector<SearchHit> hits = {
         { "+Dienstag Montag", "Plan", 5, 13 },
-        { "+\"und wieder\" Montag", "Plan", 27, 37 },
         { "KÄSE", "Einkauf", 4, 8 },
+        { "+\"und wieder\" Montag", "Plan", 27, 37 },
         { "grüße", "Brief", 6, 11 },
         { "acht", "Termin", 13, 17 },
     };
@@ -73,12 +75,15 @@ TEST_F(QivnotesSearchHit, GoToSelectsTheFirstOccurrenceOfTheFirstTerm)
         ::SendMessageA(::GetDlgItem(hSearch, IDC_SEARCH_TERMS), WM_SETTEXT, 0,
                        reinterpret_cast<LPARAM>(hit.pszQuery));
         ClickOn(::GetDlgItem(hSearch, IDC_SEARCH_START));
-        HWND hGoTo = ::GetDlgItem(hSearch, IDC_SEARCH_GOTO);
-        for (int i = 0; i < 300 && !::IsWindowEnabled(hGoTo); ++i)
+        // The click arrives as input, after any message sent now: the
+        // search has run once its hit stands in the list.
+        HWND hResults = ::GetDlgItem(hSearch, IDC_SEARCH_RESULTS);
+        for (int i = 0; i < 300 && program.ListCellText(hResults, 0, 0) != hit.pszEntry; ++i)
             ::Sleep(10);
         ASSERT_TRUE(program.WaitUntilIdle());
-        ASSERT_EQ(1, ::SendMessageA(::GetDlgItem(hSearch, IDC_SEARCH_RESULTS), LVM_GETITEMCOUNT, 0, 0))
-            << hit.pszQuery;
+        ASSERT_EQ(1, ::SendMessageA(hResults, LVM_GETITEMCOUNT, 0, 0)) << hit.pszQuery;
+        ASSERT_EQ(hit.pszEntry, program.ListCellText(hResults, 0, 0)) << hit.pszQuery;
+        HWND hGoTo = ::GetDlgItem(hSearch, IDC_SEARCH_GOTO);
         ClickOn(hGoTo);
         ASSERT_EQ(hit.pszEntry, program.WaitForSelectedTreeText(hit.pszEntry)) << hit.pszQuery;
         HWND hNote = program.FindChild("RichEdit20A");
