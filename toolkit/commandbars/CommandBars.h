@@ -358,6 +358,13 @@ private:
     CRuntimeClass* m_pToolBarClass = nullptr;
     // An Alt+letter was taken as an access key while Alt is still down.
     BOOL m_bAltKeyTaken = FALSE;
+    // The menu key (Alt or F10) that went down in the site's window family
+    // with nothing else pressed since, else 0: its release hands the
+    // keyboard to the menu bar.
+    UINT m_nMenuKeyAlone = 0;
+    // Follows the keys and buttons for a menu key pressed alone; TRUE when
+    // the message is that key's release, now acted on.
+    BOOL TakeMenuKeyAlone(const MSG* pMsg, BOOL bTracked);
     // The sub-bars IsControlHidden is looking into now: a bar that holds
     // itself further down is not searched again.
     std::vector<const CXTPCommandBar*> m_hiddenSearch;

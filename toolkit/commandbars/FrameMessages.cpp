@@ -2,8 +2,9 @@
 // while the bars are being customised, colour and setting changes refresh
 // the drawing, leaving the application closes the popups, the idle pass
 // reaches the floating bars; and the keyboard
-// before the frame's own handling: underlines on Alt, accelerators through
-// the shortcut manager.
+// before the frame's own handling: underlines on Alt, Alt or F10 pressed
+// alone handing the keyboard to the menu bar, accelerators through the
+// shortcut manager.
 #include "toolkit/commandbars/CommandBars.h"
 
 #include "framework/ui/Wnd.h"
@@ -21,10 +22,53 @@ namespace {
 
 // Alt held when the key went down (bit 29 of a key message's lParam).
 const LPARAM kAltContext = 1 << 29;
+// The key was already down: an auto-repeat (bit 30).
+const LPARAM kPreviousDown = 1 << 30;
 
 BOOL IsKeyMessage(UINT message)
 {
     return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+BOOL IsKeyOrButtonDown(UINT message)
+{
+    switch (message)
+    {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCXBUTTONDOWN:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL IsDown(int nVirtualKey)
+{
+    return ::GetKeyState(nVirtualKey) < 0;
+}
+
+// Alt with Alt's context, or F10, pressed with no Shift or Ctrl held (and
+// F10 without Alt): the keys whose release alone starts menu mode.
+BOOL IsMenuKeyAlone(UINT nKey, LPARAM lParam)
+{
+    if (IsDown(VK_SHIFT) || IsDown(VK_CONTROL))
+        return FALSE;
+    if (nKey == VK_MENU)
+        return (lParam & kAltContext) != 0;
+    return nKey == VK_F10 && !(lParam & kAltContext);
+}
+
+BOOL IsInFamilyOf(HWND hWnd, HWND hWndSite)
+{
+    return hWnd && (hWnd == hWndSite || ::IsChild(hWndSite, hWnd));
 }
 
 // The bars' edit field that has the focus, if one has.
@@ -147,7 +191,12 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
         return FALSE;
     case WM_ACTIVATEAPP:
         if (!wParam)
+        {
+            // The release of an Alt that left with the activation comes
+            // to another application.
+            m_nMenuKeyAlone = 0;
             CloseAllPopups();
+        }
         return FALSE;
     case WM_COMMAND:
         // Menu and accelerator commands (cut, paste, ...) go to a focused
@@ -176,6 +225,8 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
     CXTPMouseManager* pMouseManager = XTPMouseManager();
     const BOOL bTracked = pMouseManager->GetTrackCount() > 0;
     HWND hWndSite = m_pSite ? m_pSite->GetSafeHwnd() : nullptr;
+    if (TakeMenuKeyAlone(pMsg, bTracked))
+        return TRUE;
     if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & kAltContext) && !bTracked
         && pMouseManager->GetLockCount() == 0 && hWndSite
         && CXTPKeyboardManager::IsOwnerForeground(hWndSite))
@@ -220,6 +271,45 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
             return TRUE;
     }
     if (IsKeyMessage(pMsg->message) && hWndSite)
-        return GetShortcutManager()->TranslateAccelerator(hWndSite, pMsg);
+    {
+        // A key that is a shortcut is no menu key.
+        if (!GetShortcutManager()->TranslateAccelerator(hWndSite, pMsg))
+            return FALSE;
+        m_nMenuKeyAlone = 0;
+        return TRUE;
+    }
     return FALSE;
+}
+
+BOOL CXTPCommandBars::TakeMenuKeyAlone(const MSG* pMsg, BOOL bTracked)
+{
+    HWND hWndSite = m_pSite ? m_pSite->GetSafeHwnd() : nullptr;
+    const UINT nKey = static_cast<UINT>(pMsg->wParam);
+    if (IsKeyOrButtonDown(pMsg->message))
+    {
+        // The menu key's own auto-repeat keeps it alone; anything else
+        // makes a chord.
+        if (pMsg->message == WM_SYSKEYDOWN && m_nMenuKeyAlone && nKey == m_nMenuKeyAlone)
+            return FALSE;
+        m_nMenuKeyAlone = 0;
+        if (pMsg->message == WM_SYSKEYDOWN && !(pMsg->lParam & kPreviousDown) && !bTracked
+            && IsInFamilyOf(pMsg->hwnd, hWndSite) && IsMenuKeyAlone(nKey, pMsg->lParam))
+            m_nMenuKeyAlone = nKey;
+        return FALSE;
+    }
+    if ((pMsg->message != WM_SYSKEYUP && pMsg->message != WM_KEYUP) || !m_nMenuKeyAlone
+        || nKey != m_nMenuKeyAlone)
+        return FALSE;
+    m_nMenuKeyAlone = 0;
+    // Not every control lets the release reach the system, whose menu key
+    // command would follow it: the frame sends that command itself, the
+    // same whichever child has the focus, and keeps the release from the
+    // control so that the command comes only once.
+    if (bTracked || !IsInFamilyOf(pMsg->hwnd, hWndSite)
+        || !CXTPKeyboardManager::IsOwnerForeground(hWndSite))
+        return FALSE;
+    if (IsAccessKeyTracking() && IsAccessKeysShown())
+        ShowAccessKeyUnderlines(FALSE);
+    ::SendMessageA(hWndSite, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return TRUE;
 }

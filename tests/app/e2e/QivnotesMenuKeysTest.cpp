@@ -3,7 +3,8 @@
 // the popup's accessibility object from this process), Esc closes it, a
 // letter that only an icon-only toolbar button carries opens nothing, and
 // Alt+Space opens the window's system menu, whose "Immer im Vordergrund" the
-// keyboard reaches.
+// keyboard reaches; Alt or F10 tapped alone in the tree hands the keyboard
+// to the menu bar.
 #include "QivnotesFixture.h"
 #include "QivnotesProcess.h"
 
@@ -111,6 +112,29 @@ std::vector<std::string> ItemNames(HWND hPopup)
     return names;
 }
 
+// The window that has the keyboard focus in the program's main thread.
+HWND FocusOf(HWND hMain)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(hMain, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+// A click near the top left of a child window gives it the focus; FALSE
+// when it did not take it.
+bool ClickInto(const CQivnotesProcess& program, HWND hChild)
+{
+    RECT rc;
+    ::GetWindowRect(hChild, &rc);
+    if (!MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }))
+        return false;
+    PressLeftButton();
+    ReleaseLeftButton();
+    return program.WaitUntilIdle() && FocusOf(program.MainWindow()) == hChild;
+}
+
 bool IsTopMost(HWND hWnd)
 {
     return (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -195,5 +219,59 @@ TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardRe
         EXPECT_EQ(bTopMost, IsTopMost(hMain));
         EXPECT_EQ(bTopMost ? 1u : 0u, SettingInt("Settings", "TopMost"));
     }
+    EXPECT_EQ(0, program.Close());
+}
+
+TEST_F(QivnotesMenuKeys, AltAloneInTheTreeHandsTheKeyboardToTheMenuBar)
+{
+    const CString strFile = WriteSample("altalone");
+    CQivnotesProcess program;
+    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
+    ASSERT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
+    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    // The tree takes the Alt key itself: the system's menu key command
+    // never follows its release there.
+    HWND hTree = program.FindChild(WC_TREEVIEWA);
+    ASSERT_NE(nullptr, hTree);
+    const struct
+    {
+        WORD wMenuKey;
+        WORD wKey;
+        const char* pszOpened;
+    } kCases[] = {
+        {VK_MENU, 'D', "XTPPopupBar"},
+        {VK_MENU, VK_SPACE, "#32768"},
+        {VK_F10, 'D', "XTPPopupBar"},
+    };
+    ASSERT_TRUE(ClickInto(program, hTree));
+    for (const auto& test : kCases) {
+        // Alt (or F10) pressed and released alone, then the key: the menu
+        // opens.
+        TapKey(test.wMenuKey);
+        TapKey(test.wKey);
+        HWND hMenu = WaitForVisible(program, test.pszOpened, 5000);
+        ASSERT_NE(nullptr, hMenu) << "keys " << test.wMenuKey << " " << test.wKey;
+        if (test.wKey == 'D') {
+            const std::vector<std::string> names = ItemNames(hMenu);
+            ASSERT_FALSE(names.empty());
+            EXPECT_EQ("Neu\tStrg+N", names.front());
+        }
+        // Esc closes the menu, a second one leaves the menu bar: the focus
+        // is back where it was.
+        TapKey(VK_ESCAPE);
+        TapKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitUntilGone(program, test.pszOpened)) << test.wKey;
+        ASSERT_TRUE(program.WaitUntilIdle());
+        EXPECT_EQ(hTree, FocusOf(program.MainWindow())) << test.wKey;
+    }
+
+    // Esc right after the Alt leaves the menu bar again: D then opens
+    // nothing (in the tree it only looks for an item).
+    TapKey(VK_MENU);
+    TapKey(VK_ESCAPE);
+    TapKey('D');
+    ASSERT_TRUE(program.WaitUntilIdle());
+    EXPECT_EQ(nullptr, WaitForVisible(program, "XTPPopupBar", 500));
     EXPECT_EQ(0, program.Close());
 }
