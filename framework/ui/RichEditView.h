@@ -143,6 +143,9 @@ public:
     // EM_PASTESPECIAL) first look at the clipboard's rich text.
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg LRESULT OnPasteMessage(WPARAM wParam, LPARAM lParam);
+    // A middle click only takes the focus, as the control does on Windows:
+    // some rich-edit controls paste on it, past the look at the clipboard.
+    afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnEditSelectAll();
     afx_msg void OnFormatFont();
     afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);

@@ -47,3 +47,8 @@ LRESULT CRichEditView::OnPasteMessage(WPARAM wParam, LPARAM)
         return 0;
     return Default();
 }
+
+void CRichEditView::OnMButtonDown(UINT, CPoint)
+{
+    SetFocus();
+}

@@ -129,6 +129,15 @@ TEST_F(QivnotesRtfImport, DeeplyNestedRichTextPastedByCtrlVIsTakenAsFarAsTheEdit
     ASSERT_TRUE(MakeForeground(program.MainWindow()));
     HWND hNote = ClickIntoNote(program);
     ASSERT_NE(nullptr, hNote);
+    // A middle click pastes nothing: some rich-edit controls paste on it
+    // straight from the clipboard.
+    POINT ptNote = {};
+    ::ClientToScreen(hNote, &ptNote);
+    ASSERT_TRUE(MoveMouseTo(POINT{ ptNote.x + 20, ptNote.y + 10 }));
+    InjectMouseButton(MOUSEEVENTF_MIDDLEDOWN);
+    InjectMouseButton(MOUSEEVENTF_MIDDLEUP);
+    ASSERT_TRUE(program.WaitUntilIdle()) << "the program ended";
+    EXPECT_EQ(std::string::npos, CQivnotesProcess::TextOf(hNote).find("Eingef"));
     TapKeyWith(VK_CONTROL, 'V');
     ASSERT_TRUE(program.WaitUntilIdle()) << "the program ended";
     EXPECT_NE(0u, CQivnotesProcess::WaitForAnswer(hNote, WM_GETTEXTLENGTH));
