@@ -6,6 +6,7 @@
 #include "app/FlatButton.h"
 #include "app/SoundEvents.h"
 #include "app/res/resource.h"
+#include "tests/toolkit/TestDib.h"
 
 #include <vector>
 
@@ -83,33 +84,22 @@ protected:
     {
         const int cx = 80;
         const int cy = 24;
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* pBits = nullptr;
-        HDC hDC = ::CreateCompatibleDC(nullptr);
-        HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+        // Black with a zero alpha byte: every bit clear, as a new section is.
+        CTestDib dib(cx, cy, RGB(0, 0, 0));
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_BUTTON;
         dis.CtlID = 57670;
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = nState;
         dis.hwndItem = m_button.GetSafeHwnd();
-        dis.hDC = hDC;
+        dis.hDC = dib->GetSafeHdc();
         dis.rcItem = {0, 0, cx, cy};
         m_button.DrawItem(&dis);
-        ::GdiFlush();
-        std::vector<COLORREF> pixels(static_cast<size_t>(cx * cy));
-        const DWORD* pSource = static_cast<const DWORD*>(pBits);
-        for (size_t i = 0; i < pixels.size(); ++i)
-            pixels[i] = RGB((pSource[i] >> 16) & 0xFF, (pSource[i] >> 8) & 0xFF, pSource[i] & 0xFF);
-        ::SelectObject(hDC, hOld);
-        ::DeleteObject(hBitmap);
-        ::DeleteDC(hDC);
+        std::vector<COLORREF> pixels;
+        pixels.reserve(static_cast<size_t>(cx * cy));
+        for (int y = 0; y < cy; ++y)
+            for (int x = 0; x < cx; ++x)
+                pixels.push_back(dib.Pixel(x, y));
         return pixels;
     }
 

@@ -24,6 +24,7 @@
 #include "toolkit/controls/ControlSizeComboBox.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/extras/HyperlinkShell.h"
+#include "tests/toolkit/TestDib.h"
 
 #include <gtest/gtest.h>
 
@@ -245,17 +246,9 @@ TEST_F(TextViewTest, ColourMenuMeasuresAndDrawsItsEntries)
     // Drawn into a white bitmap: the swatch in its colour, the highlight
     // behind the name when selected.
     const int cx = 120, cy = 20;
-    CDC dcMem;
-    ASSERT_TRUE(dcMem.CreateCompatibleDC(nullptr));
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), hBitmap);
+    CTestDib dib(cx, cy);
+    CDC& dcMem = dib.DC();
+    ASSERT_TRUE(dcMem.GetSafeHdc() != nullptr);
     for (UINT nState : { 0u, static_cast<UINT>(ODS_SELECTED) })
     {
         dcMem.FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
@@ -275,8 +268,6 @@ TEST_F(TextViewTest, ColourMenuMeasuresAndDrawsItsEntries)
         EXPECT_EQ(nState ? ::GetSysColor(COLOR_BTNHIGHLIGHT) : ::GetSysColor(COLOR_BTNFACE),
                   dcMem.GetPixel(2, 0 + 5)) << nState;
     }
-    ::SelectObject(dcMem.GetSafeHdc(), hOld);
-    ::DeleteObject(hBitmap);
 }
 
 TEST_F(TextViewTest, FontBoxesSetAndAskTheSelectionsFormat)

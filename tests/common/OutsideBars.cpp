@@ -1,5 +1,7 @@
 #include "OutsideBars.h"
 
+#include "common/MemoryDib.h"
+
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <stdio.h>
@@ -32,30 +34,15 @@ unsigned ScreenHash(const RECT& rc)
     const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return 0;
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMemory = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    CMemoryDib dib(cx, cy);
     unsigned nHash = 2166136261u;
-    if (hBitmap)
+    if (dib.IsValid())
     {
-        HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-        ::BitBlt(hMemory, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
-        ::GdiFlush();
-        const DWORD* pPixels = static_cast<const DWORD*>(pBits);
+        dib.CopyScreen(rc.left, rc.top);
+        const DWORD* pPixels = dib.Pixels();
         for (int i = 0; i < cx * cy; ++i)
             nHash = (nHash ^ (pPixels[i] & 0xFFFFFF)) * 16777619u;
-        ::SelectObject(hMemory, hOld);
-        ::DeleteObject(hBitmap);
     }
-    ::DeleteDC(hMemory);
-    ::ReleaseDC(nullptr, hScreen);
     return nHash;
 }
 

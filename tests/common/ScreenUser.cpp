@@ -1,6 +1,8 @@
 #include "common/ScreenUser.h"
 
+#include "common/MemoryDib.h"
 #include "common/PngFile.h"
+#include "common/WindowSearch.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -8,25 +10,6 @@
 namespace screen {
 
 namespace {
-
-struct DialogSearch
-{
-    HWND hExcept;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
-{
-    auto* pSearch = reinterpret_cast<DialogSearch*>(lParam);
-    char szClass[16] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (hWnd != pSearch->hExcept && strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd)
-        && ::IsWindowEnabled(hWnd)) {
-        pSearch->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 BOOL CALLBACK AppendStatic(HWND hWnd, LPARAM lParam)
 {
@@ -48,10 +31,14 @@ HWND WaitForDialog(DWORD dwThreadId, HWND hExcept, DWORD dwTimeout)
 {
     const DWORD dwStart = ::GetTickCount();
     do {
-        DialogSearch search = {hExcept, nullptr};
-        ::EnumThreadWindows(dwThreadId, FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.hFound)
-            return search.hFound;
+        HWND hFound = windows::FirstOfThread(dwThreadId, [&](HWND hWnd) {
+            char szClass[16] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+            return hWnd != hExcept && strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd)
+                   && ::IsWindowEnabled(hWnd);
+        });
+        if (hFound)
+            return hFound;
         ::Sleep(10);
     } while (::GetTickCount() - dwStart < dwTimeout);
     return nullptr;
@@ -122,25 +109,12 @@ Shot Draw(int cx, int cy, const std::function<void(HDC)>& draw)
         return shot;
     shot.cx = cx;
     shot.cy = cy;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hMemory = ::CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = ::CreateDIBSection(hMemory, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-    draw(hMemory);
-    ::GdiFlush();
-    const DWORD* pPixels = static_cast<const DWORD*>(pBits);
+    CMemoryDib dib(cx, cy);
+    draw(dib.Dc());
+    const DWORD* pPixels = dib.Pixels();
     shot.pixels.assign(pPixels, pPixels + static_cast<size_t>(cx) * cy);
     for (DWORD& dw : shot.pixels)
         dw &= 0x00FFFFFF;
-    ::SelectObject(hMemory, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMemory);
     return shot;
 }
 

@@ -6,6 +6,7 @@
 #include "QivnotesProcess.h"
 
 #include "app/res/resource.h"
+#include "common/MemoryDib.h"
 #include "framework/ui/AfxRes.h"
 #include "toolkit/input/InputTestSupport.h"
 
@@ -40,25 +41,12 @@ ScreenPixels Capture(HWND hWnd)
     const int cy = shot.rc.bottom - shot.rc.top;
     if (cx <= 0 || cy <= 0)
         return shot;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMemory = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-    ::BitBlt(hMemory, 0, 0, cx, cy, hScreen, shot.rc.left, shot.rc.top, SRCCOPY);
-    ::GdiFlush();
-    const DWORD* pFirst = static_cast<const DWORD*>(pBits);
+    CMemoryDib dib(cx, cy);
+    if (!dib.IsValid())
+        return shot;
+    dib.CopyScreen(shot.rc.left, shot.rc.top);
+    const DWORD* pFirst = dib.Pixels();
     shot.bits.assign(pFirst, pFirst + cx * cy);
-    ::SelectObject(hMemory, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMemory);
-    ::ReleaseDC(nullptr, hScreen);
     return shot;
 }
 

@@ -6,6 +6,7 @@
 #include "QivnotesProcess.h"
 
 #include "app/res/resource.h"
+#include "common/WindowSearch.h"
 #include "framework/ui/AfxRes.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
@@ -47,35 +48,17 @@ protected:
     }
 };
 
-struct FindByIdAndClass
-{
-    int nID;
-    LPCSTR lpszClass;
-    LPCSTR lpszText;
-    HWND hWnd;
-};
-
-BOOL CALLBACK MatchChild(HWND hWnd, LPARAM lParam)
-{
-    auto* pFind = reinterpret_cast<FindByIdAndClass*>(lParam);
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if ((pFind->nID == 0 || ::GetDlgCtrlID(hWnd) == pFind->nID)
-        && (pFind->lpszClass == nullptr || _stricmp(szClass, pFind->lpszClass) == 0)
-        && (pFind->lpszText == nullptr || CQivnotesProcess::TextOf(hWnd) == pFind->lpszText)) {
-        pFind->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A window anywhere below hParent with the id (0: any), class and text
 // (null: any).
 HWND FindBelow(HWND hParent, int nID, LPCSTR lpszClass = nullptr, LPCSTR lpszText = nullptr)
 {
-    FindByIdAndClass find = {nID, lpszClass, lpszText, nullptr};
-    ::EnumChildWindows(hParent, MatchChild, reinterpret_cast<LPARAM>(&find));
-    return find.hWnd;
+    return windows::FirstBelow(hParent, [&](HWND hWnd) {
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return (nID == 0 || ::GetDlgCtrlID(hWnd) == nID)
+               && (lpszClass == nullptr || _stricmp(szClass, lpszClass) == 0)
+               && (lpszText == nullptr || CQivnotesProcess::TextOf(hWnd) == lpszText);
+    });
 }
 
 POINT CentreOf(const RECT& rc)

@@ -1,5 +1,7 @@
 #include "QivnotesProcess.h"
 
+#include "common/WindowSearch.h"
+
 #include <commctrl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -11,44 +13,6 @@
 namespace e2e {
 
 namespace {
-
-// The first top-level window of a process that the caller accepts.
-struct ProcessWindowSearch
-{
-    DWORD dwProcessId;
-    const std::function<bool(HWND)>* pMatch;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND hWnd, LPARAM lParam)
-{
-    ProcessWindowSearch* pSearch = reinterpret_cast<ProcessWindowSearch*>(lParam);
-    DWORD dwProcessId = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId == pSearch->dwProcessId && (*pSearch->pMatch)(hWnd)) {
-        pSearch->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct FindChildClass
-{
-    LPCSTR lpszClass;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindChildWindow(HWND hWnd, LPARAM lParam)
-{
-    FindChildClass* pFind = reinterpret_cast<FindChildClass*>(lParam);
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (_stricmp(szClass, pFind->lpszClass) == 0) {
-        pFind->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Names what still stands of a program that did not end.
 BOOL CALLBACK PrintWindowsOf(HWND hWnd, LPARAM lParam)
@@ -70,22 +34,6 @@ BOOL CALLBACK PrintWindowsOf(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-struct FindControl
-{
-    int nID;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindControlWindow(HWND hWnd, LPARAM lParam)
-{
-    FindControl* pFind = reinterpret_cast<FindControl*>(lParam);
-    if (::GetDlgCtrlID(hWnd) == pFind->nID) {
-        pFind->hWnd = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK AppendStaticText(HWND hWnd, LPARAM lParam)
 {
     char szClass[64] = {};
@@ -103,9 +51,7 @@ BOOL CALLBACK AppendStaticText(HWND hWnd, LPARAM lParam)
 // a child dialog on some systems.
 HWND FindControlBelow(HWND hParent, int nID)
 {
-    FindControl find = {nID, nullptr};
-    ::EnumChildWindows(hParent, FindControlWindow, reinterpret_cast<LPARAM>(&find));
-    return find.hWnd;
+    return windows::FirstBelow(hParent, [nID](HWND hWnd) { return ::GetDlgCtrlID(hWnd) == nID; });
 }
 
 } // namespace
@@ -211,9 +157,7 @@ BOOL CQivnotesProcess::LaunchProgram(const CString& strExe, const CString& strAr
 
 HWND CQivnotesProcess::FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match)
 {
-    ProcessWindowSearch search = {dwProcessId, &match, nullptr};
-    ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.hWnd;
+    return windows::FirstOfProcess(dwProcessId, match);
 }
 
 BOOL CQivnotesProcess::WaitForMainWindow()
@@ -238,9 +182,11 @@ BOOL CQivnotesProcess::WaitForMainWindow()
 
 HWND CQivnotesProcess::FindChild(LPCSTR lpszClass) const
 {
-    FindChildClass find = {lpszClass, nullptr};
-    ::EnumChildWindows(m_hMain, FindChildWindow, reinterpret_cast<LPARAM>(&find));
-    return find.hWnd;
+    return windows::FirstBelow(m_hMain, [lpszClass](HWND hWnd) {
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return _stricmp(szClass, lpszClass) == 0;
+    });
 }
 
 std::string CQivnotesProcess::SelectedTreeText() const

@@ -1,0 +1,55 @@
+#include "common/WindowSearch.h"
+
+namespace windows {
+
+namespace {
+
+struct Search
+{
+    const WindowMatch* pMatch;
+    HWND hFound;
+};
+
+BOOL CALLBACK StopAtMatch(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<Search*>(lParam);
+    if ((*pSearch->pMatch)(hWnd)) {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FirstTopLevel(const WindowMatch& match)
+{
+    Search search = {&match, nullptr};
+    ::EnumWindows(StopAtMatch, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+HWND FirstOfThread(DWORD dwThreadId, const WindowMatch& match)
+{
+    Search search = {&match, nullptr};
+    ::EnumThreadWindows(dwThreadId, StopAtMatch, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+HWND FirstBelow(HWND hParent, const WindowMatch& match)
+{
+    Search search = {&match, nullptr};
+    ::EnumChildWindows(hParent, StopAtMatch, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+HWND FirstOfProcess(DWORD dwProcessId, const WindowMatch& match)
+{
+    return FirstTopLevel([&](HWND hWnd) {
+        DWORD dwOwner = 0;
+        ::GetWindowThreadProcessId(hWnd, &dwOwner);
+        return dwOwner == dwProcessId && match(hWnd);
+    });
+}
+
+} // namespace windows

@@ -1,0 +1,20 @@
+// The first window that a test accepts among the windows Windows lists:
+// all top-level windows, those of one thread, or all below a parent. Null
+// when none is accepted.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace windows {
+
+using WindowMatch = std::function<bool(HWND)>;
+
+HWND FirstTopLevel(const WindowMatch& match);
+HWND FirstOfThread(DWORD dwThreadId, const WindowMatch& match);
+HWND FirstBelow(HWND hParent, const WindowMatch& match);
+// The first top-level window of the process that match accepts.
+HWND FirstOfProcess(DWORD dwProcessId, const WindowMatch& match);
+
+} // namespace windows
