@@ -10,6 +10,7 @@
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Controls.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -29,10 +30,7 @@ std::vector<CXTPToolBar*> RowToolBars(CXTPToolBar* pToolBar)
             if (pBar->IsKindOf(RUNTIME_CLASS(CXTPToolBar)))
                 toolBars.push_back(static_cast<CXTPToolBar*>(pBar));
     }
-    bool bListed = false;
-    for (CXTPToolBar* p : toolBars)
-        bListed = bListed || p == pToolBar;
-    if (!bListed)
+    if (std::find(toolBars.begin(), toolBars.end(), pToolBar) == toolBars.end())
         toolBars.assign(1, pToolBar);
     return toolBars;
 }

@@ -1,10 +1,9 @@
 // The frame's messages as the command bars see them first: WM_CLOSE waits
 // while the bars are being customised, colour and setting changes refresh
 // the drawing, leaving the application closes the popups, the idle pass
-// reaches the floating bars; and the keyboard
-// before the frame's own handling: underlines on Alt, Alt or F10 pressed
-// alone handing the keyboard to the menu bar, accelerators through the
-// shortcut manager.
+// reaches the floating bars; and the keyboard before the frame's own
+// handling: underlines on Alt, Alt or F10 pressed alone handing the
+// keyboard to the menu bar, accelerators through the shortcut manager.
 #include "toolkit/commandbars/CommandBars.h"
 
 #include "framework/ui/Wnd.h"

@@ -2,6 +2,7 @@
 
 #include "framework/ui/Dc.h"
 #include "framework/ui/Gdi.h"
+#include "toolkit/draw/DrawHelpers.h"
 
 #include <vector>
 
@@ -18,27 +19,9 @@ struct MarkedLine
 
 MarkedLine ParseMarks(const CString& strText, BOOL bPrefix)
 {
-    if (!bPrefix)
-        return {strText, -1};
-    MarkedLine line = {CString(), -1};
-    const int nLength = strText.GetLength();
-    for (int i = 0; i < nLength; ++i)
-    {
-        const char ch = strText[i];
-        if (ch != '&')
-        {
-            line.strPlain += ch;
-            continue;
-        }
-        if (i + 1 < nLength && strText[i + 1] == '&')
-        {
-            line.strPlain += '&';
-            ++i;
-            continue;
-        }
-        if (i + 1 < nLength && line.nMarked < 0)
-            line.nMarked = line.strPlain.GetLength();
-    }
+    MarkedLine line = {strText, -1};
+    if (bPrefix)
+        line.nMarked = StripMnemonics(line.strPlain);
     return line;
 }
 

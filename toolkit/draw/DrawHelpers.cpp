@@ -294,9 +294,10 @@ CRect MakeClientRect(const CWnd* pWnd)
     return rect;
 }
 
-void StripMnemonics(CString& strText)
+int StripMnemonics(CString& strText)
 {
     CString strResult;
+    int nMarked = -1;
     int nLength = strText.GetLength();
     for (int i = 0; i < nLength; ++i)
     {
@@ -309,9 +310,14 @@ void StripMnemonics(CString& strText)
                 strResult += '&';
                 ++i;
             }
+            else if (i + 1 < nLength && nMarked < 0)
+            {
+                nMarked = strResult.GetLength();
+            }
             continue;
         }
         strResult += ch;
     }
     strText = strResult;
+    return nMarked;
 }

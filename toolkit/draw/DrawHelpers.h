@@ -85,4 +85,5 @@ CRect MakeWindowRect(const CWnd* pWnd);
 CRect MakeClientRect(const CWnd* pWnd);
 
 // Removes each single '&' marker (a trailing one too) and turns "&&" into "&".
-void StripMnemonics(CString& strText);
+// Answers where the letter the first marker underlines now stands (-1: none).
+int StripMnemonics(CString& strText);
