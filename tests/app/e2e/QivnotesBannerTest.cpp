@@ -8,7 +8,6 @@
 #include "app/res/resource.h"
 #include "common/MemoryDib.h"
 #include "framework/ui/AfxRes.h"
-#include "toolkit/input/InputTestSupport.h"
 
 #include <string>
 #include <vector>
@@ -91,13 +90,9 @@ size_t Differences(const ScreenPixels& a, const ScreenPixels& b)
 
 TEST_F(QivnotesBanner, AfterThePanesChangeTheBannerShowsWhatAWholeRepaintShows)
 {
-    const CString strFile = WriteSample("banner");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
-    ASSERT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
-    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, WriteSample("banner"), "Küche\\Suppe"));
     HWND hMain = program.MainWindow();
-    ASSERT_TRUE(MakeForeground(hMain));
     HWND hBanner = ::GetDlgItem(hMain, 777);
     ASSERT_NE(nullptr, hBanner);
 

@@ -29,23 +29,6 @@ using e2e::CQivnotesProcess;
 
 class QivnotesClicks : public e2e::QivnotesTest
 {
-protected:
-    // Starts the program on the card file (with the item at the path
-    // selected, when one is given), waits until it is idle and puts it in
-    // front.
-    static void StartInFront(CQivnotesProcess& program, const CString& strFile, const std::string& strPath = "")
-    {
-        CString strArguments = "\"" + strFile + "\"";
-        if (!strPath.empty())
-            strArguments += CString(" \"") + strPath.c_str();
-        ASSERT_TRUE(program.Start(strArguments));
-        if (!strPath.empty()) {
-            const std::string strTitle = strPath.substr(strPath.rfind('\\') + 1);
-            ASSERT_EQ(strTitle, program.WaitForSelectedTreeText(strTitle));
-        }
-        ASSERT_TRUE(program.WaitUntilIdle());
-        ASSERT_TRUE(MakeForeground(program.MainWindow()));
-    }
 };
 
 // A window anywhere below hParent with the id (0: any), class and text
@@ -85,17 +68,6 @@ BOOL IsChecked(HWND hButton)
     DWORD_PTR dwCheck = 0;
     ::SendMessageTimeoutA(hButton, BM_GETCHECK, 0, 0, SMTO_NORMAL, 10000, &dwCheck);
     return dwCheck == BST_CHECKED;
-}
-
-// Waits (up to 10 s) until the window is gone or hidden.
-BOOL WaitUntilClosed(HWND hWnd)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (!::IsWindow(hWnd) || !::IsWindowVisible(hWnd))
-            return TRUE;
-        ::Sleep(100);
-    }
-    return FALSE;
 }
 
 // The three toolbars and the status bar of the main window, as shown.
@@ -163,7 +135,7 @@ TEST_F(QivnotesClicks, OptionsShowAndHideTheBarsAndOpenWithTheirState)
         for (int nID : step.clicks)
             ClickAt(WindowCentre(FindBelow(hSheet, nID)));
         ClickAt(WindowCentre(FindBelow(hSheet, IDOK, "Button")));
-        ASSERT_TRUE(WaitUntilClosed(hSheet));
+        ASSERT_TRUE(CQivnotesProcess::WaitUntilGone(hSheet, 10000));
         ASSERT_TRUE(program.WaitUntilIdle());
         EXPECT_EQ(step.pszBars, BarsShown(hMain));
         // The banner and the panes beside it start below the bars shown.
@@ -198,7 +170,7 @@ TEST_F(QivnotesClicks, OptionsAndInfoStandCentredOnTheMainWindow)
         ASSERT_TRUE(program.WaitForDialog());
         EXPECT_LE(OffCentre(hSheet, hMain), 2);
         ::PostMessageA(hSheet, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitUntilClosed(hSheet));
+        ASSERT_TRUE(CQivnotesProcess::WaitUntilGone(hSheet, 10000));
     }
     EXPECT_EQ(0, program.Close());
 }
@@ -278,22 +250,13 @@ TEST_F(QivnotesClicks, AlwaysOnTopWorksFromTheCaptionsRightClickMenu)
         ASSERT_TRUE(MoveMouseTo(ptCaption));
         InjectMouseButton(MOUSEEVENTF_RIGHTDOWN);
         InjectMouseButton(MOUSEEVENTF_RIGHTUP);
-        HWND hMenu = nullptr;
-        for (int i = 0; i < 100 && !hMenu; ++i) {
-            hMenu = CQivnotesProcess::FindWindowOf(program.ProcessId(), [](HWND hWnd) {
-                char szClass[16] = {};
-                ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-                return strcmp(szClass, "#32768") == 0 && ::IsWindowVisible(hWnd);
-            });
-            if (!hMenu)
-                ::Sleep(100);
-        }
+        HWND hMenu = program.WaitForVisibleClass("#32768", 10000);
         ASSERT_NE(nullptr, hMenu);
         // Answered once the menu's own loop takes the input.
         ASSERT_TRUE(program.WaitUntilIdle());
         // "&Immer im Vordergrund": its access key chooses it.
         TapKey('I');
-        if (!WaitUntilClosed(hMenu))
+        if (!CQivnotesProcess::WaitUntilGone(hMenu, 10000))
             TapKey(VK_ESCAPE);
         // The chosen entry comes as a posted system command after the menu
         // closed: waited for (up to 5 s).

@@ -155,6 +155,20 @@ std::unique_ptr<C_QivCategory> QivnotesTest::ReadCardFile(const CString& strPath
     return std::unique_ptr<C_QivCategory>(store.DetachRoot());
 }
 
+void QivnotesTest::StartInFront(CQivnotesProcess& program, const CString& strFile, const std::string& strPath)
+{
+    CString strArguments = "\"" + strFile + "\"";
+    if (!strPath.empty())
+        strArguments += CString(" \"") + strPath.c_str();
+    ASSERT_TRUE(program.Start(strArguments));
+    if (!strPath.empty()) {
+        const std::string strTitle = strPath.substr(strPath.rfind('\\') + 1);
+        ASSERT_EQ(strTitle, program.WaitForSelectedTreeText(strTitle));
+    }
+    ASSERT_TRUE(program.WaitUntilIdle());
+    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+}
+
 HWND QivnotesTest::ClickIntoNote(const CQivnotesProcess& program)
 {
     HWND hNote = program.FindChild("RichEdit20A");

@@ -43,6 +43,10 @@ protected:
     // The tree of a card file as title outline ("Notizen{Küche{Brot,Suppe}}").
     static std::string SavedOutline(const CString& strPath);
     static std::unique_ptr<C_QivCategory> ReadCardFile(const CString& strPath);
+    // Starts the program on the card file (with the item at the path, e.g.
+    // "Küche\\Suppe", selected when one is given), waits until it is idle
+    // and puts it in front.
+    static void StartInFront(CQivnotesProcess& program, const CString& strFile, const std::string& strPath = "");
     // Clicks (SendInput) into the first line of the shown note, which takes
     // the focus and the command route; the note's window, or null.
     static HWND ClickIntoNote(const CQivnotesProcess& program);

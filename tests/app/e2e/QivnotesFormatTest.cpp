@@ -81,9 +81,7 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
         entries.push_back({ way.pszTitle, "Montag bis Freitag" });
     const CString strFile = WriteCategory("format", "Woche.qiv", "Woche", entries);
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Woche\\" + ways.front().pszTitle));
-    ASSERT_EQ(ways.front().pszTitle, program.WaitForSelectedTreeText(ways.front().pszTitle));
-    MakeForeground(program.MainWindow());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, std::string("Woche\\") + ways.front().pszTitle));
     std::vector<HTREEITEM> handles;
     const std::vector<CQivnotesProcess::TreeRow> rows = program.TreeRows(&handles);
     ASSERT_EQ(ways.size() + 2, rows.size());

@@ -32,49 +32,7 @@ protected:
         ::CoUninitialize();
         e2e::QivnotesTest::TearDown();
     }
-    // The program started on a sample card file of its own folder, idle
-    // and in front.
-    void StartInFront(CQivnotesProcess& program, LPCSTR lpszFolder)
-    {
-        const CString strFile = WriteSample(lpszFolder);
-        ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-        ASSERT_TRUE(program.WaitUntilIdle());
-        ASSERT_TRUE(MakeForeground(program.MainWindow()));
-    }
 };
-
-bool HasClass(HWND hWnd, const char* pszClass)
-{
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return strcmp(szClass, pszClass) == 0;
-}
-
-// A visible top-level window of the program of the class, polled until it
-// stands or the time is up (null then).
-HWND WaitForVisible(const CQivnotesProcess& program, const char* pszClass, DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    for (;;) {
-        HWND hWnd = CQivnotesProcess::FindWindowOf(
-            program.ProcessId(), [pszClass](HWND h) { return ::IsWindowVisible(h) && HasClass(h, pszClass); });
-        if (hWnd || ::GetTickCount() - dwStart > dwMilliseconds)
-            return hWnd;
-        ::Sleep(50);
-    }
-}
-
-// TRUE once no visible window of the class is left (FALSE after 5 s).
-bool WaitUntilGone(const CQivnotesProcess& program, const char* pszClass)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (!CQivnotesProcess::FindWindowOf(program.ProcessId(),
-                                            [pszClass](HWND h) { return ::IsWindowVisible(h) && HasClass(h, pszClass); }))
-            return true;
-        ::Sleep(50);
-    }
-    return false;
-}
 
 // The names of a popup bar's items as accessibility clients read them
 // (caption without access-key marks, a shortcut after a tab).
@@ -157,11 +115,11 @@ TEST_F(QivnotesMenuKeys, AltAndEachMenusLetterOpensItsMenuAndEscClosesIt)
         {'?', {"Hilfethemen", "Tipps & Tricks..."}},
     };
     CQivnotesProcess program;
-    ASSERT_NO_FATAL_FAILURE(StartInFront(program, "menukeys"));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, WriteSample("menukeys")));
 
     for (const auto& menu : kMenus) {
         InjectCharWithAlt(menu.chLetter);
-        HWND hPopup = WaitForVisible(program, "XTPPopupBar", 5000);
+        HWND hPopup = program.WaitForVisibleClass("XTPPopupBar", 5000);
         ASSERT_NE(nullptr, hPopup) << "Alt+" << menu.chLetter << " opened no menu";
         const std::vector<std::string> names = ItemNames(hPopup);
         ASSERT_GE(names.size(), menu.firstItems.size()) << menu.chLetter;
@@ -170,9 +128,9 @@ TEST_F(QivnotesMenuKeys, AltAndEachMenusLetterOpensItsMenuAndEscClosesIt)
         // Esc closes the menu and leaves the menu bar; nothing else opened.
         TapKey(VK_ESCAPE);
         TapKey(VK_ESCAPE);
-        EXPECT_TRUE(WaitUntilGone(program, "XTPPopupBar")) << menu.chLetter;
+        EXPECT_TRUE(program.WaitUntilNoVisibleClass("XTPPopupBar", 5000)) << menu.chLetter;
         ASSERT_TRUE(program.WaitUntilIdle());
-        EXPECT_EQ(nullptr, WaitForVisible(program, "#32770", 0)) << menu.chLetter;
+        EXPECT_EQ(nullptr, program.WaitForVisibleClass("#32770", 0)) << menu.chLetter;
     }
     EXPECT_EQ(0, program.Close());
 }
@@ -182,11 +140,11 @@ TEST_F(QivnotesMenuKeys, LettersOfIconOnlyToolbarButtonsRunNothing)
     // "Ö&ffnen" and "&Drucken" stand on the toolbar as icons alone; F is no
     // menu's letter.
     CQivnotesProcess program;
-    ASSERT_NO_FATAL_FAILURE(StartInFront(program, "iconletters"));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, WriteSample("iconletters")));
     InjectCharWithAlt('f');
     ASSERT_TRUE(program.WaitUntilIdle());
-    EXPECT_EQ(nullptr, WaitForVisible(program, "#32770", 500)) << "Alt+F opened a dialog";
-    EXPECT_EQ(nullptr, WaitForVisible(program, "XTPPopupBar", 0));
+    EXPECT_EQ(nullptr, program.WaitForVisibleClass("#32770", 500)) << "Alt+F opened a dialog";
+    EXPECT_EQ(nullptr, program.WaitForVisibleClass("XTPPopupBar", 0));
     TapKey(VK_ESCAPE);
     ASSERT_TRUE(program.WaitUntilIdle());
     EXPECT_EQ(0, program.Close());
@@ -195,16 +153,16 @@ TEST_F(QivnotesMenuKeys, LettersOfIconOnlyToolbarButtonsRunNothing)
 TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardReaches)
 {
     CQivnotesProcess program;
-    ASSERT_NO_FATAL_FAILURE(StartInFront(program, "sysmenu"));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, WriteSample("sysmenu")));
     HWND hMain = program.MainWindow();
     ASSERT_FALSE(IsTopMost(hMain));
 
     // Alt+Space opens it; Esc closes its popup, a second Esc leaves it.
     InjectCharWithAlt(' ');
-    ASSERT_NE(nullptr, WaitForVisible(program, "#32768", 5000));
+    ASSERT_NE(nullptr, program.WaitForVisibleClass("#32768", 5000));
     TapKey(VK_ESCAPE);
     TapKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntilGone(program, "#32768"));
+    EXPECT_TRUE(program.WaitUntilNoVisibleClass("#32768", 5000));
     ASSERT_TRUE(program.WaitUntilIdle());
     EXPECT_FALSE(IsTopMost(hMain));
 
@@ -212,9 +170,9 @@ TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardRe
     // and back again.
     for (bool bTopMost : {true, false}) {
         InjectCharWithAlt(' ');
-        ASSERT_NE(nullptr, WaitForVisible(program, "#32768", 5000)) << bTopMost;
+        ASSERT_NE(nullptr, program.WaitForVisibleClass("#32768", 5000)) << bTopMost;
         TapKey('I');
-        EXPECT_TRUE(WaitUntilGone(program, "#32768")) << bTopMost;
+        EXPECT_TRUE(program.WaitUntilNoVisibleClass("#32768", 5000)) << bTopMost;
         ASSERT_TRUE(program.WaitUntilIdle());
         EXPECT_EQ(bTopMost, IsTopMost(hMain));
         EXPECT_EQ(bTopMost ? 1u : 0u, SettingInt("Settings", "TopMost"));
@@ -224,12 +182,8 @@ TEST_F(QivnotesMenuKeys, AltSpaceOpensTheSystemMenuWhoseTopMostItemTheKeyboardRe
 
 TEST_F(QivnotesMenuKeys, AltAloneInTheTreeHandsTheKeyboardToTheMenuBar)
 {
-    const CString strFile = WriteSample("altalone");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Suppe"));
-    ASSERT_EQ("Suppe", program.WaitForSelectedTreeText("Suppe"));
-    ASSERT_TRUE(program.WaitUntilIdle());
-    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, WriteSample("altalone"), "Küche\\Suppe"));
     // The tree takes the Alt key itself: the system's menu key command
     // never follows its release there.
     HWND hTree = program.FindChild(WC_TREEVIEWA);
@@ -250,7 +204,7 @@ TEST_F(QivnotesMenuKeys, AltAloneInTheTreeHandsTheKeyboardToTheMenuBar)
         // opens.
         TapKey(test.wMenuKey);
         TapKey(test.wKey);
-        HWND hMenu = WaitForVisible(program, test.pszOpened, 5000);
+        HWND hMenu = program.WaitForVisibleClass(test.pszOpened, 5000);
         ASSERT_NE(nullptr, hMenu) << "keys " << test.wMenuKey << " " << test.wKey;
         if (test.wKey == 'D') {
             const std::vector<std::string> names = ItemNames(hMenu);
@@ -261,7 +215,7 @@ TEST_F(QivnotesMenuKeys, AltAloneInTheTreeHandsTheKeyboardToTheMenuBar)
         // is back where it was.
         TapKey(VK_ESCAPE);
         TapKey(VK_ESCAPE);
-        EXPECT_TRUE(WaitUntilGone(program, test.pszOpened)) << test.wKey;
+        EXPECT_TRUE(program.WaitUntilNoVisibleClass(test.pszOpened, 5000)) << test.wKey;
         ASSERT_TRUE(program.WaitUntilIdle());
         EXPECT_EQ(hTree, FocusOf(program.MainWindow())) << test.wKey;
     }
@@ -272,6 +226,6 @@ TEST_F(QivnotesMenuKeys, AltAloneInTheTreeHandsTheKeyboardToTheMenuBar)
     TapKey(VK_ESCAPE);
     TapKey('D');
     ASSERT_TRUE(program.WaitUntilIdle());
-    EXPECT_EQ(nullptr, WaitForVisible(program, "XTPPopupBar", 500));
+    EXPECT_EQ(nullptr, program.WaitForVisibleClass("XTPPopupBar", 500));
     EXPECT_EQ(0, program.Close());
 }

@@ -307,18 +307,64 @@ RECT CQivnotesProcess::TreeItemScreenRect(HTREEITEM hItem) const
 
 HWND CQivnotesProcess::WaitForWindow(LPCSTR lpszTitle) const
 {
-    auto isTitled = [lpszTitle](HWND hWnd) {
-        char szTitle[256] = {};
-        ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-        return ::IsWindowVisible(hWnd) && strcmp(szTitle, lpszTitle) == 0;
-    };
-    HWND hWnd = nullptr;
-    for (int i = 0; i < 300 && !hWnd; ++i) {
-        hWnd = FindWindowOf(m_pi.dwProcessId, isTitled);
-        if (!hWnd)
-            ::Sleep(100);
+    return WaitForWindowWhere(
+        [lpszTitle](HWND hWnd) {
+            char szTitle[256] = {};
+            ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+            return ::IsWindowVisible(hWnd) && strcmp(szTitle, lpszTitle) == 0;
+        },
+        30000);
+}
+
+HWND CQivnotesProcess::WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD dwMilliseconds) const
+{
+    const DWORD dwStart = ::GetTickCount();
+    for (;;) {
+        HWND hWnd = FindWindowOf(m_pi.dwProcessId, match);
+        if (hWnd || ::GetTickCount() - dwStart >= dwMilliseconds)
+            return hWnd;
+        ::Sleep(50);
     }
-    return hWnd;
+}
+
+namespace {
+
+std::function<bool(HWND)> IsVisibleOfClass(LPCSTR lpszClass)
+{
+    return [lpszClass](HWND hWnd) {
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return ::IsWindowVisible(hWnd) && strcmp(szClass, lpszClass) == 0;
+    };
+}
+
+} // namespace
+
+HWND CQivnotesProcess::WaitForVisibleClass(LPCSTR lpszClass, DWORD dwMilliseconds) const
+{
+    return WaitForWindowWhere(IsVisibleOfClass(lpszClass), dwMilliseconds);
+}
+
+BOOL CQivnotesProcess::WaitUntilNoVisibleClass(LPCSTR lpszClass, DWORD dwMilliseconds) const
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (FindWindowOf(m_pi.dwProcessId, IsVisibleOfClass(lpszClass))) {
+        if (::GetTickCount() - dwStart >= dwMilliseconds)
+            return FALSE;
+        ::Sleep(50);
+    }
+    return TRUE;
+}
+
+BOOL CQivnotesProcess::WaitUntilGone(HWND hWnd, DWORD dwMilliseconds)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (::IsWindow(hWnd) && ::IsWindowVisible(hWnd)) {
+        if (::GetTickCount() - dwStart >= dwMilliseconds)
+            return FALSE;
+        ::Sleep(50);
+    }
+    return TRUE;
 }
 
 std::string CQivnotesProcess::TextOf(HWND hWnd)
@@ -403,23 +449,26 @@ BOOL CQivnotesProcess::WaitUntilIdle() const
     return ::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &dwResult) != 0;
 }
 
+namespace {
+
+// A dialog window (a message box, a file dialog) that takes input.
+bool IsShownDialog(HWND hWnd)
+{
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    return strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd);
+}
+
+} // namespace
+
 HWND CQivnotesProcess::CurrentDialog() const
 {
-    return FindWindowOf(m_pi.dwProcessId, [](HWND hWnd) {
-        char szClass[64] = {};
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        return strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd);
-    });
+    return FindWindowOf(m_pi.dwProcessId, IsShownDialog);
 }
 
 HWND CQivnotesProcess::WaitForDialog() const
 {
-    HWND hDialog = nullptr;
-    for (int i = 0; i < 300 && !hDialog; ++i) {
-        hDialog = CurrentDialog();
-        if (!hDialog)
-            ::Sleep(100);
-    }
+    HWND hDialog = WaitForWindowWhere(IsShownDialog, 30000);
     if (hDialog) {
         // Answered once the dialog's own loop runs.
         DWORD_PTR dwResult = 0;
@@ -439,12 +488,7 @@ BOOL CQivnotesProcess::PressButton(HWND hDialog, int nID) const
 {
     HWND hButton = FindControlBelow(hDialog, nID);
     ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
-    for (int i = 0; i < 300; ++i) {
-        if (!::IsWindow(hDialog) || !::IsWindowVisible(hDialog))
-            return TRUE;
-        ::Sleep(100);
-    }
-    return FALSE;
+    return WaitUntilGone(hDialog, 30000);
 }
 
 BOOL CQivnotesProcess::AnswerFileDialog(HWND hDialog, const CString& strPath) const

@@ -60,6 +60,17 @@ public:
     // A visible top-level window of the program with the title, once it
     // stands (null after 30 s).
     HWND WaitForWindow(LPCSTR lpszTitle) const;
+    // The first top-level window of the program that `match` accepts, once
+    // one stands (null after the time).
+    HWND WaitForWindowWhere(const std::function<bool(HWND)>& match, DWORD dwMilliseconds) const;
+    // A visible top-level window of the program of the class (a menu is
+    // "#32768"), once one stands (null after the time; 0 asks once).
+    HWND WaitForVisibleClass(LPCSTR lpszClass, DWORD dwMilliseconds) const;
+    // TRUE once no visible top-level window of the class is left (FALSE
+    // after the time).
+    BOOL WaitUntilNoVisibleClass(LPCSTR lpszClass, DWORD dwMilliseconds) const;
+    // TRUE once the window is gone or hidden (FALSE after the time).
+    static BOOL WaitUntilGone(HWND hWnd, DWORD dwMilliseconds);
     // The first top-level window of the process that `match` accepts (null
     // when none does now).
     static HWND FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match);

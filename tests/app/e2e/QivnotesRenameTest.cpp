@@ -50,9 +50,7 @@ TEST_F(QivnotesRename, F2AndEnterKeepEveryCharacterOfALongTitle)
     }
 
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\""));
-    ASSERT_TRUE(program.WaitUntilIdle());
-    MakeForeground(program.MainWindow());
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile));
     std::vector<HTREEITEM> handles;
     ASSERT_EQ(renames.size() + 1, program.TreeRows(&handles).size());
     HWND hTree = program.FindChild(WC_TREEVIEWA);
@@ -70,8 +68,7 @@ TEST_F(QivnotesRename, F2AndEnterKeepEveryCharacterOfALongTitle)
                 TapKey(static_cast<WORD>(toupper(*p)));
         }
         TapKey(VK_RETURN);
-        for (int n = 0; n < 30 && ::IsWindow(hEdit) && ::IsWindowVisible(hEdit); ++n)
-            ::Sleep(100);
+        CQivnotesProcess::WaitUntilGone(hEdit, 3000);
         ASSERT_TRUE(program.WaitUntilIdle());
     }
     ASSERT_TRUE(program.SendCommand(program.MainWindow(), ID_FILE_SAVE));

@@ -124,9 +124,7 @@ TEST_F(QivnotesRtfImport, DeeplyNestedRichTextPastedByCtrlVIsTakenAsFarAsTheEdit
 
     const CString strFile = WriteSample("rtf-paste");
     CQivnotesProcess program;
-    ASSERT_TRUE(program.Start("\"" + strFile + "\" \"Küche\\Brot"));
-    ASSERT_EQ("Brot", program.WaitForSelectedTreeText("Brot"));
-    ASSERT_TRUE(MakeForeground(program.MainWindow()));
+    ASSERT_NO_FATAL_FAILURE(StartInFront(program, strFile, "Küche\\Brot"));
     HWND hNote = ClickIntoNote(program);
     ASSERT_NE(nullptr, hNote);
     // A middle click pastes nothing: some rich-edit controls paste on it

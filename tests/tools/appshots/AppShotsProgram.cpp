@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 #include <shlwapi.h>
-#include <string.h>
 
 #include <algorithm>
 #include <vector>
@@ -87,18 +86,7 @@ bool CShotProgram::Start(const std::string& strExe, const std::string& strFile)
 HWND CShotProgram::WaitForMenu(const char* pszClass) const
 {
     // A popup menu of the program's own, once it shows.
-    auto isMenu = [pszClass](HWND hWnd) {
-        char szClass[64] = {};
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        return ::IsWindowVisible(hWnd) && strcmp(szClass, pszClass) == 0;
-    };
-    HWND hMenu = nullptr;
-    for (int i = 0; i < 300 && !hMenu; ++i) {
-        hMenu = e2e::CQivnotesProcess::FindWindowOf(m_process.ProcessId(), isMenu);
-        if (!hMenu)
-            ::Sleep(100);
-    }
-    return hMenu;
+    return m_process.WaitForVisibleClass(pszClass, 30000);
 }
 
 void CShotProgram::Command(UINT nID) const
