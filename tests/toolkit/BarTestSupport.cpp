@@ -57,6 +57,14 @@ DWORD GdiObjectCount()
     return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
 }
 
+std::vector<int> BarControlIds(CXTPCommandBar* pBar)
+{
+    std::vector<int> ids;
+    for (int i = 0; pBar && i < pBar->GetControlCount(); ++i)
+        ids.push_back(pBar->GetControl(i)->GetID());
+    return ids;
+}
+
 LRESULT CNotifyRecordingSite::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_XTP_COMMAND)

@@ -58,6 +58,9 @@ public:
 // Counts the GDI objects of the process.
 DWORD GdiObjectCount();
 
+// The command ids of the bar's controls in their order (none for no bar).
+std::vector<int> BarControlIds(CXTPCommandBar* pBar);
+
 // A site window that records the codes of the control notifications it gets.
 class CNotifyRecordingSite : public CWnd
 {

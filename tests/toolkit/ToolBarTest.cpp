@@ -123,13 +123,6 @@ protected:
     {
         m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = bAlways;
     }
-    static std::vector<int> IdsOf(CXTPCommandBar* pBar)
-    {
-        std::vector<int> ids;
-        for (int i = 0; i < pBar->GetControlCount(); ++i)
-            ids.push_back(pBar->GetControl(i)->GetID());
-        return ids;
-    }
     static int CountOwn(CXTPCommandBar* pBar)
     {
         int n = 0;
@@ -157,8 +150,8 @@ TEST_F(ToolBarTest, LoadToolBarMakesButtonsInGroupsAndAsksTheSite)
     EXPECT_EQ(static_cast<UINT>(IDR_BAR_TEST_TOOLBAR), pToolBar->GetBarID());
     EXPECT_EQ((std::vector<int>{ID_BAR_TEST_NEW, ID_BAR_TEST_OPEN, ID_BAR_TEST_SAVE,
                                 ID_BAR_TEST_PRINT, ID_BAR_TEST_FIND}),
-              IdsOf(pToolBar));
-    EXPECT_EQ(IdsOf(pToolBar), m_pFrame->m_created);
+              BarControlIds(pToolBar));
+    EXPECT_EQ(BarControlIds(pToolBar), m_pFrame->m_created);
     const BOOL groups[] = {FALSE, FALSE, TRUE, FALSE, TRUE};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(groups[i], pToolBar->GetControl(i)->GetBeginGroup()) << i;
@@ -222,7 +215,7 @@ TEST_F(ToolBarTest, DockedWidthsAndTheExpandMenu)
 
     CListBar menu;
     pToolBar->FillExpandMenu(&menu);
-    EXPECT_EQ(hidden, IdsOf(&menu));
+    EXPECT_EQ(hidden, BarControlIds(&menu));
     for (int i = 0; i < menu.GetControlCount(); ++i)
         EXPECT_EQ(0u, menu.GetControl(i)->GetHideFlags());
 
@@ -293,7 +286,7 @@ TEST_F(ToolBarTest, ExpandPopupOffersTheAddOrRemoveListWhereTheSiteCustomizes)
 
         // Nothing hidden: the menu holds the add-or-remove item alone.
         CRefPtr<CXTPCommandBar> pPopup(pToolBar->CreateExpandPopup());
-        ASSERT_EQ(std::vector<int>{static_cast<int>(XTP_ID_CUSTOMIZE_ADDORREMOVE)}, IdsOf(pPopup.get()));
+        ASSERT_EQ(std::vector<int>{static_cast<int>(XTP_ID_CUSTOMIZE_ADDORREMOVE)}, BarControlIds(pPopup.get()));
         EXPECT_FALSE(pPopup->GetControl(0)->GetBeginGroup());
         CXTPCommandBar* pToolbars = pPopup->GetControl(0)->GetCommandBar();
         ASSERT_NE(nullptr, pToolbars);

@@ -8,6 +8,7 @@
 
 #include "InputTestSupport.h"
 #include "toolkit/BarTestRes.h"
+#include "toolkit/BarTestSupport.h"
 #include "toolkit/TestImages.h"
 // Before the toolbar headers: both name the popup expand id.
 #include "toolkit/commandbars/PopupBar.h"
@@ -90,15 +91,6 @@ void TapWithAlt(char ch)
     PumpTranslated();
 }
 
-// The command ids of the bar's items: the menu a popup shows.
-std::vector<int> Ids(CXTPCommandBar* pBar)
-{
-    std::vector<int> ids;
-    for (int i = 0; pBar && i < pBar->GetControlCount(); ++i)
-        ids.push_back(pBar->GetControl(i)->GetID());
-    return ids;
-}
-
 class AccessKeyInputTest : public testing::Test
 {
 protected:
@@ -178,7 +170,7 @@ TEST_F(AccessKeyInputTest, EachMenusLetterOpensItsMenuWhateverTheIconOnlyButtons
         CXTPCommandBar* pPopup = pItem->GetCommandBar();
         ASSERT_NE(nullptr, pPopup) << menu.chLetter;
         EXPECT_TRUE(pPopup->GetSafeHwnd() && pPopup->IsWindowVisible()) << menu.chLetter;
-        EXPECT_EQ(menu.items, Ids(pPopup)) << menu.chLetter;
+        EXPECT_EQ(menu.items, BarControlIds(pPopup)) << menu.chLetter;
         TapTranslated(VK_ESCAPE);
         TapTranslated(VK_ESCAPE);
         EXPECT_EQ(0, m_pMenuBar->GetTrackingMode()) << menu.chLetter;

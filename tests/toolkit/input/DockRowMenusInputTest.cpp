@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/DockBar.h"
 
 #include "InputTestSupport.h"
+#include "toolkit/BarTestSupport.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/FrameWnd.h"
 #include "toolkit/commandbars/MouseManager.h"
@@ -175,13 +176,6 @@ protected:
                 ids.push_back(pBar->GetControl(i)->GetID());
         return ids;
     }
-    static std::vector<int> IdsOf(CXTPCommandBar* pBar)
-    {
-        std::vector<int> ids;
-        for (int i = 0; i < pBar->GetControlCount(); ++i)
-            ids.push_back(pBar->GetControl(i)->GetID());
-        return ids;
-    }
     static CPoint ScreenCentre(CXTPControl* pControl)
     {
         CPoint pt = pControl->GetRect().CenterPoint();
@@ -250,7 +244,7 @@ TEST_F(DockRowMenusInputTest, EveryChevronOfTheRowListsTheWholeRow)
         CRect rcChevron = pExpand->GetRect();
         pBar->ClientToScreen(&rcChevron);
         EXPECT_EQ(rcChevron.bottom, WindowRect(pMenu).top) << c.pszName;
-        EXPECT_EQ(expected, IdsOf(pMenu)) << c.pszName;
+        EXPECT_EQ(expected, BarControlIds(pMenu)) << c.pszName;
         for (int i = 0; i + 1 < pMenu->GetControlCount(); ++i)
             EXPECT_FALSE(pMenu->GetControl(i)->GetBeginGroup()) << c.pszName << " " << i;
 
