@@ -57,6 +57,20 @@ DWORD GdiObjectCount()
     return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
 }
 
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+}
+
+CRect WindowRect(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    return rc;
+}
+
 std::vector<int> BarControlIds(CXTPCommandBar* pBar)
 {
     std::vector<int> ids;

@@ -58,6 +58,12 @@ public:
 // Counts the GDI objects of the process.
 DWORD GdiObjectCount();
 
+// Dispatches every message waiting in the thread's queue.
+void PumpMessages();
+
+// The window's rectangle on the screen.
+CRect WindowRect(CWnd* pWnd);
+
 // The command ids of the bar's controls in their order (none for no bar).
 std::vector<int> BarControlIds(CXTPCommandBar* pBar);
 

@@ -5,6 +5,7 @@
 // is no child of the frame, as it updates the docked ones.
 #include "toolkit/commandbars/CommandBars.h"
 
+#include "BarTestSupport.h"
 #include "framework/ui/AppGlobals.h"
 #include "framework/ui/CmdUI.h"
 #include "framework/ui/WinApp.h"
@@ -84,13 +85,13 @@ protected:
         m_pFloating->OnRecalcLayout();
         m_pFrame->ShowWindow(SW_SHOWNA);
         m_pFrame->RecalcLayout();
-        Pump();
+        PumpMessages();
     }
     void TearDown() override
     {
         m_pCommandBars->RemoveAll();
         m_pFrame->DestroyWindow();
-        Pump();
+        PumpMessages();
         CSizedButton::s_size = CSize(20, 20);
     }
     CXTPToolBar* MakeBar(LPCSTR lpszTitle, UINT nBarId, int nPosition)
@@ -103,12 +104,6 @@ protected:
         for (UINT nId : {ID_SIZED, ID_SIZED, ID_UPDATED})
             pBar->GetControls()->Add(new CSizedButton, static_cast<int>(nId));
         return pBar;
-    }
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
     }
     static CSize WindowSize(CWnd* pWnd)
     {
@@ -164,7 +159,7 @@ TEST_F(CommandBarsRedrawTest, ColourAndSettingChangesLayTheBarsOutAgain)
         // The status bar waits for its repaint.
         CRect rcUpdate;
         EXPECT_TRUE(::GetUpdateRect(m_status.GetSafeHwnd(), &rcUpdate, FALSE)) << message;
-        Pump();
+        PumpMessages();
     }
 }
 

@@ -137,13 +137,6 @@ std::vector<int> ControlIds(CXTPCommandBar* pBar)
     return ids;
 }
 
-CRect WindowRect(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    return rc;
-}
-
 class CommandBarsStateProfileTest : public ::testing::Test
 {
 protected:

@@ -63,12 +63,6 @@ protected:
         ::DeleteObject(hRgn);
         return rc;
     }
-    void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
 
     CFrameWnd* m_pFrame = nullptr;
     CRefPtr<CShapingTheme> m_pTheme;
@@ -115,7 +109,7 @@ TEST_F(FrameHookTest, OneRegionPerSize)
     hook.PostDelayedRecalc();
     EXPECT_TRUE(hook.IsDelayedRecalc());
     EXPECT_TRUE(m_pTheme->m_requests.empty());
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(hook.IsDelayedRecalc());
     EXPECT_EQ((std::vector<Size>{{450, 350}}), m_pTheme->m_requests);
 }

@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/MenuBar.h"
 
 #include "BarTestRes.h"
+#include "BarTestSupport.h"
 #include "framework/ui/MdiFrameWnd.h"
 #include "framework/ui/DocTemplate.h"
 #include "framework/ui/Document.h"
@@ -119,12 +120,6 @@ protected:
             captions.push_back(static_cast<LPCSTR>(pBar->GetControl(i)->GetCaption()));
         return captions;
     }
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
 
     CMenuFrame* m_pFrame = nullptr;
     HMENU m_hFrameMenu = nullptr;
@@ -233,7 +228,7 @@ TEST_F(MenuBarTest, MaximizedChildGetsItsWindowButtons)
         HWND hChild = m_pFrame->CreateChild(c.dwStyle);
         ASSERT_NE(nullptr, hChild);
         ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0);
-        Pump();
+        PumpMessages();
         std::vector<int> ids;
         for (int i = 4; i < m_pMenuBar->GetControlCount(); ++i)
             ids.push_back(m_pMenuBar->GetControl(i)->GetID());
@@ -241,10 +236,10 @@ TEST_F(MenuBarTest, MaximizedChildGetsItsWindowButtons)
         EXPECT_EQ(hChild, m_pMenuBar->GetActiveMdiChild());
 
         ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(hChild), 0);
-        Pump();
+        PumpMessages();
         EXPECT_EQ(4, m_pMenuBar->GetControlCount());
         ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hChild), 0);
-        Pump();
+        PumpMessages();
     }
 }
 
@@ -254,7 +249,7 @@ TEST_F(MenuBarTest, MaximizedChildShowsItsSystemMenuAtTheFront)
     HWND hChild = m_pFrame->CreateChild(WS_OVERLAPPEDWINDOW);
     ASSERT_NE(nullptr, hChild);
     ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0);
-    Pump();
+    PumpMessages();
     CXTPControl* pSys = m_pMenuBar->GetControl(0);
     ASSERT_EQ(static_cast<int>(XTP_ID_MENUBAR_SYSMENU), pSys->GetID());
     EXPECT_EQ(xtpControlPopup, pSys->GetType());
@@ -295,7 +290,7 @@ TEST_F(MenuBarTest, MaximizedChildShowsItsSystemMenuAtTheFront)
     CXTPControl* pClose = pPopup->GetControls()->FindControl(SC_CLOSE);
     ASSERT_TRUE(pClose);
     pClose->OnExecute();
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hChild));
     ::SendMessageA(m_pMenuBar->GetSafeHwnd(), WM_TIMER, XTP_TID_MDIREFRESH, 0);
     EXPECT_EQ(nullptr, m_pMenuBar->GetControls()->FindControl(XTP_ID_MENUBAR_SYSMENU));
@@ -442,7 +437,7 @@ TEST_F(MenuBarTest, ActiveMenuIdFollowsTheActiveChildsTemplate)
     }
 
     ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hChild), 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(static_cast<UINT>(IDR_BAR_TEST_MENU), m_pCommandBars->GetActiveMenuId());
 
     // A frame of another kind has no menu id to offer.

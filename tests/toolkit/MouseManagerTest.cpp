@@ -5,6 +5,8 @@
 // count.
 #include "toolkit/commandbars/MouseManager.h"
 
+#include "BarTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,13 +35,6 @@ HWND MakeWindow(int x, int y, int cx, int cy)
                 : nullptr;
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
-
 TEST(MouseManager, MouseLeaveWatch)
 {
     CXTPMouseManager* pManager = XTPMouseManager();
@@ -54,7 +49,7 @@ TEST(MouseManager, MouseLeaveWatch)
     EXPECT_EQ(hEverywhere, pManager->GetMouseLeaveWindow());
     CXTPMouseManager::MouseLeaveTimerProc(hEverywhere, WM_TIMER,
                                           CXTPMouseManager::idMouseLeaveTimer, 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(0, g_nMouseLeave);
     EXPECT_EQ(hEverywhere, pManager->GetMouseLeaveWindow());
 
@@ -67,7 +62,7 @@ TEST(MouseManager, MouseLeaveWatch)
     CXTPMouseManager::MouseLeaveTimerProc(hAway, WM_TIMER, CXTPMouseManager::idMouseLeaveTimer,
                                           0);
     EXPECT_EQ(nullptr, pManager->GetMouseLeaveWindow());
-    Pump();
+    PumpMessages();
     EXPECT_EQ(2, g_nMouseLeave);
 
     // A window that died while watched is let go without a message.

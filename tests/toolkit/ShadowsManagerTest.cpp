@@ -7,6 +7,7 @@
 // the windows by their rectangles and regions.
 #include "toolkit/commandbars/ShadowsManager.h"
 
+#include "BarTestSupport.h"
 #include "framework/ui/WndClass.h"
 
 #include <gtest/gtest.h>
@@ -58,13 +59,6 @@ protected:
                 return pShadow;
         }
         return nullptr;
-    }
-
-    static CRect WindowRect(CWnd* pWnd)
-    {
-        CRect rect;
-        pWnd->GetWindowRect(&rect);
-        return rect;
     }
 
     // Whether a point (window coordinates) is left in the strip's region;

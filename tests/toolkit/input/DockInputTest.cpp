@@ -12,6 +12,7 @@
 
 #include "InputTestSupport.h"
 #include "toolkit/BarTestRes.h"
+#include "toolkit/BarTestSupport.h"
 #include "toolkit/commandbars/CommandBars.h"
 #include "toolkit/commandbars/DialogBar.h"
 #include "toolkit/commandbars/DockBar.h"
@@ -121,12 +122,6 @@ protected:
         return pBar;
     }
     CXTPDockBar* Dock(int nSide) const { return m_pCommandBars->GetDockBar(nSide); }
-    static CRect WindowRect(CWnd* pWnd)
-    {
-        CRect rc;
-        pWnd->GetWindowRect(&rc);
-        return rc;
-    }
     // The rows of a dock bar, each the bars in their order on the screen.
     static std::vector<std::vector<CXTPCommandBar*>> Rows(CXTPDockBar* pDockBar)
     {

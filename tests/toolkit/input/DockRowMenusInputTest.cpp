@@ -154,12 +154,6 @@ protected:
         PumpInputMessages();
     }
 
-    static CRect WindowRect(CWnd* pWnd)
-    {
-        CRect rc;
-        pWnd->GetWindowRect(&rc);
-        return rc;
-    }
     // Narrows the frame until every bar of the row hides buttons.
     void SqueezeRow()
     {
