@@ -56,13 +56,6 @@ POINT WindowCentre(HWND hWnd)
     return CentreOf(rc);
 }
 
-void ClickAt(POINT pt)
-{
-    MoveMouseTo(pt);
-    PressLeftButton();
-    ReleaseLeftButton();
-}
-
 BOOL IsChecked(HWND hButton)
 {
     DWORD_PTR dwCheck = 0;

@@ -169,15 +169,16 @@ void QivnotesTest::StartInFront(CQivnotesProcess& program, const CString& strFil
     ASSERT_TRUE(MakeForeground(program.MainWindow()));
 }
 
+BOOL QivnotesTest::ClickInto(HWND hWnd)
+{
+    RECT rc;
+    return ::GetWindowRect(hWnd, &rc) && ClickAt(POINT{rc.left + 40, rc.top + 8});
+}
+
 HWND QivnotesTest::ClickIntoNote(const CQivnotesProcess& program)
 {
     HWND hNote = program.FindChild("RichEdit20A");
-    RECT rc;
-    if (!hNote || !::GetWindowRect(hNote, &rc) || !MoveMouseTo(POINT{ rc.left + 40, rc.top + 8 }))
-        return nullptr;
-    PressLeftButton();
-    ReleaseLeftButton();
-    return hNote;
+    return hNote && ClickInto(hNote) ? hNote : nullptr;
 }
 
 std::string QivnotesTest::SavedOutline(const CString& strPath)

@@ -47,8 +47,11 @@ protected:
     // "Küche\\Suppe", selected when one is given), waits until it is idle
     // and puts it in front.
     static void StartInFront(CQivnotesProcess& program, const CString& strFile, const std::string& strPath = "");
-    // Clicks (SendInput) into the first line of the shown note, which takes
-    // the focus and the command route; the note's window, or null.
+    // Clicks (SendInput) into the first line of the window, 40 pixels in;
+    // FALSE when the pointer did not get there.
+    static BOOL ClickInto(HWND hWnd);
+    // The same into the shown note, which takes the focus and the command
+    // route; the note's window, or null.
     static HWND ClickIntoNote(const CQivnotesProcess& program);
 };
 

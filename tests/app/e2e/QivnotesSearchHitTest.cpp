@@ -32,9 +32,7 @@ void ClickOn(HWND hWnd)
 {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
-    ASSERT_TRUE(MoveMouseTo(POINT{ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 }));
-    PressLeftButton();
-    ReleaseLeftButton();
+    ASSERT_TRUE(ClickAt(POINT{ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 }));
 }
 
 // The note's selection once it is not 0-0 any more, or 0-0 after 3 s.

@@ -112,6 +112,15 @@ void ReleaseLeftButton()
     PumpInputMessages();
 }
 
+BOOL ClickAt(POINT ptScreen)
+{
+    if (!MoveMouseTo(ptScreen))
+        return FALSE;
+    PressLeftButton();
+    ReleaseLeftButton();
+    return TRUE;
+}
+
 void TapKey(WORD wVirtualKey)
 {
     INPUT inputs[2] = {};

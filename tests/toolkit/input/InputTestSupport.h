@@ -12,6 +12,9 @@ BOOL MoveMouseTo(POINT ptScreen);
 // dispatches what it caused.
 void PressLeftButton();
 void ReleaseLeftButton();
+// Moves the pointer to a screen point and clicks the left button there.
+// FALSE (and no click) when the pointer did not arrive there.
+BOOL ClickAt(POINT ptScreen);
 // Presses the left button where the pointer is, moves it to the point and
 // releases it there, all queued at once: a modal loop that the press starts
 // finds the rest waiting.
