@@ -74,17 +74,6 @@ void Click(HWND hDialog, int nID)
     ::PostMessageA(::GetDlgItem(hDialog, nID), BM_CLICK, 0, 0);
 }
 
-bool WaitUntilGone(HWND hWnd, DWORD dwTimeout)
-{
-    const DWORD dwStart = ::GetTickCount();
-    while (::IsWindow(hWnd) && ::IsWindowVisible(hWnd)) {
-        if (::GetTickCount() - dwStart > dwTimeout)
-            return false;
-        ::Sleep(10);
-    }
-    return true;
-}
-
 bool Answers(HWND hWnd, DWORD dwTimeout)
 {
     DWORD_PTR dwResult = 0;

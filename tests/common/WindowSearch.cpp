@@ -52,4 +52,15 @@ HWND FirstOfProcess(DWORD dwProcessId, const WindowMatch& match)
     });
 }
 
+bool WaitUntilGone(HWND hWnd, DWORD dwTimeout)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (::IsWindow(hWnd) && ::IsWindowVisible(hWnd)) {
+        if (::GetTickCount() - dwStart > dwTimeout)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
 } // namespace windows

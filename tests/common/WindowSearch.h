@@ -1,6 +1,6 @@
 // The first window that a test accepts among the windows Windows lists:
 // all top-level windows, those of one thread, or all below a parent. Null
-// when none is accepted.
+// when none is accepted. And a bounded wait for a window to go.
 #pragma once
 
 #include <windows.h>
@@ -16,5 +16,7 @@ HWND FirstOfThread(DWORD dwThreadId, const WindowMatch& match);
 HWND FirstBelow(HWND hParent, const WindowMatch& match);
 // The first top-level window of the process that match accepts.
 HWND FirstOfProcess(DWORD dwProcessId, const WindowMatch& match);
+// Whether the window went (or was hidden) within dwTimeout milliseconds.
+bool WaitUntilGone(HWND hWnd, DWORD dwTimeout);
 
 } // namespace windows

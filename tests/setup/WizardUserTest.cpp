@@ -7,6 +7,7 @@
 #include "SetupTestSupport.h"
 
 #include "common/ScreenUser.h"
+#include "common/WindowSearch.h"
 
 #include "setup/WizardDlg.h"
 #include "setup/resource.h"
@@ -69,7 +70,7 @@ struct CScreen
     bool Answer(HWND hBox, int nID) const
     {
         screen::Click(hBox, nID);
-        return screen::WaitUntilGone(hBox, 5000);
+        return windows::WaitUntilGone(hBox, 5000);
     }
     // Whatever is still open is cancelled, questions answered with Yes,
     // until the wizard is gone: a test that failed half-way still ends.
@@ -245,7 +246,7 @@ TEST(SetupWizardUser, ACopyThatFailsIsReportedAndRegistersNothing)
                 ExpectNothingRegistered(scratch);
                 if (nAttempt == 1 && !bRelease) {
                     ASSERT_TRUE(screen.Answer(hBox, IDCANCEL));
-                    EXPECT_TRUE(screen::WaitUntilGone(screen.hSheet, 10000));
+                    EXPECT_TRUE(windows::WaitUntilGone(screen.hSheet, 10000));
                     return;
                 }
                 if (nAttempt == 1) {
@@ -259,7 +260,7 @@ TEST(SetupWizardUser, ACopyThatFailsIsReportedAndRegistersNothing)
             EXPECT_EQ(wizard.Status(), "Installationsvorgang beendet.");
             ASSERT_TRUE(screen.Next(wizard.m_finishedPage));
             screen::Click(screen.hSheet, ID_WIZFINISH);
-            EXPECT_TRUE(screen::WaitUntilGone(screen.hSheet, 5000));
+            EXPECT_TRUE(windows::WaitUntilGone(screen.hSheet, 5000));
         });
         if (hLock != INVALID_HANDLE_VALUE)
             ::CloseHandle(hLock);
@@ -414,7 +415,7 @@ TEST(SetupWizardUser, AbbrechenDuringALargeCopyAsksAtOnceAndTakesTheRunBack)
             EXPECT_EQ(screen::DialogText(hBox), "Installation abbrechen?");
             ASSERT_TRUE(screen.Answer(hBox, nAnswer));
         }
-        EXPECT_TRUE(screen::WaitUntilGone(screen.hSheet, 10000));
+        EXPECT_TRUE(windows::WaitUntilGone(screen.hSheet, 10000));
     });
     EXPECT_EQ(nResult, IDCANCEL);
     ExpectRunTakenBack(scratch, strDestination);

@@ -5,6 +5,7 @@
 #include "FakeInstallation.h"
 
 #include "common/ScreenUser.h"
+#include "common/WindowSearch.h"
 
 #include "uninstall/SystemPlaces.h"
 #include "uninstall/Uninstaller.h"
@@ -102,13 +103,13 @@ UninstallResult RunWithUser(const CUninstallPlaces& places, const std::vector<An
             if (answer.before)
                 answer.before(hBox);
             screen::Click(hBox, answer.nButton);
-            EXPECT_TRUE(screen::WaitUntilGone(hBox, 5000));
+            EXPECT_TRUE(windows::WaitUntilGone(hBox, 5000));
         }
         // A box nobody expected is left with its Cancel, or OK.
         while (const HWND hBox = screen::WaitForDialog(dwThread, nullptr, 1000)) {
             ADD_FAILURE() << "unexpected message box: " << screen::DialogText(hBox);
             screen::Click(hBox, ::GetDlgItem(hBox, IDCANCEL) ? IDCANCEL : IDOK);
-            screen::WaitUntilGone(hBox, 5000);
+            windows::WaitUntilGone(hBox, 5000);
         }
     });
     CSystemMessageBox messageBox;

@@ -128,7 +128,7 @@ TEST_F(QivnotesClicks, OptionsShowAndHideTheBarsAndOpenWithTheirState)
         for (int nID : step.clicks)
             ClickAt(WindowCentre(FindBelow(hSheet, nID)));
         ClickAt(WindowCentre(FindBelow(hSheet, IDOK, "Button")));
-        ASSERT_TRUE(CQivnotesProcess::WaitUntilGone(hSheet, 10000));
+        ASSERT_TRUE(windows::WaitUntilGone(hSheet, 10000));
         ASSERT_TRUE(program.WaitUntilIdle());
         EXPECT_EQ(step.pszBars, BarsShown(hMain));
         // The banner and the panes beside it start below the bars shown.
@@ -163,7 +163,7 @@ TEST_F(QivnotesClicks, OptionsAndInfoStandCentredOnTheMainWindow)
         ASSERT_TRUE(program.WaitForDialog());
         EXPECT_LE(OffCentre(hSheet, hMain), 2);
         ::PostMessageA(hSheet, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(CQivnotesProcess::WaitUntilGone(hSheet, 10000));
+        ASSERT_TRUE(windows::WaitUntilGone(hSheet, 10000));
     }
     EXPECT_EQ(0, program.Close());
 }
@@ -249,7 +249,7 @@ TEST_F(QivnotesClicks, AlwaysOnTopWorksFromTheCaptionsRightClickMenu)
         ASSERT_TRUE(program.WaitUntilIdle());
         // "&Immer im Vordergrund": its access key chooses it.
         TapKey('I');
-        if (!CQivnotesProcess::WaitUntilGone(hMenu, 10000))
+        if (!windows::WaitUntilGone(hMenu, 10000))
             TapKey(VK_ESCAPE);
         // The chosen entry comes as a posted system command after the menu
         // closed: waited for (up to 5 s).

@@ -356,17 +356,6 @@ BOOL CQivnotesProcess::WaitUntilNoVisibleClass(LPCSTR lpszClass, DWORD dwMillise
     return TRUE;
 }
 
-BOOL CQivnotesProcess::WaitUntilGone(HWND hWnd, DWORD dwMilliseconds)
-{
-    const DWORD dwStart = ::GetTickCount();
-    while (::IsWindow(hWnd) && ::IsWindowVisible(hWnd)) {
-        if (::GetTickCount() - dwStart >= dwMilliseconds)
-            return FALSE;
-        ::Sleep(50);
-    }
-    return TRUE;
-}
-
 std::string CQivnotesProcess::TextOf(HWND hWnd)
 {
     char szText[1024] = {};
@@ -488,7 +477,7 @@ BOOL CQivnotesProcess::PressButton(HWND hDialog, int nID) const
 {
     HWND hButton = FindControlBelow(hDialog, nID);
     ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
-    return WaitUntilGone(hDialog, 30000);
+    return windows::WaitUntilGone(hDialog, 30000);
 }
 
 BOOL CQivnotesProcess::AnswerFileDialog(HWND hDialog, const CString& strPath) const

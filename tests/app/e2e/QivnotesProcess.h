@@ -69,8 +69,6 @@ public:
     // TRUE once no visible top-level window of the class is left (FALSE
     // after the time).
     BOOL WaitUntilNoVisibleClass(LPCSTR lpszClass, DWORD dwMilliseconds) const;
-    // TRUE once the window is gone or hidden (FALSE after the time).
-    static BOOL WaitUntilGone(HWND hWnd, DWORD dwMilliseconds);
     // The first top-level window of the process that `match` accepts (null
     // when none does now).
     static HWND FindWindowOf(DWORD dwProcessId, const std::function<bool(HWND)>& match);

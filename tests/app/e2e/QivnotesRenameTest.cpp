@@ -3,6 +3,7 @@
 #include "QivnotesFixture.h"
 #include "QivnotesProcess.h"
 
+#include "common/WindowSearch.h"
 #include "framework/ui/AfxRes.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
@@ -68,7 +69,7 @@ TEST_F(QivnotesRename, F2AndEnterKeepEveryCharacterOfALongTitle)
                 TapKey(static_cast<WORD>(toupper(*p)));
         }
         TapKey(VK_RETURN);
-        CQivnotesProcess::WaitUntilGone(hEdit, 3000);
+        windows::WaitUntilGone(hEdit, 3000);
         ASSERT_TRUE(program.WaitUntilIdle());
     }
     ASSERT_TRUE(program.SendCommand(program.MainWindow(), ID_FILE_SAVE));
