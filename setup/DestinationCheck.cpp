@@ -1,7 +1,8 @@
 #include "setup/DestinationCheck.h"
 
 #include "setup/InstallFiles.h"
-#include "setup/LongPath.h"
+
+#include "framework/core/LongPath.h"
 
 #include <vector>
 

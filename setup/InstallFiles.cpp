@@ -1,6 +1,7 @@
 #include "setup/InstallFiles.h"
 
-#include "setup/LongPath.h"
+#include "framework/core/FileHandle.h"
+#include "framework/core/LongPath.h"
 
 #include <vector>
 
@@ -34,31 +35,6 @@ namespace {
 // to slow the copy down.
 const DWORD kPieceSize = 1 << 20;
 const char kPartialSuffix[] = ".qivsetup~";
-
-class CFileHandle
-{
-public:
-    explicit CFileHandle(HANDLE hFile) : m_hFile(hFile) {}
-    ~CFileHandle()
-    {
-        if (IsValid())
-            ::CloseHandle(m_hFile);
-    }
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-
-    BOOL IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_hFile; }
-    void Close()
-    {
-        if (IsValid())
-            ::CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_hFile;
-};
 
 DWORD CopyContents(HANDLE hFrom, HANDLE hTo, const CopyGoOn& goOn)
 {

@@ -1,9 +1,10 @@
 #include "setup/InstallRoutine.h"
 
 #include "setup/InstallFiles.h"
-#include "setup/LongPath.h"
 #include "setup/SetupRegistry.h"
 #include "setup/ShellLink.h"
+
+#include "framework/core/LongPath.h"
 
 #include <shlobj.h>
 

@@ -1,5 +1,8 @@
 #include "uninstall/InstalledFiles.h"
 
+#include "framework/core/FileHandle.h"
+#include "framework/core/LongPath.h"
+
 #include <iterator>
 
 namespace {
@@ -30,25 +33,9 @@ const LPCSTR kInstalledFiles[] = {
 
 const char kShortcutName[] = "\\Qivnotes 2000.lnk";
 
-// The path for the wide-character calls: only they take paths beyond
-// MAX_PATH, in their "\\?\" form.
-std::wstring WidePath(const CString& strPath)
-{
-    if (strPath.GetLength() < MAX_PATH)
-        return AfxAnsiToWide(strPath);
-    if (strPath.Left(2) == "\\\\")
-        return L"\\\\?\\UNC\\" + AfxAnsiToWide(strPath.Mid(2));
-    return L"\\\\?\\" + AfxAnsiToWide(strPath);
-}
-
 void DeleteFileAnyLength(const CString& strPath)
 {
-    ::DeleteFileW(WidePath(strPath).c_str());
-}
-
-bool Exists(const CString& strPath)
-{
-    return ::GetFileAttributesW(WidePath(strPath).c_str()) != INVALID_FILE_ATTRIBUTES;
+    ::DeleteFileW(LongPathW(strPath).c_str());
 }
 
 } // namespace
@@ -65,11 +52,10 @@ CString FindInstalledFileInUse(const CString& strFolder)
     for (LPCSTR name : kInstalledFiles) {
         // A program holding the file open, or running from it, lets no one
         // else open it for writing.
-        const HANDLE hFile = ::CreateFileW(WidePath(strFolder + name).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                           0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (hFile != INVALID_HANDLE_VALUE)
-            ::CloseHandle(hFile);
-        else if (::GetLastError() == ERROR_SHARING_VIOLATION || ::GetLastError() == ERROR_LOCK_VIOLATION)
+        const CFileHandle file(::CreateFileW(LongPathW(strFolder + name).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                             0, nullptr, OPEN_EXISTING, 0, nullptr));
+        if (!file.IsValid()
+            && (::GetLastError() == ERROR_SHARING_VIOLATION || ::GetLastError() == ERROR_LOCK_VIOLATION))
             return name;
     }
     return CString();
@@ -80,7 +66,7 @@ std::vector<CString> DeleteInstalledFiles(const CString& strFolder)
     std::vector<CString> remaining;
     for (LPCSTR name : kInstalledFiles) {
         DeleteInstalledFile(name, strFolder);
-        if (Exists(strFolder + name))
+        if (PathExists(strFolder + name))
             remaining.push_back(strFolder + name);
     }
     return remaining;

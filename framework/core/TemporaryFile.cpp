@@ -1,5 +1,7 @@
 #include "framework/core/TemporaryFile.h"
 
+#include "framework/core/FileHandle.h"
+
 #include <string.h>
 
 #include <algorithm>
@@ -16,13 +18,12 @@ int FileNameStart(const CString& strPath)
 CString LeadingBytes(LPCSTR lpszPath, BOOL* pbRead)
 {
     *pbRead = FALSE;
-    HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    CFileHandle file(::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.IsValid())
         return CString();
     char bytes[16] = {};
     DWORD nRead = 0;
-    *pbRead = ::ReadFile(hFile, bytes, sizeof(bytes), &nRead, nullptr);
-    ::CloseHandle(hFile);
+    *pbRead = ::ReadFile(file.Get(), bytes, sizeof(bytes), &nRead, nullptr);
     return CString(bytes, static_cast<int>(nRead));
 }
 
@@ -55,12 +56,9 @@ BOOL IsFreeForSaveOf(LPCSTR lpszTemp, LPCSTR lpszPath)
 // TRUE on success.
 BOOL CreateHidden(LPCSTR lpszTemp, BOOL bOver)
 {
-    HANDLE hFile = ::CreateFileA(lpszTemp, GENERIC_WRITE, 0, nullptr, bOver ? CREATE_ALWAYS : CREATE_NEW,
-                                 FILE_ATTRIBUTE_HIDDEN, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;
-    ::CloseHandle(hFile);
-    return TRUE;
+    CFileHandle file(::CreateFileA(lpszTemp, GENERIC_WRITE, 0, nullptr, bOver ? CREATE_ALWAYS : CREATE_NEW,
+                                   FILE_ATTRIBUTE_HIDDEN, nullptr));
+    return file.IsValid();
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "SetupTestSupport.h"
 
-#include "setup/LongPath.h"
-
+#include "framework/core/LongPath.h"
 #include "framework/core/Profile.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "toolkit/commandbars/ControlsBlob.h"
 
+#include "framework/core/FileHandle.h"
 #include "framework/ui/AppGlobals.h"
 #include "framework/ui/WinApp.h"
 
@@ -26,30 +27,6 @@ DWORD ReadLength(const BYTE* p)
     return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8)
         | (static_cast<DWORD>(p[2]) << 16) | (static_cast<DWORD>(p[3]) << 24);
 }
-
-// Closes a file handle when it goes out of scope.
-class CFileHandle
-{
-public:
-    explicit CFileHandle(HANDLE hFile) : m_hFile(hFile) {}
-    ~CFileHandle() { Close(); }
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-
-    HANDLE Get() const { return m_hFile; }
-    bool IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    BOOL Close()
-    {
-        BOOL bClosed = TRUE;
-        if (IsValid())
-            bClosed = ::CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-        return bClosed;
-    }
-
-private:
-    HANDLE m_hFile;
-};
 
 BOOL WriteWholeFile(LPCSTR lpszPath, const std::vector<BYTE>& data)
 {

@@ -7,4 +7,5 @@
 #include <string>
 
 std::wstring LongPathW(const CString& strPath);
+// Whether a file or folder of that path exists, whatever its length.
 BOOL PathExists(const CString& strPath);

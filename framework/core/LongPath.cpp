@@ -1,4 +1,4 @@
-#include "setup/LongPath.h"
+#include "framework/core/LongPath.h"
 
 std::wstring LongPathW(const CString& strPath)
 {
