@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
+#include <limits.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -133,12 +134,6 @@ std::string Describe(const BarPlaces& places)
     return strText;
 }
 
-bool Answers(HWND hWnd, DWORD dwMilliseconds)
-{
-    DWORD_PTR dwResult = 0;
-    return ::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, dwMilliseconds, &dwResult) != 0;
-}
-
 POINT GripperPoint(const BarPlace& place)
 {
     const RECT& rc = place.rc;
@@ -165,6 +160,12 @@ void DragBy(POINT ptFrom, int dx, int dy)
         SendMouse(0, pt);
     }
     SendMouse(MOUSEEVENTF_LEFTUP, pt);
+}
+
+const std::vector<POINT>& OffScreenPlaces()
+{
+    static const std::vector<POINT> places = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {-5000, 300}, {300, 50000}};
+    return places;
 }
 
 void StoreFloatingPlace(const std::string& strAppKey, int x, int y)
@@ -201,7 +202,7 @@ void CBarsFromOutside::Float(const char* pszTitle, int dx, int dy) const
     const POINT ptFrom = GripperPoint(*pBar);
     DragBy(ptFrom, dx, dy);
     ::Sleep(kSettle);
-    ASSERT_TRUE(Answers(m_hFrame)) << "after floating " << pszTitle;
+    ASSERT_TRUE(windows::Answers(m_hFrame)) << "after floating " << pszTitle;
     const BarPlaces after = Bars();
     const BarPlace* pFloated = FindBar(after, pszTitle);
     ASSERT_NE(nullptr, pFloated) << pszTitle;
@@ -229,7 +230,7 @@ void CBarsFromOutside::PressGrippers(std::initializer_list<const char*> titles) 
         PressAt(GripperPoint(*pBar));
         ::Sleep(kSettle);
         const std::string strStep = std::string("pressing the gripper of ") + pszTitle;
-        ASSERT_TRUE(Answers(m_hFrame)) << "after " << strStep;
+        ASSERT_TRUE(windows::Answers(m_hFrame)) << "after " << strStep;
         ExpectSamePlaces(before, Bars(), true, strStep);
         EXPECT_TRUE(FrameKeepsTheForeground()) << strStep;
     }

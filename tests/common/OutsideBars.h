@@ -5,6 +5,8 @@
 // program's test frame and the real qivnotes.exe.
 #pragma once
 
+#include "common/WindowSearch.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -38,8 +40,8 @@ BarPlaces WithoutLooks(BarPlaces places);
 // One line per bar, for the messages of failed expectations.
 std::string Describe(const BarPlaces& places);
 
-// Whether the window's thread answers a message within the time.
-bool Answers(HWND hWnd, DWORD dwMilliseconds = 1000);
+// Whether the frame answers within a time (a second unless told).
+using windows::Answers;
 
 // A point on a docked bar's gripper: its left band, or its top band when
 // the bar stands upright.
@@ -49,6 +51,10 @@ void PressAt(POINT pt);
 // Presses the left button at the point, moves the pointer in steps by the
 // offset and releases it there; each step is given time to be handled.
 void DragBy(POINT ptFrom, int dx, int dy);
+
+// Stored floating places that no monitor shows: beyond every edge, far
+// left, far below.
+const std::vector<POINT>& OffScreenPlaces();
 
 // Writes the place into every floating bar's stored record ("Floating" 1)
 // of the command bars' state under the registry key (below the current

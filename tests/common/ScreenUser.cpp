@@ -74,12 +74,6 @@ void Click(HWND hDialog, int nID)
     ::PostMessageA(::GetDlgItem(hDialog, nID), BM_CLICK, 0, 0);
 }
 
-bool Answers(HWND hWnd, DWORD dwTimeout)
-{
-    DWORD_PTR dwResult = 0;
-    return ::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, dwTimeout, &dwResult) != 0;
-}
-
 Shot Shot::Part(const RECT& rc) const
 {
     Shot part;
@@ -120,7 +114,7 @@ Shot ShootWindow(HWND hWnd)
 
 Shot ShootWhenDrawn(HWND hWnd)
 {
-    if (Answers(hWnd, 5000))
+    if (windows::Answers(hWnd, 5000))
         ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN
                                                    | RDW_UPDATENOW | RDW_ERASENOW);
     return ShootWindow(hWnd);

@@ -27,8 +27,6 @@ std::string ButtonText(HWND hDialog, int nID);
 // Presses the button as a click does (the window's thread handles it when
 // it gets to it).
 void Click(HWND hDialog, int nID);
-// Whether the window's thread answered a message within dwTimeout.
-bool Answers(HWND hWnd, DWORD dwTimeout);
 
 // A window as the screen shows it: 32-bit top-down pixels (0x00RRGGBB).
 struct Shot

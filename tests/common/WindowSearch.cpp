@@ -63,4 +63,10 @@ bool WaitUntilGone(HWND hWnd, DWORD dwTimeout)
     return true;
 }
 
+bool Answers(HWND hWnd, DWORD dwTimeout)
+{
+    DWORD_PTR dwResult = 0;
+    return ::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, dwTimeout, &dwResult) != 0;
+}
+
 } // namespace windows

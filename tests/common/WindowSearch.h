@@ -1,6 +1,6 @@
 // The first window that a test accepts among the windows Windows lists:
 // all top-level windows, those of one thread, or all below a parent. Null
-// when none is accepted. And a bounded wait for a window to go.
+// when none is accepted. And bounded waits for a window to go or answer.
 #pragma once
 
 #include <windows.h>
@@ -18,5 +18,8 @@ HWND FirstBelow(HWND hParent, const WindowMatch& match);
 HWND FirstOfProcess(DWORD dwProcessId, const WindowMatch& match);
 // Whether the window went (or was hidden) within dwTimeout milliseconds.
 bool WaitUntilGone(HWND hWnd, DWORD dwTimeout);
+// Whether the window's thread answered a message within dwTimeout
+// milliseconds (a thread that hangs does not).
+bool Answers(HWND hWnd, DWORD dwTimeout = 1000);
 
 } // namespace windows

@@ -323,47 +323,67 @@ TEST(ShellLink, WritesTargetArgumentsAndWorkingFolder)
 }
 
 // A run that is cancelled takes back only what it made: an installation
-// that was there before, and the user's own files, stay.
+// that was there before, and the user's own files, stay. The copy of
+// tipps.txt fails, held open by another program or missing from the
+// source, and the user answers Abbrechen.
 TEST(InstallRoutine, ACancelledRunLeavesWhatWasThereBefore)
 {
-    CScratchInstall scratch;
-    scratch.FillSource();
-    scratch.MakeMachineKeys();
-    const CString strFolder = scratch.Root() + "\\Ziel\\";
-    MakeFolder(strFolder);
-    WriteFileText(strFolder + "qivnotes.exe", "alte Version");
-    WriteFileText(strFolder + "Notizen.qiv", "eigene Datei");
-    // The copy of tipps.txt fails; the user answers Abbrechen.
-    const HANDLE hLock = ::CreateFileA(scratch.Places().strSourceFolder + "tipps.txt", GENERIC_READ, 0,
-                                       nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(hLock, INVALID_HANDLE_VALUE);
-    class CCancellingProgress : public CRecordedProgress
+    const struct
     {
-    public:
-        BOOL RetryCopy(LPCSTR lpszName, const CString&, DWORD dwError) override
-        {
-            m_failed.push_back(lpszName);
-            m_dwError = dwError;
-            return FALSE;
+        const char* pszName;
+        bool bMissing;   // else held open
+        DWORD dwError;
+    } kFailures[] = {
+        {"held open", false, ERROR_SHARING_VIOLATION},
+        {"missing", true, ERROR_FILE_NOT_FOUND},
+    };
+    for (const auto& failure : kFailures) {
+        SCOPED_TRACE(failure.pszName);
+        CScratchInstall scratch;
+        std::vector<CString> sources = kProductFiles;
+        if (failure.bMissing)
+            sources.erase(std::find(sources.begin(), sources.end(), CString("tipps.txt")));
+        scratch.FillSource(sources);
+        scratch.MakeMachineKeys();
+        const CString strFolder = scratch.Root() + "\\Ziel\\";
+        MakeFolder(strFolder);
+        WriteFileText(strFolder + "qivnotes.exe", "alte Version");
+        WriteFileText(strFolder + "Notizen.qiv", "eigene Datei");
+        HANDLE hLock = INVALID_HANDLE_VALUE;
+        if (!failure.bMissing) {
+            hLock = ::CreateFileA(scratch.Places().strSourceFolder + "tipps.txt", GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(hLock, INVALID_HANDLE_VALUE);
         }
-        std::vector<CString> m_failed;
-        DWORD m_dwError = 0;
-    } progress;
-    CString strText;
-    EXPECT_FALSE(RunInstall(scratch.Places(), Choices(scratch, strFolder), strText, &progress));
-    ::CloseHandle(hLock);
+        class CCancellingProgress : public CRecordedProgress
+        {
+        public:
+            BOOL RetryCopy(LPCSTR lpszName, const CString&, DWORD dwError) override
+            {
+                m_failed.push_back(lpszName);
+                m_dwError = dwError;
+                return FALSE;
+            }
+            std::vector<CString> m_failed;
+            DWORD m_dwError = 0;
+        } progress;
+        CString strText;
+        EXPECT_FALSE(RunInstall(scratch.Places(), Choices(scratch, strFolder), strText, &progress));
+        if (hLock != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hLock);
 
-    ASSERT_EQ(progress.m_failed.size(), 1u);
-    EXPECT_STREQ(progress.m_failed[0], "tipps.txt");
-    EXPECT_EQ(progress.m_dwError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_FALSE(progress.m_bEnded);
-    EXPECT_STREQ(progress.m_statuses.back(), "Installation abgebrochen.");
-    // Replaced by this run, so the new one; the files it added are gone.
-    EXPECT_STREQ(ReadFileText(strFolder + "qivnotes.exe"), "qivnotes.exe");
-    EXPECT_STREQ(ReadFileText(strFolder + "Notizen.qiv"), "eigene Datei");
-    for (LPCSTR name : {"banner.jpg", "splash.jpg", "qivnotes.chm", "tipps.txt"})
-        EXPECT_FALSE(FileExists(strFolder + name)) << name;
-    EXPECT_FALSE(FileExists(strFolder + "tipps.txt.qivsetup~"));
-    EXPECT_FALSE(KeyExists(scratch.Places().hClasses, ".qiv"));
-    EXPECT_FALSE(FileExists(scratch.Favourites() + "Qivnotes.lnk"));
+        ASSERT_EQ(progress.m_failed.size(), 1u);
+        EXPECT_STREQ(progress.m_failed[0], "tipps.txt");
+        EXPECT_EQ(progress.m_dwError, failure.dwError);
+        EXPECT_FALSE(progress.m_bEnded);
+        EXPECT_STREQ(progress.m_statuses.back(), "Installation abgebrochen.");
+        // Replaced by this run, so the new one; the files it added are gone.
+        EXPECT_STREQ(ReadFileText(strFolder + "qivnotes.exe"), "qivnotes.exe");
+        EXPECT_STREQ(ReadFileText(strFolder + "Notizen.qiv"), "eigene Datei");
+        for (LPCSTR name : {"banner.jpg", "splash.jpg", "qivnotes.chm", "tipps.txt"})
+            EXPECT_FALSE(FileExists(strFolder + name)) << name;
+        EXPECT_FALSE(FileExists(strFolder + "tipps.txt.qivsetup~"));
+        EXPECT_FALSE(KeyExists(scratch.Places().hClasses, ".qiv"));
+        EXPECT_FALSE(FileExists(scratch.Favourites() + "Qivnotes.lnk"));
+    }
 }

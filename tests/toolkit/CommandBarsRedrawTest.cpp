@@ -105,12 +105,6 @@ protected:
             pBar->GetControls()->Add(new CSizedButton, static_cast<int>(nId));
         return pBar;
     }
-    static CSize WindowSize(CWnd* pWnd)
-    {
-        CRect rc;
-        pWnd->GetWindowRect(&rc);
-        return rc.Size();
-    }
     std::vector<int> ThemeChanges() const
     {
         std::vector<int> counts;
@@ -139,17 +133,17 @@ TEST_F(CommandBarsRedrawTest, ColourAndSettingChangesLayTheBarsOutAgain)
         ++nRound;
         // The buttons grow without telling anyone: only a new layout sees it.
         CSizedButton::s_size = CSize(20 + 12 * nRound, 20 + 10 * nRound);
-        const CSize szDocked = WindowSize(m_pDocked);
-        const CSize szFloating = WindowSize(m_pFloating);
+        const CSize szDocked = WindowRect(m_pDocked).Size();
+        const CSize szFloating = WindowRect(m_pFloating).Size();
         m_pFrame->m_nNcPaints = 0;
 
         m_pFrame->SendMessage(message, 0, 0);
 
         EXPECT_EQ(std::vector<int>(6, nRound), ThemeChanges()) << message;
-        EXPECT_EQ(szDocked.cy + 10, WindowSize(m_pDocked).cy) << message;
-        EXPECT_GT(WindowSize(m_pDocked).cx, szDocked.cx) << message;
-        EXPECT_EQ(szFloating.cy + 10, WindowSize(m_pFloating).cy) << message;
-        EXPECT_GT(WindowSize(m_pFloating).cx, szFloating.cx) << message;
+        EXPECT_EQ(szDocked.cy + 10, WindowRect(m_pDocked).Size().cy) << message;
+        EXPECT_GT(WindowRect(m_pDocked).Size().cx, szDocked.cx) << message;
+        EXPECT_EQ(szFloating.cy + 10, WindowRect(m_pFloating).Size().cy) << message;
+        EXPECT_GT(WindowRect(m_pFloating).Size().cx, szFloating.cx) << message;
         // The top dock bar grew with its row: the frame was laid out again.
         CRect rcDocked, rcDock;
         m_pDocked->GetWindowRect(&rcDocked);

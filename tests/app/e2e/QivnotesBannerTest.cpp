@@ -10,6 +10,7 @@
 #include "framework/ui/AfxRes.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -46,6 +47,21 @@ ScreenPixels Capture(HWND hWnd)
     dib.CopyScreen(shot.rc.left, shot.rc.top);
     const DWORD* pFirst = dib.Pixels();
     shot.bits.assign(pFirst, pFirst + cx * cy);
+    return shot;
+}
+
+// The window once what the screen shows of it holds still: two shots a
+// tenth of a second apart agree (at most three seconds).
+ScreenPixels CaptureWhenSettled(HWND hWnd)
+{
+    ScreenPixels shot = Capture(hWnd);
+    for (int i = 0; i < 30; ++i) {
+        ::Sleep(100);
+        ScreenPixels next = Capture(hWnd);
+        if (next == shot)
+            break;
+        shot = std::move(next);
+    }
     return shot;
 }
 
@@ -112,15 +128,14 @@ TEST_F(QivnotesBanner, AfterThePanesChangeTheBannerShowsWhatAWholeRepaintShows)
             program.PostCommand(nCommand);
             ASSERT_TRUE(program.WaitUntilIdle());
         }
-        ::Sleep(300);
         ASSERT_TRUE(program.WaitUntilIdle());
-        const ScreenPixels after = Capture(hBanner);
+        const ScreenPixels after = CaptureWhenSettled(hBanner);
+        ASSERT_FALSE(after.bits.empty());
         EXPECT_EQ(0u, ForeignMarginPixels(hBanner, after));
         // The same banner repainted whole, frame and all.
         ::RedrawWindow(hBanner, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
         ASSERT_TRUE(program.WaitUntilIdle());
-        ::Sleep(300);
-        const ScreenPixels whole = Capture(hBanner);
+        const ScreenPixels whole = CaptureWhenSettled(hBanner);
         ASSERT_FALSE(whole.bits.empty());
         EXPECT_EQ(0u, Differences(after, whole));
     }

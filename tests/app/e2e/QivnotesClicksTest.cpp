@@ -1,7 +1,7 @@
 // What the user clicks in the real program happens: the options' bar
 // choices, the sheets over the main window, the printer commands without a
-// printer, "always on top" from the caption's menu, attachments stored with
-// "." and ".." steps, and the banner after the frame's panes moved.
+// printer, "always on top" from the caption's menu, and attachments stored
+// with "." and ".." steps.
 #include "QivnotesFixture.h"
 #include "QivnotesProcess.h"
 
@@ -251,16 +251,7 @@ TEST_F(QivnotesClicks, AlwaysOnTopWorksFromTheCaptionsRightClickMenu)
         TapKey('I');
         if (!windows::WaitUntilGone(hMenu, 10000))
             TapKey(VK_ESCAPE);
-        // The chosen entry comes as a posted system command after the menu
-        // closed: waited for (up to 5 s).
-        auto isTopMost = [hMain] { return (::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-        for (int i = 0; i < 50 && (SettingInt("Settings", "TopMost") != dwTopMost || isTopMost() != (dwTopMost != 0));
-             ++i) {
-            ::Sleep(100);
-            ASSERT_TRUE(program.WaitUntilIdle());
-        }
-        EXPECT_EQ(dwTopMost, SettingInt("Settings", "TopMost"));
-        EXPECT_EQ(dwTopMost != 0, isTopMost());
+        EXPECT_TRUE(WaitForTopMost(program, dwTopMost != 0));
     }
     EXPECT_EQ(0, program.Close());
 }

@@ -181,6 +181,20 @@ HWND QivnotesTest::ClickIntoNote(const CQivnotesProcess& program)
     return hNote && ClickInto(hNote) ? hNote : nullptr;
 }
 
+bool QivnotesTest::WaitForTopMost(const CQivnotesProcess& program, bool bTopMost)
+{
+    auto reached = [&] {
+        const bool bStyle = (::GetWindowLongA(program.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        return bStyle == bTopMost && SettingInt("Settings", "TopMost") == (bTopMost ? 1u : 0u);
+    };
+    for (int i = 0; i < 50 && !reached(); ++i) {
+        ::Sleep(100);
+        if (!program.WaitUntilIdle())
+            return false;
+    }
+    return reached();
+}
+
 std::string QivnotesTest::SavedOutline(const CString& strPath)
 {
     std::unique_ptr<C_QivCategory> root = ReadCardFile(strPath);

@@ -53,6 +53,10 @@ protected:
     // The same into the shown note, which takes the focus and the command
     // route; the note's window, or null.
     static HWND ClickIntoNote(const CQivnotesProcess& program);
+    // Waits (up to 5 s) until the main window stands always on top, or not,
+    // and the setting "TopMost" says so: a choice in a menu arrives as a
+    // system command posted after the menu closed. FALSE when it did not.
+    static bool WaitForTopMost(const CQivnotesProcess& program, bool bTopMost);
 };
 
 } // namespace e2e

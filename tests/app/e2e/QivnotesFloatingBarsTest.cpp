@@ -8,7 +8,6 @@
 #include "QivnotesProcess.h"
 #include "common/OutsideBars.h"
 
-#include <climits>
 #include <memory>
 
 namespace {
@@ -67,11 +66,7 @@ TEST_F(QivnotesFloatingBars, StoredFloatingPlacesOffTheScreenComeBackOntoIt)
     const BarPlaces left = Bars().Bars();
     ASSERT_EQ(0, m_program->Close());
 
-    const struct
-    {
-        int x, y;
-    } kPlaces[] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {-5000, 300}};
-    for (const auto& place : kPlaces)
+    for (const POINT& place : OffScreenPlaces())
     {
         StoreFloatingPlace(kAppKey, place.x, place.y);
         const std::string strCase = std::to_string(place.x) + "," + std::to_string(place.y);

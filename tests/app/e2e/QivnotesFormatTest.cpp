@@ -12,6 +12,8 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <ctype.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,7 +28,7 @@ struct FormatWay
 {
     const char* pszTitle;
     std::function<void(const CQivnotesProcess&)> apply;
-    const char* pszRtf;   // what the saved note then holds before its text
+    const char* pszRtf;   // the control word the saved note then holds before its text
 };
 
 // Clicks the dialog's button without waiting for the dialog to close.
@@ -34,6 +36,23 @@ void ClickInDialog(HWND hDialog, int nID)
 {
     ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nID)));
+}
+
+// Whether the control word (with its parameter, if one is given) stands in
+// the rich text before nEnd as a word of its own: "\b" is not the start of
+// "\blue", "\cf1" not of "\cf12", and "\b0" switches bold off.
+bool HoldsControlWord(const std::string& rtf, size_t nEnd, const std::string& word)
+{
+    const bool bParameterGiven = isdigit(static_cast<unsigned char>(word.back())) != 0;
+    for (size_t nAt = rtf.find(word); nAt < nEnd; nAt = rtf.find(word, nAt + 1)) {
+        const char next = nAt + word.size() < rtf.size() ? rtf[nAt + word.size()] : ' ';
+        if (isalpha(static_cast<unsigned char>(next)))
+            continue;
+        if (isdigit(static_cast<unsigned char>(next)) && (bParameterGiven || next == '0'))
+            continue;
+        return true;
+    }
+    return false;
 }
 
 // A command handled whole before this returns.
@@ -85,19 +104,17 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
     std::vector<HTREEITEM> handles;
     const std::vector<CQivnotesProcess::TreeRow> rows = program.TreeRows(&handles);
     ASSERT_EQ(ways.size() + 2, rows.size());
-    HWND hTree = program.FindChild(WC_TREEVIEWA);
 
     for (size_t i = 0; i < ways.size(); ++i) {
         const FormatWay& way = ways[i];
-        DWORD_PTR dwResult = 0;
-        ::SendMessageTimeoutA(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(handles[i + 2]),
-                              SMTO_NORMAL, 30000, &dwResult);
+        ASSERT_TRUE(program.SelectTreeItem(handles[i + 2]));
         ASSERT_EQ(way.pszTitle, program.WaitForSelectedTreeText(way.pszTitle));
         // A click into the note makes it the view the commands go to; the
         // whole note is then selected.
         HWND hNote = ClickIntoNote(program);
         ASSERT_NE(nullptr, hNote);
         ASSERT_TRUE(program.WaitUntilIdle());
+        DWORD_PTR dwResult = 0;
         ::SendMessageTimeoutA(hNote, EM_SETSEL, 0, -1, SMTO_NORMAL, 30000, &dwResult);
         ::SendMessageTimeoutA(hNote, EM_GETMODIFY, 0, 0, SMTO_NORMAL, 30000, &dwResult);
         ASSERT_EQ(0u, dwResult) << way.pszTitle << ": modified before the format";
@@ -107,9 +124,7 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
         EXPECT_NE(0u, CQivnotesProcess::WaitForAnswer(hNote, EM_GETMODIFY)) << way.pszTitle << ": the format did not count as an edit";
     }
     // The last one goes into its entry when the category is selected.
-    DWORD_PTR dwResult = 0;
-    ::SendMessageTimeoutA(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(handles[1]), SMTO_NORMAL,
-                          30000, &dwResult);
+    ASSERT_TRUE(program.SelectTreeItem(handles[1]));
     ASSERT_EQ("Woche", program.WaitForSelectedTreeText("Woche"));
     ASSERT_TRUE(program.SendCommand(program.MainWindow(), ID_FILE_SAVE));
     EXPECT_EQ(0, program.Close());
@@ -124,7 +139,7 @@ TEST_F(QivnotesFormat, EachFormatAloneMarksTheNoteModifiedAndReachesTheSavedFile
         EXPECT_EQ(0u, rtf.find("{\\rtf")) << way.pszTitle << ": " << rtf;
         const size_t nText = rtf.find("Montag bis Freitag");
         EXPECT_NE(std::string::npos, nText) << way.pszTitle << ": " << rtf;
-        EXPECT_LT(rtf.find(way.pszRtf), nText) << way.pszTitle << ": " << rtf;
+        EXPECT_TRUE(HoldsControlWord(rtf, nText, way.pszRtf)) << way.pszTitle << ": " << rtf;
         pItem = pItem->m_pNext;
     }
 }

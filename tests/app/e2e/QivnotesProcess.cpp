@@ -404,6 +404,13 @@ std::string CQivnotesProcess::WaitForSelectedTreeText(const std::string& strExpe
     return strText;
 }
 
+BOOL CQivnotesProcess::SelectTreeItem(HTREEITEM hItem) const
+{
+    DWORD_PTR dwResult = 0;
+    return ::SendMessageTimeoutA(FindChild(WC_TREEVIEWA), TVM_SELECTITEM, TVGN_CARET,
+                                 reinterpret_cast<LPARAM>(hItem), SMTO_NORMAL, 30000, &dwResult) != 0;
+}
+
 int CQivnotesProcess::Close()
 {
     if (m_hMain)

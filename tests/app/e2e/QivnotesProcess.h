@@ -54,6 +54,9 @@ public:
     };
     // pHandles, when given, gets each row's item handle in the same order.
     std::vector<TreeRow> TreeRows(std::vector<HTREEITEM>* pHandles = nullptr) const;
+    // Selects the tree item as a click on it does; TRUE once the tree's
+    // thread has handled the selection (and the frame showed the item).
+    BOOL SelectTreeItem(HTREEITEM hItem) const;
     // The screen rectangle of the item's text, read across the processes
     // (empty when the item is not visible).
     RECT TreeItemScreenRect(HTREEITEM hItem) const;

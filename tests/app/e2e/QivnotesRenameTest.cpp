@@ -56,9 +56,7 @@ TEST_F(QivnotesRename, F2AndEnterKeepEveryCharacterOfALongTitle)
     ASSERT_EQ(renames.size() + 1, program.TreeRows(&handles).size());
     HWND hTree = program.FindChild(WC_TREEVIEWA);
     for (size_t i = 0; i < renames.size(); ++i) {
-        DWORD_PTR dwResult = 0;
-        ::SendMessageTimeoutA(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(handles[i + 1]),
-                              SMTO_NORMAL, 30000, &dwResult);
+        ASSERT_TRUE(program.SelectTreeItem(handles[i + 1]));
         ASSERT_TRUE(program.WaitUntilIdle());
         TapKey(VK_F2);
         HWND hEdit = reinterpret_cast<HWND>(CQivnotesProcess::WaitForAnswer(hTree, TVM_GETEDITCONTROL));

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-#include <climits>
 #include <memory>
 #include <vector>
 
@@ -139,11 +138,7 @@ TEST_F(FloatingBarsFrameTest, StoredFloatingPlacesOffTheScreenComeBackOntoIt)
     const BarPlaces left = m_frame.Bars().Bars();
     ASSERT_TRUE(m_frame.Close());
 
-    const struct
-    {
-        int x, y;
-    } kPlaces[] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {-5000, 300}, {300, 50000}};
-    for (const auto& place : kPlaces)
+    for (const POINT& place : OffScreenPlaces())
     {
         StoreFloatingPlace(kAppKey, place.x, place.y);
         const std::string strCase = std::to_string(place.x) + "," + std::to_string(place.y);

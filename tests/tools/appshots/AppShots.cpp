@@ -25,6 +25,7 @@
 #include "AppShotsProgram.h"
 
 #include "app/res/resource.h"
+#include "common/WindowSearch.h"
 #include "model/CardFileStore.h"
 #include "model/QivItem.h"
 
@@ -260,8 +261,7 @@ void ToggleToolBarsInOptions(const CShotProgram& program)
     }
     ::PostMessageA(hSheet, WM_COMMAND, IDOK, 0);
     // The frame lays its bars out once the sheet is gone.
-    for (int i = 0; i < 100 && ::IsWindow(hSheet); ++i)
-        ::Sleep(100);
+    windows::WaitUntilGone(hSheet, 10000);
     program.Settle();
 }
 
